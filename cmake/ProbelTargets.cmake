@@ -1,0 +1,22 @@
+# SPDX-License-Identifier: MIT
+# Helpers shared by the subdirectories.
+
+# probel_warnings(target): our warning set, as errors-free warnings.
+function(probel_warnings target)
+    target_compile_options(${target} PRIVATE ${PROBEL_WARNINGS})
+endfunction()
+
+# probel_gtest(name DIR dir LIBS libs...): one GoogleTest executable from every
+# .cpp under tests/<dir>, registered with CTest as one test.
+function(probel_gtest name)
+    cmake_parse_arguments(ARG "" "DIR" "LIBS" ${ARGN})
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_DIR}/*.cpp)
+    if(NOT sources)
+        return()
+    endif()
+    add_executable(${name} ${sources})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} probel_test_support GTest::gtest GTest::gtest_main)
+    probel_warnings(${name})
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "LC_ALL=C;PROBEL_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()

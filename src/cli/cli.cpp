@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include "cli/cli.h"
+
+#include <functional>
+#include <map>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+
+namespace probel::cli {
+namespace {
+
+using Command = std::function<int(const Arguments&, CliIo)>;
+
+const std::map<std::string, Command>& commands()
+{
+    static const std::map<std::string, Command> table = {
+        {"stats", runStats},
+    };
+    return table;
+}
+
+void printUsage(std::ostream& out)
+{
+    out << "使い方: probel-cli <コマンド> [オプション]\n"
+           "コマンド:\n";
+    out << statsUsage();
+}
+
+}  // namespace
+
+int runCli(const Arguments& arguments, CliIo io)
+{
+    if (arguments.empty()) {
+        printUsage(io.err);
+        return kExitUsage;
+    }
+    const std::string& name = arguments.front();
+    if (name == "--help" || name == "-h" || name == "help") {
+        printUsage(io.out);
+        return kExitOk;
+    }
+    const auto found = commands().find(name);
+    if (found == commands().end()) {
+        io.err << "probel-cli: 不明なコマンドです: " << name << "\n";
+        printUsage(io.err);
+        return kExitUsage;
+    }
+    return found->second(Arguments(arguments.begin() + 1, arguments.end()), io);
+}
+
+}  // namespace probel::cli

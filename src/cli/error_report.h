@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <ostream>
+
+#include "core/util/result.h"
+
+namespace probel::cli {
+
+// "file:line: message" (or less, when the error has no place), on one line.
+inline void reportError(std::ostream& err, const Error& error)
+{
+    err << "probel-cli: ";
+    if (!error.file.empty()) {
+        err << error.file << ":";
+        if (error.line > 0) {
+            err << error.line << ":";
+        }
+        err << " ";
+    }
+    err << error.message << "\n";
+}
+
+}  // namespace probel::cli

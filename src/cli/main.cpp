@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+#include <iostream>
+
+#include "cli/cli.h"
+
+int main(int argc, char** argv)
+{
+    probel::cli::Arguments arguments(argv + 1, argv + argc);
+    return probel::cli::runCli(arguments, {std::cin, std::cout, std::cerr});
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace probel {
+
+// The text a number shows in a text box or on the clipboard: at most 15 significant digits,
+// no trailing zeros, "." as the point, a 0 before the point below 1 ("0.5", "-0.25"), and
+// exponent form ("1E+16", "2.5E-07") when the exponent is below -4 or at least 15.
+// Reading the text back with wholeNumber gives the value (for values that have 15 digits).
+// Infinity and NaN give "Inf", "-Inf", "NaN", which no reader here takes back as a number.
+std::string generalNumberText(double value);
+
+// The form of a real in a document file: the shortest text that shows the value to
+// `significantDigits` significant digits (15 for doubles, 7 for single-precision fields),
+// no trailing zeros, no point for whole numbers, no zero before the point (".5", "-.25"),
+// exponent form with a sign and at least two digits ("1E+16", "2.5E-07") when the
+// exponent is below -4 or at least `significantDigits`. Users' existing files use this form,
+// so a document written back stays byte for byte the same. `significantDigits` is clamped
+// to 1 … 17. Infinity and NaN give "Inf", "-Inf", "NaN", which the document cannot hold:
+// a writer checks std::isfinite first.
+std::string realText(double value, int significantDigits = 15);
+
+// Reads the number at the start of a text: blanks, tabs, CR and LF anywhere are ignored
+// ("1 000" -> 1000); an optional sign, digits with "." as the point, an optional exponent
+// ("1e3" -> 1000); reading stops at the first character that cannot continue the number
+// ("12abc" -> 12, "1,5" -> 1). A text that does not start with a number gives 0.
+// "." is the point whatever the locale. A magnitude beyond the double range reads as the
+// largest finite double of its sign, one too small for it as 0; "-0" reads as 0.
+double leadingNumber(std::string_view text);
+
+// The whole text as a number: blanks (spaces, tabs, CR, LF) around it are allowed, anything
+// else makes it fail ("1 000", "1e", "" fail). "." is the point whatever the locale.
+// Infinities and NaN are refused; out-of-range magnitudes read as leadingNumber reads them.
+std::optional<double> wholeNumber(std::string_view text);
+
+}  // namespace probel

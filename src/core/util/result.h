@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace probel {
+
+// What went wrong, in the words the user will read (Japanese), with the place where it
+// applies: the file and the 1-based line where reading stopped (0 when there is none).
+struct Error {
+    std::string message;
+    std::string file;
+    int line = 0;
+};
+
+// A value or the error that kept it from being made. Readers return this and never leave
+// half-built objects behind.
+template <class T>
+class Result {
+public:
+    Result(T value) : state_(std::move(value)) {}
+    Result(Error error) : state_(std::move(error)) {}
+
+    bool ok() const { return state_.index() == 0; }
+    explicit operator bool() const { return ok(); }
+
+    T& value() & { return std::get<0>(state_); }
+    const T& value() const& { return std::get<0>(state_); }
+    T&& value() && { return std::get<0>(std::move(state_)); }
+    T* operator->() { return &value(); }
+    const T* operator->() const { return &value(); }
+
+    const Error& error() const { return std::get<1>(state_); }
+
+private:
+    std::variant<T, Error> state_;
+};
+
+// The outcome of an action that gives back nothing but can fail.
+class Status {
+public:
+    Status() = default;
+    Status(Error error) : error_(std::move(error)), failed_(true) {}
+
+    bool ok() const { return !failed_; }
+    explicit operator bool() const { return ok(); }
+    const Error& error() const { return error_; }
+
+private:
+    Error error_;
+    bool failed_ = false;
+};
+
+}  // namespace probel

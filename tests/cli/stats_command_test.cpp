@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+
+#include "support/cli_runner.h"
+
+namespace probel {
+namespace {
+
+using test::runCliInProcess;
+
+TEST(StatsCommandTest, PrintsTheDetailLinesWithTheFormat)
+{
+    const auto run = runCliInProcess({"stats", "--lower", "-1", "--upper", "1"}, "-1\n\n1\r\n");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out,
+              "n : 2\n平均 : 0\n最小値:-1\n最大値:1\nσ    : 1\nProbel : 68.26%\nCp   : 0.33\n");
+    EXPECT_EQ(run.err, "");
+
+    const auto formatted = runCliInProcess({"stats", "--format", "0.000"}, "1\n2\n4\n");
+    EXPECT_EQ(formatted.out, "n : 3\n平均 : 2.333\n最小値:1.000\n最大値:4.000\nσ    : 1.247\n");
+}
+
+TEST(StatsCommandTest, LogShowsTheGeometricMeanAndTheLogPercentage)
+{
+    const auto run = runCliInProcess({"stats", "--log", "--lower", "1", "--upper", "100", "--cp-option", "1"},
+                                     "1\n100\n");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "n : 2\n平均 : 10\n最小値:1\n最大値:100\nσ    : 49.5\nProbel : 68.26%\nCp   : 0.33\n");
+}
+
+// The number after "key": in a one-line JSON object; NaN when the key is missing.
+double jsonValue(const std::string& json, const std::string& key)
+{
+    const auto at = json.find("\"" + key + "\": ");
+    if (at == std::string::npos) {
+        return std::nan("");
+    }
+    return std::strtod(json.c_str() + at + key.size() + 4, nullptr);
+}
+
+TEST(StatsCommandTest, JsonHasEveryKeyInOrderAtFullPrecision)
+{
+    const auto run = runCliInProcess({"stats", "--json", "--lower", "1", "--upper", "10", "--cp-option", "1"},
+                                     "3\n5\n");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.starts_with("{\"n\": 2, \"mean\": 4, \"sigma\": 1, \"min\": 3, \"max\": 5, \"log_mean\": "))
+        << run.out;
+    const std::vector<std::string> keys = {"n", "mean", "sigma", "min", "max", "log_mean", "log_sigma",
+                                           "probel", "log_probel", "cp", "log_cp"};
+    std::size_t last = 0;
+    for (const auto& key : keys) {
+        const auto at = run.out.find("\"" + key + "\":");
+        ASSERT_NE(at, std::string::npos) << key;
+        EXPECT_GE(at, last) << key;
+        last = at;
+    }
+    EXPECT_DOUBLE_EQ(jsonValue(run.out, "log_mean"), 0.5880456295278407);
+    EXPECT_DOUBLE_EQ(jsonValue(run.out, "log_sigma"), 0.11092437480817821);
+    EXPECT_EQ(jsonValue(run.out, "probel"), 100);
+    EXPECT_EQ(jsonValue(run.out, "log_probel"), 100);
+    EXPECT_EQ(jsonValue(run.out, "cp"), 2);
+    EXPECT_NEAR(jsonValue(run.out, "log_cp"), 31.807181272912, 1e-9);
+    EXPECT_EQ(run.out.back(), '\n');
+}
+
+TEST(StatsCommandTest, JsonReadsSigmaBeforeCpReplacesAZeroSigma)
+{
+    const auto run = runCliInProcess({"stats", "--json", "--lower", "1", "--upper", "10"}, "5\n5\n");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(jsonValue(run.out, "sigma"), 0);
+    EXPECT_EQ(jsonValue(run.out, "probel"), 0);
+    EXPECT_DOUBLE_EQ(jsonValue(run.out, "cp"), 9 / (6 * 1E-30));
+    // 10 to the power of a capability that large is no JSON number.
+    EXPECT_NE(run.out.find("\"log_cp\": null}"), std::string::npos) << run.out;
+}
+
+TEST(StatsCommandTest, BadInputNamesTheLineAndExitsWithOne)
+{
+    const auto run = runCliInProcess({"stats"}, "1\n\n2x\n3\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(":3:"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("2x"), std::string::npos) << run.err;
+
+    EXPECT_EQ(runCliInProcess({"stats"}, "\n \n").exitCode, 1);
+    EXPECT_EQ(runCliInProcess({"stats", "/nonexistent/values.txt"}).exitCode, 1);
+}
+
+TEST(StatsCommandTest, UsageErrorsExitWithTwoAndShowTheUsage)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"nosuchcommand"},
+        {"stats", "--bogus"},
+        {"stats", "--lower"},
+        {"stats", "--lower", "abc"},
+        {"stats", "--cp-option", "1.5"},
+        {"stats", "a.txt", "b.txt"},
+    };
+    for (const auto& arguments : cases) {
+        const auto run = runCliInProcess(arguments, "1\n");
+        EXPECT_EQ(run.exitCode, 2) << (arguments.empty() ? "" : arguments.back());
+        EXPECT_NE(run.err.find("probel-cli"), std::string::npos);
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(StatsCommandTest, TheRealBinaryReadsAFileAndReportsItsExitCodes)
+{
+    const std::string path = ::testing::TempDir() + "/stats_values.txt";
+    std::ofstream(path) << "10\n12\n";
+    const std::string binary = PROBEL_CLI_PATH;
+    auto run = test::runProcess(binary + " stats --json " + path);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.starts_with("{\"n\": 2, \"mean\": 11, \"sigma\": 1, ")) << run.out;
+
+    std::ofstream(path) << "10\nzwölf\n";
+    EXPECT_EQ(test::runProcess(binary + " stats " + path + " 2>/dev/null").exitCode, 1);
+    EXPECT_EQ(test::runProcess(binary + " stats --nope 2>/dev/null").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace probel
