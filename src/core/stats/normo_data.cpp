@@ -29,14 +29,17 @@ std::array<double, NormoData::kAreaTableSize> makeAreaTable()
 }
 
 // Reports a statistic through a reader's format: a non-empty format is remembered and the
-// value comes back rounded as the format shows it.
+// value comes back rounded as the format shows it. Thousands separators of the shown text are
+// not part of the number.
 double throughFormat(double value, std::string_view format, std::string& remembered)
 {
     if (format.empty()) {
         return value;
     }
     remembered = std::string(format);
-    return leadingNumber(formatNumber(value, format));
+    std::string shown = formatNumber(value, format);
+    std::erase(shown, ',');
+    return leadingNumber(shown);
 }
 
 // Area of the standard normal between 0 and z, by the table; 0.5 from 3 sigma on.

@@ -117,6 +117,9 @@ TEST(NormoDataTest, FormattedReadersRoundAndRememberTheFormat)
     series.logCp(0, "0.000");
     EXPECT_EQ(series.cpFormat(), "0.000");
     EXPECT_DOUBLE_EQ(series.heikin("0.0E+0"), 2.3);
+
+    auto large = seriesOf({1234.4, 1234.6});
+    EXPECT_DOUBLE_EQ(large.heikin("#,##0"), 1235);
 }
 
 TEST(NormoDataTest, AreaTableFollowsTheNormalCurveWithItsOneException)

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+#include "core/numbers/decimal_digits.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace probel {
+namespace {
+
+constexpr int kMaxSignificantDigits = 17;  // enough to tell every double from its neighbours
+// Places far outside the range a double's digits can reach (10^-342 … 10^308); clamping
+// to them keeps place arithmetic away from overflow whatever count a caller passes.
+constexpr std::int64_t kPlaceLimit = 100000;
+
+}  // namespace
+
+DecimalDigits DecimalDigits::fromDouble(double value, int significantDigits)
+{
+    const int precision = std::clamp(significantDigits, 1, kMaxSignificantDigits) - 1;
+    // "d.ddde-XXX" with at most 17 digits fits easily.
+    std::array<char, 64> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), std::fabs(value),
+                                       std::chars_format::scientific, precision);
+
+    DecimalDigits number;
+    const char* cursor = text.data();
+    for (; cursor != written.ptr && *cursor != 'e'; ++cursor) {
+        if (*cursor >= '0' && *cursor <= '9') {
+            number.digits_.push_back(*cursor);
+        }
+    }
+    if (cursor != written.ptr) {
+        ++cursor;  // 'e'
+        if (cursor != written.ptr && *cursor == '+') {
+            ++cursor;
+        }
+        int exponent = 0;
+        std::from_chars(cursor, written.ptr, exponent);
+        number.exponent_ = exponent;
+    }
+    number.negative_ = std::signbit(value);
+    number.trimTrailingZeros();
+    return number;
+}
+
+void DecimalDigits::roundAtPlace(std::int64_t lowestPlace)
+{
+    if (isZero()) {
+        return;
+    }
+    lowestPlace = std::clamp(lowestPlace, -kPlaceLimit, kPlaceLimit);
+    const std::int64_t keep = exponent_ - lowestPlace + 1;
+    if (keep >= static_cast<std::int64_t>(digits_.size())) {
+        return;
+    }
+    if (keep < 0) {
+        digits_.clear();
+        trimTrailingZeros();
+        return;
+    }
+    const bool up = digits_[static_cast<std::size_t>(keep)] >= '5';
+    digits_.resize(static_cast<std::size_t>(keep));
+    if (up) {
+        std::size_t position = digits_.size();
+        while (position > 0 && digits_[position - 1] == '9') {
+            digits_[--position] = '0';
+        }
+        if (position == 0) {
+            digits_.insert(digits_.begin(), '1');
+            ++exponent_;
+        } else {
+            ++digits_[position - 1];
+        }
+    }
+    trimTrailingZeros();
+}
+
+void DecimalDigits::roundToSignificant(std::int64_t count)
+{
+    count = std::max<std::int64_t>(count, 1);
+    if (count >= static_cast<std::int64_t>(digits_.size())) {
+        return;
+    }
+    roundAtPlace(exponent_ - count + 1);
+}
+
+double DecimalDigits::toDouble() const
+{
+    if (isZero()) {
+        return 0.0;
+    }
+    std::string text;
+    text.reserve(digits_.size() + 24);
+    text.push_back(digits_.front());
+    text.push_back('.');
+    text.append(digits_, 1);
+    text.push_back('e');
+    std::array<char, 24> exponentText{};
+    const auto end = std::to_chars(exponentText.data(), exponentText.data() + exponentText.size(),
+                                   exponent_);
+    text.append(exponentText.data(), end.ptr);
+
+    double magnitude = 0.0;
+    const auto read = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    if (read.ec == std::errc::result_out_of_range) {
+        magnitude = exponent_ > 0 ? std::numeric_limits<double>::max() : 0.0;
+    }
+    if (magnitude == 0.0) {
+        return 0.0;  // never a negative zero, which would show as "-0"
+    }
+    return negative_ ? -magnitude : magnitude;
+}
+
+char DecimalDigits::digitAt(std::int64_t place) const
+{
+    const std::int64_t index = exponent_ - place;
+    if (index < 0 || index >= static_cast<std::int64_t>(digits_.size())) {
+        return '0';
+    }
+    return digits_[static_cast<std::size_t>(index)];
+}
+
+void DecimalDigits::trimTrailingZeros()
+{
+    while (!digits_.empty() && digits_.back() == '0') {
+        digits_.pop_back();
+    }
+    if (digits_.empty()) {
+        negative_ = false;
+        exponent_ = 0;
+    }
+}
+
+}  // namespace probel

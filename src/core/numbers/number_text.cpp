@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: MIT
+#include "core/numbers/number_text.h"
+
+#include "core/numbers/decimal_digits.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <limits>
+#include <system_error>
+
+namespace probel {
+namespace {
+
+constexpr int kGeneralSignificantDigits = 15;
+// Plain form down to 0.0001; smaller magnitudes switch to the exponent form, as %G does.
+constexpr std::int64_t kSmallestPlainExponent = -4;
+constexpr std::size_t kMinimumExponentDigits = 2;
+// An exponent beyond this cannot change whether a text overflows or underflows.
+constexpr std::int64_t kExponentCap = 1000000;
+
+std::string nonFiniteText(double value)
+{
+    if (std::isnan(value)) {
+        return "NaN";
+    }
+    return value < 0 ? "-Inf" : "Inf";
+}
+
+// %.{N}G without trailing zeros, written by hand so that the point is "." in every locale.
+std::string decimalText(double value, int significantDigits, bool zeroBeforePoint)
+{
+    if (!std::isfinite(value)) {
+        return nonFiniteText(value);
+    }
+    const DecimalDigits number = DecimalDigits::fromDouble(value, significantDigits);
+    if (number.isZero()) {
+        return "0";
+    }
+    const std::string& digits = number.digits();
+    const std::int64_t exponent = number.exponent();
+    const std::int64_t precision = std::clamp(significantDigits, 1, 17);
+
+    std::string text;
+    if (number.negative()) {
+        text.push_back('-');
+    }
+    if (exponent < kSmallestPlainExponent || exponent >= precision) {
+        text.push_back(digits.front());
+        if (digits.size() > 1) {
+            text.push_back('.');
+            text.append(digits, 1);
+        }
+        text.push_back('E');
+        text.push_back(exponent < 0 ? '-' : '+');
+        std::array<char, 24> exponentText{};
+        const auto end = std::to_chars(exponentText.data(), exponentText.data() + exponentText.size(),
+                                       exponent < 0 ? -exponent : exponent);
+        const auto length = static_cast<std::size_t>(end.ptr - exponentText.data());
+        text.append(kMinimumExponentDigits > length ? kMinimumExponentDigits - length : 0, '0');
+        text.append(exponentText.data(), end.ptr);
+    } else if (exponent >= 0) {
+        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+        text.append(digits, 0, integerDigits);
+        if (digits.size() < integerDigits) {
+            text.append(integerDigits - digits.size(), '0');
+        } else if (digits.size() > integerDigits) {
+            text.push_back('.');
+            text.append(digits, integerDigits);
+        }
+    } else {
+        if (zeroBeforePoint) {
+            text.push_back('0');
+        }
+        text.push_back('.');
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text.append(digits);
+    }
+    return text;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::size_t skipDigits(std::string_view text, std::size_t at)
+{
+    while (at < text.size() && isDigit(text[at])) {
+        ++at;
+    }
+    return at;
+}
+
+// Length of the number at the start of the text: an optional sign, digits with an optional
+// point (at least one digit), then an exponent only when digits follow its letter; 0 when
+// the text does not start with a number.
+std::size_t scanNumber(std::string_view text)
+{
+    std::size_t at = 0;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        ++at;
+    }
+    const std::size_t integerEnd = skipDigits(text, at);
+    bool anyDigit = integerEnd > at;
+    at = integerEnd;
+    if (at < text.size() && text[at] == '.') {
+        const std::size_t fractionEnd = skipDigits(text, at + 1);
+        if (anyDigit || fractionEnd > at + 1) {
+            anyDigit = true;
+            at = fractionEnd;
+        }
+    }
+    if (!anyDigit) {
+        return 0;
+    }
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        std::size_t digitsStart = at + 1;
+        if (digitsStart < text.size() && (text[digitsStart] == '+' || text[digitsStart] == '-')) {
+            ++digitsStart;
+        }
+        const std::size_t exponentEnd = skipDigits(text, digitsStart);
+        if (exponentEnd > digitsStart) {
+            at = exponentEnd;
+        }
+    }
+    return at;
+}
+
+// Place of the first non-zero digit of an unsigned scanned number, exponent included; only
+// its sign matters, to tell an overflow from an underflow.
+std::int64_t leadingPlace(std::string_view number)
+{
+    std::int64_t exponent = 0;
+    const std::size_t letter = number.find_first_of("eE");
+    if (letter != std::string_view::npos) {
+        const bool negative = number[letter + 1] == '-';
+        for (std::size_t i = letter + 1; i < number.size(); ++i) {
+            if (isDigit(number[i]) && exponent < kExponentCap) {
+                exponent = exponent * 10 + (number[i] - '0');
+            }
+        }
+        if (negative) {
+            exponent = -exponent;
+        }
+        number = number.substr(0, letter);
+    }
+    const std::size_t point = std::min(number.find('.'), number.size());
+    const std::size_t first = number.find_first_of("123456789");
+    if (first == std::string_view::npos) {
+        return 0;
+    }
+    const auto offset = static_cast<std::int64_t>(first) - static_cast<std::int64_t>(point);
+    return exponent + (offset < 0 ? -offset - 1 : -offset);
+}
+
+// Converts a text that scanNumber accepted in full. Magnitudes beyond the double range
+// saturate, so the text of the largest double reads back as that double.
+double convertScanned(std::string_view number)
+{
+    const bool negative = number.front() == '-';
+    if (number.front() == '+' || number.front() == '-') {
+        number.remove_prefix(1);
+    }
+    double magnitude = 0.0;
+    const auto read = std::from_chars(number.data(), number.data() + number.size(), magnitude);
+    if (read.ec == std::errc::result_out_of_range) {
+        magnitude = leadingPlace(number) > 0 ? std::numeric_limits<double>::max() : 0.0;
+    }
+    if (magnitude == 0.0) {
+        return 0.0;  // "-0" reads as plain zero
+    }
+    return negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+std::string generalNumberText(double value)
+{
+    return decimalText(value, kGeneralSignificantDigits, true);
+}
+
+std::string realText(double value, int significantDigits)
+{
+    return decimalText(value, significantDigits, false);
+}
+
+double leadingNumber(std::string_view text)
+{
+    std::string compact;
+    compact.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(compact),
+                 [](char c) { return !isBlank(c); });
+    const std::size_t length = scanNumber(compact);
+    if (length == 0) {
+        return 0.0;
+    }
+    return convertScanned(std::string_view(compact).substr(0, length));
+}
+
+std::optional<double> wholeNumber(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    const std::size_t length = scanNumber(text);
+    if (length == 0 || length != text.size()) {
+        return std::nullopt;
+    }
+    return convertScanned(text);
+}
+
+}  // namespace probel
