@@ -16,7 +16,7 @@ configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS) >/dev/null
 
 build: configure
-	@cmake --build $(BUILD) -j$(JOBS)
+	@cmake --build $(BUILD) -j$(JOBS) -- --no-print-directory
 
 run: build
 	@./scripts/run.sh $(BUILD)
@@ -31,7 +31,7 @@ test-main: build
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPROBEL_SANITIZE=ON \
 		-DPROBEL_WITH_QT=OFF -DPROBEL_WITH_BENCH=OFF >/dev/null
-	@cmake --build $(ASAN_BUILD) -j$(JOBS)
+	@cmake --build $(ASAN_BUILD) -j$(JOBS) -- --no-print-directory
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
 

@@ -67,7 +67,7 @@ void finishMantissa(NumberParts& parts, const NumberPattern& pattern)
         parts.fraction.append(pattern.fractionMinimum - parts.fraction.size(), '0');
     }
     if (parts.integer.empty() && parts.fraction.empty()) {
-        parts.integer = "0";  // "#.#" of 0 still shows a digit
+        parts.integer.assign(1, '0');  // "#.#" of 0 still shows a digit
     }
 }
 
