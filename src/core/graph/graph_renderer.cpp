@@ -1,0 +1,394 @@
+// SPDX-License-Identifier: MIT
+#include "core/graph/graph_renderer.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "core/graph/fitted_line.h"
+#include "core/graph/normo_bp.h"
+#include "core/graph/probability_scale.h"
+#include "core/numbers/number_format.h"
+#include "core/numbers/number_text.h"
+#include "core/numbers/rounding.h"
+#include "core/stats/normo_data.h"
+
+namespace probel {
+namespace {
+
+constexpr std::array kProbabilityGridPercents{0.1, 1.0, 10.0, 20.0, 30.0, 40.0, 50.0,
+                                              60.0, 70.0, 80.0, 90.0, 99.0, 99.9};
+constexpr double kOnePercent = 1.0;
+constexpr double kMidPercent = 50.0;
+constexpr double kNinetyNinePercent = 99.0;
+// The vertical grid runs between the ends of the probability scale.
+constexpr double kBottomPercent = 0.01;
+constexpr double kTopPercent = 99.99;
+
+struct ProbabilityLabel {
+    double percent;
+    const char* text;
+};
+constexpr std::array<ProbabilityLabel, 8> kProbabilityLabels{{
+    {0.1, "0.1"},
+    {1.0, "1.0"},
+    {10.0, "10"},
+    {50.0, "50"},
+    {90.0, "90"},
+    {99.0, "99"},
+    {99.9, "99.9"},
+    {99.99, "99.99"},
+}};
+// The probability labels are centred vertically on half the height of this text.
+constexpr std::string_view kProbabilityLabelProbe = "0.01";
+
+constexpr int kDecadeSubdivisions = 9;
+constexpr double kDecadeBase = 10.0;
+constexpr std::string_view kLogLabelPattern = "0.0E+0";
+// Value labels sit one hundredth of the frame height below it; the unit text a line lower.
+constexpr double kLabelDrop = 1.01;
+// Value labels are centred 3 pixels left of their grid line, centred texts 1 pixel left.
+constexpr double kValueLabelShift = 3.0;
+constexpr double kCentredTextShift = 1.0;
+// A series' limit Max equal to its Min is raised by this fraction of the graph's stored Max.
+constexpr double kRaisedLimitDivisor = 1000.0;
+
+bool fitsInt32(std::int64_t value)
+{
+    return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
+}
+
+bool finite(PointF point)
+{
+    return std::isfinite(point.x) && std::isfinite(point.y);
+}
+
+// Blanks around the unit text: ASCII spaces and ideographic (full-width) spaces.
+std::string_view trimBlanks(std::string_view text)
+{
+    constexpr std::string_view kIdeographicSpace = "\u3000";
+    while (!text.empty()) {
+        if (text.starts_with(' ')) {
+            text.remove_prefix(1);
+        } else if (text.starts_with(kIdeographicSpace)) {
+            text.remove_prefix(kIdeographicSpace.size());
+        } else {
+            break;
+        }
+    }
+    while (!text.empty()) {
+        if (text.ends_with(' ')) {
+            text.remove_suffix(1);
+        } else if (text.ends_with(kIdeographicSpace)) {
+            text.remove_suffix(kIdeographicSpace.size());
+        } else {
+            break;
+        }
+    }
+    return text;
+}
+
+// A number as printed on a linear axis: a blank in the sign place of a positive number and
+// a blank after every number, the way the labels have always been spaced.
+std::string printedNumber(const std::string& text)
+{
+    if (text.starts_with('-')) {
+        return text + " ";
+    }
+    return " " + text + " ";
+}
+
+}  // namespace
+
+void GraphRenderer::draw()
+{
+    left_ = graph_.frameLeft();
+    top_ = graph_.frameTop();
+    width_ = graph_.frameWidth();
+    height_ = graph_.frameHeight();
+    axisMin_ = graph_.storedMin();
+    axisSpan_ = graph_.storedMax() - axisMin_;
+
+    drawFrame();
+
+    canvas_.setPenStyle(graph_.lineDrawStyle());
+    canvas_.setColor(graph_.lineColor());
+    drawProbabilityGrid();
+    yBottom_ = roundedY(kBottomPercent);
+    yTop_ = roundedY(kTopPercent);
+    drawValueGrid();
+
+    canvas_.setFont(graph_.labelFont());
+    canvas_.setColor(graph_.foreColor());
+    if (graph_.xJikuCheck()) {
+        drawValueLabels();
+    }
+    if (graph_.memoriCheck()) {
+        drawProbabilityLabels();
+    }
+
+    // The canvas is left in the colour found before the last visible series (black when no
+    // series was drawn), as graphs have always left it for whatever the sheet draws next.
+    std::int32_t restoredColor = 0;
+    if (const Data* series = graph_.dataIfAny(); series != nullptr && !series->empty()) {
+        for (NormoData& one : graph_.data()) {
+            if (one.visible()) {
+                restoredColor = drawSeries(one);
+            }
+        }
+    }
+    canvas_.setColor(restoredColor);
+
+    if (!canvas_.isPrinterPage()) {
+        canvas_.requestRepaint();
+    }
+}
+
+void GraphRenderer::drawFrame()
+{
+    canvas_.setPenStyle(graph_.frameDrawStyle());
+    canvas_.setColor(graph_.frameColor());
+    const std::int64_t right = std::int64_t{left_} + width_;
+    const std::int64_t bottom = std::int64_t{top_} + height_;
+    if (!fitsInt32(right) || !fitsInt32(bottom)) {
+        return;
+    }
+    const auto r = static_cast<std::int32_t>(right);
+    const auto b = static_cast<std::int32_t>(bottom);
+    const std::array<Point, 5> corners{Point{left_, top_}, Point{r, top_}, Point{r, b}, Point{left_, b},
+                                       Point{left_, top_}};
+    canvas_.polyline(corners);
+}
+
+void GraphRenderer::drawProbabilityGrid()
+{
+    const std::int64_t right = std::int64_t{left_} + width_;
+    for (const double percent : kProbabilityGridPercents) {
+        drawProbabilityLine(percent, left_, right);
+    }
+    y1_ = roundedY(kOnePercent);
+    y50_ = roundedY(kMidPercent);
+    y99_ = roundedY(kNinetyNinePercent);
+}
+
+void GraphRenderer::drawProbabilityLine(double percent, std::int64_t x1, std::int64_t x2)
+{
+    const auto y = roundedY(percent);
+    if (!y || !fitsInt32(x1) || !fitsInt32(x2)) {
+        return;
+    }
+    const std::array<Point, 2> ends{Point{static_cast<std::int32_t>(x1), *y},
+                                    Point{static_cast<std::int32_t>(x2), *y}};
+    canvas_.polyline(ends);
+}
+
+void GraphRenderer::drawValueGrid()
+{
+    if (graph_.logV()) {
+        drawLogValueGrid();
+    } else {
+        drawLinearValueGrid();
+    }
+}
+
+void GraphRenderer::drawLinearValueGrid()
+{
+    const std::int32_t divisions = graph_.bunnkatu();
+    // The frame supplies both edges.
+    for (std::int32_t k = 1; k < divisions; ++k) {
+        verticalLine(left_ + static_cast<double>(width_) * k / divisions);
+    }
+}
+
+void GraphRenderer::drawLogValueGrid()
+{
+    if (axisSpan_ == 0.0) {
+        return;
+    }
+    const auto decades = toInt32HalfEven(axisSpan_);
+    if (!decades) {
+        return;
+    }
+    for (std::int32_t k = 1; k <= *decades; ++k) {
+        verticalLine(static_cast<double>(width_) * k / axisSpan_ + left_);
+        // The j = 1 line repeats the previous decade line; users' papers have it twice.
+        for (int j = 1; j <= kDecadeSubdivisions; ++j) {
+            const double position = std::log10(std::pow(kDecadeBase, k) * j / kDecadeBase);
+            verticalLine(width_ * position / axisSpan_ + left_);
+        }
+    }
+}
+
+void GraphRenderer::verticalLine(double x)
+{
+    const auto column = toInt32HalfEven(x);
+    if (!column || !yBottom_ || !yTop_) {
+        return;
+    }
+    const std::array<Point, 2> ends{Point{*column, *yBottom_}, Point{*column, *yTop_}};
+    canvas_.polyline(ends);
+}
+
+void GraphRenderer::drawValueLabels()
+{
+    drawUnitLabel();
+    if (graph_.logV()) {
+        drawLogValueLabels();
+    } else {
+        drawLinearValueLabels();
+    }
+}
+
+void GraphRenderer::drawUnitLabel()
+{
+    const std::string_view unit = trimBlanks(graph_.tanni());
+    const double lineHeight = canvas_.textHeight(generalNumberText(graph_.max()));
+    const PointF at{static_cast<double>(left_) + width_ - canvas_.textWidth(unit) / 2 - kCentredTextShift,
+                    top_ + kLabelDrop * height_ + kLabelDrop * lineHeight};
+    if (unit.empty() || !finite(at)) {
+        return;
+    }
+    canvas_.drawText(at, unit);
+}
+
+void GraphRenderer::drawLinearValueLabels()
+{
+    const std::int32_t divisions = graph_.bunnkatu();
+    if (divisions == 0) {
+        return;
+    }
+    const std::int64_t step = std::max(graph_.xJikuStep(), 1);
+    const double y = top_ + kLabelDrop * height_;
+    for (std::int64_t k = 0; k <= divisions; k += step) {
+        const double value = axisSpan_ / divisions * static_cast<double>(k) + axisMin_;
+        const double x = static_cast<double>(width_) * static_cast<double>(k) / divisions + left_;
+        if (!std::isfinite(value)) {
+            continue;
+        }
+        const std::string text = generalNumberText(value);
+        const PointF at{x - canvas_.textWidth(text) / 2 - kValueLabelShift, y};
+        if (finite(at)) {
+            canvas_.drawText(at, printedNumber(text));
+        }
+    }
+}
+
+void GraphRenderer::drawLogValueLabels()
+{
+    if (axisSpan_ == 0.0 || !yBottom_) {
+        return;
+    }
+    const auto decades = toInt32HalfEven(axisSpan_);
+    if (!decades) {
+        return;
+    }
+    // Measured on the pattern, not on each label, so all labels share one offset.
+    const double halfWidth = canvas_.textWidth(kLogLabelPattern) / 2;
+    for (std::int32_t k = 0; k <= *decades; ++k) {
+        const double value = std::pow(kDecadeBase, axisSpan_ / axisSpan_ * k + axisMin_);
+        const double x = left_ + static_cast<double>(width_) * k / axisSpan_;
+        const PointF at{x - halfWidth - kValueLabelShift, static_cast<double>(*yBottom_)};
+        if (finite(at)) {
+            canvas_.drawText(at, formatNumber(value, kLogLabelPattern));
+        }
+    }
+}
+
+void GraphRenderer::drawProbabilityLabels()
+{
+    const double halfHeight = canvas_.textHeight(kProbabilityLabelProbe) / 2;
+    for (const auto& label : kProbabilityLabels) {
+        const auto y = graph_.getPictY(label.percent);
+        if (!y) {
+            continue;
+        }
+        const PointF at{left_ - canvas_.textWidth(label.text), *y - halfHeight};
+        if (finite(at)) {
+            canvas_.drawText(at, label.text);
+        }
+    }
+}
+
+std::int32_t GraphRenderer::drawSeries(NormoData& series)
+{
+    canvas_.setPenStyle(series.drawStyle());
+    const std::int32_t colorOnEntry = canvas_.color();
+    drawMarkers(series);
+    if (series.lineVisible()) {
+        drawFittedLine(series);
+    }
+    return colorOnEntry;
+}
+
+void GraphRenderer::drawMarkers(NormoData& series)
+{
+    const std::vector<double>& values = graph_.logV() ? series.logSortData() : series.sortData();
+    if (values.empty()) {
+        return;
+    }
+    canvas_.setColor(series.color());
+    const auto count = static_cast<std::int32_t>(values.size());
+    std::vector<PointF> centres;
+    centres.reserve(values.size());
+    for (std::int32_t i = 1; i <= count; ++i) {
+        const auto y = graph_.getPictY(plottingPosition(i, count));
+        if (!y || axisSpan_ == 0.0) {
+            continue;
+        }
+        // One pixel right of the value's position: the centring below takes it back.
+        const double x = (values[static_cast<std::size_t>(i - 1)] - axisMin_) * width_ / axisSpan_ + left_ +
+                         kCentredTextShift;
+        const PointF centre{x, static_cast<double>(*y)};
+        if (finite(centre)) {
+            centres.push_back(centre);
+        }
+    }
+    if (centres.empty()) {
+        return;
+    }
+    canvas_.setFontSize(series.mrkSize());
+    const std::string& marker = series.mrk();
+    const double halfWidth = canvas_.textWidth(marker) / 2;
+    const double halfHeight = canvas_.textHeight(marker) / 2;
+    std::vector<PointF> topLefts;
+    topLefts.reserve(centres.size());
+    for (const PointF& centre : centres) {
+        const PointF topLeft{centre.x - halfWidth - kCentredTextShift, centre.y - halfHeight};
+        if (finite(topLeft)) {
+            topLefts.push_back(topLeft);
+        }
+    }
+    canvas_.stampText(topLefts, marker);
+}
+
+void GraphRenderer::drawFittedLine(NormoData& series)
+{
+    if (series.max() == series.min()) {
+        series.setMax(series.min() + graph_.storedMax() / kRaisedLimitDivisor);
+    }
+    if (!y1_ || !y50_ || !y99_) {
+        return;
+    }
+    const bool logarithmic = graph_.logV();
+    const double mean = logarithmic ? series.logHeikin() : series.heikin();
+    const double sigma = logarithmic ? series.logSiguma() : series.siguma();
+    const double z = std::fabs(static_cast<double>(graph_.quantileTable()[QuantileTable::kOnePercentIndex]));
+    const FittedLine line{left_, top_, width_, height_, axisMin_, graph_.storedMax(), *y1_, *y50_, *y99_};
+    if (const auto ends = line.ends(mean, sigma, z)) {
+        canvas_.polyline(*ends);
+    }
+}
+
+std::optional<std::int32_t> GraphRenderer::roundedY(double percent) const
+{
+    const auto y = graph_.getPictY(percent);
+    if (!y) {
+        return std::nullopt;
+    }
+    return toInt32HalfEven(*y);
+}
+
+}  // namespace probel
