@@ -17,6 +17,9 @@ const std::map<std::string, Command>& commands()
 {
     static const std::map<std::string, Command> table = {
         {"stats", runStats},
+#if PROBEL_HAVE_CANVAS
+        {"plot", runPlot},
+#endif
     };
     return table;
 }
@@ -26,6 +29,9 @@ void printUsage(std::ostream& out)
     out << "使い方: probel-cli <コマンド> [オプション]\n"
            "コマンド:\n";
     out << statsUsage();
+#if PROBEL_HAVE_CANVAS
+    out << plotUsage();
+#endif
 }
 
 }  // namespace

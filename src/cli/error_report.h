@@ -7,7 +7,7 @@
 
 namespace probel::cli {
 
-// "file:line: message" (or less, when the error has no place), on one line.
+// "file:line:column: message" (or less, when the error has no place), on one line.
 inline void reportError(std::ostream& err, const Error& error)
 {
     err << "probel-cli: ";
@@ -15,6 +15,9 @@ inline void reportError(std::ostream& err, const Error& error)
         err << error.file << ":";
         if (error.line > 0) {
             err << error.line << ":";
+            if (error.column > 0) {
+                err << error.column << ":";
+            }
         }
         err << " ";
     }

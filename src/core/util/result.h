@@ -8,11 +8,13 @@
 namespace probel {
 
 // What went wrong, in the words the user will read (Japanese), with the place where it
-// applies: the file and the 1-based line where reading stopped (0 when there is none).
+// applies: the file and the 1-based line where reading stopped (0 when there is none), and
+// for tables the 1-based column (0 when there is none).
 struct Error {
     std::string message;
     std::string file;
     int line = 0;
+    int column = 0;
 };
 
 // A value or the error that kept it from being made. Readers return this and never leave

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "cli/csv_series_reader.h"
+#include "core/stats/data.h"
+
+namespace probel::cli {
+
+inline constexpr std::int32_t kColumnSeriesMarkerSize = 10;
+
+// Marker and colour (0x00BBGGRR) of the n-th series (0-based) a command makes: ten markers
+// and ten colours, combined so the first hundred series all look different.
+const std::string& columnSeriesMarker(std::size_t index);
+std::int32_t columnSeriesColor(std::size_t index);
+
+// Appends one series per column that has values, in order: the values, the header as its
+// comment, the next ID, its marker and colour, a readable marker size, the fitted line
+// drawn solid, visible. Columns without values are passed over. Returns how many it added.
+std::size_t appendColumnSeries(Data& data, std::span<const CsvColumn> columns);
+
+}  // namespace probel::cli

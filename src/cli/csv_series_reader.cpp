@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: MIT
+#include "cli/csv_series_reader.h"
+
+#include <istream>
+#include <iterator>
+#include <sstream>
+#include <string_view>
+
+#include "core/document/cp932.h"
+#include "core/numbers/number_text.h"
+
+namespace probel::cli {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kBlanks = " \t\r";
+
+bool isDelimiter(char c) { return c == ',' || c == '\t' || c == ';'; }
+
+std::string trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(kBlanks);
+    return std::string(text.substr(first, last - first + 1));
+}
+
+// The cells of one line, trimmed of blanks; quotes around a cell are removed.
+std::vector<std::string> splitCells(std::string_view line)
+{
+    std::vector<std::string> cells;
+    std::string cell;
+    bool quoted = false;
+    bool wasQuoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+                cell += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                cell += c;
+            }
+        } else if (c == '"' && trimmed(cell).empty() && !wasQuoted) {
+            cell.clear();
+            quoted = true;
+            wasQuoted = true;
+        } else if (isDelimiter(c)) {
+            cells.push_back(wasQuoted ? cell : trimmed(cell));
+            cell.clear();
+            wasQuoted = false;
+        } else if (!wasQuoted || kBlanks.find(c) == std::string_view::npos) {
+            cell += c;
+        }
+    }
+    cells.push_back(wasQuoted ? cell : trimmed(cell));
+    return cells;
+}
+
+bool isValidUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 0;
+        char32_t smallest = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            smallest = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            smallest = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            smallest = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + length > text.size()) {
+            return false;
+        }
+        char32_t code = lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+Result<std::string> utf8Text(std::string bytes, const std::string& sourceName)
+{
+    if (std::string_view(bytes).substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        bytes.erase(0, kByteOrderMark.size());
+    }
+    if (isValidUtf8(bytes)) {
+        return bytes;
+    }
+    Result<std::string> decoded = decodeCp932(bytes);
+    if (!decoded) {
+        return Error{"文字コードが UTF-8 でも Shift_JIS でもありません: " + decoded.error().message, sourceName, 0};
+    }
+    return decoded;
+}
+
+}  // namespace
+
+Result<std::vector<CsvColumn>> readCsvColumns(std::istream& in, const std::string& sourceName)
+{
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) {
+        return Error{"読み込みに失敗しました。", sourceName, 0};
+    }
+    Result<std::string> text = utf8Text(std::move(bytes), sourceName);
+    if (!text) {
+        return text.error();
+    }
+
+    std::vector<CsvColumn> columns;
+    const auto column = [&](std::size_t index) -> CsvColumn& {
+        while (columns.size() <= index) {
+            CsvColumn added;
+            added.source = sourceName;
+            added.number = static_cast<int>(columns.size()) + 1;
+            columns.push_back(std::move(added));
+        }
+        return columns[index];
+    };
+
+    std::istringstream lines(text.value());
+    std::string line;
+    int lineNumber = 0;
+    bool firstRow = true;
+    while (std::getline(lines, line)) {
+        ++lineNumber;
+        const std::vector<std::string> cells = splitCells(line);
+        bool blank = true;
+        bool numeric = true;
+        for (const auto& cell : cells) {
+            if (!cell.empty()) {
+                blank = false;
+                numeric = numeric && wholeNumber(cell).has_value();
+            }
+        }
+        if (blank) {
+            continue;
+        }
+        if (firstRow && !numeric) {
+            firstRow = false;
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                column(i).header = cells[i];
+            }
+            continue;
+        }
+        firstRow = false;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (cells[i].empty()) {
+                continue;
+            }
+            const auto value = wholeNumber(cells[i]);
+            if (!value) {
+                return Error{"数値ではありません: \"" + cells[i] + "\"", sourceName, lineNumber,
+                             static_cast<int>(i) + 1};
+            }
+            CsvColumn& target = column(i);
+            target.values.push_back(*value);
+            target.lines.push_back(lineNumber);
+        }
+    }
+    return columns;
+}
+
+}  // namespace probel::cli

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "core/util/result.h"
+
+namespace probel::cli {
+
+// One column of a table of measurements: its values in row order, each with the line it
+// came from, and the text of its header cell (empty when the table has no header row).
+struct CsvColumn {
+    std::string source;
+    int number = 0;  // 1-based
+    std::string header;
+    std::vector<double> values;
+    std::vector<int> lines;
+};
+
+// Reads a table of numbers, one row per line (LF or CR LF); cells are split at commas, tabs
+// or semicolons, and a cell in double quotes may hold them ("" is a quote). The first
+// non-blank row is a header when any of its cells is not a number. Blank cells and lines are
+// skipped. Text in UTF-8 (with or without a byte order mark) or, failing that, Shift_JIS.
+// A cell that is not a number as a whole is an error naming `sourceName`, the line and the
+// column. Every column that any row reaches is returned, also those without values.
+Result<std::vector<CsvColumn>> readCsvColumns(std::istream& in, const std::string& sourceName);
+
+}  // namespace probel::cli

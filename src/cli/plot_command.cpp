@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: MIT
+// probel-cli plot: every column of the input tables as a series on one graph, saved as a
+// picture of a whole sheet.
+#if PROBEL_HAVE_CANVAS
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <limits>
+#include <optional>
+#include <ostream>
+
+#include "cli/axis_range.h"
+#include "cli/column_series.h"
+#include "cli/commands.h"
+#include "cli/csv_series_reader.h"
+#include "cli/error_report.h"
+#include "cli/exit_codes.h"
+#include "cli/gui_application.h"
+#include "cli/option_parser.h"
+#include "core/graph/normo_bp.h"
+#include "core/numbers/number_text.h"
+#include "core/numbers/rounding.h"
+#include "core/sheet/paper_size.h"
+#include "platform/canvas/page_export.h"
+
+namespace probel::cli {
+namespace {
+
+constexpr std::int32_t kDivisions = 10;
+constexpr std::int32_t kLabelStep = 1;
+// The graph keeps a tenth of the page free on every side.
+constexpr double kMarginFraction = 0.1;
+constexpr const char* kStandardInputName = "標準入力";
+
+struct PlotOptions {
+    bool log = false;
+    std::optional<double> min;
+    std::optional<double> max;
+    std::int32_t paper = kDefaultPaperCode;
+    std::string output;
+    std::vector<std::string> inputs;
+};
+
+int usageError(CliIo io, const std::string& message)
+{
+    io.err << "probel-cli plot: " << message << "\n" << plotUsage();
+    return kExitUsage;
+}
+
+bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string& error)
+{
+    OptionParser parser({"--min", "--max", "--paper", "-o", "--output"}, {"--log"});
+    if (!parser.parse(arguments)) {
+        error = parser.error();
+        return false;
+    }
+    options.log = parser.has("--log");
+    for (const auto& [name, target] : {std::pair{"--min", &options.min}, std::pair{"--max", &options.max}}) {
+        if (const auto text = parser.value(name)) {
+            const auto number = wholeNumber(*text);
+            if (!number) {
+                error = std::string(name) + " は数値で指定してください: " + *text;
+                return false;
+            }
+            if (options.log && *number <= 0) {
+                error = std::string(name) + " は対数軸では 0 より大きい数で指定してください: " + *text;
+                return false;
+            }
+            *target = *number;
+        }
+    }
+    if (options.min && options.max && *options.min >= *options.max) {
+        error = "--min は --max より小さくしてください。";
+        return false;
+    }
+    if (const auto text = parser.value("--paper")) {
+        const auto number = wholeNumber(*text);
+        const auto code = number ? toInt32HalfEven(*number) : std::nullopt;
+        if (!code || *code != *number || !isKnownPaperCode(*code)) {
+            error = "--paper の用紙コードが違います: " + *text;
+            return false;
+        }
+        options.paper = *code;
+    }
+    const auto output = parser.value("-o") ? parser.value("-o") : parser.value("--output");
+    if (!output || output->empty()) {
+        error = "出力ファイルを -o で指定してください。";
+        return false;
+    }
+    if (!pageFormatForPath(*output)) {
+        error = "出力ファイルの拡張子は .png, .bmp, .svg, .pdf のどれかにしてください: " + *output;
+        return false;
+    }
+    options.output = *output;
+    options.inputs = parser.positional();
+    if (options.inputs.empty()) {
+        error = "入力ファイルを指定してください。";
+        return false;
+    }
+    return true;
+}
+
+Result<std::vector<CsvColumn>> readInputs(const std::vector<std::string>& inputs, std::istream& standardInput)
+{
+    std::vector<CsvColumn> columns;
+    for (const auto& input : inputs) {
+        Result<std::vector<CsvColumn>> read = Error{};
+        if (input == "-") {
+            read = readCsvColumns(standardInput, kStandardInputName);
+        } else {
+            std::ifstream file(input, std::ios::binary);
+            if (!file) {
+                return Error{"ファイルを開けません。", input, 0};
+            }
+            read = readCsvColumns(file, input);
+        }
+        if (!read) {
+            return read.error();
+        }
+        for (auto& column : read.value()) {
+            columns.push_back(std::move(column));
+        }
+    }
+    return columns;
+}
+
+// A column that was given a header but holds no number is worth a word; empty trailing
+// columns (a delimiter at the end of every line) are not.
+void warnAboutEmptyColumns(const std::vector<CsvColumn>& columns, std::ostream& err)
+{
+    for (const auto& column : columns) {
+        if (column.values.empty() && !column.header.empty()) {
+            reportError(err, Error{std::to_string(column.number) + " 列目 (" + column.header +
+                                       ") には数値がないので描きません。",
+                                   column.source, 0});
+        }
+    }
+}
+
+Status checkLogValues(const std::vector<CsvColumn>& columns)
+{
+    for (const auto& column : columns) {
+        for (std::size_t i = 0; i < column.values.size(); ++i) {
+            if (column.values[i] <= 0) {
+                return Error{"対数軸には 0 以下の値を描けません: " + generalNumberText(column.values[i]),
+                             column.source, column.lines[i], column.number};
+            }
+        }
+    }
+    return {};
+}
+
+AxisRange axisRange(const std::vector<CsvColumn>& columns, const PlotOptions& options)
+{
+    double low = std::numeric_limits<double>::infinity();
+    double high = -std::numeric_limits<double>::infinity();
+    for (const auto& column : columns) {
+        for (const double value : column.values) {
+            low = std::min(low, value);
+            high = std::max(high, value);
+        }
+    }
+    if (options.log) {
+        return logAxisRange(low, high, options.min, options.max);
+    }
+    return linearAxisRange(low, high, kDivisions, options.min, options.max);
+}
+
+void setUpGraph(NormoBp& graph, const AxisRange& range, bool log)
+{
+    // The axis kind first: on a logarithmic axis the ends are stored as exponents.
+    graph.setLogV(log);
+    graph.setMin(range.min);
+    graph.setMax(range.max);
+    graph.setBunnkatu(kDivisions);
+    graph.setXJikuStep(kLabelStep);
+    graph.setXJikuCheck(true);
+    graph.setMemoriCheck(true);
+}
+
+// Binds the graph to the page with the frame at the margins; a printer page (PDF) leaves the
+// frame to its caller, so it is set here for every kind of page.
+void drawGraphOnPage(NormoBp& graph, Canvas& canvas)
+{
+    graph.setShowObj(&canvas);
+    graph.setFrameLeft(static_cast<std::int32_t>(roundHalfEven(kMarginFraction * canvas.width())));
+    graph.setFrameTop(static_cast<std::int32_t>(roundHalfEven(kMarginFraction * canvas.height())));
+    graph.setFrameWidth(static_cast<std::int32_t>(roundHalfEven((1 - 2 * kMarginFraction) * canvas.width())));
+    graph.setFrameHeight(static_cast<std::int32_t>(roundHalfEven((1 - 2 * kMarginFraction) * canvas.height())));
+    graph.refresh();
+    graph.setShowObj(nullptr);
+}
+
+}  // namespace
+
+std::string plotUsage()
+{
+    return "  probel-cli plot [--log] [--min A] [--max B] [--paper CODE] -o OUT FILE...\n"
+           "      FILE (- は標準入力) の各列 (カンマ、タブ、セミコロン区切り、一行目が数値でなければ\n"
+           "      系列名) を系列として正規確率紙に描き、OUT (.png .bmp .svg .pdf) に保存します。\n"
+           "      --min/--max がなければ値がすべて入る範囲にします (--log では 10 のべき乗に広げます)。\n"
+           "      CODE: 297420 420297 210297 297210 148210 210148 250354 354250 182257 257182\n"
+           "      (幅と高さの mm、既定 210297 = A4 縦)。\n";
+}
+
+int runPlot(const Arguments& arguments, CliIo io)
+{
+    PlotOptions options;
+    std::string error;
+    if (!parseOptions(arguments, options, error)) {
+        return usageError(io, error);
+    }
+
+    Result<std::vector<CsvColumn>> columns = readInputs(options.inputs, io.in);
+    if (!columns) {
+        reportError(io.err, columns.error());
+        return kExitBadInput;
+    }
+    warnAboutEmptyColumns(columns.value(), io.err);
+    NormoBp graph;
+    if (appendColumnSeries(graph.data(), columns.value()) == 0) {
+        reportError(io.err, Error{"描く数値が一つもありません。", options.inputs.size() == 1 ? options.inputs.front() : "", 0});
+        return kExitBadInput;
+    }
+    if (options.log) {
+        if (Status positive = checkLogValues(columns.value()); !positive) {
+            reportError(io.err, positive.error());
+            return kExitBadInput;
+        }
+    }
+    const AxisRange range = axisRange(columns.value(), options);
+    if (!std::isfinite(range.min) || !std::isfinite(range.max) || range.min >= range.max) {
+        reportError(io.err, Error{"値の範囲から軸を決められません。--min と --max を指定してください。", "", 0});
+        return kExitBadInput;
+    }
+    setUpGraph(graph, range, options.log);
+
+    ensureGuiApplication();
+    const PaperSize paper = *paperSizeFromCode(options.paper);
+    const Status saved = exportPage(options.output, paper, [&graph](Canvas& canvas) { drawGraphOnPage(graph, canvas); });
+    if (!saved) {
+        reportError(io.err, saved.error());
+        return kExitBadInput;
+    }
+    return kExitOk;
+}
+
+}  // namespace probel::cli
+
+#endif

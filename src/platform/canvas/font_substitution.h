@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <span>
+
+namespace probel {
+
+// A Windows font name that documents carry and the IPA font it is drawn with here.
+struct FontSubstitute {
+    const char* windowsName;
+    const char* ipaFamily;
+};
+
+// The Windows Japanese fonts documents name (full-width and ASCII spellings) and their IPA
+// counterparts: proportional Gothic to IPAPGothic, fixed Gothic to IPAGothic, and the same
+// for Mincho. The UI font has no IPA twin; IPAPGothic is closest.
+std::span<const FontSubstitute> fontSubstitutes();
+
+// Registers every substitute with Qt (QFont::insertSubstitution), so a QFont of a Windows name
+// draws with the IPA font while the name itself stays as written. Needs a QGuiApplication;
+// calling it again changes nothing.
+void installFontSubstitutions();
+
+// The IPA family for a Windows name, or an empty string when the name has none.
+QString ipaFamilyFor(const QString& windowsName);
+
+}  // namespace probel

@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: MIT
+#include "platform/canvas/page_export.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/document/atomic_file.h"
+#include "core/numbers/rounding.h"
+#include "platform/canvas/bmp_writer.h"
+#include "platform/canvas/qpainter_canvas.h"
+
+namespace probel {
+namespace {
+
+// Exported pages keep the screen's geometry: 15 twips per pixel is 96 pixels per inch.
+constexpr double kPageDotsPerInch = kTwipsPerInch / kTwipsPerPixel;
+constexpr double kMetresPerInch = 0.0254;
+constexpr const char* kCreator = "Probel";
+
+Error exportError(const std::string& path, const std::string& reason)
+{
+    return Error{"ファイルを保存できません: " + path + ": " + reason, path, 0};
+}
+
+std::string lowerCaseExtension(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+        return {};
+    }
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+QSize pixelSize(const PaperSize& paper) { return QSize(paper.widthPixels, paper.heightPixels); }
+
+QPainterCanvas::Options pageOptions(const PaperSize& paper, bool printerPage)
+{
+    QPainterCanvas::Options options;
+    options.printerPage = printerPage;
+    options.size = pixelSize(paper);
+    options.dotsPerInch = kPageDotsPerInch;
+    return options;
+}
+
+// Draws on a fresh white canvas; false when the painter could not start on the device.
+bool drawPage(QPaintDevice& device, const PaperSize& paper, bool printerPage, const PageDrawing& draw)
+{
+    QPainterCanvas canvas(device, pageOptions(paper, printerPage));
+    if (!canvas.isActive()) {
+        return false;
+    }
+    canvas.clear();
+    draw(canvas);
+    return true;
+}
+
+Result<std::string> rasterBytes(const std::string& path, const PaperSize& paper, const PageDrawing& draw,
+                                PageFormat format)
+{
+    QImage image(pixelSize(paper), QImage::Format_RGB32);
+    if (image.isNull()) {
+        return exportError(path, "画像のメモリを確保できません。");
+    }
+    const int dotsPerMetre = static_cast<int>(roundHalfEven(kPageDotsPerInch / kMetresPerInch));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(Qt::white);
+    if (!drawPage(image, paper, false, draw)) {
+        return exportError(path, "画像に描画できません。");
+    }
+    if (format == PageFormat::Bmp) {
+        std::string bytes = encodeBmp24(image);
+        if (bytes.empty()) {
+            return exportError(path, "BMP 形式に変換できません。");
+        }
+        return bytes;
+    }
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        return exportError(path, "PNG 形式に変換できません。");
+    }
+    return encoded.toStdString();
+}
+
+Result<std::string> svgBytes(const std::string& path, const PaperSize& paper, const PageDrawing& draw)
+{
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(pixelSize(paper));
+    generator.setViewBox(QRect(QPoint(0, 0), pixelSize(paper)));
+    generator.setResolution(static_cast<int>(kPageDotsPerInch));
+    generator.setTitle(QFileInfo(QString::fromStdString(path)).completeBaseName());
+    generator.setDescription(QString::fromLatin1(kCreator));
+    if (!drawPage(generator, paper, false, draw)) {
+        return exportError(path, "SVG を作れません。");
+    }
+    return encoded.toStdString();
+}
+
+Result<std::string> pdfBytes(const std::string& path, const PaperSize& paper, const PageDrawing& draw)
+{
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QString::fromLatin1(kCreator));
+        writer.setTitle(QFileInfo(QString::fromStdString(path)).completeBaseName());
+        writer.setResolution(static_cast<int>(kPageDotsPerInch));
+        // The page size is given upright and turned, so a lying sheet is a landscape page
+        // of the standard paper rather than an unnamed custom size.
+        const double shortSide = std::min(paper.widthMillimetres, paper.heightMillimetres);
+        const double longSide = std::max(paper.widthMillimetres, paper.heightMillimetres);
+        const QPageLayout layout(QPageSize(QSizeF(shortSide, longSide), QPageSize::Millimeter),
+                                 paper.widthMillimetres > paper.heightMillimetres ? QPageLayout::Landscape
+                                                                                  : QPageLayout::Portrait,
+                                 QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        if (!writer.setPageLayout(layout)) {
+            return exportError(path, "PDF のページの大きさを設定できません。");
+        }
+        if (!drawPage(writer, paper, true, draw)) {
+            return exportError(path, "PDF を作れません。");
+        }
+    }
+    return encoded.toStdString();
+}
+
+}  // namespace
+
+std::optional<PageFormat> pageFormatForPath(const std::string& path)
+{
+    const std::string extension = lowerCaseExtension(path);
+    if (extension == "png") {
+        return PageFormat::Png;
+    }
+    if (extension == "bmp") {
+        return PageFormat::Bmp;
+    }
+    if (extension == "svg") {
+        return PageFormat::Svg;
+    }
+    if (extension == "pdf") {
+        return PageFormat::Pdf;
+    }
+    return std::nullopt;
+}
+
+Status exportPage(const std::string& path, const PaperSize& paper, const PageDrawing& draw)
+{
+    const auto format = pageFormatForPath(path);
+    if (!format) {
+        return exportError(path, "拡張子が .png, .bmp, .svg, .pdf のどれでもありません。");
+    }
+    if (paper.widthPixels <= 0 || paper.heightPixels <= 0) {
+        return exportError(path, "用紙の大きさが正しくありません。");
+    }
+    Result<std::string> bytes = Error{};
+    switch (*format) {
+    case PageFormat::Png:
+    case PageFormat::Bmp:
+        bytes = rasterBytes(path, paper, draw, *format);
+        break;
+    case PageFormat::Svg:
+        bytes = svgBytes(path, paper, draw);
+        break;
+    case PageFormat::Pdf:
+        bytes = pdfBytes(path, paper, draw);
+        break;
+    }
+    if (!bytes) {
+        return bytes.error();
+    }
+    return writeFileAtomically(path, bytes.value());
+}
+
+}  // namespace probel

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/graph/canvas.h"
+#include "core/sheet/paper_size.h"
+#include "core/util/result.h"
+
+namespace probel {
+
+enum class PageFormat { Png, Bmp, Svg, Pdf };
+
+// The format a file name asks for by its extension (.png, .bmp, .svg, .pdf, any case);
+// empty for any other name.
+std::optional<PageFormat> pageFormatForPath(const std::string& path);
+
+using PageDrawing = std::function<void(Canvas&)>;
+
+// Draws one page through `draw` and saves it to `path` in the format its extension names.
+// The canvas is the paper's pixel size (15 twips per pixel, 96 per inch) and starts white.
+// Images are that many pixels (BMP uncompressed 24-bit); SVG has that size and view box; PDF
+// is one page of the paper's size in millimetres, drawn at 96 units per inch so the geometry
+// is the same. The file is replaced atomically: on failure the old file stays as it was and
+// the error names the path and the reason.
+Status exportPage(const std::string& path, const PaperSize& paper, const PageDrawing& draw);
+
+}  // namespace probel
