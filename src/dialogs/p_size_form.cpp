@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include "dialogs/p_size_form.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVariant>
+
+namespace probel {
+namespace {
+
+// Captions in the order of the options (and of kKnownPaperCodes); the two leading blanks
+// are part of them.
+constexpr std::array<const char*, kKnownPaperCodes.size()> kCaptions = {
+    "  A3 縦", "  A3 横", "  A4 縦", "  A4 横", "  A5 縦", "  A5 横", "  B4 縦", "  B4 横", "  B5 縦", "  B5 横",
+};
+
+constexpr const char* kTagProperty = "tag";
+
+}  // namespace
+
+PSizeForm::PSizeForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("PSizeForm"));
+    setWindowTitle(QStringLiteral("用紙サイズの設定"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto* layout = new QGridLayout(this);
+    auto* group = new QButtonGroup(this);
+    for (int index = 0; index < kOptionCount; ++index) {
+        const auto slot = static_cast<std::size_t>(index);
+        auto* option = new QRadioButton(QString::fromUtf8(kCaptions[slot]), this);
+        option->setObjectName(QStringLiteral("SizeOp_%1").arg(index));
+        option->setProperty(kTagProperty, QString::number(kKnownPaperCodes[slot]));
+        group->addButton(option, index);
+        const bool firstColumn = index < kOptionsInFirstColumn;
+        layout->addWidget(option, firstColumn ? index : index - kOptionsInFirstColumn, firstColumn ? 0 : 1);
+        connect(option, &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked) {
+                optionClicked(index);
+            }
+        });
+        sizeOp_[slot] = option;
+    }
+
+    command1_ = new QPushButton(QStringLiteral("OK"), this);
+    command1_->setObjectName(QStringLiteral("Command1_0"));
+    command1_->setDefault(true);
+    layout->addWidget(command1_, kOptionsInFirstColumn - 1, 1);
+    connect(command1_, &QPushButton::clicked, this, &QDialog::accept);
+
+    sizeOp_[kDefaultOption]->setChecked(true);
+}
+
+QRadioButton* PSizeForm::sizeOp(int index) const
+{
+    return index >= 0 && index < kOptionCount ? sizeOp_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+void PSizeForm::optionClicked(int index)
+{
+    bool isNumber = false;
+    const int code = sizeOp(index)->property(kTagProperty).toString().toInt(&isNumber);
+    if (isNumber) {
+        setSize_ = code;
+    }
+}
+
+std::int32_t PSizeForm::ask(QWidget* parent)
+{
+    PSizeForm form(parent);
+    if (form.exec() != QDialog::Accepted) {
+        return kDefaultPaperCode;
+    }
+    return form.setSize();
+}
+
+}  // namespace probel

@@ -1,0 +1,316 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <stdexcept>
+
+#include "app/graph_frame_guard.h"
+#include "app/sheet_printing.h"
+#include "core/graph/recording_canvas.h"
+#include "output_fixtures.h"
+
+namespace probel {
+namespace {
+
+using test::addFramedGraph;
+using test::addTextLabel;
+using test::emptySheet;
+
+struct PaperCase {
+    std::int32_t code;
+    QPageSize::PageSizeId pageSize;
+    QPageLayout::Orientation orientation;
+    int windowsPaper;
+    int windowsOrientation;
+};
+
+TEST(PrinterPaperTable, EveryCodeOfTheDialogHasItsPaperAndOrientation)
+{
+    const PaperCase cases[] = {
+        {297420, QPageSize::A3, QPageLayout::Portrait, 8, 1},
+        {420297, QPageSize::A3, QPageLayout::Landscape, 8, 2},
+        {210297, QPageSize::A4, QPageLayout::Portrait, 9, 1},
+        {297210, QPageSize::A4, QPageLayout::Landscape, 9, 2},
+        {148210, QPageSize::A5, QPageLayout::Portrait, 11, 1},
+        {210148, QPageSize::A5, QPageLayout::Landscape, 11, 2},
+        {250354, QPageSize::JisB4, QPageLayout::Portrait, 12, 1},
+        {354250, QPageSize::JisB4, QPageLayout::Landscape, 12, 2},
+        {182257, QPageSize::JisB5, QPageLayout::Portrait, 13, 1},
+        {257182, QPageSize::JisB5, QPageLayout::Landscape, 13, 2},
+    };
+    for (const PaperCase& one : cases) {
+        SCOPED_TRACE(one.code);
+        const auto paper = printerPaperFor(one.code);
+        ASSERT_TRUE(paper.has_value());
+        EXPECT_EQ(paper->pageSize.id(), one.pageSize);
+        EXPECT_EQ(paper->orientation, one.orientation);
+        EXPECT_EQ(paper->windowsPaperCode, one.windowsPaper);
+        EXPECT_EQ(paper->windowsOrientation, one.windowsOrientation);
+        // The sheet fits on the paper at full scale.
+        const QSizeF millimetres = paper->pageSize.size(QPageSize::Millimeter);
+        const auto sheet = paperSizeFromCode(one.code);
+        const bool lying = one.orientation == QPageLayout::Landscape;
+        EXPECT_LE(sheet->widthMillimetres, (lying ? millimetres.height() : millimetres.width()) + 0.5);
+        EXPECT_LE(sheet->heightMillimetres, (lying ? millimetres.width() : millimetres.height()) + 0.5);
+    }
+}
+
+TEST(PrinterPaperTable, UserSizeForCodeZeroAndNothingForOtherCodes)
+{
+    const auto user = printerPaperFor(0);
+    ASSERT_TRUE(user.has_value());
+    EXPECT_EQ(user->windowsPaperCode, kPrinterPaperUser);
+    EXPECT_EQ(user->windowsOrientation, kPrinterPortrait);
+    EXPECT_FALSE(user->pageSize.isValid());
+    for (const std::int32_t code : {210296, 100100, -210297, 2102970}) {
+        EXPECT_FALSE(printerPaperFor(code).has_value()) << code;
+    }
+}
+
+TEST(ScreenToDevicePixels, ScalesByTwipsAndRoundsHalvesToEven)
+{
+    struct Case {
+        std::int32_t screen;
+        double dpi;
+        std::int32_t device;
+    };
+    const Case cases[] = {
+        {400, 600, 2500},  // 400 × 15 ÷ 2.4
+        {100, 96, 100},    {1, 1200, 12},  // 12.5 goes down to even
+        {3, 1200, 38},                      // 37.5 goes up to even
+        {5, 300, 16},                       // 15.625
+        {-3, 1200, -38},   {0, 600, 0},
+    };
+    for (const Case& one : cases) {
+        EXPECT_EQ(screenToDevicePixels(one.screen, one.dpi), one.device) << one.screen << " at " << one.dpi;
+    }
+    EXPECT_FALSE(screenToDevicePixels(2000000000, 1200).has_value());
+}
+
+// Prints onto a PDF in memory and returns the bytes (empty when printing failed).
+QByteArray printedPdf(ChartSheet& sheet, int dotsPerInch = 600)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    Status printed;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(dotsPerInch);
+        printed = printSheet(sheet, writer);
+    }
+    EXPECT_TRUE(printed.ok()) << printed.error().message;
+    return printed.ok() ? bytes : QByteArray();
+}
+
+constexpr double kPointsPerMillimetre = 72 / 25.4;
+
+TEST(PrintSheet, OnePageOfTheSheetsPaperInItsOrientation)
+{
+    struct Case {
+        std::int32_t code;
+        double widthMm;
+        double heightMm;
+    };
+    const Case cases[] = {
+        {210297, 210, 297},
+        {257182, 257, 182},  // JIS B5 lying
+        {250354, 257, 364},  // JIS B4 holds the 250 × 354 sheet
+        {420297, 420, 297},
+        {100150, 100, 150},  // a code outside the tables prints on its own size
+    };
+    for (const Case& one : cases) {
+        SCOPED_TRACE(one.code);
+        auto sheet = emptySheet(one.code);
+        addFramedGraph(*sheet, 10, 10, 100, 100);
+        const test::PdfPages pages = test::pdfPages(printedPdf(*sheet));
+        EXPECT_EQ(pages.count, 1);
+        ASSERT_EQ(pages.mediaBoxes.size(), 1u);
+        EXPECT_NEAR(pages.mediaBoxes[0].width(), one.widthMm * kPointsPerMillimetre, 1.0);
+        EXPECT_NEAR(pages.mediaBoxes[0].height(), one.heightMm * kPointsPerMillimetre, 1.0);
+    }
+}
+
+class PrintedPage : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!test::havePdfRasteriser()) {
+            GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+        }
+        ASSERT_TRUE(folder_.valid());
+    }
+
+    // The sheet printed to a PDF at 600 dpi and rendered back at the screen's 96 dpi, so a
+    // sheet pixel and a page pixel are the same place.
+    QImage printAndRender(ChartSheet& sheet)
+    {
+        const std::string path = folder_.path("page.pdf");
+        const Status saved = exportSheetPdf(sheet, path);
+        EXPECT_TRUE(saved.ok()) << saved.error().message;
+        const auto page = test::rasterisePdf(QString::fromStdString(path), kScreenDpi);
+        EXPECT_TRUE(page.has_value());
+        return page.value_or(QImage());
+    }
+
+    static constexpr int kScreenDpi = 96;
+    test::ScratchFolder folder_;
+};
+
+TEST_F(PrintedPage, GraphFrameLandsAtFullScale)
+{
+    auto sheet = emptySheet();
+    const std::int32_t number = addFramedGraph(*sheet, 100, 200, 400, 300);
+    sheet->graph(number)->setLineDrawStyle(kPenInvisible);
+    const QImage page = printAndRender(*sheet);
+    ASSERT_EQ(page.size(), QSize(794, 1123));
+    const QRect frame = test::inkBox(page, test::darkPixel);
+    EXPECT_NEAR(frame.left(), 100, 1);
+    EXPECT_NEAR(frame.top(), 200, 1);
+    EXPECT_NEAR(frame.right(), 500, 1);
+    EXPECT_NEAR(frame.bottom(), 500, 1);
+}
+
+TEST_F(PrintedPage, LabelTextAtItsPlaceLineByLineInNormalWeightAndPrinterColour)
+{
+    auto sheet = emptySheet();
+    // (100, 200) canvas pixels are (1500, 3000) twips.
+    addTextLabel(*sheet, "■■\r\n■", 100, 200, 20, 0x0000FF, true);
+    const QImage page = printAndRender(*sheet);
+    ASSERT_FALSE(page.isNull());
+    const QRect ink = test::inkBox(page, test::darkPixel);
+    ASSERT_FALSE(ink.isEmpty());
+    // A 20-point line is about 27 pixels high; the glyph box starts a little inside it.
+    EXPECT_GE(ink.left(), 100);
+    EXPECT_LE(ink.left(), 104);
+    EXPECT_GE(ink.top(), 200);
+    EXPECT_LE(ink.top(), 210);
+    // Two lines, the second below the first, both from the label's left edge.
+    const int middle = ink.top() + ink.height() / 2;
+    const QRect first = test::inkBox(page, test::darkPixel, QRect(0, ink.top(), page.width(), middle - ink.top()));
+    const QRect second = test::inkBox(page, test::darkPixel, QRect(0, middle, page.width(), ink.bottom() - middle + 1));
+    ASSERT_FALSE(first.isEmpty());
+    ASSERT_FALSE(second.isEmpty());
+    EXPECT_EQ(first.left(), second.left());
+    EXPECT_GT(first.width(), second.width() * 3 / 2);
+    EXPECT_GT(second.top(), first.bottom());
+    // The red of the label is not printed.
+    EXPECT_TRUE(test::inkBox(page, test::reddishPixel).isEmpty());
+
+    // Bold is not printed either: the same label in normal weight prints the same page.
+    auto normal = emptySheet();
+    addTextLabel(*normal, "■■\r\n■", 100, 200, 20, 0, false);
+    EXPECT_EQ(printAndRender(*normal), page);
+}
+
+TEST(PrintSheet, FramesAndSurfacesAreAsBeforeAfterPrinting)
+{
+    RecordingCanvas screen(794, 1123);
+    auto sheet = emptySheet();
+    const std::int32_t first = addFramedGraph(*sheet, 100, 200, 400, 300);
+    const std::int32_t second = addFramedGraph(*sheet, 33, 47, 123, 77);
+    sheet->bindGraphs(&screen);
+    ASSERT_FALSE(printedPdf(*sheet, 1200).isEmpty());
+    for (const auto& [number, left, top, width, height] :
+         {std::tuple{first, 100, 200, 400, 300}, std::tuple{second, 33, 47, 123, 77}}) {
+        const NormoBp& graph = *sheet->graph(number);
+        EXPECT_EQ(graph.showObj(), &screen);
+        EXPECT_EQ(graph.frameLeft(), left);
+        EXPECT_EQ(graph.frameTop(), top);
+        EXPECT_EQ(graph.frameWidth(), width);
+        EXPECT_EQ(graph.frameHeight(), height);
+    }
+    EXPECT_TRUE(screen.calls().empty()) << "printing must not draw on the screen picture";
+}
+
+TEST(PrintSheet, PrinterThatCannotStartIsReportedAndChangesNothing)
+{
+    RecordingCanvas screen(794, 1123);
+    auto sheet = emptySheet();
+    const std::int32_t number = addFramedGraph(*sheet, 100, 200, 400, 300);
+    sheet->bindGraphs(&screen);
+    test::ScratchFolder folder;
+    ASSERT_TRUE(folder.valid());
+    // A printer that prints to a file below a file: its job cannot start.
+    const std::string blocker = folder.path("blocker");
+    ASSERT_TRUE(exportSheetPdf(*emptySheet(), blocker).ok());
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(folder.path("blocker/job.pdf")));
+    const Status printed = printSheet(*sheet, printer);
+    ASSERT_FALSE(printed.ok());
+    EXPECT_EQ(printed.error().message.rfind("印刷できません: ", 0), 0u) << printed.error().message;
+    EXPECT_EQ(sheet->graph(number)->showObj(), &screen);
+    EXPECT_EQ(sheet->graph(number)->frameLeft(), 100);
+    EXPECT_EQ(sheet->graph(number)->frameWidth(), 400);
+    EXPECT_TRUE(screen.calls().empty());
+}
+
+TEST(PrintSheet, NoDefaultPrinterGivesAClearMessage)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        GTEST_SKIP() << "a printer is installed; the test does not print on it";
+    }
+    auto sheet = emptySheet();
+    addFramedGraph(*sheet, 100, 200, 400, 300);
+    const Status printed = printSheetToDefaultPrinter(*sheet);
+    ASSERT_FALSE(printed.ok());
+    EXPECT_EQ(printed.error().message, "プリンターが見つかりません。");
+    EXPECT_EQ(sheet->graph(1)->frameLeft(), 100);
+    EXPECT_EQ(sheet->graph(1)->showObj(), nullptr);
+}
+
+TEST(GraphFrameGuard, PutsFramesAndSurfacesBackWhenDrawingThrows)
+{
+    RecordingCanvas screen(794, 1123);
+    RecordingCanvas page(4960, 7016, true, 600);
+    auto sheet = emptySheet();
+    addFramedGraph(*sheet, 100, 200, 400, 300);
+    addFramedGraph(*sheet, 10, 20, 30, 40);
+    sheet->bindGraphs(&screen);
+    try {
+        const GraphFrameGuard restore(*sheet);
+        for (NormoBp& graph : sheet->myNormo()) {
+            graph.setShowObj(&page);
+            graph.setFrameLeft(graph.frameLeft() * 6);
+            graph.setFrameWidth(graph.frameWidth() * 6);
+        }
+        throw std::runtime_error("drawing broke off");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(sheet->graph(1)->showObj(), &screen);
+    EXPECT_EQ(sheet->graph(1)->frameLeft(), 100);
+    EXPECT_EQ(sheet->graph(1)->frameWidth(), 400);
+    EXPECT_EQ(sheet->graph(1)->frameHeight(), 300);
+    EXPECT_EQ(sheet->graph(2)->showObj(), &screen);
+    EXPECT_EQ(sheet->graph(2)->frameLeft(), 10);
+    EXPECT_EQ(sheet->graph(2)->frameWidth(), 30);
+}
+
+TEST(ExportSheetPdf, WritesThePageAndNamesThePathWhenItCannot)
+{
+    test::ScratchFolder folder;
+    ASSERT_TRUE(folder.valid());
+    auto sheet = emptySheet(297210);
+    addFramedGraph(*sheet, 100, 100, 400, 300);
+    const std::string path = folder.path("sheet.pdf");
+    ASSERT_TRUE(exportSheetPdf(*sheet, path).ok());
+    const test::PdfPages pages = test::pdfPages(test::fileBytes(path));
+    EXPECT_EQ(pages.count, 1);
+    ASSERT_EQ(pages.mediaBoxes.size(), 1u);
+    EXPECT_NEAR(pages.mediaBoxes[0].width(), 297 * kPointsPerMillimetre, 1.0);
+
+    // A folder that is a file: nothing can be written below it.
+    const std::string blocked = folder.path("sheet.pdf/inner.pdf");
+    const Status failed = exportSheetPdf(*sheet, blocked);
+    ASSERT_FALSE(failed.ok());
+    EXPECT_NE(failed.error().message.find(blocked), std::string::npos) << failed.error().message;
+    EXPECT_EQ(test::pdfPages(test::fileBytes(path)).count, 1);
+}
+
+}  // namespace
+}  // namespace probel
