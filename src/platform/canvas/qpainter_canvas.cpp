@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "core/numbers/rounding.h"
+#include "platform/canvas/bgr_color.h"
 
 namespace probel {
 namespace {
@@ -36,13 +37,6 @@ Qt::PenStyle qtPenStyle(std::int32_t style)
         // Solid, inside solid (the same for a one-pixel line) and unknown codes.
         return Qt::SolidLine;
     }
-}
-
-QColor qtColorOf(std::int32_t bgr)
-{
-    const auto value = static_cast<std::uint32_t>(bgr);
-    return QColor(static_cast<int>(value & 0xFFu), static_cast<int>((value >> 8) & 0xFFu),
-                  static_cast<int>((value >> 16) & 0xFFu));
 }
 
 QPen cosmeticPen(const QColor& color, Qt::PenStyle style)
@@ -145,7 +139,7 @@ void QPainterCanvas::setPenStyle(std::int32_t style)
 void QPainterCanvas::setColor(std::int32_t bgr)
 {
     color_ = bgr;
-    qtColor_ = qtColorOf(bgr);
+    qtColor_ = colorFromBgr(bgr);
     linePen_.setColor(qtColor_);
     textPen_.setColor(qtColor_);
 }

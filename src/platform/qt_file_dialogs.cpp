@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "platform/qt_file_dialogs.h"
+
+#include "platform/file_filter.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace probel {
+namespace {
+
+void prepare(QFileDialog& dialog, const std::string& filter)
+{
+    // Qt's own dialog behaves alike on every desktop: no extension is ever added and the
+    // replace question is always asked.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    const QStringList filters = qtNameFilters(filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+    }
+}
+
+}  // namespace
+
+QtFileDialogs::QtFileDialogs(QWidget* parent) : parent_(parent) {}
+
+void QtFileDialogs::setParentWidget(QWidget* parent)
+{
+    parent_ = parent;
+}
+
+std::vector<std::string> QtFileDialogs::openFiles(const std::string& title, const std::string& filter,
+                                                  const std::string& initialDir)
+{
+    QFileDialog dialog(parent_.data(), QString::fromStdString(title), QString::fromStdString(initialDir));
+    prepare(dialog, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    std::vector<std::string> paths;
+    for (const QString& path : dialog.selectedFiles()) {
+        paths.push_back(path.toStdString());
+    }
+    return paths;
+}
+
+std::string QtFileDialogs::saveFile(const std::string& title, const std::string& filter, const std::string& initialDir,
+                                    const std::string& initialName)
+{
+    QFileDialog dialog(parent_.data(), QString::fromStdString(title), QString::fromStdString(initialDir));
+    prepare(dialog, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!initialName.empty()) {
+        dialog.selectFile(QString::fromStdString(initialName));
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? std::string() : chosen.front().toStdString();
+}
+
+}  // namespace probel

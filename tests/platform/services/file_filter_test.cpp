@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#include "platform/file_filter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace probel {
+namespace {
+
+struct FilterCase {
+    std::string filter;
+    QStringList expected;
+};
+
+TEST(FileFilterTest, WindowsFiltersBecomeQtNameFilters)
+{
+    const std::vector<FilterCase> cases = {
+        {"Probelﾌｧｲﾙ(*.pbl)|*.pbl|全てのﾌｧｲﾙ(*.*)|*.*",
+         {QStringLiteral("Probelﾌｧｲﾙ (*.pbl)"), QStringLiteral("全てのﾌｧｲﾙ (*)")}},
+        {"Probelﾌｧｲﾙ(*.pbl)|*.pbl", {QStringLiteral("Probelﾌｧｲﾙ (*.pbl)")}},
+        // Several patterns of one entry; the description's own list is replaced by the real one.
+        {"ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)|*.bmp; *.dib", {QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp *.dib)")}},
+        // Brackets without wildcards belong to the description.
+        {"Bitmap (Windows)|*.bmp", {QStringLiteral("Bitmap (Windows) (*.bmp)")}},
+        {"Text|*.txt", {QStringLiteral("Text (*.txt)")}},
+        {"|*.pbl", {QStringLiteral("*.pbl (*.pbl)")}},
+        // Incomplete or empty entries are left out.
+        {"Probelﾌｧｲﾙ(*.pbl)|*.pbl|Dangling", {QStringLiteral("Probelﾌｧｲﾙ (*.pbl)")}},
+        {"Nothing| ;|Probel|*.pbl", {QStringLiteral("Probel (*.pbl)")}},
+        {"", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(qtNameFilters(c.filter), c.expected) << c.filter;
+    }
+}
+
+}  // namespace
+}  // namespace probel

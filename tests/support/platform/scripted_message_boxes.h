@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/message_boxes.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace probel::test {
+
+struct AskedMessage {
+    std::string text;
+    std::string title;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::Information;
+};
+
+// Answers message boxes from a script and records every one shown. A box shown with no
+// answer left, or answered with a button it does not have, fails the running test; the box
+// then answers as if it had been closed.
+class ScriptedMessageBoxes : public MessageBoxes {
+public:
+    // Queues the answer to the next box.
+    void answer(MessageAnswer answer) { answers_.push_back(answer); }
+
+    MessageAnswer show(const std::string& text, const std::string& title, MessageButtons buttons,
+                       MessageIcon icon) override;
+
+    const std::vector<AskedMessage>& asked() const { return asked_; }
+    std::size_t unusedAnswers() const { return answers_.size(); }
+
+private:
+    std::deque<MessageAnswer> answers_;
+    std::vector<AskedMessage> asked_;
+};
+
+}  // namespace probel::test
