@@ -2,6 +2,7 @@
 #include "platform/file_type_registration.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
@@ -14,7 +15,7 @@
 namespace probel {
 namespace {
 
-constexpr auto kDescription = "Probelファイル";
+constexpr auto kExecKey = "Exec=";
 constexpr auto kMimeFolder = "mime";
 constexpr auto kMimePackagesFolder = "mime/packages";
 constexpr auto kApplicationsFolder = "applications";
@@ -80,6 +81,13 @@ bool writeFile(const QString& path, const QByteArray& contents)
     return file.commit();
 }
 
+// A file built into the program from data/, the same file the installation copies.
+QByteArray resourceBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 }  // namespace
 
 FileTypeRegistration::FileTypeRegistration(QString programPath, QString dataHome)
@@ -106,17 +114,10 @@ QString FileTypeRegistration::desktopEntryPath() const
 
 QByteArray FileTypeRegistration::mimePackage()
 {
-    // Globs are matched without regard to case unless marked otherwise; the mark is written
-    // out all the same, because "x.PbL" must open as well as "x.pbl".
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                          "  <mime-type type=\"%1\">\n"
-                          "    <comment>%2</comment>\n"
-                          "    <glob pattern=\"*.pbl\" case-sensitive=\"false\"/>\n"
-                          "  </mime-type>\n"
-                          "</mime-info>\n")
-        .arg(QLatin1String(kMimeType), QString::fromUtf8(kDescription))
-        .toUtf8();
+    // The same package the installation puts in the system folders. Globs are matched without
+    // regard to case unless marked otherwise; it marks it all the same, because "x.PbL" must
+    // open as well as "x.pbl".
+    return resourceBytes(QStringLiteral(":/data/probel-mime.xml"));
 }
 
 QByteArray FileTypeRegistration::desktopEntry(const QString& programPath)
@@ -124,16 +125,14 @@ QByteArray FileTypeRegistration::desktopEntry(const QString& programPath)
     if (!QDir::isAbsolutePath(programPath) || hasControlCharacter(programPath)) {
         return {};
     }
-    const QString entry = QStringLiteral("[Desktop Entry]\n"
-                                         "Type=Application\n"
-                                         "Name=Probel\n"
-                                         "Exec=%1 %F\n"
-                                         "Icon=probel\n"
-                                         "MimeType=%2;\n"
-                                         "Categories=Office;Science;\n"
-                                         "Terminal=false\n")
-                              .arg(execArgument(programPath), QLatin1String(kMimeType));
-    return entry.toUtf8();
+    // The installed entry, started through this very program rather than through PATH.
+    QStringList lines = QString::fromUtf8(resourceBytes(QStringLiteral(":/data/probel.desktop"))).split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (line.startsWith(QLatin1String(kExecKey))) {
+            line = QLatin1String(kExecKey) + execArgument(programPath) + QStringLiteral(" %F");
+        }
+    }
+    return lines.join(QLatin1Char('\n')).toUtf8();
 }
 
 bool FileTypeRegistration::run()

@@ -45,25 +45,21 @@ void writeScript(const QString& path, const QByteArray& body)
     ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
-const QByteArray kExpectedMimePackage =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-    "  <mime-type type=\"application/x-probel\">\n"
-    "    <comment>Probelファイル</comment>\n"
-    "    <glob pattern=\"*.pbl\" case-sensitive=\"false\"/>\n"
-    "  </mime-type>\n"
-    "</mime-info>\n";
+// The files the installation copies; the registration writes the same ones.
+QByteArray installedDataFile(const char* name)
+{
+    return readBytes(QString::fromUtf8(PROBEL_SOURCE_DIR) + QStringLiteral("/data/") + QString::fromUtf8(name));
+}
 
+const QByteArray kExpectedMimePackage = installedDataFile("probel-mime.xml");
+
+// The installed entry with its Exec line naming the program by `exec`.
 QByteArray expectedDesktopEntry(const QByteArray& exec)
 {
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=Probel\n"
-           "Exec=" + exec + " %F\n"
-           "Icon=probel\n"
-           "MimeType=application/x-probel;\n"
-           "Categories=Office;Science;\n"
-           "Terminal=false\n";
+    QByteArray entry = installedDataFile("probel.desktop");
+    const QByteArray installedExec = "\nExec=probel %F\n";
+    const auto at = entry.indexOf(installedExec);
+    return at < 0 ? QByteArray() : entry.replace(at, installedExec.size(), "\nExec=" + exec + " %F\n");
 }
 
 TEST(FileTypeRegistrationTest, WritesTheMimePackageAndTheDesktopEntry)
