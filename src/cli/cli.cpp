@@ -17,8 +17,11 @@ const std::map<std::string, Command>& commands()
 {
     static const std::map<std::string, Command> table = {
         {"stats", runStats},
+        {"dump", runDump},
+        {"convert", runConvert},
 #if PROBEL_HAVE_CANVAS
         {"plot", runPlot},
+        {"render", runRender},
 #endif
     };
     return table;
@@ -31,7 +34,10 @@ void printUsage(std::ostream& out)
     out << statsUsage();
 #if PROBEL_HAVE_CANVAS
     out << plotUsage();
+    out << renderUsage();
 #endif
+    out << dumpUsage();
+    out << convertUsage();
 }
 
 }  // namespace

@@ -10,8 +10,14 @@ namespace probel::cli {
 // Each command takes the arguments after its name and returns an exit code.
 int runStats(const Arguments& arguments, CliIo io);
 std::string statsUsage();
-// Needs the canvas library; the table in cli.cpp lists it only when that is built.
+int runDump(const Arguments& arguments, CliIo io);
+std::string dumpUsage();
+int runConvert(const Arguments& arguments, CliIo io);
+std::string convertUsage();
+// These need the canvas library; the table in cli.cpp lists them only when that is built.
 int runPlot(const Arguments& arguments, CliIo io);
 std::string plotUsage();
+int runRender(const Arguments& arguments, CliIo io);
+std::string renderUsage();
 
 }  // namespace probel::cli

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// probel-cli plot: every column of the input tables as a series on one graph, saved as a
-// picture of a whole sheet.
+// probel-cli plot: every column of the input tables as a series on one graph of a sheet,
+// saved as a picture of the whole sheet or as a document.
 #if PROBEL_HAVE_CANVAS
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <limits>
@@ -17,7 +18,11 @@
 #include "cli/error_report.h"
 #include "cli/exit_codes.h"
 #include "cli/gui_application.h"
+#include "cli/measuring_canvas.h"
 #include "cli/option_parser.h"
+#include "cli/plot_sheet.h"
+#include "cli/sheet_page.h"
+#include "core/document/sheet_writer.h"
 #include "core/graph/normo_bp.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
@@ -29,18 +34,31 @@ namespace {
 
 constexpr std::int32_t kDivisions = 10;
 constexpr std::int32_t kLabelStep = 1;
-// The graph keeps a tenth of the page free on every side.
-constexpr double kMarginFraction = 0.1;
 constexpr const char* kStandardInputName = "標準入力";
+constexpr std::string_view kDocumentExtension = ".pbl";
 
 struct PlotOptions {
     bool log = false;
     std::optional<double> min;
     std::optional<double> max;
     std::int32_t paper = kDefaultPaperCode;
+    PlotExtras extras;
+    std::string unit;
     std::string output;
+    // The output is a document rather than a picture.
+    bool document = false;
     std::vector<std::string> inputs;
 };
+
+bool isDocumentPath(const std::string& path)
+{
+    if (path.size() <= kDocumentExtension.size()) {
+        return false;
+    }
+    const std::string_view extension = std::string_view(path).substr(path.size() - kDocumentExtension.size());
+    return std::equal(extension.begin(), extension.end(), kDocumentExtension.begin(), kDocumentExtension.end(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
 
 int usageError(CliIo io, const std::string& message)
 {
@@ -50,12 +68,23 @@ int usageError(CliIo io, const std::string& message)
 
 bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string& error)
 {
-    OptionParser parser({"--min", "--max", "--paper", "-o", "--output"}, {"--log"});
+    OptionParser parser({"--min", "--max", "--paper", "--title", "--unit", "--format", "-o", "--output"},
+                        {"--log", "--labels"});
     if (!parser.parse(arguments)) {
         error = parser.error();
         return false;
     }
     options.log = parser.has("--log");
+    options.extras.detailLabels = parser.has("--labels");
+    options.extras.title = parser.value("--title").value_or("");
+    options.unit = parser.value("--unit").value_or("");
+    if (const auto format = parser.value("--format")) {
+        if (format->empty()) {
+            error = "--format に書式 (0.## など) を指定してください。";
+            return false;
+        }
+        options.extras.format = *format;
+    }
     for (const auto& [name, target] : {std::pair{"--min", &options.min}, std::pair{"--max", &options.max}}) {
         if (const auto text = parser.value(name)) {
             const auto number = wholeNumber(*text);
@@ -88,8 +117,9 @@ bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string&
         error = "出力ファイルを -o で指定してください。";
         return false;
     }
-    if (!pageFormatForPath(*output)) {
-        error = "出力ファイルの拡張子は .png, .bmp, .svg, .pdf のどれかにしてください: " + *output;
+    options.document = isDocumentPath(*output);
+    if (!options.document && !pageFormatForPath(*output)) {
+        error = "出力ファイルの拡張子は .png, .bmp, .svg, .pdf, .pbl のどれかにしてください: " + *output;
         return false;
     }
     options.output = *output;
@@ -167,29 +197,17 @@ AxisRange axisRange(const std::vector<CsvColumn>& columns, const PlotOptions& op
     return linearAxisRange(low, high, kDivisions, options.min, options.max);
 }
 
-void setUpGraph(NormoBp& graph, const AxisRange& range, bool log)
+void setUpGraph(NormoBp& graph, const AxisRange& range, const PlotOptions& options)
 {
     // The axis kind first: on a logarithmic axis the ends are stored as exponents.
-    graph.setLogV(log);
+    graph.setLogV(options.log);
     graph.setMin(range.min);
     graph.setMax(range.max);
     graph.setBunnkatu(kDivisions);
     graph.setXJikuStep(kLabelStep);
     graph.setXJikuCheck(true);
     graph.setMemoriCheck(true);
-}
-
-// Binds the graph to the page with the frame at the margins; a printer page (PDF) leaves the
-// frame to its caller, so it is set here for every kind of page.
-void drawGraphOnPage(NormoBp& graph, Canvas& canvas)
-{
-    graph.setShowObj(&canvas);
-    graph.setFrameLeft(static_cast<std::int32_t>(roundHalfEven(kMarginFraction * canvas.width())));
-    graph.setFrameTop(static_cast<std::int32_t>(roundHalfEven(kMarginFraction * canvas.height())));
-    graph.setFrameWidth(static_cast<std::int32_t>(roundHalfEven((1 - 2 * kMarginFraction) * canvas.width())));
-    graph.setFrameHeight(static_cast<std::int32_t>(roundHalfEven((1 - 2 * kMarginFraction) * canvas.height())));
-    graph.refresh();
-    graph.setShowObj(nullptr);
+    graph.setTanni(options.unit);
 }
 
 }  // namespace
@@ -197,9 +215,14 @@ void drawGraphOnPage(NormoBp& graph, Canvas& canvas)
 std::string plotUsage()
 {
     return "  probel-cli plot [--log] [--min A] [--max B] [--paper CODE] -o OUT FILE...\n"
+           "                  [--labels] [--format F] [--title TEXT] [--unit TEXT]\n"
            "      FILE (- は標準入力) の各列 (カンマ、タブ、セミコロン区切り、一行目が数値でなければ\n"
            "      系列名) を系列として正規確率紙に描き、OUT (.png .bmp .svg .pdf) に保存します。\n"
+           "      OUT が .pbl なら画像ではなく文書を書きます。\n"
            "      --min/--max がなければ値がすべて入る範囲にします (--log では 10 のべき乗に広げます)。\n"
+           "      --labels: 各系列の詳細ラベル (マーカー、コメント、平均、最小値、最大値、σ) をグラフの横に置きます。\n"
+           "      --format: 詳細ラベルの数値の書式 (既定 0.##)。\n"
+           "      --title: グラフの上に置くテキスト (改行で複数行)。--unit: 横軸の単位。\n"
            "      CODE: 297420 420297 210297 297210 148210 210148 250354 354250 182257 257182\n"
            "      (幅と高さの mm、既定 210297 = A4 縦)。\n";
 }
@@ -218,7 +241,11 @@ int runPlot(const Arguments& arguments, CliIo io)
         return kExitBadInput;
     }
     warnAboutEmptyColumns(columns.value(), io.err);
-    NormoBp graph;
+    ChartSheet sheet;
+    sheet.myFormType = options.paper;
+    const std::int32_t number = sheet.addGraph();
+    sheet.setFrameVisible(number, true);
+    NormoBp& graph = *sheet.graph(number);
     if (appendColumnSeries(graph.data(), columns.value()) == 0) {
         reportError(io.err, Error{"描く数値が一つもありません。", options.inputs.size() == 1 ? options.inputs.front() : "", 0});
         return kExitBadInput;
@@ -234,11 +261,22 @@ int runPlot(const Arguments& arguments, CliIo io)
         reportError(io.err, Error{"値の範囲から軸を決められません。--min と --max を指定してください。", "", 0});
         return kExitBadInput;
     }
-    setUpGraph(graph, range, options.log);
+    setUpGraph(graph, range, options);
+    completePlotSeries(graph, options.extras);
 
     ensureGuiApplication();
     const PaperSize paper = *paperSizeFromCode(options.paper);
-    const Status saved = exportPage(options.output, paper, [&graph](Canvas& canvas) { drawGraphOnPage(graph, canvas); });
+    Status arranged;
+    withMeasuringCanvas(paper, [&](Canvas& measure) {
+        arranged = arrangePlotSheet(sheet, number, options.extras, measure);
+    });
+    if (!arranged) {
+        reportError(io.err, arranged.error());
+        return kExitBadInput;
+    }
+    const Status saved =
+        options.document ? writeSheetFile(sheet, options.output)
+                         : exportPage(options.output, paper, [&sheet](Canvas& page) { drawSheetPage(sheet, page); });
     if (!saved) {
         reportError(io.err, saved.error());
         return kExitBadInput;

@@ -1,0 +1,32 @@
+#!/bin/sh
+# SPDX-License-Identifier: MIT
+# Makes the example sheets of this folder from the tables in data/ with probel-cli plot.
+#   examples/make-examples.sh [PROBEL_CLI]
+# PROBEL_CLI defaults to build/src/cli/probel-cli under the source tree. Label positions
+# follow the measured width of the label text, so other fonts may move them a few pixels.
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+cli=${1:-"$here/../build/src/cli/probel-cli"}
+data="$here/data"
+
+# A4 upright, linear axis, three lots with detail labels and a two-line title.
+"$cli" plot --labels --format 0.### --unit mm --title "シャフト外径 (呼び寸法 12 mm)
+ライン 2 抜き取り検査" -o "$here/shaft-diameter.pbl" "$data/shaft-diameter.csv"
+
+# A4 lying, linear axis with the range given, two suppliers.
+"$cli" plot --labels --format 0.0 --paper 297210 --min 350 --max 450 --unit MPa --title "引張強さ 受入検査
+供給元別 各 25 本" -o "$here/tensile-strength.pbl" "$data/tensile-strength.csv"
+
+# A4 upright, logarithmic axis: particle sizes of three batches.
+"$cli" plot --labels --log --unit μm --title "粒子径分布 (対数正規)" \
+    -o "$here/particle-size.pbl" "$data/particle-size.csv"
+
+# A3 lying, logarithmic axis: times to failure at five temperatures.
+"$cli" plot --labels --format 0 --log --paper 420297 --unit h --title "寿命試験 故障時間
+温度加速 5 水準、各 12 個
+2024 年 信頼性評価" -o "$here/failure-times.pbl" "$data/failure-times.csv"
+
+# A4 lying, linear axis: eight filling heads, their labels in two columns.
+"$cli" plot --labels --format 0.0 --paper 297210 --unit g --title "充填重量 ヘッド別 (規格 500 g)" \
+    -o "$here/fill-weight.pbl" "$data/fill-weight.csv"

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/graph/canvas.h"
+#include "core/sheet/chart_sheet.h"
+#include "core/util/result.h"
+
+namespace probel::cli {
+
+// What `plot` puts on its sheet besides the graph.
+struct PlotExtras {
+    // A detail label for every series.
+    bool detailLabels = false;
+    // A text label above the graph (line breaks start new lines); empty for none.
+    std::string title;
+    // Number format of every statistic of the series, as the data dialog's format boxes.
+    std::string format = "0.##";
+};
+
+// Completes the series of a graph as the data dialog leaves them, so the sheet opens and edits
+// in the program like one made there: a comment for each (the add command's "データ - " and
+// the ID when the column had no header), the graph's axis ends as limits, the format for every
+// statistic, and the dialog's check boxes in Tag and Label — with detail labels: details,
+// mean lines and σ on, the percentage and Cp off.
+void completePlotSeries(NormoBp& graph, const PlotExtras& extras);
+
+// Lays out graph `number` of the sheet on its paper: the frame at a tenth of the paper from
+// every edge, the title (a new text label) above it and each series' detail label (created
+// with its caption, font and colour) beside or below it, none overlapping, all on the paper.
+// Text is measured on `measure`. Fails when the labels or the title do not fit on the paper
+// or leave the graph too little room.
+Status arrangePlotSheet(ChartSheet& sheet, std::int32_t number, const PlotExtras& extras, Canvas& measure);
+
+}  // namespace probel::cli
