@@ -35,6 +35,8 @@ public:
     void setIniData(std::vector<double> values);
     // A copy of the raw values; reading them also makes the series visible.
     std::vector<double> iniData();
+    // The raw values without that side effect, for writers that must not change the series.
+    const std::vector<double>& iniValues() const { return iniData_; }
 
     const std::vector<double>& sortData() const { return sortData_; }
     // log10 of each sorted value; a value of zero or below is kept as it is.

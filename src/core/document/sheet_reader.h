@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/sheet/chart_sheet.h"
+#include "core/util/result.h"
+
+namespace probel {
+
+// Reading .pbl documents. Every reader builds a new sheet and returns it only when the whole
+// document has been read: graphs numbered 1 .. N in file order with their frames loaded and
+// shown, series IDs 1 .. S in every graph, a detail label for every series marked for one,
+// text labels 1 .. L, the paper code from the file. Graphs are not bound to any surface;
+// their frames are those of the file (the window binds them keeping the frames).
+//
+// A damaged document is refused with an Error that names the file and the 1-based line where
+// reading stopped (lines inside a multi-line text count), in a message saying what was wrong:
+// a missing, extra or malformed field, a count the rest of the file cannot hold (checked
+// before anything is allocated), a series without values, bytes outside code page 932.
+
+enum class SheetLayout { Current, Old };
+
+// The layout by the first field: "0100" or "010000" (quoted or not) is the current layout,
+// anything else the old one, which starts with the graph count.
+SheetLayout sheetLayout(std::string_view bytes);
+
+// The current layout: the version field is read and dropped, the rest read as the old layout.
+Result<std::unique_ptr<ChartSheet>> readSheetFileBytes(std::string_view bytes, const std::string& fileName);
+// The old layout, from the graph count on.
+Result<std::unique_ptr<ChartSheet>> readOldSheetFileBytes(std::string_view bytes, const std::string& fileName);
+// Either reader, chosen by sheetLayout. `fileName` is only used in messages.
+Result<std::unique_ptr<ChartSheet>> readSheetBytes(std::string_view bytes, const std::string& fileName);
+
+// Reads the document at `path`; the sheet's fName becomes `path` and its moveFlag is false.
+Result<std::unique_ptr<ChartSheet>> readSheetFile(const std::string& path);
+
+}  // namespace probel

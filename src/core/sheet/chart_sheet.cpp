@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: MIT
+#include "core/sheet/chart_sheet.h"
+
+#include <array>
+#include <charconv>
+#include <limits>
+#include <memory>
+#include <system_error>
+
+#include "core/numbers/rounding.h"
+
+namespace probel {
+namespace {
+
+// A series ID is written with at least two digits after the graph's digits.
+constexpr std::int64_t kSmallestIdPlace = 100;
+constexpr std::int64_t kDecimalBase = 10;
+
+}  // namespace
+
+std::string ChartSheet::graphKey(std::int32_t number)
+{
+    return std::string(kGraphKeyPrefix) + std::to_string(number);
+}
+
+std::optional<std::int32_t> ChartSheet::graphNumberFromKey(std::string_view key)
+{
+    if (key.size() <= kGraphKeyPrefix.size() || key.substr(0, kGraphKeyPrefix.size()) != kGraphKeyPrefix) {
+        return std::nullopt;
+    }
+    const std::string_view digits = key.substr(kGraphKeyPrefix.size());
+    std::int32_t number = 0;
+    const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (read.ec != std::errc{} || read.ptr != digits.data() + digits.size() || number < 1 ||
+        graphKey(number) != key) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+std::int64_t ChartSheet::detailLabelIndex(std::int32_t graph, std::int32_t id)
+{
+    if (graph < 1 || id < 0) {
+        return -1;
+    }
+    std::int64_t place = kSmallestIdPlace;
+    while (id >= place) {
+        place *= kDecimalBase;
+    }
+    if (graph > (std::numeric_limits<std::int64_t>::max() - id) / place) {
+        return -1;
+    }
+    return graph * place + id;
+}
+
+std::int32_t ChartSheet::addGraph()
+{
+    std::int32_t number = 1;
+    while (frameLoaded(number) || myNormo_.contains(graphKey(number))) {
+        ++number;
+    }
+    myNormo_.add(std::make_unique<NormoBp>(), graphKey(number));
+    frames_[number] = false;
+    return number;
+}
+
+NormoBp* ChartSheet::graph(std::int32_t number) const
+{
+    return myNormo_.find(graphKey(number));
+}
+
+std::optional<std::int32_t> ChartSheet::graphNumberAt(std::int32_t position) const
+{
+    if (myNormo_.find(position) == nullptr) {
+        return std::nullopt;
+    }
+    return graphNumberFromKey(myNormo_.keyAt(position));
+}
+
+void ChartSheet::discardGraph(std::int32_t number)
+{
+    if (graph(number) != nullptr) {
+        myNormo_.remove(graphKey(number));
+    }
+    if (frameLoaded(number)) {
+        frames_[number] = false;
+    }
+}
+
+void ChartSheet::removeGraph(std::int32_t number)
+{
+    if (const NormoBp* removed = graph(number)) {
+        // Labels are indexed by the series' IDs, which need not be their positions.
+        if (const Data* series = removed->dataIfAny()) {
+            for (const NormoData& one : *series) {
+                removeSLabel(detailLabelIndex(number, one.id()));
+            }
+        }
+        myNormo_.remove(graphKey(number));
+    }
+    frames_.erase(number);
+}
+
+bool ChartSheet::frameVisible(std::int32_t number) const
+{
+    const auto frame = frames_.find(number);
+    return frame != frames_.end() && frame->second;
+}
+
+void ChartSheet::setFrameVisible(std::int32_t number, bool visible)
+{
+    const auto frame = frames_.find(number);
+    if (frame != frames_.end()) {
+        frame->second = visible;
+    }
+}
+
+ChartLabel* ChartSheet::comLabel(std::int32_t index)
+{
+    if (index == 0) {
+        return &comTemplate_;
+    }
+    const auto label = comLabels_.find(index);
+    return label != comLabels_.end() ? &label->second : nullptr;
+}
+
+const ChartLabel* ChartSheet::comLabel(std::int32_t index) const
+{
+    return const_cast<ChartSheet*>(this)->comLabel(index);
+}
+
+std::int32_t ChartSheet::addComLabel()
+{
+    std::int32_t index = 1;
+    for (const auto& [taken, label] : comLabels_) {
+        if (taken != index) {
+            break;
+        }
+        ++index;
+    }
+    ChartLabel label = comTemplate_;
+    label.visible = false;
+    comLabels_.emplace(index, std::move(label));
+    return index;
+}
+
+bool ChartSheet::removeComLabel(std::int32_t index)
+{
+    return comLabels_.erase(index) != 0;
+}
+
+ChartLabel* ChartSheet::sLabel(std::int64_t index)
+{
+    if (index == 0) {
+        return &sTemplate_;
+    }
+    const auto label = sLabels_.find(index);
+    return label != sLabels_.end() ? &label->second : nullptr;
+}
+
+const ChartLabel* ChartSheet::sLabel(std::int64_t index) const
+{
+    return const_cast<ChartSheet*>(this)->sLabel(index);
+}
+
+ChartLabel& ChartSheet::addSLabel(std::int64_t index)
+{
+    const auto [label, created] = sLabels_.try_emplace(index, sTemplate_);
+    if (created) {
+        label->second.visible = false;
+    }
+    return label->second;
+}
+
+bool ChartSheet::removeSLabel(std::int64_t index)
+{
+    return sLabels_.erase(index) != 0;
+}
+
+void ChartSheet::bindGraphs(Canvas* canvas)
+{
+    // NormoBp resets the frame when it is bound to a screen surface (a new graph starts with
+    // 10 % margins); a graph that already has its place keeps it, so the frame is put back.
+    for (NormoBp& one : myNormo_) {
+        if (one.showObj() == canvas) {
+            continue;
+        }
+        const std::int32_t left = one.frameLeft();
+        const std::int32_t top = one.frameTop();
+        const std::int32_t width = one.frameWidth();
+        const std::int32_t height = one.frameHeight();
+        one.setShowObj(canvas);
+        one.setFrameLeft(left);
+        one.setFrameTop(top);
+        one.setFrameWidth(width);
+        one.setFrameHeight(height);
+    }
+}
+
+void ChartSheet::redrawGraphs(Canvas& canvas)
+{
+    canvas.clear();
+    bindGraphs(&canvas);
+    for (NormoBp& one : myNormo_) {
+        one.refresh();
+    }
+}
+
+void ChartSheet::objRefresh(Canvas& canvas)
+{
+    redrawGraphs(canvas);
+    for (const auto& [index, label] : comLabels_) {
+        drawLabelFrame(canvas, label);
+    }
+    for (const auto& [index, label] : sLabels_) {
+        drawLabelFrame(canvas, label);
+    }
+    canvas.requestRepaint();
+}
+
+void ChartSheet::drawLabelFrame(Canvas& canvas, const ChartLabel& label) const
+{
+    if (!label.visible || !label.framed()) {
+        return;
+    }
+    const LabelExtent extent = labelExtent(label, canvas);
+    const auto left = toInt32HalfEven(double{label.left} - 1);
+    const auto top = toInt32HalfEven(double{label.top} - 1);
+    const auto right = toInt32HalfEven(double{label.left} + extent.width + 1);
+    const auto bottom = toInt32HalfEven(double{label.top} + extent.height + 1);
+    if (!left || !top || !right || !bottom) {
+        return;  // a label far off the paper: nothing to draw
+    }
+    const std::array<Point, 5> outline = {
+        Point{*left, *top}, Point{*right, *top}, Point{*right, *bottom}, Point{*left, *bottom}, Point{*left, *top},
+    };
+    canvas.setPenStyle(kPenSolid);
+    canvas.setColor(kSheetForeColor);
+    canvas.polyline(outline);
+}
+
+void ChartSheet::drawLabelTexts(Canvas& canvas) const
+{
+    const auto drawOne = [&canvas](const ChartLabel& label) {
+        if (!label.visible) {
+            return;
+        }
+        CanvasFont font = label.font;
+        font.bold = false;
+        canvas.setFont(font);
+        canvas.setColor(label.foreColor);
+        PointF at{label.left, label.top};
+        for (const std::string_view line : captionLines(label.caption)) {
+            if (!line.empty()) {
+                canvas.drawText(at, line);
+            }
+            at.y += canvas.textHeight(line);
+        }
+    };
+    for (const auto& [index, label] : sLabels_) {
+        drawOne(label);
+    }
+    for (const auto& [index, label] : comLabels_) {
+        drawOne(label);
+    }
+}
+
+}  // namespace probel
