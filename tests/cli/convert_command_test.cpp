@@ -65,7 +65,7 @@ TEST(ConvertCommandTest, ADamagedDocumentLeavesTheOutputAlone)
     const std::string out = writeBytes(folder.path("out.pbl"), "earlier content");
     const auto run = runCliInProcess({"convert", damaged, out});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err.rfind("probel-cli: " + damaged + ":15: ", 0), 0u) << run.err;
+    EXPECT_EQ(run.err.rfind("probel-cli: " + damaged + " を読み込めません（15 行目）: ", 0), 0u) << run.err;
     EXPECT_NE(run.err.find("#TRUE# か #FALSE#"), std::string::npos) << run.err;
     EXPECT_EQ(readBytes(out), "earlier content");
 }

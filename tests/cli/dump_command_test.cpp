@@ -86,7 +86,7 @@ TEST(DumpCommandTest, ABadDocumentIsRefusedWithItsLine)
     const auto run = runCliInProcess({"dump", bad});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err.rfind("probel-cli: " + bad + ":9: ", 0), 0u) << run.err;
+    EXPECT_EQ(run.err.rfind("probel-cli: " + bad + " を読み込めません（9 行目）: ", 0), 0u) << run.err;
 
     const auto missing = runCliInProcess({"dump", folder.path("missing.pbl")});
     EXPECT_EQ(missing.exitCode, 1);

@@ -101,7 +101,7 @@ TEST_F(RenderCommandTest, BadDocumentsAndOutputsAreReported)
     const std::string out = test::writeBytes(folder_.path("out.png"), "old");
     const auto run = runCliInProcess({"render", cut, "-o", out});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err.rfind("probel-cli: " + cut + ":", 0), 0u) << run.err;
+    EXPECT_EQ(run.err.rfind("probel-cli: " + cut + " を読み込めません（", 0), 0u) << run.err;
     EXPECT_EQ(readBytes(out), "old");
 
     const std::string nowhere = folder_.path("no/folder/out.png");
