@@ -197,10 +197,31 @@ void GraphRenderer::drawValueGrid()
 void GraphRenderer::drawLinearValueGrid()
 {
     const std::int32_t divisions = graph_.bunnkatu();
+    if (divisions > width_) {
+        drawEveryColumn();
+        return;
+    }
     // The frame supplies both edges.
     for (std::int32_t k = 1; k < divisions; ++k) {
         verticalLine(left_ + static_cast<double>(width_) * k / divisions);
     }
+}
+
+// Lines closer than a pixel cover every column of the frame: drawing each column once gives
+// the same picture, and a document asking for billions of lines cannot stall the drawing.
+void GraphRenderer::drawEveryColumn()
+{
+    for (std::int32_t column = 1; column < width_; ++column) {
+        verticalLine(static_cast<double>(left_) + column);
+    }
+}
+
+// The step between drawn labels: the asked one, widened so that no more labels are drawn
+// than the frame has pixel columns (closer ones would only print over each other).
+std::int64_t GraphRenderer::labelStep(std::int64_t labels, std::int64_t askedStep) const
+{
+    const std::int64_t columns = std::max<std::int64_t>(width_, 1);
+    return std::max(askedStep, (labels + columns - 1) / columns);
 }
 
 void GraphRenderer::drawLogValueGrid()
@@ -210,6 +231,10 @@ void GraphRenderer::drawLogValueGrid()
     }
     const auto decades = toInt32HalfEven(axisSpan_);
     if (!decades) {
+        return;
+    }
+    if (*decades > width_) {
+        drawEveryColumn();
         return;
     }
     for (std::int32_t k = 1; k <= *decades; ++k) {
@@ -260,7 +285,7 @@ void GraphRenderer::drawLinearValueLabels()
     if (divisions == 0) {
         return;
     }
-    const std::int64_t step = std::max(graph_.xJikuStep(), 1);
+    const std::int64_t step = labelStep(std::abs(static_cast<std::int64_t>(divisions)), std::max(graph_.xJikuStep(), 1));
     const double y = top_ + kLabelDrop * height_;
     for (std::int64_t k = 0; k <= divisions; k += step) {
         const double value = axisSpan_ / divisions * static_cast<double>(k) + axisMin_;
@@ -287,7 +312,8 @@ void GraphRenderer::drawLogValueLabels()
     }
     // Measured on the pattern, not on each label, so all labels share one offset.
     const double halfWidth = canvas_.textWidth(kLogLabelPattern) / 2;
-    for (std::int32_t k = 0; k <= *decades; ++k) {
+    const std::int64_t step = labelStep(std::abs(static_cast<std::int64_t>(*decades)), 1);
+    for (std::int64_t k = 0; k <= *decades; k += step) {
         const double value = std::pow(kDecadeBase, axisSpan_ / axisSpan_ * k + axisMin_);
         const double x = left_ + static_cast<double>(width_) * k / axisSpan_;
         const PointF at{x - halfWidth - kValueLabelShift, static_cast<double>(*yBottom_)};

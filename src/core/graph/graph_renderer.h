@@ -30,6 +30,8 @@ private:
     void drawValueGrid();
     void drawLinearValueGrid();
     void drawLogValueGrid();
+    void drawEveryColumn();
+    std::int64_t labelStep(std::int64_t labels, std::int64_t askedStep) const;
     void drawValueLabels();
     void drawUnitLabel();
     void drawLinearValueLabels();

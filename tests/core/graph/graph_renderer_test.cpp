@@ -511,3 +511,36 @@ TEST(Refresh, LargeSeriesDrawOneStampWithAllPositions)
 
 }  // namespace
 }  // namespace probel
+
+namespace probel {
+namespace {
+
+// A damaged or hand-edited document may ask for billions of divisions or decades; the drawing
+// then has at most one grid line and one value label per pixel column of the frame.
+TEST(Refresh, GridsDenserThanThePixelsDrawEachColumnOnce)
+{
+    for (const bool logarithmic : {false, true}) {
+        RecordingCanvas canvas(640, 600, false, kDpi);
+        auto builder = standardGraph().labels(true, false);
+        if (logarithmic) {
+            builder.axis(1, 10, true);
+        }
+        auto graph = builder.build(&canvas);
+        if (logarithmic) {
+            graph->setStoredMax(2000000000);
+        } else {
+            graph->setBunnkatu(2000000000);
+        }
+        graph->refresh();
+        std::vector<std::int32_t> everyColumn;
+        for (std::int32_t column = 51; column < 550; ++column) {
+            everyColumn.push_back(column);
+        }
+        EXPECT_EQ(verticalLineColumns(canvas), everyColumn) << logarithmic;
+        EXPECT_LE(canvas.texts().size(), 1U + 501U) << logarithmic;
+        EXPECT_GE(canvas.texts().size(), 1U + 400U) << logarithmic;
+    }
+}
+
+}  // namespace
+}  // namespace probel
