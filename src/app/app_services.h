@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace probel {
+
+class FileDialogs;
+class MessageBoxes;
+class PaperSizeChooser;
+class SettingsStore;
+
+// Everything the main window's commands ask the user or keep for the user. The program passes
+// the Qt services; tests pass scripted ones, so every command runs without a person. The
+// services outlive the main window.
+struct AppServices {
+    MessageBoxes& messages;
+    FileDialogs& fileDialogs;
+    PaperSizeChooser& paperSizes;
+    SettingsStore& settings;
+};
+
+}  // namespace probel

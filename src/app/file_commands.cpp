@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: MIT
+#include "app/file_commands.h"
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+#include "app/busy_scope.h"
+#include "app/mdi_output.h"
+#include "app/path_names.h"
+#include "app/pic_form.h"
+#include "core/document/sheet_reader.h"
+#include "core/document/sheet_writer.h"
+#include "dialogs/paper_size_chooser.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_boxes.h"
+
+namespace probel {
+namespace {
+
+constexpr auto kOpenTitle = "ファイルを開く";
+constexpr auto kSaveAsTitle = "名前を付けて保存";
+constexpr auto kReadErrorTitle = "読み込みエラー";
+constexpr auto kSaveErrorTitle = "保存エラー";
+
+// The reader's messages name the file and line already; other errors get the file in front.
+std::string readErrorText(const Error& error, const std::string& path)
+{
+    std::string text = error.message;
+    if (text.find(path) == std::string::npos) {
+        text = path + " を読み込めません: " + text;
+        if (error.line > 0 && text.find("行目") == std::string::npos) {
+            text += "（" + std::to_string(error.line) + " 行目）";
+        }
+    }
+    return text;
+}
+
+std::string writeErrorText(const Error& error, const std::string& path)
+{
+    return "ファイル \"" + path + "\" に保存できませんでした。\n" + error.message;
+}
+
+}  // namespace
+
+FileCommands::FileCommands(MDIOutput& window, const AppServices& services) : window_(window), services_(services) {}
+
+void FileCommands::reportError(const std::string& text, const char* title)
+{
+    services_.messages.show(text, title, MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
+std::string FileCommands::untitledName() const
+{
+    // Closing a sheet lowers the count below numbers still in use, so the count is a start.
+    for (std::int32_t number = window_.picForms().count() + 1;; ++number) {
+        std::string name = std::string(kUntitledPrefix) + std::to_string(number);
+        if (!window_.picForms().contains(name)) {
+            return name;
+        }
+    }
+}
+
+PicForm* FileCommands::npdNew()
+{
+    const MDIOutput::CommandScope command(window_);
+    const std::int32_t paperCode = services_.paperSizes.choosePaperCode();
+    auto sheet = std::make_unique<ChartSheet>();
+    sheet->fName = untitledName();
+    sheet->myFormType = paperCode;
+    return window_.addSheet(std::move(sheet));
+}
+
+std::vector<PicForm*> FileCommands::npdOpen()
+{
+    const MDIOutput::CommandScope command(window_);
+    std::vector<std::string> chosen = services_.fileDialogs.openFiles(kOpenTitle, kOpenFilter, {});
+    // The last chosen file opens first, so the first chosen one ends up in front.
+    std::reverse(chosen.begin(), chosen.end());
+    return openDocuments(chosen);
+}
+
+std::vector<PicForm*> FileCommands::openDocuments(const std::vector<std::string>& names)
+{
+    const MDIOutput::CommandScope command(window_);
+    std::vector<PicForm*> opened;
+    for (const std::string& name : names) {
+        if (name.empty()) {
+            continue;
+        }
+        if (PicForm* form = openDocument(name)) {
+            opened.push_back(form);
+        }
+    }
+    return opened;
+}
+
+PicForm* FileCommands::openDocument(const std::string& name)
+{
+    const std::optional<std::string> longName = longPathName(name);
+    if (!longName) {
+        reportError("ファイル \"" + name + "\" が見つかりません。", kReadErrorTitle);
+        return nullptr;
+    }
+    if (window_.picForms().contains(*longName)) {
+        return nullptr;
+    }
+    Result<std::unique_ptr<ChartSheet>> read = [&longName] {
+        BusyScope busy;
+        return readSheetFile(*longName);
+    }();
+    if (!read) {
+        reportError(readErrorText(read.error(), *longName), kReadErrorTitle);
+        return nullptr;
+    }
+    std::unique_ptr<ChartSheet> sheet = std::move(read).value();
+    sheet->fName = *longName;
+    return window_.addSheet(std::move(sheet));
+}
+
+SaveOutcome FileCommands::npdNewSave(PicForm& form)
+{
+    const MDIOutput::CommandScope command(window_);
+    const std::string path = form.fName();
+    Status written;
+    {
+        BusyScope busy(window_.busyOptions());
+        written = writeSheetFile(form.sheet(), path);
+    }
+    form.bringToFront();
+    if (!written) {
+        reportError(writeErrorText(written.error(), path), kSaveErrorTitle);
+        return SaveOutcome::Failed;
+    }
+    form.setMoveFlag(false);
+    return SaveOutcome::Saved;
+}
+
+SaveOutcome FileCommands::npdSave(PicForm& form)
+{
+    const MDIOutput::CommandScope command(window_);
+    const SaveDialogStart start = saveDialogStart(form.fName());
+    const std::string path = services_.fileDialogs.saveFile(kSaveAsTitle, kSaveFilter, start.folder, start.fileName);
+    if (path.empty()) {
+        form.bringToFront();
+        return SaveOutcome::Cancelled;
+    }
+    // Two windows cannot show one file: the other would be overwritten behind its back.
+    if (const std::optional<std::string> existing = longPathName(path)) {
+        const PicForm* other = window_.picForms().find(*existing);
+        if (other != nullptr && other != &form) {
+            reportError("ファイル \"" + *existing + "\" は別のウィンドウで開いています。\n別の名前で保存してください。",
+                        kSaveErrorTitle);
+            return SaveOutcome::Failed;
+        }
+    }
+    Status written;
+    {
+        BusyScope busy(window_.busyOptions());
+        written = writeSheetFile(form.sheet(), path);
+    }
+    form.bringToFront();
+    if (!written) {
+        reportError(writeErrorText(written.error(), path), kSaveErrorTitle);
+        return SaveOutcome::Failed;
+    }
+    std::string newName = longPathName(path).value_or(path);
+    window_.picForms().rekey(form.fName(), newName);
+    form.setFName(std::move(newName));
+    form.setMoveFlag(false);
+    return SaveOutcome::Saved;
+}
+
+bool FileCommands::confirmClose(PicForm& form)
+{
+    const MDIOutput::CommandScope command(window_);
+    if (!form.moveFlag()) {
+        return true;
+    }
+    form.bringToFront();
+    form.setFocus();
+    const MessageAnswer answer =
+        services_.messages.show(displayName(form.fName()) + kCloseQuestionSuffix, kCloseQuestionTitle,
+                                MessageButtons::YesNoCancel, MessageIcon::Question);
+    switch (answer) {
+    case MessageAnswer::Yes: {
+        const SaveOutcome saved = namesExistingFile(form.fName()) ? npdNewSave(form) : npdSave(form);
+        return saved != SaveOutcome::Failed;
+    }
+    case MessageAnswer::No:
+        return true;
+    case MessageAnswer::Cancel:
+    case MessageAnswer::Ok:
+        break;
+    }
+    return false;
+}
+
+bool FileCommands::confirmCloseAll()
+{
+    for (PicForm* form : window_.picForms().forms()) {
+        if (!confirmClose(*form)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace probel

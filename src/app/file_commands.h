@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/app_services.h"
+
+namespace probel {
+
+class MDIOutput;
+class PicForm;
+
+enum class SaveOutcome { Saved, Cancelled, Failed };
+
+// The File menu's document commands and the close question. They reach the user only through
+// the services: message boxes, file dialogs and the paper size chooser.
+//
+// Opening never leaves a half-built sheet: a document is read completely before its window is
+// made, and one that cannot be read is reported with its file and line. Saving replaces the
+// file atomically; a failed write is reported and changes nothing: the old file, the sheet's
+// name and its MoveFlag stay as they were.
+class FileCommands {
+public:
+    static constexpr auto kUntitledPrefix = "新規作成";
+    static constexpr auto kOpenFilter = "Probelﾌｧｲﾙ(*.pbl)|*.pbl|全てのﾌｧｲﾙ(*.*)|*.*";
+    static constexpr auto kSaveFilter = "Probelﾌｧｲﾙ(*.pbl)|*.pbl";
+    static constexpr auto kCloseQuestionTitle = "ファイルの保存";
+    static constexpr auto kCloseQuestionSuffix = "への変更を保存しますか?";
+
+    FileCommands(MDIOutput& window, const AppServices& services);
+
+    // New: asks for the paper and opens an empty sheet under the first free generated name.
+    PicForm* npdNew();
+    // Open: the files chosen in the open dialog, the last chosen first; returns the sheets
+    // opened (files already open are skipped).
+    std::vector<PicForm*> npdOpen();
+    // Save over the file the sheet's name names.
+    SaveOutcome npdNewSave(PicForm& form);
+    // Save as: the name is taken as typed; on success the sheet is named and keyed by the
+    // canonical path of the file written.
+    SaveOutcome npdSave(PicForm& form);
+
+    // Opens every named document that is not open yet (compared by canonical path). A name
+    // that names no file is reported and skipped. Returns the sheets opened.
+    std::vector<PicForm*> openDocuments(const std::vector<std::string>& names);
+
+    // "新規作成" and the number of open sheets plus one, or the next number not in use.
+    std::string untitledName() const;
+
+    // The close question of a sheet: true when the window may close. An unmodified sheet
+    // closes without asking. はい saves (save, or save as for a sheet without a file) and
+    // closes, also when the save dialog was cancelled; a save that failed keeps the sheet
+    // open, so nothing is lost. いいえ closes; キャンセル keeps it open.
+    bool confirmClose(PicForm& form);
+    // Asks every open sheet in turn before any window closes; false as soon as one stays open.
+    bool confirmCloseAll();
+
+private:
+    PicForm* openDocument(const std::string& name);
+    void reportError(const std::string& text, const char* title);
+
+    MDIOutput& window_;
+    AppServices services_;
+};
+
+}  // namespace probel

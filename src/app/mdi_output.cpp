@@ -1,0 +1,317 @@
+// SPDX-License-Identifier: MIT
+#include "app/mdi_output.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/path_names.h"
+#include "app/pic_form.h"
+#include "app/sheet_paper.h"
+#include "app/splash.h"
+#include "app/window_commands.h"
+#include "app/window_placement.h"
+
+namespace probel {
+namespace {
+
+constexpr QSize kDefaultWindowSize(1024, 768);
+// New sheet windows step down and right while their corner stays within this share of the area.
+constexpr double kCascadeShareOfArea = 0.25;
+// How often a waiting hand-off looks again whether a dialog or command has finished.
+constexpr int kHandOffRetryMs = 250;
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+MDIOutput::MDIOutput(const AppServices& services, QWidget* parent)
+    : QMainWindow(parent),
+      services_(services),
+      fileCommands_(*this, services),
+      outputCommands_(*this, services)
+{
+    setObjectName(QStringLiteral("MDIOutput"));
+    setWindowTitle(text(kCaption));
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName(QStringLiteral("MDIArea"));
+    setCentralWidget(mdiArea_);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        if (window != nullptr) {
+            lastActivated_ = window;
+        }
+        updateFileMenu();
+    });
+    splash_ = new Splash(this);
+    splash_->hide();
+    createMenus();
+    updateFileMenu();
+
+    QSize size = kDefaultWindowSize;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size());
+    }
+    resize(size);
+}
+
+MDIOutput::~MDIOutput()
+{
+    // The sheets go before the collections and commands they report to: Qt would delete them
+    // only after this window's members, and their last signals would reach freed members.
+    disconnect(mdiArea_, nullptr, this, nullptr);
+    for (PicForm* form : picForms_.forms()) {
+        disconnect(form, nullptr, this, nullptr);
+    }
+    delete mdiArea_;
+}
+
+void MDIOutput::createMenus()
+{
+    menuFile_ = menuBar()->addMenu(text("ﾌｧｲﾙ(&F)"));
+    menuFile_->setObjectName(QStringLiteral("MenuFile"));
+    const auto addEntry = [this](QMenu* menu, const char* name, const char* caption, QKeySequence shortcut) {
+        QAction* action = menu->addAction(text(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        return action;
+    };
+    npdNew_ = addEntry(menuFile_, "NPDNew", "新規作成(&N)", QKeySequence::New);
+    npdOpen_ = addEntry(menuFile_, "NPDOpen", "開く(&O)", QKeySequence::Open);
+    menuFile_->addSeparator();
+    npdNewSave_ = addEntry(menuFile_, "NPDNewSave", "上書き保存", QKeySequence::Save);
+    npdSave_ = addEntry(menuFile_, "NPDSave", "名前を付けて保存", {});
+    menuFile_->addSeparator();
+    menuPrint_ = addEntry(menuFile_, "MenuPrint", "印刷", QKeySequence::Print);
+    menuPdf_ = addEntry(menuFile_, "MenuPdf", "PDF保存", {});
+    menuFile_->addSeparator();
+    menuBitmap_ = addEntry(menuFile_, "MenuBitmap", "ビットマップ保存", {});
+    menuFile_->addSeparator();
+    menuQuit_ = addEntry(menuFile_, "MenuQuit", "終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(menuFile_, &QMenu::aboutToShow, this, &MDIOutput::updateFileMenu);
+
+    // Shortcuts reach the entries without the menu being opened, so every command checks
+    // for its sheet again and the enabled states follow every change of the active sheet.
+    const auto onActive = [this](auto command) {
+        return [this, command] {
+            if (PicForm* form = activeSheet()) {
+                command(*form);
+            }
+            updateFileMenu();
+        };
+    };
+    connect(npdNew_, &QAction::triggered, this, [this] {
+        fileCommands_.npdNew();
+        updateFileMenu();
+    });
+    connect(npdOpen_, &QAction::triggered, this, [this] {
+        fileCommands_.npdOpen();
+        updateFileMenu();
+    });
+    connect(npdNewSave_, &QAction::triggered, this, onActive([this](PicForm& form) {
+                if (namesExistingFile(form.fName())) {
+                    fileCommands_.npdNewSave(form);
+                }
+            }));
+    connect(npdSave_, &QAction::triggered, this, onActive([this](PicForm& form) { fileCommands_.npdSave(form); }));
+    connect(menuPrint_, &QAction::triggered, this,
+            onActive([this](PicForm& form) { outputCommands_.menuPrint(form); }));
+    connect(menuPdf_, &QAction::triggered, this, onActive([this](PicForm& form) { outputCommands_.menuPdf(form); }));
+    connect(menuBitmap_, &QAction::triggered, this,
+            onActive([this](PicForm& form) { outputCommands_.menuBitmap(form); }));
+    connect(menuQuit_, &QAction::triggered, this, &QWidget::close);
+
+    menuWindow_ = menuBar()->addMenu(text("ｳｨﾝﾄﾞｳ(&W)"));
+    menuWindow_->setObjectName(QStringLiteral("MenuWindow"));
+    const std::array<const char*, 3> arrangements = {"重ねて表示(&C)", "上下に並べて表示(&H)", "左右に並べて表示(&V)"};
+    for (std::size_t k = 0; k < arrangements.size(); ++k) {
+        QAction* action = menuWindow_->addAction(text(arrangements[k]));
+        action->setObjectName(QStringLiteral("WindowTile%1").arg(k));
+        const auto arrangement = static_cast<WindowArrangement>(k);
+        connect(action, &QAction::triggered, this, [this, arrangement] { arrangeSheets(*mdiArea_, arrangement); });
+        windowTile_[k] = action;
+    }
+    connect(menuWindow_, &QMenu::aboutToShow, this, &MDIOutput::fillWindowMenu);
+}
+
+void MDIOutput::fillWindowMenu()
+{
+    // The list of open sheets follows the arrangements, rebuilt each time the menu opens.
+    const QList<QAction*> actions = menuWindow_->actions();
+    for (qsizetype i = static_cast<qsizetype>(windowTile_.size()); i < actions.size(); ++i) {
+        menuWindow_->removeAction(actions[i]);
+        actions[i]->deleteLater();
+    }
+    const std::vector<PicForm*> forms = picForms_.forms();
+    if (forms.empty()) {
+        return;
+    }
+    menuWindow_->addSeparator();
+    const PicForm* active = activeSheet();
+    int number = 1;
+    for (PicForm* form : forms) {
+        QAction* action = menuWindow_->addAction(QStringLiteral("&%1 %2").arg(number++).arg(form->windowTitle()));
+        action->setCheckable(true);
+        action->setChecked(form == active);
+        connect(action, &QAction::triggered, form, [form] { form->bringToFront(); });
+    }
+}
+
+PicForm* MDIOutput::activeSheet() const
+{
+    // A window that has just closed may still be the area's current one until it is deleted.
+    const auto formOf = [this](QMdiSubWindow* window) {
+        auto* form = window != nullptr ? qobject_cast<PicForm*>(window->widget()) : nullptr;
+        return form != nullptr && !picForms_.keyOf(form).empty() ? form : nullptr;
+    };
+    if (PicForm* form = formOf(mdiArea_->currentSubWindow())) {
+        return form;
+    }
+    if (PicForm* form = formOf(lastActivated_.data())) {
+        return form;
+    }
+    const std::vector<PicForm*> forms = picForms_.forms();
+    return forms.empty() ? nullptr : forms.back();
+}
+
+QMdiSubWindow* MDIOutput::subWindowOf(const PicForm* form) const
+{
+    return form != nullptr ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr;
+}
+
+PicForm* MDIOutput::addSheet(std::unique_ptr<ChartSheet> sheet)
+{
+    if (sheet == nullptr || sheet->fName.empty() || picForms_.contains(sheet->fName)) {
+        return nullptr;
+    }
+    const std::string key = sheet->fName;
+    auto* form = new PicForm(std::move(sheet));
+    form->setCloseGuard([this](PicForm& closing) { return fileCommands_.confirmClose(closing); });
+    connect(form, &PicForm::closed, this, &MDIOutput::forgetSheet);
+    picForms_.add(key, form);
+
+    QMdiSubWindow* window = mdiArea_->addSubWindow(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setGeometry(newSheetGeometry(*form, *window));
+    window->show();
+    mdiArea_->setActiveSubWindow(window);
+    lastActivated_ = window;
+    updateFileMenu();
+    emit sheetAdded(form);
+    return form;
+}
+
+QRect MDIOutput::newSheetGeometry(const PicForm& form, const QMdiSubWindow& window) const
+{
+    // Each new sheet opens one title bar lower and further right than the one before, the way
+    // cascading leaves them, and as large as its paper where the area has room for it.
+    const QSize area = mdiArea_->viewport()->size();
+    const int step = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    const int others = static_cast<int>(mdiArea_->subWindowList().size()) - 1;
+    QPoint corner(others * step, others * step);
+    if (corner.x() > area.width() * kCascadeShareOfArea || corner.y() > area.height() * kCascadeShareOfArea) {
+        corner = QPoint(0, 0);
+    }
+    const QSize paper = form.mainPic()->paperSize();
+    const QSize bars(form.tateS()->sizeHint().width(), form.yokoS()->sizeHint().height());
+    const QSize frame = window.size() - window.contentsRect().size();
+    const QSize room = (area - QSize(corner.x(), corner.y())).expandedTo(QSize(1, 1));
+    return {corner, (paper + bars + frame).boundedTo(room)};
+}
+
+void MDIOutput::forgetSheet(PicForm* form)
+{
+    picForms_.remove(form);
+    // The window is deleted later; until then it must not count as the active sheet.
+    if (QMdiSubWindow* window = subWindowOf(form); window != nullptr && lastActivated_ == window) {
+        lastActivated_.clear();
+    }
+    QTimer::singleShot(0, this, &MDIOutput::updateFileMenu);
+}
+
+void MDIOutput::updateFileMenu()
+{
+    const PicForm* active = picForms_.empty() ? nullptr : activeSheet();
+    const bool any = active != nullptr;
+    npdNewSave_->setEnabled(any && namesExistingFile(active->fName()));
+    npdSave_->setEnabled(any);
+    menuPrint_->setEnabled(any);
+    menuPdf_->setEnabled(any);
+    menuBitmap_->setEnabled(any);
+    npdNew_->setEnabled(true);
+    npdOpen_->setEnabled(true);
+}
+
+BusyScope::Options MDIOutput::busyOptions()
+{
+    BusyScope::Options options;
+    options.window = this;
+    options.splash = splash_;
+    options.disableWindow = true;
+    return options;
+}
+
+void MDIOutput::receiveHandOff(const QStringList& files)
+{
+    pendingHandOffs_.append(files);
+    QTimer::singleShot(0, this, &MDIOutput::openPendingHandOffs);
+}
+
+void MDIOutput::openPendingHandOffs()
+{
+    if (pendingHandOffs_.isEmpty()) {
+        return;
+    }
+    // A dialog or a command is under way: opening sheets now would pull the ground from under it.
+    if (QApplication::activeModalWidget() != nullptr || !isEnabled() || runningCommands_ > 0) {
+        QTimer::singleShot(kHandOffRetryMs, this, &MDIOutput::openPendingHandOffs);
+        return;
+    }
+    std::vector<std::string> names;
+    for (const QString& file : std::exchange(pendingHandOffs_, {})) {
+        names.push_back(file.toStdString());
+    }
+    fileCommands_.openDocuments(names);
+    updateFileMenu();
+    if (isMinimized()) {
+        // Back to the state it had before, maximised or normal.
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void MDIOutput::closeEvent(QCloseEvent* event)
+{
+    const CommandScope command(*this);
+    if (!fileCommands_.confirmCloseAll()) {
+        event->ignore();
+        return;
+    }
+    for (PicForm* form : picForms_.forms()) {
+        form->skipNextCloseQuestion();
+    }
+    mdiArea_->closeAllSubWindows();
+    if (!picForms_.empty()) {
+        event->ignore();
+        return;
+    }
+    saveWindowPlacement(*this, services_.settings);
+    splash_->hide();
+    event->accept();
+}
+
+}  // namespace probel

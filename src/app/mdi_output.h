@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+
+#include "app/app_services.h"
+#include "app/busy_scope.h"
+#include "app/file_commands.h"
+#include "app/output_commands.h"
+#include "app/pic_forms.h"
+#include "core/sheet/chart_sheet.h"
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace probel {
+
+class PicForm;
+class Splash;
+
+// The main window "NormoProbel": an MDI area holding every open sheet (PicForms, keyed by
+// FName), the File menu (new, open, save, save as, print, PDF, bitmap, quit) and the Window
+// menu (cascade, one above the other, side by side, and the list of open sheets).
+//
+// Commands act on the MDI area's current sheet. Closing the window asks every modified sheet
+// first; キャンセル on any of them keeps every window open. The placement is saved when the
+// window closes.
+class MDIOutput : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr auto kCaption = "NormoProbel";
+
+    explicit MDIOutput(const AppServices& services, QWidget* parent = nullptr);
+    ~MDIOutput() override;
+
+    PicForms& picForms() { return picForms_; }
+    const PicForms& picForms() const { return picForms_; }
+    QMdiArea* mdiArea() const { return mdiArea_; }
+    Splash* splash() const { return splash_; }
+    FileCommands& fileCommands() { return fileCommands_; }
+    OutputCommands& outputCommands() { return outputCommands_; }
+
+    // The sheet the commands act on: the MDI area's current sheet (also when the program is
+    // not the active application), else the one activated last, else the newest; nullptr
+    // with no sheet open.
+    PicForm* activeSheet() const;
+
+    // Makes a window for `sheet`, adds it to PicForms under its FName, shows it in front and
+    // returns it; nullptr (and no window) when the name is in use.
+    PicForm* addSheet(std::unique_ptr<ChartSheet> sheet);
+
+    // Sets the enabled state of the File menu's entries from the open sheets.
+    void updateFileMenu();
+
+    // The busy window over this window, the window disabled: for commands that take time.
+    BusyScope::Options busyOptions();
+
+    // Documents handed over by a second start: opened once no dialog is open and no command
+    // runs, then the window comes to the front.
+    void receiveHandOff(const QStringList& files);
+
+    // Marks a command as running for its lifetime. Commands let pending events run (the busy
+    // pointer and window), and a hand-off must not open sheets in the middle of one.
+    class CommandScope {
+    public:
+        explicit CommandScope(MDIOutput& window) : window_(window) { ++window_.runningCommands_; }
+        ~CommandScope() { --window_.runningCommands_; }
+        CommandScope(const CommandScope&) = delete;
+        CommandScope& operator=(const CommandScope&) = delete;
+
+    private:
+        MDIOutput& window_;
+    };
+
+    QMenu* menuFile() const { return menuFile_; }
+    QMenu* menuWindow() const { return menuWindow_; }
+
+signals:
+    // A sheet window was made (new or read from a file).
+    void sheetAdded(PicForm* form);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    void fillWindowMenu();
+    void openPendingHandOffs();
+    void forgetSheet(PicForm* form);
+    QRect newSheetGeometry(const PicForm& form, const QMdiSubWindow& window) const;
+    QMdiSubWindow* subWindowOf(const PicForm* form) const;
+
+    AppServices services_;
+    QMdiArea* mdiArea_ = nullptr;
+    Splash* splash_ = nullptr;
+    PicForms picForms_;
+    FileCommands fileCommands_;
+    OutputCommands outputCommands_;
+    QPointer<QMdiSubWindow> lastActivated_;
+    QStringList pendingHandOffs_;
+    int runningCommands_ = 0;
+
+    QMenu* menuFile_ = nullptr;
+    QMenu* menuWindow_ = nullptr;
+    QAction* npdNew_ = nullptr;
+    QAction* npdOpen_ = nullptr;
+    QAction* npdNewSave_ = nullptr;
+    QAction* npdSave_ = nullptr;
+    QAction* menuPrint_ = nullptr;
+    QAction* menuPdf_ = nullptr;
+    QAction* menuBitmap_ = nullptr;
+    QAction* menuQuit_ = nullptr;
+    std::array<QAction*, 3> windowTile_{};
+};
+
+}  // namespace probel

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "app/output_commands.h"
+
+#include <string>
+
+#include "app/bitmap_export.h"
+#include "app/busy_scope.h"
+#include "app/mdi_output.h"
+#include "app/pic_form.h"
+#include "app/sheet_printing.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_boxes.h"
+
+namespace probel {
+namespace {
+
+constexpr auto kPrintErrorTitle = "印刷エラー";
+constexpr auto kExportErrorTitle = "保存エラー";
+constexpr auto kPdfTitle = "PDF保存";
+constexpr auto kBitmapTitle = "ビットマップ保存";
+
+}  // namespace
+
+OutputCommands::OutputCommands(MDIOutput& window, const AppServices& services) : window_(window), services_(services)
+{
+}
+
+template <class Output>
+bool OutputCommands::run(PicForm& form, const char* errorTitle, Output output)
+{
+    Status made;
+    {
+        BusyScope busy(window_.busyOptions());
+        made = output(form.sheet());
+        form.objRefresh();
+    }
+    form.bringToFront();
+    if (!made) {
+        services_.messages.show(made.error().message, errorTitle, MessageButtons::Ok, MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+bool OutputCommands::menuPrint(PicForm& form)
+{
+    const MDIOutput::CommandScope command(window_);
+    return run(form, kPrintErrorTitle, [](ChartSheet& sheet) { return printSheetToDefaultPrinter(sheet); });
+}
+
+bool OutputCommands::menuPdf(PicForm& form)
+{
+    const MDIOutput::CommandScope command(window_);
+    const std::string path = services_.fileDialogs.saveFile(kPdfTitle, kPdfFilter, {}, {});
+    if (path.empty()) {
+        return false;
+    }
+    return run(form, kExportErrorTitle, [&path](ChartSheet& sheet) { return exportSheetPdf(sheet, path); });
+}
+
+bool OutputCommands::menuBitmap(PicForm& form)
+{
+    const MDIOutput::CommandScope command(window_);
+    const std::string path = services_.fileDialogs.saveFile(kBitmapTitle, kBitmapFilter, {}, {});
+    if (path.empty()) {
+        return false;
+    }
+    return run(form, kExportErrorTitle, [&path](ChartSheet& sheet) { return exportSheetBitmap(sheet, path); });
+}
+
+}  // namespace probel

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/app_services.h"
+
+namespace probel {
+
+class MDIOutput;
+class PicForm;
+
+// Printing ("印刷"), PDF export ("PDF保存") and bitmap export ("ビットマップ保存") of a sheet.
+// Each runs under the busy window, then redraws the sheet fully (the drawing functions leave
+// the screen picture alone), and reports a failure in a message box. Returns true when the
+// output was made; false when it failed or its dialog was cancelled.
+class OutputCommands {
+public:
+    static constexpr auto kPdfFilter = "PDFﾌｧｲﾙ(*.pdf)|*.pdf";
+    static constexpr auto kBitmapFilter = "ビットマップ(*.bmp)|*.bmp";
+
+    OutputCommands(MDIOutput& window, const AppServices& services);
+
+    bool menuPrint(PicForm& form);
+    bool menuPdf(PicForm& form);
+    bool menuBitmap(PicForm& form);
+
+private:
+    template <class Output>
+    bool run(PicForm& form, const char* errorTitle, Output output);
+
+    MDIOutput& window_;
+    AppServices services_;
+};
+
+}  // namespace probel

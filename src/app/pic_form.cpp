@@ -1,0 +1,287 @@
+// SPDX-License-Identifier: MIT
+#include "app/pic_form.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QResizeEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <utility>
+
+#include "app/sheet_objects.h"
+#include "app/sheet_paper.h"
+#include "app/sheet_scrolling.h"
+#include "core/sheet/paper_size.h"
+
+namespace probel {
+namespace {
+
+// The window background around the paper, so the white page stands out.
+constexpr QRgb kBackgroundColor = 0xa0a0a4;
+
+PaperSize shownPaper(const ChartSheet& sheet)
+{
+    // A code that names no paper (0, or garbage from a document) still needs a page to draw on.
+    return sheet.paperSize().value_or(*paperSizeFromCode(kDefaultPaperCode));
+}
+
+QSize wholePixels(const LabelExtent& extent)
+{
+    const auto side = [](double value) {
+        return std::isfinite(value) ? std::clamp(static_cast<int>(std::ceil(value)), 1, QWIDGETSIZE_MAX) : 1;
+    };
+    return {side(extent.width), side(extent.height)};
+}
+
+}  // namespace
+
+PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(parent), sheet_(std::move(sheet))
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(kBackgroundColor));
+    setPalette(background);
+
+    mainPic_ = new SheetPaper(this);
+    mainPic_->setObjectName(QStringLiteral("MainPic"));
+    tateS_ = new QScrollBar(Qt::Vertical, this);
+    tateS_->setObjectName(QStringLiteral("TateS"));
+    tateS_->setSingleStep(kTateSmallStep);
+    tateS_->setPageStep(kTateLargeStep);
+    tateS_->setRange(0, 0);
+    yokoS_ = new QScrollBar(Qt::Horizontal, this);
+    yokoS_->setObjectName(QStringLiteral("YokoS"));
+    yokoS_->setSingleStep(kYokoSmallStep);
+    yokoS_->setPageStep(kYokoLargeStep);
+    yokoS_->setRange(0, 0);
+    sPic_ = new QWidget(this);
+    sPic_->setObjectName(QStringLiteral("SPic"));
+    sPic_->setAutoFillBackground(true);
+    sPic_->setBackgroundRole(QPalette::Button);
+    sPic_->resize(tateS_->sizeHint().width(), yokoS_->sizeHint().height());
+
+    connect(tateS_, &QScrollBar::valueChanged, this,
+            [this](int position) { mainPic_->move(mainPic_->x(), paperOffsetPixels(position, kTwipsPerPixel)); });
+    connect(yokoS_, &QScrollBar::valueChanged, this,
+            [this](int position) { mainPic_->move(paperOffsetPixels(position, kTwipsPerPixel), mainPic_->y()); });
+    connect(mainPic_, &SheetPaper::leftPressed, this, &PicForm::startPaperDrag);
+    connect(mainPic_, &SheetPaper::leftDragged, this, &PicForm::dragPaper);
+    connect(mainPic_, &SheetPaper::leftReleased, this, &PicForm::endPaperDrag);
+    connect(mainPic_, &SheetPaper::rightPressed, this, &PicForm::paperRightPressed);
+    connect(mainPic_, &SheetPaper::pictureOutdated, this, &PicForm::rebuildPicture);
+
+    setWindowTitle(QString::fromStdString(sheet_->fName));
+    const PaperSize paper = shownPaper(*sheet_);
+    mainPic_->move(0, 0);
+    mainPic_->setPaperSize(QSize(paper.widthPixels, paper.heightPixels));
+    tateS_->raise();
+    yokoS_->raise();
+    sPic_->raise();
+    objRefresh();
+    sheet_->moveFlag = false;
+}
+
+PicForm::~PicForm()
+{
+    // The graphs point at the paper's canvas, which goes with the child widgets after this.
+    sheet_->bindGraphs(nullptr);
+}
+
+void PicForm::setFName(std::string name)
+{
+    sheet_->fName = std::move(name);
+    setWindowTitle(QString::fromStdString(sheet_->fName));
+}
+
+GraphFrameObject* PicForm::sekFrame(std::int32_t number) const
+{
+    const auto found = sekFrame_.find(number);
+    return found != sekFrame_.end() ? found->second : nullptr;
+}
+
+SheetLabelObject* PicForm::comLabel(std::int32_t index) const
+{
+    const auto found = comLabel_.find(index);
+    return found != comLabel_.end() ? found->second : nullptr;
+}
+
+SheetLabelObject* PicForm::sLabel(std::int64_t index) const
+{
+    const auto found = sLabel_.find(index);
+    return found != sLabel_.end() ? found->second : nullptr;
+}
+
+void PicForm::objRefresh()
+{
+    sheet_->objRefresh(mainPic_->canvas());
+    placeObjects();
+}
+
+void PicForm::rebuildPicture()
+{
+    sheet_->bindGraphs(nullptr);
+    mainPic_->setPaperSize(mainPic_->paperSize());
+    objRefresh();
+}
+
+void PicForm::placeObjects()
+{
+    placeFrames();
+    placeLabels();
+}
+
+void PicForm::placeFrames()
+{
+    std::set<std::int32_t> shown;
+    for (std::int32_t position = 1; position <= sheet_->myNormo().count(); ++position) {
+        const auto number = sheet_->graphNumberAt(position);
+        if (!number || !sheet_->frameVisible(*number)) {
+            continue;
+        }
+        const NormoBp& graph = sheet_->myNormo().item(position);
+        GraphFrameObject*& frame = sekFrame_[*number];
+        if (frame == nullptr) {
+            frame = new GraphFrameObject(*number, mainPic_);
+            const std::int32_t n = *number;
+            connect(frame, &GraphFrameObject::pressed, this, &PicForm::bringToFront);
+            connect(frame, &GraphFrameObject::contextMenuRequested, this,
+                    [this, n](std::int32_t, QPoint global) { emit frameMenuRequested(this, n, global); });
+        }
+        frame->setGeometry(graph.frameLeft(), graph.frameTop(), graph.frameWidth(), graph.frameHeight());
+        frame->show();
+        frame->raise();
+        shown.insert(*number);
+    }
+    for (auto it = sekFrame_.begin(); it != sekFrame_.end();) {
+        if (shown.count(it->first) == 0) {
+            delete it->second;
+            it = sekFrame_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void PicForm::placeLabels()
+{
+    // Labels lie above the frames, so a label over a graph stays reachable.
+    const auto place = [this](auto& widgets, const auto& labels, SheetLabelObject::Kind kind) {
+        for (auto it = widgets.begin(); it != widgets.end();) {
+            if (labels.count(it->first) == 0) {
+                delete it->second;
+                it = widgets.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        for (const auto& [index, label] : labels) {
+            SheetLabelObject*& object = widgets[index];
+            if (object == nullptr) {
+                object = new SheetLabelObject(kind, index, mainPic_);
+                connect(object, &SheetLabelObject::pressed, this, &PicForm::bringToFront);
+                if (kind == SheetLabelObject::Kind::Text) {
+                    const auto number = static_cast<std::int32_t>(index);
+                    connect(object, &SheetLabelObject::contextMenuRequested, this,
+                            [this, number](std::int64_t, QPoint global) {
+                                emit labelMenuRequested(this, number, global);
+                            });
+                }
+            }
+            object->place(label, wholePixels(labelExtent(label, mainPic_->canvas())));
+            object->raise();
+        }
+    };
+    place(sLabel_, sheet_->sLabels(), SheetLabelObject::Kind::Detail);
+    place(comLabel_, sheet_->comLabels(), SheetLabelObject::Kind::Text);
+}
+
+void PicForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutScrollBars();
+}
+
+void PicForm::layoutScrollBars()
+{
+    if (const auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub != nullptr && sub->isMinimized()) {
+        return;
+    }
+    const int width = this->width();
+    const int height = this->height();
+    const int tateWidth = tateS_->sizeHint().width();
+    const int yokoHeight = yokoS_->sizeHint().height();
+
+    yokoS_->setGeometry(0, height - yokoHeight, std::max(0, width - tateWidth), yokoHeight);
+    if (height - yokoHeight > 0) {
+        tateS_->setGeometry(width - tateWidth, 0, tateWidth, height - yokoHeight);
+    }
+    sPic_->move(width - sPic_->width(), height - sPic_->height());
+
+    const PaperSize paper = shownPaper(*sheet_);
+    // Lowering a maximum below the position moves the paper first (valueChanged), then the
+    // position is set from where the paper is.
+    const ScrollRange across = scrollRange(paper.widthTwips(), width * kTwipsPerPixel, tateWidth * kTwipsPerPixel,
+                                           -yokoS_->value());
+    yokoS_->setMaximum(across.maximum);
+    yokoS_->setValue(across.position);
+    const ScrollRange down = scrollRange(paper.heightTwips(), height * kTwipsPerPixel,
+                                         yokoHeight * kTwipsPerPixel, -tateS_->value());
+    tateS_->setMaximum(down.maximum);
+    tateS_->setValue(down.position);
+}
+
+void PicForm::bringToFront()
+{
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (sub == nullptr) {
+        raise();
+        return;
+    }
+    if (QMdiArea* area = sub->mdiArea(); area != nullptr && area->activeSubWindow() != sub) {
+        area->setActiveSubWindow(sub);
+    }
+    sub->raise();
+}
+
+void PicForm::startPaperDrag(QPointF position)
+{
+    bringToFront();
+    mainPic_->setCursor(Qt::ClosedHandCursor);
+    pressPoint_ = position;
+}
+
+void PicForm::dragPaper(QPointF position)
+{
+    yokoS_->setValue(
+        dragScrollPosition(yokoS_->value(), yokoS_->maximum(), position.x() - pressPoint_.x(), kTwipsPerPixel));
+    tateS_->setValue(
+        dragScrollPosition(tateS_->value(), tateS_->maximum(), position.y() - pressPoint_.y(), kTwipsPerPixel));
+}
+
+void PicForm::endPaperDrag() { mainPic_->unsetCursor(); }
+
+void PicForm::paperRightPressed(QPointF position, QPoint globalPosition)
+{
+    bringToFront();
+    sheet_->pMouseX = static_cast<float>(position.x());
+    sheet_->pMouseY = static_cast<float>(position.y());
+    emit paperMenuRequested(this, globalPosition);
+}
+
+void PicForm::closeEvent(QCloseEvent* event)
+{
+    const bool answered = std::exchange(closeQuestionAnswered_, false);
+    if (!answered && closeGuard_ && !closeGuard_(*this)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed(this);
+}
+
+}  // namespace probel

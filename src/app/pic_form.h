@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPointF>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "core/sheet/chart_sheet.h"
+
+class QScrollBar;
+
+namespace probel {
+
+class GraphFrameObject;
+class SheetLabelObject;
+class SheetPaper;
+
+// A chart sheet window: one open document inside the main window. It owns its ChartSheet and
+// shows it on the paper MainPic, with the graph frames (SekFrame) and labels (ComLabel,
+// SLabel) as objects lying on the paper, and scrolls the paper with TateS and YokoS (positions
+// in twips, the corner SPic between them) or by dragging the paper with the left button.
+//
+// The caption is FName. Closing asks the close guard first (the main window's save question);
+// a guard that answers false keeps the window open. Right presses on the paper, a frame or a
+// text label are reported as signals: the main window pops up its context menus for them.
+class PicForm : public QWidget {
+    Q_OBJECT
+
+public:
+    using CloseGuard = std::function<bool(PicForm&)>;
+
+    // Shows `sheet` (a new empty one, or one just read from its file): caption FName, paper
+    // of MyFormType (A4 upright for a code that names no paper), everything drawn, MoveFlag
+    // false.
+    explicit PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent = nullptr);
+    ~PicForm() override;
+
+    ChartSheet& sheet() { return *sheet_; }
+    const ChartSheet& sheet() const { return *sheet_; }
+    const std::string& fName() const { return sheet_->fName; }
+    // Changes FName and the caption together.
+    void setFName(std::string name);
+    std::int32_t myFormType() const { return sheet_->myFormType; }
+    bool moveFlag() const { return sheet_->moveFlag; }
+    void setMoveFlag(bool modified) { sheet_->moveFlag = modified; }
+
+    SheetPaper* mainPic() const { return mainPic_; }
+    QScrollBar* tateS() const { return tateS_; }
+    QScrollBar* yokoS() const { return yokoS_; }
+    QWidget* sPic() const { return sPic_; }
+    // The objects on the paper; nullptr when there is none of that number.
+    GraphFrameObject* sekFrame(std::int32_t number) const;
+    SheetLabelObject* comLabel(std::int32_t index) const;
+    SheetLabelObject* sLabel(std::int64_t index) const;
+
+    // The full redraw: graphs, label frames, and the objects placed again from the sheet.
+    void objRefresh();
+
+    void setCloseGuard(CloseGuard guard) { closeGuard_ = std::move(guard); }
+    // The next close does not ask: the question has been answered already (shut-down asks
+    // every sheet before any window closes).
+    void skipNextCloseQuestion() { closeQuestionAnswered_ = true; }
+
+    // Brings the window to the front of the main window's sheets.
+    void bringToFront();
+
+signals:
+    // The window has accepted to close; it is gone once control returns to the event loop.
+    void closed(PicForm* form);
+    void paperMenuRequested(PicForm* form, QPoint globalPosition);
+    void frameMenuRequested(PicForm* form, std::int32_t number, QPoint globalPosition);
+    void labelMenuRequested(PicForm* form, std::int32_t index, QPoint globalPosition);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void layoutScrollBars();
+    void placeObjects();
+    void placeFrames();
+    void placeLabels();
+    void rebuildPicture();
+    void startPaperDrag(QPointF position);
+    void dragPaper(QPointF position);
+    void endPaperDrag();
+    void paperRightPressed(QPointF position, QPoint globalPosition);
+
+    std::unique_ptr<ChartSheet> sheet_;
+    SheetPaper* mainPic_ = nullptr;
+    QScrollBar* tateS_ = nullptr;
+    QScrollBar* yokoS_ = nullptr;
+    QWidget* sPic_ = nullptr;
+    std::map<std::int32_t, GraphFrameObject*> sekFrame_;
+    std::map<std::int32_t, SheetLabelObject*> comLabel_;
+    std::map<std::int64_t, SheetLabelObject*> sLabel_;
+    // Press point of the current drag of the paper, paper pixels.
+    QPointF pressPoint_;
+    CloseGuard closeGuard_;
+    bool closeQuestionAnswered_ = false;
+};
+
+}  // namespace probel

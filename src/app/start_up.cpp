@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: MIT
+#include "app/start_up.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QRegularExpression>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+#include "app/app_services.h"
+#include "app/environment_hooks.h"
+#include "app/mdi_output.h"
+#include "app/program_icon.h"
+#include "app/window_placement.h"
+#include "dialogs/qt_paper_size_chooser.h"
+#include "platform/canvas/font_substitution.h"
+#include "platform/file_type_registration.h"
+#include "platform/instance_link.h"
+#include "platform/qt_file_dialogs.h"
+#include "platform/qt_message_boxes.h"
+#include "platform/qt_settings_store.h"
+#include "platform/qt_translations.h"
+
+namespace probel {
+namespace {
+
+constexpr auto kApplicationName = "Probel";
+constexpr auto kUiFontFamily = "IPAPGothic";
+constexpr auto kActiveSection = "Active";
+constexpr auto kWindowHandleKey = "hWnd";
+constexpr auto kExtSection = "EXT";
+constexpr auto kCheckKey = "Check";
+constexpr auto kRegisteredValue = "True";
+// How long a second start waits for the running instance to take its files.
+constexpr int kHandOffTimeoutMs = 5000;
+
+void setUpApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    installJapaneseTranslations(app);
+    installFontSubstitutions();
+    QApplication::setWindowIcon(programIcon());
+    QFont font = QApplication::font();
+    font.setFamilies({QString::fromLatin1(kUiFontFamily)});
+    QApplication::setFont(font);
+}
+
+std::vector<std::string> documentNames(const QStringList& arguments)
+{
+    std::vector<std::string> names;
+    for (const QString& argument : arguments) {
+        if (!argument.isEmpty()) {
+            names.push_back(argument.toStdString());
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+void storeWindowHandle(QWidget& window, SettingsStore& settings)
+{
+    settings.saveSetting(kActiveSection, kWindowHandleKey, std::to_string(static_cast<unsigned long long>(window.winId())));
+}
+
+bool documentTypeRegistered(const SettingsStore& settings)
+{
+    const QString value = QString::fromStdString(settings.getSetting(kExtSection, kCheckKey, "False")).trimmed();
+    return value.compare(QLatin1String(kRegisteredValue), Qt::CaseInsensitive) == 0;
+}
+
+void ensureDocumentTypeRegistered(SettingsStore& settings, const std::function<bool()>& registerType)
+{
+    if (documentTypeRegistered(settings)) {
+        return;
+    }
+    registerType();
+    settings.saveSetting(kExtSection, kCheckKey, kRegisteredValue);
+}
+
+int runProbel(QApplication& app, const QStringList& arguments)
+{
+    setUpApplication(app);
+    const QStringList files = arguments.filter(QRegularExpression(QStringLiteral(".")));
+    if (!files.isEmpty() && InstanceLink::handOff(files, kHandOffTimeoutMs) == HandOffResult::Acknowledged) {
+        return 0;
+    }
+
+    InstanceLink link;
+    // Without a runtime folder there is no link at all; this start is then the first all the same.
+    const bool firstInstance = link.listen() != ListenResult::OtherInstanceRunning;
+
+    QtSettingsStore settings;
+    QtMessageBoxes messages;
+    QtFileDialogs fileDialogs;
+    QtPaperSizeChooser paperSizes;
+    MDIOutput window(AppServices{messages, fileDialogs, paperSizes, settings});
+    messages.setParentWidget(&window);
+    fileDialogs.setParentWidget(&window);
+    paperSizes.setParentWidget(&window);
+    installEnvironmentHooks(window);
+
+    if (firstInstance) {
+        storeWindowHandle(window, settings);
+        restoreWindowPlacement(window, settings);
+        ensureDocumentTypeRegistered(settings, [] {
+            return FileTypeRegistration(QCoreApplication::applicationFilePath()).run();
+        });
+    }
+    QObject::connect(&link, &InstanceLink::filesReceived, &window, &MDIOutput::receiveHandOff);
+    window.show();
+    window.fileCommands().openDocuments(documentNames(files));
+    window.updateFileMenu();
+    return app.exec();
+}
+
+}  // namespace probel

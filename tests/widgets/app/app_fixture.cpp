@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#include "app_fixture.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMenu>
+
+#include "app/pic_form.h"
+#include "core/document/sheet_writer.h"
+#include "core/sheet/chart_sheet.h"
+
+namespace probel::test {
+
+std::int32_t ScriptedPaperSizes::choosePaperCode()
+{
+    ++asked_;
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected paper size dialog";
+        return kDefaultPaperCode;
+    }
+    const std::int32_t code = answers_.front();
+    answers_.pop_front();
+    return code;
+}
+
+void AppTest::SetUp()
+{
+    ASSERT_TRUE(folder_.isValid());
+    window_ = std::make_unique<MDIOutput>(AppServices{messages_, fileDialogs_, paperSizes_, settings_});
+    window_->show();
+}
+
+void AppTest::TearDown()
+{
+    // Nothing may ask anything once the test is over.
+    if (window_) {
+        for (PicForm* form : window_->picForms().forms()) {
+            form->setMoveFlag(false);
+        }
+        window_.reset();
+    }
+    settle();
+    EXPECT_EQ(messages_.unusedAnswers(), 0U);
+    EXPECT_EQ(fileDialogs_.unusedAnswers(), 0U);
+}
+
+std::string AppTest::pathIn(const std::string& name) const
+{
+    return folder_.filePath(QString::fromStdString(name)).toStdString();
+}
+
+std::string AppTest::writeDocument(const std::string& name, const TestDocument& content)
+{
+    ChartSheet sheet;
+    sheet.myFormType = content.paperCode;
+    for (int i = 0; i < content.graphs; ++i) {
+        const std::int32_t number = sheet.addGraph();
+        sheet.setFrameVisible(number, true);
+        NormoBp* graph = sheet.graph(number);
+        graph->setFrameLeft(40 + 300 * i);
+        graph->setFrameTop(60);
+        graph->setFrameWidth(260);
+        graph->setFrameHeight(320);
+    }
+    if (!content.labelCaption.empty()) {
+        const std::int32_t index = sheet.addComLabel();
+        ChartLabel* label = sheet.comLabel(index);
+        label->caption = content.labelCaption;
+        label->left = 100;
+        label->top = 420;
+        label->visible = true;
+    }
+    const std::string path = pathIn(name);
+    const Status written = writeSheetFile(sheet, path);
+    EXPECT_TRUE(written.ok()) << written.error().message;
+    return path;
+}
+
+QAction* AppTest::fileEntry(const char* name)
+{
+    emit window_->menuFile()->aboutToShow();
+    auto* action = window_->findChild<QAction*>(QString::fromLatin1(name));
+    EXPECT_NE(action, nullptr) << name;
+    return action;
+}
+
+void AppTest::settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace probel::test

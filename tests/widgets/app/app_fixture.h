@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "app/app_services.h"
+#include "app/mdi_output.h"
+#include "dialogs/paper_size_chooser.h"
+#include "support/platform/in_memory_settings_store.h"
+#include "support/platform/scripted_file_dialogs.h"
+#include "support/platform/scripted_message_boxes.h"
+
+class QAction;
+
+namespace probel::test {
+
+// Answers the paper size dialog from a script; with no answer left it fails the test and
+// answers the default, as a dialog closed without OK does.
+class ScriptedPaperSizes : public PaperSizeChooser {
+public:
+    void answer(std::int32_t code) { answers_.push_back(code); }
+    std::int32_t choosePaperCode() override;
+    int asked() const { return asked_; }
+
+private:
+    std::deque<std::int32_t> answers_;
+    int asked_ = 0;
+};
+
+// What a sheet document written for a test holds.
+struct TestDocument {
+    std::int32_t paperCode = 210297;
+    int graphs = 1;
+    std::string labelCaption = "ロットA";
+};
+
+// A shown main window on scripted services, and a private folder for documents. Every
+// scripted answer must be used by the end of a test.
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes a document with the sheet writer; returns its path.
+    std::string writeDocument(const std::string& name, const TestDocument& content = {});
+    std::string pathIn(const std::string& name) const;
+    // The File menu entry of that name, with the menu's enabled states freshly set.
+    QAction* fileEntry(const char* name);
+    // Runs deferred deletions, so closed windows are really gone.
+    static void settle();
+
+    ScriptedMessageBoxes messages_;
+    ScriptedFileDialogs fileDialogs_;
+    ScriptedPaperSizes paperSizes_;
+    InMemorySettingsStore settings_;
+    QTemporaryDir folder_;
+    std::unique_ptr<MDIOutput> window_;
+};
+
+}  // namespace probel::test

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/pic_form.h"
+#include "app/sheet_objects.h"
+#include "app_fixture.h"
+
+namespace probel::test {
+namespace {
+
+using MDIOutputTest = AppTest;
+
+void runEventsFor(int milliseconds)
+{
+    const QDeadlineTimer deadline(milliseconds);
+    while (!deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+}
+
+TEST_F(MDIOutputTest, HandedOverFilesWaitUntilAnOpenDialogHasClosed)
+{
+    const std::string path = writeDocument("lot.pbl");
+    QDialog dialog(window_.get());
+    dialog.setModal(true);
+    dialog.show();
+    window_->receiveHandOff({QString::fromStdString(path)});
+    runEventsFor(100);
+    EXPECT_TRUE(window_->picForms().empty()) << "nothing opens under a dialog";
+    dialog.close();
+    runEventsFor(600);
+    EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{path}));
+}
+
+TEST_F(MDIOutputTest, HandedOverFilesWaitUntilTheRunningCommandHasFinished)
+{
+    const std::string handed = writeDocument("handed.pbl");
+    const std::string opened = writeDocument("opened.pbl", {.graphs = 3});
+    window_->receiveHandOff({QString::fromStdString(handed)});
+    // Reading lets pending events run once (the busy pointer), which is where a hand-off
+    // could cut in.
+    EXPECT_EQ(window_->fileCommands().openDocuments({opened}).size(), 1U);
+    EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{opened}));
+    runEventsFor(600);
+    EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{opened, handed}));
+}
+
+TEST_F(MDIOutputTest, MinimisingAndRestoringASheetKeepsItsScrollPositions)
+{
+    window_->resize(700, 600);
+    paperSizes_.answer(297420);
+    PicForm* form = window_->fileCommands().npdNew();
+    auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+    sub->resize(400, 300);
+    form->yokoS()->setValue(2000);
+    form->tateS()->setValue(3000);
+    sub->showMinimized();
+    QCoreApplication::processEvents();
+    sub->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->yokoS()->value(), 2000);
+    EXPECT_EQ(form->tateS()->value(), 3000);
+}
+
+TEST_F(MDIOutputTest, RightPressesOnObjectsAskForTheirMenusWithTheirNumbers)
+{
+    window_->fileCommands().openDocuments({writeDocument("lot.pbl", {.graphs = 2})});
+    PicForm* form = window_->activeSheet();
+    ASSERT_NE(form, nullptr);
+    std::vector<std::int32_t> frames;
+    std::vector<std::int32_t> labels;
+    QObject::connect(form, &PicForm::frameMenuRequested,
+                     [&frames](PicForm*, std::int32_t number, QPoint) { frames.push_back(number); });
+    QObject::connect(form, &PicForm::labelMenuRequested,
+                     [&labels](PicForm*, std::int32_t index, QPoint) { labels.push_back(index); });
+    const auto rightPress = [](QWidget* target) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)),
+                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &press);
+    };
+    rightPress(form->sekFrame(2));
+    rightPress(form->comLabel(1));
+    EXPECT_EQ(frames, (std::vector<std::int32_t>{2}));
+    EXPECT_EQ(labels, (std::vector<std::int32_t>{1}));
+    EXPECT_EQ(form->sheet().pMouseX, 0) << "only the empty paper sets the point";
+}
+
+TEST_F(MDIOutputTest, LabelsLieAboveTheGraphFrames)
+{
+    window_->fileCommands().openDocuments({writeDocument("lot.pbl")});
+    PicForm* form = window_->activeSheet();
+    const QObjectList& children = form->comLabel(1)->parentWidget()->children();
+    EXPECT_GT(children.indexOf(form->comLabel(1)), children.indexOf(form->sekFrame(1)));
+    EXPECT_GT(form->comLabel(1)->width(), 1);
+    EXPECT_GT(form->comLabel(1)->height(), 1);
+}
+
+}  // namespace
+}  // namespace probel::test

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#include "app/output_commands.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/pic_form.h"
+#include "app/sheet_paper.h"
+#include "app_fixture.h"
+
+namespace probel::test {
+namespace {
+
+class OutputCommandsTest : public AppTest {
+protected:
+    PicForm* openSheet()
+    {
+        window_->fileCommands().openDocuments({writeDocument("lot.pbl", {.graphs = 2})});
+        return window_->activeSheet();
+    }
+    // Pixels of the on-screen picture that are not white.
+    static int inkOf(const PicForm& form)
+    {
+        const QImage& picture = form.mainPic()->picture();
+        int ink = 0;
+        for (int y = 0; y < picture.height(); y += 2) {
+            for (int x = 0; x < picture.width(); x += 2) {
+                ink += picture.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+            }
+        }
+        return ink;
+    }
+};
+
+TEST_F(OutputCommandsTest, BitmapExportWritesTheWholePaperAndRedrawsTheScreen)
+{
+    PicForm* form = openSheet();
+    ASSERT_NE(form, nullptr);
+    const int before = inkOf(*form);
+    ASSERT_GT(before, 0);
+    const std::string path = pathIn("sheet.bmp");
+    fileDialogs_.answerSave(path);
+    EXPECT_TRUE(window_->outputCommands().menuBitmap(*form));
+    ASSERT_EQ(fileDialogs_.calls().size(), 1U);
+    EXPECT_EQ(fileDialogs_.calls()[0].filter, "ビットマップ(*.bmp)|*.bmp");
+    EXPECT_EQ(fileDialogs_.calls()[0].initialName, "");
+    const QImage saved(QString::fromStdString(path));
+    EXPECT_EQ(saved.size(), QSize(794, 1123));
+    EXPECT_EQ(inkOf(*form), before) << "the screen shows the same drawing afterwards";
+    EXPECT_TRUE(window_->isEnabled());
+}
+
+TEST_F(OutputCommandsTest, CancelledExportsWriteNothing)
+{
+    PicForm* form = openSheet();
+    fileDialogs_.answerSave("");
+    fileDialogs_.answerSave("");
+    EXPECT_FALSE(window_->outputCommands().menuBitmap(*form));
+    EXPECT_FALSE(window_->outputCommands().menuPdf(*form));
+    EXPECT_TRUE(messages_.asked().empty());
+}
+
+TEST_F(OutputCommandsTest, AFailedExportIsReportedAndTheWindowRestored)
+{
+    PicForm* form = openSheet();
+    const int before = inkOf(*form);
+    const std::string bitmap = pathIn("missing/sheet.bmp");
+    const std::string pdf = pathIn("missing/sheet.pdf");
+    fileDialogs_.answerSave(bitmap);
+    fileDialogs_.answerSave(pdf);
+    messages_.answer(MessageAnswer::Ok);
+    messages_.answer(MessageAnswer::Ok);
+    EXPECT_FALSE(window_->outputCommands().menuBitmap(*form));
+    EXPECT_FALSE(window_->outputCommands().menuPdf(*form));
+    ASSERT_EQ(messages_.asked().size(), 2U);
+    EXPECT_NE(messages_.asked()[0].text.find(bitmap), std::string::npos) << messages_.asked()[0].text;
+    EXPECT_NE(messages_.asked()[1].text.find(pdf), std::string::npos) << messages_.asked()[1].text;
+    EXPECT_TRUE(window_->isEnabled());
+    EXPECT_EQ(inkOf(*form), before);
+}
+
+TEST_F(OutputCommandsTest, PdfExportWritesOnePage)
+{
+    PicForm* form = openSheet();
+    const std::string path = pathIn("sheet.pdf");
+    fileDialogs_.answerSave(path);
+    EXPECT_TRUE(window_->outputCommands().menuPdf(*form));
+    EXPECT_GT(std::filesystem::file_size(path), 0U);
+}
+
+}  // namespace
+}  // namespace probel::test

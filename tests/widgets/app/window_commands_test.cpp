@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+#include "app/window_commands.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/pic_form.h"
+#include "app_fixture.h"
+
+namespace probel::test {
+namespace {
+
+TEST(WindowTilingTest, BandsFillTheAreaExactly)
+{
+    EXPECT_EQ(tileBands(QRect(0, 0, 900, 601), 3, WindowArrangement::OneAboveTheOther),
+              (std::vector<QRect>{QRect(0, 0, 900, 201), QRect(0, 201, 900, 200), QRect(0, 401, 900, 200)}));
+    EXPECT_EQ(tileBands(QRect(10, 20, 902, 600), 4, WindowArrangement::SideBySide),
+              (std::vector<QRect>{QRect(10, 20, 226, 600), QRect(236, 20, 226, 600), QRect(462, 20, 225, 600),
+                                  QRect(687, 20, 225, 600)}));
+    EXPECT_EQ(tileBands(QRect(0, 0, 500, 400), 1, WindowArrangement::SideBySide),
+              (std::vector<QRect>{QRect(0, 0, 500, 400)}));
+    EXPECT_TRUE(tileBands(QRect(0, 0, 500, 400), 0, WindowArrangement::SideBySide).empty());
+    EXPECT_TRUE(tileBands(QRect(0, 0, 500, 400), 3, WindowArrangement::Cascade).empty());
+}
+
+using WindowMenuTest = AppTest;
+
+TEST_F(WindowMenuTest, ArrangementsTileTheSheetsAndTheMenuListsThem)
+{
+    window_->resize(900, 700);
+    for (int i = 0; i < 3; ++i) {
+        paperSizes_.answer(210297);
+        window_->fileCommands().npdNew();
+    }
+    QMenu* menu = window_->menuWindow();
+    EXPECT_EQ(menu->title().toStdString(), "ｳｨﾝﾄﾞｳ(&W)");
+    emit menu->aboutToShow();
+    std::vector<std::string> captions;
+    for (const QAction* action : menu->actions()) {
+        captions.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+    }
+    EXPECT_EQ(captions, (std::vector<std::string>{"重ねて表示(&C)", "上下に並べて表示(&H)", "左右に並べて表示(&V)", "-",
+                                                  "&1 新規作成1", "&2 新規作成2", "&3 新規作成3"}));
+    EXPECT_TRUE(menu->actions().back()->isChecked()) << "the active sheet is checked";
+
+    const QSize area = window_->mdiArea()->viewport()->size();
+    window_->findChild<QAction*>(QStringLiteral("WindowTile1"))->trigger();
+    for (QMdiSubWindow* sub : window_->mdiArea()->subWindowList()) {
+        EXPECT_EQ(sub->width(), area.width());
+        EXPECT_NEAR(sub->height(), area.height() / 3, 1);
+    }
+    window_->findChild<QAction*>(QStringLiteral("WindowTile2"))->trigger();
+    for (QMdiSubWindow* sub : window_->mdiArea()->subWindowList()) {
+        EXPECT_EQ(sub->height(), area.height());
+        EXPECT_NEAR(sub->width(), area.width() / 3, 1);
+    }
+    window_->findChild<QAction*>(QStringLiteral("WindowTile0"))->trigger();
+    const QList<QMdiSubWindow*> cascaded = window_->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    EXPECT_NE(cascaded[0]->pos(), cascaded[1]->pos());
+
+    // Choosing a sheet in the list brings it to the front.
+    emit menu->aboutToShow();
+    menu->actions()[4]->trigger();
+    EXPECT_EQ(window_->activeSheet()->fName(), "新規作成1");
+}
+
+}  // namespace
+}  // namespace probel::test
