@@ -118,10 +118,8 @@ PicForm* FileCommands::openDocument(const std::string& name)
     return window_.addSheet(std::move(sheet));
 }
 
-SaveOutcome FileCommands::npdNewSave(PicForm& form)
+bool FileCommands::writeSheet(PicForm& form, const std::string& path)
 {
-    const MDIOutput::CommandScope command(window_);
-    const std::string path = form.fName();
     Status written;
     {
         BusyScope busy(window_.busyOptions());
@@ -130,6 +128,15 @@ SaveOutcome FileCommands::npdNewSave(PicForm& form)
     form.bringToFront();
     if (!written) {
         reportError(writeErrorText(written.error(), path), kSaveErrorTitle);
+    }
+    return written.ok();
+}
+
+SaveOutcome FileCommands::npdNewSave(PicForm& form)
+{
+    const MDIOutput::CommandScope command(window_);
+    const std::string path = form.fName();
+    if (!writeSheet(form, path)) {
         return SaveOutcome::Failed;
     }
     form.setMoveFlag(false);
@@ -154,14 +161,7 @@ SaveOutcome FileCommands::npdSave(PicForm& form)
             return SaveOutcome::Failed;
         }
     }
-    Status written;
-    {
-        BusyScope busy(window_.busyOptions());
-        written = writeSheetFile(form.sheet(), path);
-    }
-    form.bringToFront();
-    if (!written) {
-        reportError(writeErrorText(written.error(), path), kSaveErrorTitle);
+    if (!writeSheet(form, path)) {
         return SaveOutcome::Failed;
     }
     std::string newName = longPathName(path).value_or(path);

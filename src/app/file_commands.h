@@ -59,6 +59,9 @@ public:
 private:
     PicForm* openDocument(const std::string& name);
     void reportError(const std::string& text, const char* title);
+    // Writes the sheet to `path` under the busy window; a failure is reported and the sheet,
+    // its name and its modified flag stay as they were. True when written.
+    bool writeSheet(PicForm& form, const std::string& path);
 
     MDIOutput& window_;
     AppServices services_;

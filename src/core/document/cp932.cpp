@@ -10,6 +10,8 @@
 
 #include <iconv.h>
 
+#include "core/util/utf8.h"
+
 namespace probel {
 namespace {
 
@@ -34,62 +36,6 @@ constexpr std::pair<char32_t, char32_t> kLookAlikes[] = {
 bool isAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) <= kLastAscii; });
-}
-
-// One character read from UTF-8: its code point and how many bytes it took.
-struct Utf8Char {
-    char32_t codePoint;
-    std::size_t length;
-};
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing beyond U+10FFFF.
-std::optional<Utf8Char> readUtf8(std::string_view text, std::size_t pos) {
-    auto byte = [&](std::size_t i) -> unsigned {
-        return pos + i < text.size() ? static_cast<unsigned char>(text[pos + i]) : 0x100U;
-    };
-    auto continuation = [&](std::size_t i, unsigned low = 0x80, unsigned high = 0xBF) {
-        return byte(i) >= low && byte(i) <= high;
-    };
-    unsigned lead = byte(0);
-    if (lead <= kLastAscii) return Utf8Char{lead, 1};
-    if (lead >= 0xC2 && lead <= 0xDF && continuation(1)) {
-        return Utf8Char{((lead & 0x1FU) << 6) | (byte(1) & 0x3FU), 2};
-    }
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        unsigned low = lead == 0xE0 ? 0xA0 : 0x80;
-        unsigned high = lead == 0xED ? 0x9F : 0xBF;
-        if (continuation(1, low, high) && continuation(2)) {
-            return Utf8Char{((lead & 0x0FU) << 12) | ((byte(1) & 0x3FU) << 6) | (byte(2) & 0x3FU), 3};
-        }
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        unsigned low = lead == 0xF0 ? 0x90 : 0x80;
-        unsigned high = lead == 0xF4 ? 0x8F : 0xBF;
-        if (continuation(1, low, high) && continuation(2) && continuation(3)) {
-            return Utf8Char{((lead & 0x07U) << 18) | ((byte(1) & 0x3FU) << 12) |
-                                ((byte(2) & 0x3FU) << 6) | (byte(3) & 0x3FU),
-                            4};
-        }
-    }
-    return std::nullopt;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 std::string hexBytes(std::string_view bytes) {
