@@ -13,6 +13,7 @@
 #include <string>
 
 #include "support/cli_runner.h"
+#include "support/image_pixels.h"
 
 namespace probel {
 namespace {
@@ -27,17 +28,7 @@ constexpr int kFrameBottom = 112 + 898;
 
 bool isReddish(QRgb pixel) { return qRed(pixel) > 120 && qGreen(pixel) < 100 && qBlue(pixel) < 100; }
 
-template <class Test>
-int countPixels(const QImage& image, const QRect& area, Test test)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += test(image.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    return count;
-}
+using test::countPixels;
 
 class PlotCommandTest : public ::testing::Test {
 protected:

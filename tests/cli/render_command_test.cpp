@@ -10,6 +10,7 @@
 
 #include "cli_files.h"
 #include "support/cli_runner.h"
+#include "support/image_pixels.h"
 
 namespace probel {
 namespace {
@@ -25,17 +26,7 @@ const std::string kDocument = std::string(PROBEL_SOURCE_DIR) + "/tests/cli/data/
 bool isBlue(QRgb pixel) { return qBlue(pixel) > 150 && qRed(pixel) < 110 && qGreen(pixel) < 110; }
 bool isBlack(QRgb pixel) { return qRed(pixel) < 80 && qGreen(pixel) < 80 && qBlue(pixel) < 80; }
 
-template <class Test>
-int countPixels(const QImage& image, const QRect& area, Test test)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += test(image.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    return count;
-}
+using test::countPixels;
 
 class RenderCommandTest : public ::testing::Test {
 protected:
