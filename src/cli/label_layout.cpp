@@ -20,14 +20,14 @@ constexpr double kAxisTextLines = 2.01;
 std::int32_t wholePixels(double length) { return static_cast<std::int32_t>(std::ceil(length)); }
 
 std::optional<GraphWithLabels> toTheRight(const PageBox& area, const AxisTextRoom& axis,
-                                          std::span<const LabelSize> labels)
+                                          std::span<const LabelExtent> labels)
 {
     // Fill columns from the top; a label that does not fit under the last one starts a new column.
     std::vector<std::int32_t> columnOf;
     std::vector<std::int32_t> offsetY;
     std::vector<std::int32_t> columnWidths;
     std::int32_t y = 0;
-    for (const LabelSize& label : labels) {
+    for (const LabelExtent& label : labels) {
         const std::int32_t height = wholePixels(label.height);
         if (height > area.height) {
             return std::nullopt;
@@ -63,14 +63,14 @@ std::optional<GraphWithLabels> toTheRight(const PageBox& area, const AxisTextRoo
     return layout;
 }
 
-std::optional<GraphWithLabels> below(const PageBox& area, const AxisTextRoom& axis, std::span<const LabelSize> labels)
+std::optional<GraphWithLabels> below(const PageBox& area, const AxisTextRoom& axis, std::span<const LabelExtent> labels)
 {
     // Fill rows from the left; a label that does not fit after the last one starts a new row.
     std::vector<std::int32_t> rowOf;
     std::vector<std::int32_t> offsetX;
     std::vector<std::int32_t> rowHeights;
     std::int32_t x = 0;
-    for (const LabelSize& label : labels) {
+    for (const LabelExtent& label : labels) {
         const std::int32_t width = wholePixels(label.width);
         if (width > area.width) {
             return std::nullopt;
@@ -110,7 +110,7 @@ std::optional<GraphWithLabels> below(const PageBox& area, const AxisTextRoom& ax
 }  // namespace
 
 std::optional<GraphWithLabels> layOutGraphWithLabels(const PageBox& area, const AxisTextRoom& axis,
-                                                     std::span<const LabelSize> labels)
+                                                     std::span<const LabelExtent> labels)
 {
     if (labels.empty()) {
         return GraphWithLabels{area, {}};

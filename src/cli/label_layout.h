@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/graph/canvas.h"
+#include "core/sheet/chart_label.h"
 
 namespace probel::cli {
 
@@ -17,12 +18,6 @@ struct PageBox {
     std::int32_t width = 0;
     std::int32_t height = 0;
     bool operator==(const PageBox&) const = default;
-};
-
-// Size of a label's text in pixels (labelExtent).
-struct LabelSize {
-    double width = 0;
-    double height = 0;
 };
 
 // What a graph draws outside its frame on the side where labels may go: value labels one
@@ -45,6 +40,6 @@ struct GraphWithLabels {
 // least half the area's width; failing that, in rows below it, left to right, as long as it
 // keeps half the height. Empty when neither fits.
 std::optional<GraphWithLabels> layOutGraphWithLabels(const PageBox& area, const AxisTextRoom& axis,
-                                                     std::span<const LabelSize> labels);
+                                                     std::span<const LabelExtent> labels);
 
 }  // namespace probel::cli

@@ -67,12 +67,6 @@ AxisTextRoom axisTextRoom(const NormoBp& graph, Canvas& measure)
     return AxisTextRoom{measure.textHeight("0"), std::max(lastLabel, unit) / 2};
 }
 
-LabelSize sizeOf(const ChartLabel& label, Canvas& measure)
-{
-    const LabelExtent extent = labelExtent(label, measure);
-    return LabelSize{extent.width, extent.height};
-}
-
 }  // namespace
 
 void completePlotSeries(NormoBp& graph, const PlotExtras& extras)
@@ -105,7 +99,7 @@ Status arrangePlotSheet(ChartSheet& sheet, std::int32_t number, const PlotExtras
         title.caption = withCrLf(extras.title);
         title.font.size = kTitlePoints;
         title.visible = true;
-        const LabelSize size = sizeOf(title, measure);
+        const LabelExtent size = labelExtent(title, measure);
         if (area.left + size.width > paper.widthPixels) {
             return Error{"見出しが長すぎて用紙の幅に収まりません。", "", 0};
         }
@@ -123,7 +117,7 @@ Status arrangePlotSheet(ChartSheet& sheet, std::int32_t number, const PlotExtras
     }
 
     std::vector<ChartLabel*> labels;
-    std::vector<LabelSize> sizes;
+    std::vector<LabelExtent> sizes;
     if (extras.detailLabels) {
         DetailChoice choice;
         choice.meanLines = true;
@@ -136,7 +130,7 @@ Status arrangePlotSheet(ChartSheet& sheet, std::int32_t number, const PlotExtras
             label.foreColor = series.color();
             label.visible = true;
             labels.push_back(&label);
-            sizes.push_back(sizeOf(label, measure));
+            sizes.push_back(labelExtent(label, measure));
         }
     }
 

@@ -21,7 +21,7 @@ bool overlap(const Box& a, const Box& b)
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-std::vector<Box> labelBoxes(const GraphWithLabels& layout, const std::vector<LabelSize>& sizes)
+std::vector<Box> labelBoxes(const GraphWithLabels& layout, const std::vector<LabelExtent>& sizes)
 {
     std::vector<Box> boxes;
     for (std::size_t i = 0; i < sizes.size(); ++i) {
@@ -33,7 +33,7 @@ std::vector<Box> labelBoxes(const GraphWithLabels& layout, const std::vector<Lab
 
 // What every layout must keep: labels inside the area and apart from each other, clear of the
 // frame with the axis text that hangs right of it and below it.
-void expectSound(const GraphWithLabels& layout, const std::vector<LabelSize>& sizes)
+void expectSound(const GraphWithLabels& layout, const std::vector<LabelExtent>& sizes)
 {
     ASSERT_EQ(layout.labels.size(), sizes.size());
     const PageBox& frame = layout.frame;
@@ -66,7 +66,7 @@ TEST(LabelLayoutTest, WithoutLabelsTheFrameIsTheWholeArea)
 
 TEST(LabelLayoutTest, AFewLabelsStackInAColumnRightOfTheFrame)
 {
-    const std::vector<LabelSize> sizes = {{70.5, 90}, {92, 90}, {60, 75}};
+    const std::vector<LabelExtent> sizes = {{70.5, 90}, {92, 90}, {60, 75}};
     const auto layout = layOutGraphWithLabels(kArea, kAxis, sizes);
     ASSERT_TRUE(layout);
     expectSound(*layout, sizes);
@@ -81,7 +81,7 @@ TEST(LabelLayoutTest, AFewLabelsStackInAColumnRightOfTheFrame)
 
 TEST(LabelLayoutTest, LabelsThatOverflowAColumnStartTheNext)
 {
-    const std::vector<LabelSize> sizes(12, LabelSize{80, 100});  // eight fit in 898 pixels
+    const std::vector<LabelExtent> sizes(12, LabelExtent{80, 100});  // eight fit in 898 pixels
     const auto layout = layOutGraphWithLabels(kArea, kAxis, sizes);
     ASSERT_TRUE(layout);
     expectSound(*layout, sizes);
@@ -95,7 +95,7 @@ TEST(LabelLayoutTest, LabelsThatOverflowAColumnStartTheNext)
 TEST(LabelLayoutTest, LabelsGoBelowWhenTheFrameWouldGetTooNarrow)
 {
     // Two columns of these would leave the frame less than half the width.
-    const std::vector<LabelSize> sizes(6, LabelSize{200, 160});
+    const std::vector<LabelExtent> sizes(6, LabelExtent{200, 160});
     const auto layout = layOutGraphWithLabels(kArea, kAxis, sizes);
     ASSERT_TRUE(layout);
     expectSound(*layout, sizes);
@@ -112,8 +112,8 @@ TEST(LabelLayoutTest, LabelsGoBelowWhenTheFrameWouldGetTooNarrow)
 
 TEST(LabelLayoutTest, NothingIsPlacedWhenTheLabelsCannotFit)
 {
-    const std::vector<std::vector<LabelSize>> cases = {
-        std::vector<LabelSize>(60, LabelSize{110, 100}),  // too many
+    const std::vector<std::vector<LabelExtent>> cases = {
+        std::vector<LabelExtent>(60, LabelExtent{110, 100}),  // too many
         {{700, 20}},                                      // wider than the area
         {{50, 950}},                                      // taller than the area
     };
