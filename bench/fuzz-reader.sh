@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
 # Fuzzes the .pbl document readers for SECONDS seconds (default 60) with libFuzzer, ASan and
-# UBSan, in a build directory of its own (BUILD_DIR, default /work/build-fuzz or ./build-fuzz).
+# UBSan, in a build directory of its own (BUILD_DIR, default build-fuzz in the source folder).
 # Seeds: the sample sheets in examples/ and the test documents; new inputs go to the corpus
 # directory in the build dir, crashes to its artifacts directory.
 set -eu
