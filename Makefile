@@ -26,14 +26,16 @@ test: test-main test-asan
 test-main: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-# The core and the command-line tool once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer, in a build directory of their own.
+# Every test once more under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
+# directory of its own (the benchmarks are left out).
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPROBEL_SANITIZE=ON \
-		-DPROBEL_WITH_QT=OFF -DPROBEL_WITH_BENCH=OFF >/dev/null
+		-DPROBEL_WITH_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j$(JOBS) -- --no-print-directory
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 QT_QPA_PLATFORM=offscreen \
+		ctest --output-on-failure -j$(JOBS)
 
 bench: build
 	@./scripts/run-benchmarks.sh $(BUILD)

@@ -20,6 +20,7 @@ fonts-ipafont-gothic
 fonts-ipafont-mincho
 xvfb
 xauth
+locales
 poppler-utils
 "
 

@@ -13,7 +13,6 @@
 namespace probel::cli {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kBlanks = " \t\r";
 
 bool isDelimiter(char c) { return c == ',' || c == '\t' || c == ';'; }
@@ -64,9 +63,7 @@ std::vector<std::string> splitCells(std::string_view line)
 
 Result<std::string> utf8Text(std::string bytes, const std::string& sourceName)
 {
-    if (std::string_view(bytes).substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        bytes.erase(0, kByteOrderMark.size());
-    }
+    removeByteOrderMark(bytes);
     if (isValidUtf8(bytes)) {
         return bytes;
     }

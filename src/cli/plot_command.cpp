@@ -257,7 +257,9 @@ int runPlot(const Arguments& arguments, CliIo io)
         }
     }
     const AxisRange range = axisRange(columns.value(), options);
-    if (!std::isfinite(range.min) || !std::isfinite(range.max) || range.min >= range.max) {
+    // The span must be a number as well: the graph divides by it.
+    if (!std::isfinite(range.min) || !std::isfinite(range.max) || !std::isfinite(range.max - range.min) ||
+        range.min >= range.max) {
         reportError(io.err, Error{"値の範囲から軸を決められません。--min と --max を指定してください。", "", 0});
         return kExitBadInput;
     }

@@ -4,6 +4,7 @@
 #include <istream>
 
 #include "core/numbers/number_text.h"
+#include "core/util/utf8.h"
 
 namespace probel::cli {
 
@@ -14,6 +15,9 @@ Result<std::vector<double>> readValueLines(std::istream& in, const std::string& 
     int lineNumber = 0;
     while (std::getline(in, line)) {
         ++lineNumber;
+        if (lineNumber == 1) {
+            removeByteOrderMark(line);
+        }
         if (line.find_first_not_of(" \t\r") == std::string::npos) {
             continue;
         }

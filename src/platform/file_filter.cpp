@@ -9,21 +9,6 @@ namespace {
 constexpr QChar kEntrySeparator = u'|';
 constexpr QChar kPatternSeparator = u';';
 
-// The description without a trailing "(*.pbl)", which would otherwise show the patterns twice.
-// Brackets that hold no wildcard are words of the description and stay.
-QString bareDescription(const QString& description)
-{
-    QString text = description.trimmed();
-    if (text.endsWith(u')')) {
-        const qsizetype open = text.lastIndexOf(u'(');
-        if (open >= 0 && text.indexOf(u'*', open) >= 0) {
-            text.truncate(open);
-            text = text.trimmed();
-        }
-    }
-    return text;
-}
-
 QStringList qtPatterns(const QString& patterns)
 {
     QStringList result;
@@ -49,7 +34,9 @@ QStringList qtNameFilters(std::string_view filter)
         if (patterns.isEmpty()) {
             continue;
         }
-        QString description = bareDescription(parts[i]);
+        // The description is shown exactly as written; the dialog hides the pattern list
+        // appended for Qt (QFileDialog::HideNameFilterDetails).
+        QString description = parts[i].trimmed();
         if (description.isEmpty()) {
             description = patterns.join(u' ');
         }

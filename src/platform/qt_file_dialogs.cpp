@@ -14,6 +14,7 @@ void prepare(QFileDialog& dialog, const std::string& filter)
     // Qt's own dialog behaves alike on every desktop: no extension is ever added and the
     // replace question is always asked.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     const QStringList filters = qtNameFilters(filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

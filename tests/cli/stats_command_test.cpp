@@ -78,6 +78,13 @@ TEST(StatsCommandTest, JsonReadsSigmaBeforeCpReplacesAZeroSigma)
     EXPECT_NE(run.out.find("\"log_cp\": null}"), std::string::npos) << run.out;
 }
 
+TEST(StatsCommandTest, AByteOrderMarkIsNoPartOfTheFirstValue)
+{
+    const auto run = runCliInProcess({"stats", "--format", "0"}, "\xEF\xBB\xBF" "4\r\n6\r\n");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, 20), "n : 2\n平均 : 5\n");
+}
+
 TEST(StatsCommandTest, BadInputNamesTheLineAndExitsWithOne)
 {
     const auto run = runCliInProcess({"stats"}, "1\n\n2x\n3\n");

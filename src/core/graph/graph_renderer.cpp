@@ -361,33 +361,36 @@ void GraphRenderer::drawMarkers(NormoData& series)
     centres.reserve(values.size());
     for (std::int32_t i = 1; i <= count; ++i) {
         const auto y = graph_.getPictY(plottingPosition(i, count));
-        if (!y || axisSpan_ == 0.0) {
+        const auto x = valueToX(values[static_cast<std::size_t>(i - 1)], axisMin_, graph_.storedMax(), left_, width_);
+        if (!y || !x) {
             continue;
         }
-        // One pixel right of the value's position: the centring below takes it back.
-        const double x = (values[static_cast<std::size_t>(i - 1)] - axisMin_) * width_ / axisSpan_ + left_ +
-                         kCentredTextShift;
-        const PointF centre{x, static_cast<double>(*y)};
+        // One pixel right of the value's position: the centring takes it back.
+        const PointF centre{*x + kCentredTextShift, static_cast<double>(*y)};
         if (finite(centre)) {
             centres.push_back(centre);
         }
     }
-    if (centres.empty()) {
-        return;
+    if (!centres.empty()) {
+        drawCenteredText(centres, series.mrkSize(), series.mrk());
     }
-    canvas_.setFontSize(series.mrkSize());
-    const std::string& marker = series.mrk();
-    const double halfWidth = canvas_.textWidth(marker) / 2;
-    const double halfHeight = canvas_.textHeight(marker) / 2;
+}
+
+// The text centred on (x - 1, y) at each point, in the given size: laid out once for all.
+void GraphRenderer::drawCenteredText(std::span<const PointF> points, double fontSize, const std::string& text)
+{
+    canvas_.setFontSize(fontSize);
+    const double halfWidth = canvas_.textWidth(text) / 2;
+    const double halfHeight = canvas_.textHeight(text) / 2;
     std::vector<PointF> topLefts;
-    topLefts.reserve(centres.size());
-    for (const PointF& centre : centres) {
-        const PointF topLeft{centre.x - halfWidth - kCentredTextShift, centre.y - halfHeight};
+    topLefts.reserve(points.size());
+    for (const PointF& point : points) {
+        const PointF topLeft{point.x - halfWidth - kCentredTextShift, point.y - halfHeight};
         if (finite(topLeft)) {
             topLefts.push_back(topLeft);
         }
     }
-    canvas_.stampText(topLefts, marker);
+    canvas_.stampText(topLefts, text);
 }
 
 void GraphRenderer::drawFittedLine(NormoData& series)

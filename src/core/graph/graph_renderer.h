@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "core/graph/canvas.h"
@@ -32,6 +34,7 @@ private:
     void drawLogValueGrid();
     void drawEveryColumn();
     std::int64_t labelStep(std::int64_t labels, std::int64_t askedStep) const;
+    void drawCenteredText(std::span<const PointF> points, double fontSize, const std::string& text);
     void drawValueLabels();
     void drawUnitLabel();
     void drawLinearValueLabels();

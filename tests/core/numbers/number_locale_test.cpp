@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -20,8 +21,25 @@ public:
     NumericLocale(const NumericLocale&) = delete;
     NumericLocale& operator=(const NumericLocale&) = delete;
 
-    // Switches to a locale whose decimal point is a comma; false when none is installed.
+    // Switches to a locale whose decimal point is a comma, compiling a German one into a
+    // folder of the test's own when none is installed; false when that cannot be done either.
     bool useCommaLocale()
+    {
+        if (trySwitching()) {
+            return true;
+        }
+        const std::string folder = ::testing::TempDir() + "probel-locales";
+        const std::string compile = "mkdir -p '" + folder + "' && localedef -i de_DE -f UTF-8 '" + folder +
+                                    "/de_DE.UTF-8' >/dev/null 2>&1";
+        if (std::system(compile.c_str()) != 0) {
+            return false;
+        }
+        setenv("LOCPATH", folder.c_str(), 1);
+        return trySwitching();
+    }
+
+private:
+    static bool trySwitching()
     {
         for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8"}) {
             if (std::setlocale(LC_NUMERIC, name) != nullptr &&
@@ -32,7 +50,6 @@ public:
         return false;
     }
 
-private:
     std::string previous_;
 };
 
@@ -40,7 +57,7 @@ TEST(NumberLocale, PointStaysADotUnderACommaLocale)
 {
     NumericLocale locale;
     if (!locale.useCommaLocale()) {
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
+        GTEST_SKIP() << "no locale with a decimal comma is installed or can be compiled";
     }
     EXPECT_EQ(generalNumberText(1.5), "1.5");
     EXPECT_EQ(generalNumberText(2.5e-7), "2.5E-07");

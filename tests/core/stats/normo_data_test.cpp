@@ -56,6 +56,17 @@ TEST(NormoDataTest, SigmaKeepsItsDigitsFarFromZero)
     EXPECT_GT(logs.logSiguma(), 0);
 }
 
+TEST(NormoDataTest, ValuesNearTheTopOfTheRangeDoNotOverflow)
+{
+    auto series = seriesOf({1e308, 1.5e308});
+    EXPECT_DOUBLE_EQ(series.heikin(), 1.25e308);
+    EXPECT_DOUBLE_EQ(series.siguma(), 0.25e308);
+
+    auto spread = seriesOf({-1e308, 1e308, 0});
+    EXPECT_EQ(spread.heikin(), 0);
+    EXPECT_DOUBLE_EQ(spread.siguma(), std::sqrt(2.0 / 3.0) * 1e308);
+}
+
 TEST(NormoDataTest, SettingValuesAgainStartsFromScratch)
 {
     auto series = seriesOf({10, 20, 30});

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -62,7 +63,14 @@ void pressAccept(QDialog* dialog)
 
 SeenDialog see(QFileDialog* dialog)
 {
-    return {dialog->windowTitle(), dialog->directory().absolutePath(), dialog->nameFilters(), dialog->fileMode()};
+    // What users read in the file type list.
+    QStringList shownFilters;
+    if (const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+        for (int i = 0; i < types->count(); ++i) {
+            shownFilters.append(types->itemText(i));
+        }
+    }
+    return {dialog->windowTitle(), dialog->directory().absolutePath(), shownFilters, dialog->fileMode()};
 }
 
 TEST_F(QtFileDialogsTest, OpenReturnsEveryChosenFileAsAnAbsolutePath)
@@ -82,7 +90,7 @@ TEST_F(QtFileDialogsTest, OpenReturnsEveryChosenFileAsAnAbsolutePath)
 
     EXPECT_EQ(seen.title, QStringLiteral("開く"));
     EXPECT_EQ(seen.folder, QDir(folder.path()).absolutePath());
-    EXPECT_EQ(seen.filters, (QStringList{QStringLiteral("Probelﾌｧｲﾙ (*.pbl)"), QStringLiteral("全てのﾌｧｲﾙ (*)")}));
+    EXPECT_EQ(seen.filters, (QStringList{QStringLiteral("Probelﾌｧｲﾙ(*.pbl)"), QStringLiteral("全てのﾌｧｲﾙ(*.*)")}));
     EXPECT_EQ(seen.mode, QFileDialog::ExistingFiles);
     const std::vector<std::string> expected = {folder.filePath(QStringLiteral("a.pbl")).toStdString(),
                                                folder.filePath(QStringLiteral("データ 2.pbl")).toStdString()};

@@ -18,16 +18,15 @@ TEST(FileFilterTest, WindowsFiltersBecomeQtNameFilters)
 {
     const std::vector<FilterCase> cases = {
         {"Probelﾌｧｲﾙ(*.pbl)|*.pbl|全てのﾌｧｲﾙ(*.*)|*.*",
-         {QStringLiteral("Probelﾌｧｲﾙ (*.pbl)"), QStringLiteral("全てのﾌｧｲﾙ (*)")}},
-        {"Probelﾌｧｲﾙ(*.pbl)|*.pbl", {QStringLiteral("Probelﾌｧｲﾙ (*.pbl)")}},
-        // Several patterns of one entry; the description's own list is replaced by the real one.
-        {"ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)|*.bmp; *.dib", {QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp *.dib)")}},
-        // Brackets without wildcards belong to the description.
+         {QStringLiteral("Probelﾌｧｲﾙ(*.pbl) (*.pbl)"), QStringLiteral("全てのﾌｧｲﾙ(*.*) (*)")}},
+        {"Probelﾌｧｲﾙ(*.pbl)|*.pbl", {QStringLiteral("Probelﾌｧｲﾙ(*.pbl) (*.pbl)")}},
+        // Several patterns of one entry.
+        {"ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp)|*.bmp; *.dib", {QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp) (*.bmp *.dib)")}},
         {"Bitmap (Windows)|*.bmp", {QStringLiteral("Bitmap (Windows) (*.bmp)")}},
         {"Text|*.txt", {QStringLiteral("Text (*.txt)")}},
         {"|*.pbl", {QStringLiteral("*.pbl (*.pbl)")}},
         // Incomplete or empty entries are left out.
-        {"Probelﾌｧｲﾙ(*.pbl)|*.pbl|Dangling", {QStringLiteral("Probelﾌｧｲﾙ (*.pbl)")}},
+        {"Probelﾌｧｲﾙ(*.pbl)|*.pbl|Dangling", {QStringLiteral("Probelﾌｧｲﾙ(*.pbl) (*.pbl)")}},
         {"Nothing| ;|Probel|*.pbl", {QStringLiteral("Probel (*.pbl)")}},
         {"", {}},
     };
