@@ -20,6 +20,7 @@
 #include "core/numbers/rounding.h"
 #include "core/sheet/paper_size.h"
 #include "platform/canvas/qpainter_canvas.h"
+#include "platform/canvas/sheet_page_layout.h"
 
 namespace probel {
 namespace {
@@ -61,25 +62,28 @@ std::optional<QPageLayout> pageLayoutFor(std::int32_t paperCode)
     if (const auto paper = printerPaperFor(paperCode); paper && paper->pageSize.isValid()) {
         return QPageLayout(paper->pageSize, paper->orientation, noMargins, QPageLayout::Millimeter);
     }
+    // A size outside the tables still prints at full scale, on a page of its own size.
     const auto size = paperSizeFromCode(paperCode);
     if (!size) {
         return std::nullopt;
     }
-    // A size outside the tables still prints at full scale: a custom page given upright and
-    // turned, as the tables do for the standard papers.
-    const double shortSide = std::min(size->widthMillimetres, size->heightMillimetres);
-    const double longSide = std::max(size->widthMillimetres, size->heightMillimetres);
-    return QPageLayout(QPageSize(QSizeF(shortSide, longSide), QPageSize::Millimeter),
-                       size->widthMillimetres > size->heightMillimetres ? QPageLayout::Landscape
-                                                                        : QPageLayout::Portrait,
-                       noMargins, QPageLayout::Millimeter);
+    return sheetPageLayout(*size);
 }
+
+// A printer takes the paper of the tables (a B4 sheet on JIS B4, where it fits at full
+// scale); a PDF is a page of the sheet's own size.
+enum class PageChoice { PrinterPaper, SheetSize };
 
 // Device coordinates start at the paper's corner, so a place on the sheet is the same
 // place on the page.
-bool applyPaper(std::int32_t paperCode, QPagedPaintDevice& device)
+bool applyPaper(std::int32_t paperCode, PageChoice choice, QPagedPaintDevice& device)
 {
-    std::optional<QPageLayout> layout = pageLayoutFor(paperCode);
+    std::optional<QPageLayout> layout;
+    if (const auto paper = paperSizeFromCode(paperCode); choice == PageChoice::SheetSize && paper) {
+        layout = sheetPageLayout(*paper);
+    } else {
+        layout = pageLayoutFor(paperCode);
+    }
     if (!layout) {
         layout = device.pageLayout();
         layout->setOrientation(QPageLayout::Portrait);
@@ -157,13 +161,13 @@ void printGraph(NormoBp& graph, QPainterCanvas& canvas, double dpiX, double dpiY
 }
 
 // Draws the sheet on the device; the reason when it could not.
-std::optional<std::string> printOnDevice(ChartSheet& sheet, QPagedPaintDevice& device)
+std::optional<std::string> printOnDevice(ChartSheet& sheet, QPagedPaintDevice& device, PageChoice choice)
 {
     auto* printer = dynamic_cast<QPrinter*>(&device);
     if (printer != nullptr && !printer->isValid()) {
         return "プリンターが使えません。";
     }
-    if (!applyPaper(sheet.myFormType, device)) {
+    if (!applyPaper(sheet.myFormType, choice, device)) {
         return "用紙の大きさと向きを設定できません。";
     }
     QPainter painter;
@@ -233,7 +237,7 @@ std::optional<std::int32_t> screenToDevicePixels(std::int32_t screenPixels, doub
 
 Status printSheet(ChartSheet& sheet, QPagedPaintDevice& device)
 {
-    if (const auto reason = printOnDevice(sheet, device)) {
+    if (const auto reason = printOnDevice(sheet, device, PageChoice::PrinterPaper)) {
         return Error{"印刷できません: " + *reason, {}, 0, 0};
     }
     return {};
@@ -262,7 +266,7 @@ Status exportSheetPdf(ChartSheet& sheet, const std::string& path)
         writer.setCreator(QString::fromLatin1(kCreator));
         writer.setTitle(QFileInfo(QString::fromStdString(path)).completeBaseName());
         writer.setResolution(kPdfDotsPerInch);
-        failure = printOnDevice(sheet, writer);
+        failure = printOnDevice(sheet, writer, PageChoice::SheetSize);
     }
     if (failure) {
         return Error{"ファイルを保存できません: " + path + ": " + *failure, path, 0, 0};

@@ -17,6 +17,7 @@
 #include "core/numbers/rounding.h"
 #include "platform/canvas/bmp_writer.h"
 #include "platform/canvas/qpainter_canvas.h"
+#include "platform/canvas/sheet_page_layout.h"
 
 namespace probel {
 namespace {
@@ -125,15 +126,7 @@ Result<std::string> pdfBytes(const std::string& path, const PaperSize& paper, co
         writer.setCreator(QString::fromLatin1(kCreator));
         writer.setTitle(QFileInfo(QString::fromStdString(path)).completeBaseName());
         writer.setResolution(static_cast<int>(kPageDotsPerInch));
-        // The page size is given upright and turned, so a lying sheet is a landscape page
-        // of the standard paper rather than an unnamed custom size.
-        const double shortSide = std::min(paper.widthMillimetres, paper.heightMillimetres);
-        const double longSide = std::max(paper.widthMillimetres, paper.heightMillimetres);
-        const QPageLayout layout(QPageSize(QSizeF(shortSide, longSide), QPageSize::Millimeter),
-                                 paper.widthMillimetres > paper.heightMillimetres ? QPageLayout::Landscape
-                                                                                  : QPageLayout::Portrait,
-                                 QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        if (!writer.setPageLayout(layout)) {
+        if (!writer.setPageLayout(sheetPageLayout(paper))) {
             return exportError(path, "PDF のページの大きさを設定できません。");
         }
         if (!drawPage(writer, paper, true, draw)) {

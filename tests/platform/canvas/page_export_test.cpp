@@ -193,6 +193,19 @@ TEST_F(PageExportTest, PdfIsOnePageOfThePaper)
     }
 }
 
+TEST_F(PageExportTest, PdfPageHasTheSheetsExactSizeAlsoNearAStandardOne)
+{
+    // 250 × 354 mm lies 1 mm from ISO B4 (250 × 353); the page must not be snapped to it.
+    const std::string file = path("b4.pdf");
+    ASSERT_TRUE(exportPage(file, *paperSizeFromCode(250354), drawTestPage));
+    std::smatch box;
+    const std::string pdf = readBytes(file);
+    ASSERT_TRUE(std::regex_search(pdf, box, std::regex(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])")));
+    constexpr double kPointsPerMillimetre = 72 / 25.4;
+    EXPECT_NEAR(std::stod(box[1].str()), 250 * kPointsPerMillimetre, 1.0);
+    EXPECT_NEAR(std::stod(box[2].str()), 354 * kPointsPerMillimetre, 1.0);
+}
+
 TEST_F(PageExportTest, PdfPageIsAPrinterPage)
 {
     bool printerPage = false;

@@ -304,6 +304,15 @@ TEST(ExportSheetPdf, WritesThePageAndNamesThePathWhenItCannot)
     ASSERT_EQ(pages.mediaBoxes.size(), 1u);
     EXPECT_NEAR(pages.mediaBoxes[0].width(), 297 * kPointsPerMillimetre, 1.0);
 
+    // Unlike the printer, which takes JIS B4 for it, the PDF has the sheet's own 250 × 354 mm.
+    auto b4 = emptySheet(250354);
+    const std::string b4Path = folder.path("b4.pdf");
+    ASSERT_TRUE(exportSheetPdf(*b4, b4Path).ok());
+    const test::PdfPages b4Pages = test::pdfPages(test::fileBytes(b4Path));
+    ASSERT_EQ(b4Pages.mediaBoxes.size(), 1u);
+    EXPECT_NEAR(b4Pages.mediaBoxes[0].width(), 250 * kPointsPerMillimetre, 1.0);
+    EXPECT_NEAR(b4Pages.mediaBoxes[0].height(), 354 * kPointsPerMillimetre, 1.0);
+
     // A folder that is a file: nothing can be written below it.
     const std::string blocked = folder.path("sheet.pdf/inner.pdf");
     const Status failed = exportSheetPdf(*sheet, blocked);
