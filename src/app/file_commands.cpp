@@ -152,20 +152,25 @@ SaveOutcome FileCommands::npdSave(PicForm& form)
         form.bringToFront();
         return SaveOutcome::Cancelled;
     }
-    // Two windows cannot show one file: the other would be overwritten behind its back.
-    if (const std::optional<std::string> existing = longPathName(path)) {
-        const PicForm* other = window_.picForms().find(*existing);
-        if (other != nullptr && other != &form) {
-            reportError("ファイル \"" + *existing + "\" は別のウィンドウで開いています。\n別の名前で保存してください。",
-                        kSaveErrorTitle);
-            return SaveOutcome::Failed;
-        }
+    // Two windows cannot show one file: the other would be overwritten behind its back. An
+    // open sheet may name a file that was deleted meanwhile, so the name is compared whether
+    // or not the file exists now.
+    const std::string plannedName = savedPathName(path);
+    const PicForm* other = window_.picForms().find(plannedName);
+    if (other != nullptr && other != &form) {
+        reportError("ファイル \"" + plannedName + "\" は別のウィンドウで開いています。\n別の名前で保存してください。",
+                    kSaveErrorTitle);
+        return SaveOutcome::Failed;
     }
     if (!writeSheet(form, path)) {
         return SaveOutcome::Failed;
     }
-    std::string newName = longPathName(path).value_or(path);
-    window_.picForms().rekey(form.fName(), newName);
+    std::string newName = savedPathName(path);
+    if (!window_.picForms().rekey(form.fName(), newName)) {
+        reportError("ファイル \"" + newName + "\" は別のウィンドウで開いています。\n名前は変えずにおきます。",
+                    kSaveErrorTitle);
+        return SaveOutcome::Failed;
+    }
     form.setFName(std::move(newName));
     form.setMoveFlag(false);
     return SaveOutcome::Saved;

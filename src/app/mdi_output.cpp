@@ -162,7 +162,10 @@ void MDIOutput::fillWindowMenu()
     const PicForm* active = activeSheet();
     int number = 1;
     for (PicForm* form : forms) {
-        QAction* action = menuWindow_->addAction(QStringLiteral("&%1 %2").arg(number++).arg(form->windowTitle()));
+        // "&" in a file name is a letter there, not a shortcut mark.
+        QString title = form->windowTitle();
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = menuWindow_->addAction(QStringLiteral("&%1 %2").arg(number++).arg(title));
         action->setCheckable(true);
         action->setChecked(form == active);
         connect(action, &QAction::triggered, form, [form] { form->bringToFront(); });

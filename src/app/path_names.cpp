@@ -35,6 +35,16 @@ std::optional<std::string> longPathName(const std::string& path)
     return canonical.string();
 }
 
+std::string savedPathName(const std::string& path)
+{
+    if (auto existing = longPathName(path)) {
+        return *existing;
+    }
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
+    return error ? path : resolved.string();
+}
+
 bool namesExistingFile(const std::string& fName)
 {
     if (!namesFilePath(fName)) {

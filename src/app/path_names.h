@@ -20,6 +20,10 @@ std::string displayName(std::string_view fName);
 // empty when nothing exists at `path` or it cannot be resolved.
 std::optional<std::string> longPathName(const std::string& path);
 
+// The name a file written at `path` has: longPathName of an existing one; for one not yet
+// written, its folder resolved the same way and its own name as given.
+std::string savedPathName(const std::string& path);
+
 // Whether `fName` is a file path naming something that exists now.
 bool namesExistingFile(const std::string& fName);
 

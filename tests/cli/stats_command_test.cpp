@@ -82,7 +82,7 @@ TEST(StatsCommandTest, AByteOrderMarkIsNoPartOfTheFirstValue)
 {
     const auto run = runCliInProcess({"stats", "--format", "0"}, "\xEF\xBB\xBF" "4\r\n6\r\n");
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out.substr(0, 20), "n : 2\n平均 : 5\n");
+    EXPECT_TRUE(run.out.starts_with("n : 2\n平均 : 5\n")) << run.out;
 }
 
 TEST(StatsCommandTest, BadInputNamesTheLineAndExitsWithOne)

@@ -2,14 +2,15 @@
 #include "core/sheet/paper_size.h"
 
 #include <algorithm>
+#include <string>
 
 #include "core/numbers/rounding.h"
 
 namespace probel {
 namespace {
 
-constexpr std::int32_t kCodeSplit = 1000;
-constexpr std::int32_t kLargestCode = 999999;
+// The code is read as text: its first three digits are the width, the next three the height.
+constexpr std::size_t kSideDigits = 3;
 
 }  // namespace
 
@@ -20,13 +21,19 @@ std::int32_t millimetresToPixels(std::int32_t millimetres)
 
 std::optional<PaperSize> paperSizeFromCode(std::int32_t code)
 {
-    if (code <= 0 || code > kLargestCode) {
+    if (code <= 0) {
+        return std::nullopt;
+    }
+    // A code written with fewer or more than six digits splits the same way as text: 12345
+    // is 123 by 45 mm, and digits after the sixth are not part of the size.
+    const std::string digits = std::to_string(code);
+    if (digits.size() <= kSideDigits) {
         return std::nullopt;
     }
     PaperSize paper;
     paper.code = code;
-    paper.widthMillimetres = code / kCodeSplit;
-    paper.heightMillimetres = code % kCodeSplit;
+    paper.widthMillimetres = std::stoi(digits.substr(0, kSideDigits));
+    paper.heightMillimetres = std::stoi(digits.substr(kSideDigits, kSideDigits));
     if (paper.widthMillimetres == 0 || paper.heightMillimetres == 0) {
         return std::nullopt;
     }

@@ -36,8 +36,9 @@ struct PaperSize {
     bool operator==(const PaperSize&) const = default;
 };
 
-// Decodes any code of six digits or fewer whose width and height are both at least 1 mm
-// (documents may hold codes the dialog never offers); empty for anything else.
+// Decodes any positive code whose width (its first three digits as text) and height (the next
+// three) are both at least 1 mm: documents may hold codes the dialog never offers, and users'
+// files were read this way. Empty for anything else.
 std::optional<PaperSize> paperSizeFromCode(std::int32_t code);
 
 bool isKnownPaperCode(std::int32_t code);

@@ -126,7 +126,7 @@ TEST(SheetReaderTest, DamagedDocumentsAreRefusedNamingFileLineAndFault)
              l.push_back("#");
          }),
          63, "余分なデータ「#」"},
-        {"paper code too long", exampleWith(setLine(5, "1234567")), 5, "用紙サイズのコード 1234567 は使えません"},
+        {"paper code too short", exampleWith(setLine(5, "999")), 5, "用紙サイズのコード 999 は使えません"},
         {"paper without height", exampleWith(setLine(5, "210000")), 5, "用紙サイズのコード 210000 は使えません"},
         {"detail label record missing", exampleWith(setLine(50, "#TRUE#")), 53,
          "グラフ 1 のデータ 1 の詳細ラベルのフォント名に「\"」で囲んだ文字列が必要ですが、「4500」"},

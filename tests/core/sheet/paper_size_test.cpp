@@ -51,9 +51,13 @@ TEST(PaperSizeTest, OtherCodesDecodeWhenBothSidesExist)
     EXPECT_EQ(odd->widthPixels, 378);
     EXPECT_EQ(odd->heightPixels, 189);
     EXPECT_FALSE(isKnownPaperCode(100050));
-    EXPECT_EQ(paperSizeFromCode(1001)->widthMillimetres, 1);  // "001001"
+    // The code is split as text, whatever its length.
+    EXPECT_EQ(paperSizeFromCode(12345)->widthMillimetres, 123);
+    EXPECT_EQ(paperSizeFromCode(12345)->heightMillimetres, 45);
+    EXPECT_EQ(paperSizeFromCode(2147483647)->widthMillimetres, 214);
+    EXPECT_EQ(paperSizeFromCode(2147483647)->heightMillimetres, 748);
 
-    for (const std::int32_t bad : {0, -210297, 210000, 297, 1000000, 2147483647}) {
+    for (const std::int32_t bad : {0, -210297, 210000, 297, 1000000, 1000}) {
         EXPECT_FALSE(paperSizeFromCode(bad)) << bad;
         EXPECT_FALSE(isKnownPaperCode(bad)) << bad;
     }

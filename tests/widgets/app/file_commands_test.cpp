@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -255,6 +255,21 @@ TEST_F(FileCommandsTest, SaveAsOntoTheFileOfAnotherOpenSheetIsRefused)
     messages_.answer(MessageAnswer::Ok);
     EXPECT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Failed);
     EXPECT_EQ(fileBytes(first), before);
+    EXPECT_EQ(form->fName(), second);
+    EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{first, second}));
+}
+
+TEST_F(FileCommandsTest, SaveAsOntoTheDeletedFileOfAnotherOpenSheetIsRefused)
+{
+    const std::string first = writeDocument("first.pbl");
+    const std::string second = writeDocument("second.pbl");
+    ASSERT_EQ(window_->fileCommands().openDocuments({first, second}).size(), 2U);
+    std::filesystem::remove(first);  // deleted behind the program's back; its sheet stays open
+    PicForm* form = window_->picForms().find(second);
+    fileDialogs_.answerSave(first);
+    messages_.answer(MessageAnswer::Ok);
+    EXPECT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Failed);
+    EXPECT_FALSE(std::filesystem::exists(first));
     EXPECT_EQ(form->fName(), second);
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{first, second}));
 }

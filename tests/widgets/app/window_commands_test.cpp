@@ -71,5 +71,15 @@ TEST_F(WindowMenuTest, ArrangementsTileTheSheetsAndTheMenuListsThem)
     EXPECT_EQ(window_->activeSheet()->fName(), "新規作成1");
 }
 
+TEST_F(WindowMenuTest, AnAmpersandInAFileNameIsShownAsWritten)
+{
+    const std::string path = writeDocument("R&D.pbl");
+    ASSERT_EQ(window_->fileCommands().openDocuments({path}).size(), 1U);
+    QMenu* menu = window_->menuWindow();
+    emit menu->aboutToShow();
+    const QString entry = menu->actions().back()->text();
+    EXPECT_EQ(entry.toStdString(), "&1 " + QString::fromStdString(path).replace(u'&', QStringLiteral("&&")).toStdString());
+}
+
 }  // namespace
 }  // namespace probel::test
