@@ -4,23 +4,17 @@
 // The ratio BM_Refresh / BM_StampBaseline at the same n shows what the graph adds per value.
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <vector>
 
 #include "core/graph/normo_bp.h"
 #include "core/graph/recording_canvas.h"
+#include "normal_values.h"
 
 namespace {
 
 std::vector<double> measurements(std::int64_t n)
 {
-    std::mt19937_64 generator(7);
-    std::normal_distribution<double> normal(50.0, 10.0);
-    std::vector<double> values(static_cast<std::size_t>(n));
-    for (auto& value : values) {
-        value = normal(generator);
-    }
-    return values;
+    return probel::bench::normalValues(n, 50.0, 10.0, 7);
 }
 
 void BM_StampBaseline(benchmark::State& state)

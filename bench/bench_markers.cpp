@@ -13,6 +13,7 @@
 #include "core/sheet/paper_size.h"
 #include "platform/canvas/font_substitution.h"
 #include "platform/canvas/qpainter_canvas.h"
+#include "normal_values.h"
 
 namespace {
 
@@ -27,13 +28,7 @@ constexpr std::uint32_t kSeed = 12345;
 
 std::vector<double> normalValues(int count)
 {
-    std::mt19937 generator(kSeed);
-    std::normal_distribution<double> normal(kMean, kSigma);
-    std::vector<double> values(static_cast<std::size_t>(count));
-    for (auto& value : values) {
-        value = normal(generator);
-    }
-    return values;
+    return probel::bench::normalValues(count, kMean, kSigma, kSeed);
 }
 
 QImage a4Image()

@@ -6,22 +6,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <random>
 #include <vector>
 
 #include "core/stats/normo_data.h"
+#include "normal_values.h"
 
 namespace {
 
 std::vector<double> measurements(std::int64_t n)
 {
-    std::mt19937_64 generator(42);
-    std::normal_distribution<double> normal(50.0, 3.0);
-    std::vector<double> values(static_cast<std::size_t>(n));
-    for (auto& value : values) {
-        value = normal(generator);
-    }
-    return values;
+    return probel::bench::normalValues(n, 50.0, 3.0, 42);
 }
 
 void BM_Baseline(benchmark::State& state)

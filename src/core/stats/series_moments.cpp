@@ -11,15 +11,11 @@ namespace {
 // series are worked out on values scaled by a power of two, which loses nothing.
 const double kScaleAbove = std::ldexp(1.0, 400);
 
-SeriesMoments unscaledMoments(std::span<const double> values, double scale)
+// Mean and sigma of the values multiplied by `scale`, given the sum of those scaled values.
+SeriesMoments momentsFromSum(std::span<const double> values, double scale, double sum)
 {
     const double n = static_cast<double>(values.size());
-    double sum = 0;
-    for (const double value : values) {
-        sum += value * scale;
-    }
     const double mean = sum / n;
-
     double squares = 0;
     double deviations = 0;
     for (const double value : values) {
@@ -40,16 +36,23 @@ SeriesMoments seriesMoments(std::span<const double> values)
     if (values.empty()) {
         return {};
     }
+    double sum = 0;
     double largest = 0;
     for (const double value : values) {
+        sum += value;
         largest = std::max(largest, std::abs(value));
     }
     if (!(largest > kScaleAbove) || !std::isfinite(largest)) {
-        return unscaledMoments(values, 1);
+        return momentsFromSum(values, 1, sum);
     }
     int exponent = 0;
     std::frexp(largest, &exponent);
-    const SeriesMoments scaled = unscaledMoments(values, std::ldexp(1.0, -exponent));
+    const double scale = std::ldexp(1.0, -exponent);
+    double scaledSum = 0;
+    for (const double value : values) {
+        scaledSum += value * scale;
+    }
+    const SeriesMoments scaled = momentsFromSum(values, scale, scaledSum);
     return {std::ldexp(scaled.mean, exponent), std::ldexp(scaled.sigma, exponent)};
 }
 
