@@ -2,6 +2,7 @@
 #include "app/output_commands.h"
 
 #include <string>
+#include <utility>
 
 #include "app/bitmap_export.h"
 #include "app/busy_scope.h"
@@ -31,8 +32,7 @@ bool OutputCommands::run(PicForm& form, const char* errorTitle, Output output)
     Status made;
     {
         BusyScope busy(window_.busyOptions());
-        made = output(form.sheet());
-        form.objRefresh();
+        made = output(std::as_const(form).sheet());
     }
     form.bringToFront();
     if (!made) {
@@ -45,7 +45,7 @@ bool OutputCommands::run(PicForm& form, const char* errorTitle, Output output)
 bool OutputCommands::menuPrint(PicForm& form)
 {
     const MDIOutput::CommandScope command(window_);
-    return run(form, kPrintErrorTitle, [](ChartSheet& sheet) { return printSheetToDefaultPrinter(sheet); });
+    return run(form, kPrintErrorTitle, [](const ChartSheet& sheet) { return printSheetToDefaultPrinter(sheet); });
 }
 
 bool OutputCommands::menuPdf(PicForm& form)
@@ -55,7 +55,7 @@ bool OutputCommands::menuPdf(PicForm& form)
     if (path.empty()) {
         return false;
     }
-    return run(form, kExportErrorTitle, [&path](ChartSheet& sheet) { return exportSheetPdf(sheet, path); });
+    return run(form, kExportErrorTitle, [&path](const ChartSheet& sheet) { return exportSheetPdf(sheet, path); });
 }
 
 bool OutputCommands::menuBitmap(PicForm& form)
@@ -65,7 +65,7 @@ bool OutputCommands::menuBitmap(PicForm& form)
     if (path.empty()) {
         return false;
     }
-    return run(form, kExportErrorTitle, [&path](ChartSheet& sheet) { return exportSheetBitmap(sheet, path); });
+    return run(form, kExportErrorTitle, [&path](const ChartSheet& sheet) { return exportSheetBitmap(sheet, path); });
 }
 
 }  // namespace probel

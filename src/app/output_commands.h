@@ -9,8 +9,8 @@ class MDIOutput;
 class PicForm;
 
 // Printing ("印刷"), PDF export ("PDF保存") and bitmap export ("ビットマップ保存") of a sheet.
-// Each runs under the busy window, then redraws the sheet fully (the drawing functions leave
-// the screen picture alone), and reports a failure in a message box. Returns true when the
+// Each runs under the busy window, only reading the sheet (the screen keeps its picture), and
+// reports a failure in a message box. Returns true when the
 // output was made; false when it failed or its dialog was cancelled.
 class OutputCommands {
 public:

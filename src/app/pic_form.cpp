@@ -86,11 +86,9 @@ PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(p
     sheet_->moveFlag = false;
 }
 
-PicForm::~PicForm()
-{
-    // The graphs point at the paper's canvas, which goes with the child widgets after this.
-    sheet_->bindGraphs(nullptr);
-}
+// The sheet goes before the child widgets, so no graph outlives the paper's canvas it is
+// bound to.
+PicForm::~PicForm() = default;
 
 void PicForm::setFName(std::string name)
 {

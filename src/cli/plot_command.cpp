@@ -21,7 +21,6 @@
 #include "cli/measuring_canvas.h"
 #include "cli/option_parser.h"
 #include "cli/plot_sheet.h"
-#include "cli/sheet_page.h"
 #include "core/document/sheet_writer.h"
 #include "core/graph/normo_bp.h"
 #include "core/numbers/number_text.h"
@@ -277,8 +276,7 @@ int runPlot(const Arguments& arguments, CliIo io)
         return kExitBadInput;
     }
     const Status saved =
-        options.document ? writeSheetFile(sheet, options.output)
-                         : exportPage(options.output, paper, [&sheet](Canvas& page) { drawSheetPage(sheet, page); });
+        options.document ? writeSheetFile(sheet, options.output) : exportSheetPage(sheet, options.output);
     if (!saved) {
         reportError(io.err, saved.error());
         return kExitBadInput;

@@ -9,7 +9,6 @@
 #include "cli/exit_codes.h"
 #include "cli/gui_application.h"
 #include "cli/option_parser.h"
-#include "cli/sheet_page.h"
 #include "core/document/sheet_reader.h"
 #include "platform/canvas/page_export.h"
 
@@ -61,7 +60,7 @@ int runRender(const Arguments& arguments, CliIo io)
         return kExitBadInput;
     }
     ensureGuiApplication();
-    const Status saved = exportPage(*output, *paper, [&document](Canvas& page) { drawSheetPage(document, page); });
+    const Status saved = exportSheetPage(document, *output);
     if (!saved) {
         reportError(io.err, saved.error());
         return kExitBadInput;

@@ -53,8 +53,6 @@ constexpr double kLabelDrop = 1.01;
 // Value labels are centred 3 pixels left of their grid line, centred texts 1 pixel left.
 constexpr double kValueLabelShift = 3.0;
 constexpr double kCentredTextShift = 1.0;
-// A series' limit Max equal to its Min is raised by this fraction of the graph's stored Max.
-constexpr double kRaisedLimitDivisor = 1000.0;
 
 bool fitsInt32(std::int64_t value)
 {
@@ -103,12 +101,13 @@ std::string printedNumber(const std::string& text)
 
 }  // namespace
 
+void drawGraph(const NormoBp& graph, Canvas& canvas, const GraphFrame& frame)
+{
+    GraphRenderer(graph, canvas, frame).draw();
+}
+
 void GraphRenderer::draw()
 {
-    left_ = graph_.frameLeft();
-    top_ = graph_.frameTop();
-    width_ = graph_.frameWidth();
-    height_ = graph_.frameHeight();
     axisMin_ = graph_.storedMin();
     axisSpan_ = graph_.storedMax() - axisMin_;
 
@@ -133,18 +132,14 @@ void GraphRenderer::draw()
     // The canvas is left in the colour found before the last visible series (black when no
     // series was drawn), as graphs have always left it for whatever the sheet draws next.
     std::int32_t restoredColor = 0;
-    if (const Data* series = graph_.dataIfAny(); series != nullptr && !series->empty()) {
-        for (NormoData& one : graph_.data()) {
+    if (const Data* series = graph_.dataIfAny()) {
+        for (const NormoData& one : *series) {
             if (one.visible()) {
                 restoredColor = drawSeries(one);
             }
         }
     }
     canvas_.setColor(restoredColor);
-
-    if (!canvas_.isPrinterPage()) {
-        canvas_.requestRepaint();
-    }
 }
 
 void GraphRenderer::drawFrame()
@@ -327,7 +322,7 @@ void GraphRenderer::drawProbabilityLabels()
 {
     const double halfHeight = canvas_.textHeight(kProbabilityLabelProbe) / 2;
     for (const auto& label : kProbabilityLabels) {
-        const auto y = graph_.getPictY(label.percent);
+        const auto y = pictY(label.percent);
         if (!y) {
             continue;
         }
@@ -338,7 +333,7 @@ void GraphRenderer::drawProbabilityLabels()
     }
 }
 
-std::int32_t GraphRenderer::drawSeries(NormoData& series)
+std::int32_t GraphRenderer::drawSeries(const NormoData& series)
 {
     canvas_.setPenStyle(series.drawStyle());
     const std::int32_t colorOnEntry = canvas_.color();
@@ -349,7 +344,7 @@ std::int32_t GraphRenderer::drawSeries(NormoData& series)
     return colorOnEntry;
 }
 
-void GraphRenderer::drawMarkers(NormoData& series)
+void GraphRenderer::drawMarkers(const NormoData& series)
 {
     const std::vector<double>& values = graph_.logV() ? series.logSortData() : series.sortData();
     if (values.empty()) {
@@ -360,7 +355,7 @@ void GraphRenderer::drawMarkers(NormoData& series)
     std::vector<PointF> centres;
     centres.reserve(values.size());
     for (std::int32_t i = 1; i <= count; ++i) {
-        const auto y = graph_.getPictY(plottingPosition(i, count));
+        const auto y = pictY(plottingPosition(i, count));
         const auto x = valueToX(values[static_cast<std::size_t>(i - 1)], axisMin_, graph_.storedMax(), left_, width_);
         if (!y || !x) {
             continue;
@@ -393,11 +388,8 @@ void GraphRenderer::drawCenteredText(std::span<const PointF> points, double font
     canvas_.stampText(topLefts, text);
 }
 
-void GraphRenderer::drawFittedLine(NormoData& series)
+void GraphRenderer::drawFittedLine(const NormoData& series)
 {
-    if (series.max() == series.min()) {
-        series.setMax(series.min() + graph_.storedMax() / kRaisedLimitDivisor);
-    }
     if (!y1_ || !y50_ || !y99_) {
         return;
     }
@@ -411,9 +403,16 @@ void GraphRenderer::drawFittedLine(NormoData& series)
     }
 }
 
+// The graph's probability scale laid over the frame being drawn, which on a printer page is
+// not the graph's own.
+std::optional<float> GraphRenderer::pictY(double percent) const
+{
+    return probabilityToY(graph_.quantileTable(), top_, height_, percent);
+}
+
 std::optional<std::int32_t> GraphRenderer::roundedY(double percent) const
 {
-    const auto y = graph_.getPictY(percent);
+    const auto y = pictY(percent);
     if (!y) {
         return std::nullopt;
     }

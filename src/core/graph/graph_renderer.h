@@ -8,21 +8,29 @@
 #include <string_view>
 
 #include "core/graph/canvas.h"
+#include "core/graph/graph_frame.h"
 
 namespace probel {
 
 class NormoBp;
 class NormoData;
 
-// Draws one graph on a canvas, in a fixed order: frame, probability grid, value grid, value
-// and unit labels, probability labels, then each visible series' markers and fitted line.
-// Every item (a line, a label, a marker) whose position cannot be computed (an axis of zero
-// length, a quantile look-up out of range, NaN, a position beyond the integer range) is left
-// out and drawing goes on. The only change to the model is the one the fitted line makes:
-// a series whose limits Max and Min are equal gets Max raised above Min.
+// Draws one graph on a canvas within `frame` (the graph's own frame on the screen, a scaled
+// one on a printer page), in a fixed order: frame, probability grid, value grid, value and
+// unit labels, probability labels, then each visible series' markers and fitted line. Every
+// item (a line, a label, a marker) whose position cannot be computed (an axis of zero length,
+// a quantile look-up out of range, NaN, a position beyond the integer range) is left out and
+// drawing goes on. The graph is only read; the canvas is neither cleared nor asked to repaint,
+// and is left in the colour found before the last visible series (black without one).
+void drawGraph(const NormoBp& graph, Canvas& canvas, const GraphFrame& frame);
+
 class GraphRenderer {
 public:
-    GraphRenderer(NormoBp& graph, Canvas& canvas) : graph_(graph), canvas_(canvas) {}
+    GraphRenderer(const NormoBp& graph, Canvas& canvas, const GraphFrame& frame)
+        : graph_(graph), canvas_(canvas), left_(frame.left), top_(frame.top), width_(frame.width),
+          height_(frame.height)
+    {
+    }
 
     void draw();
 
@@ -41,20 +49,21 @@ private:
     void drawLogValueLabels();
     void drawProbabilityLabels();
     // Draws the series' markers and fitted line; returns the canvas colour found on entry.
-    std::int32_t drawSeries(NormoData& series);
-    void drawMarkers(NormoData& series);
-    void drawFittedLine(NormoData& series);
+    std::int32_t drawSeries(const NormoData& series);
+    void drawMarkers(const NormoData& series);
+    void drawFittedLine(const NormoData& series);
 
     void drawProbabilityLine(double percent, std::int64_t x1, std::int64_t x2);
     void verticalLine(double x);
+    std::optional<float> pictY(double percent) const;
     std::optional<std::int32_t> roundedY(double percent) const;
 
-    NormoBp& graph_;
+    const NormoBp& graph_;
     Canvas& canvas_;
-    std::int32_t left_ = 0;
-    std::int32_t top_ = 0;
-    std::int32_t width_ = 0;
-    std::int32_t height_ = 0;
+    const std::int32_t left_;
+    const std::int32_t top_;
+    const std::int32_t width_;
+    const std::int32_t height_;
     double axisMin_ = 0;
     double axisSpan_ = 0;
     // Heights the later steps build on; empty when they could not be computed.

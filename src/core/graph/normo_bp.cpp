@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 
 #include "core/graph/graph_renderer.h"
 #include "core/graph/probability_scale.h"
@@ -11,6 +10,9 @@
 
 namespace probel {
 namespace {
+
+// A series' limit Max equal to its Min is raised by this fraction of the graph's stored Max.
+constexpr double kRaisedLimitDivisor = 1000.0;
 
 // A freshly bound screen surface gets its frame with these margins on every side.
 constexpr double kMarginFraction = 0.1;
@@ -133,16 +135,27 @@ std::optional<float> NormoBp::getPictY(double percent) const
     return probabilityToY(*quantiles_, frameTop_, frameHeight_, percent);
 }
 
+void NormoBp::spreadEqualSeriesLimits()
+{
+    if (!data_) {
+        return;
+    }
+    for (NormoData& series : *data_) {
+        if (series.visible() && series.lineVisible() && series.max() == series.min()) {
+            series.setMax(series.min() + storedMax_ / kRaisedLimitDivisor);
+        }
+    }
+}
+
 void NormoBp::refresh()
 {
     if (showObj_ == nullptr) {
         return;
     }
-    // Drawing never reports: a surface that fails part-way leaves the rest undrawn.
-    try {
-        GraphRenderer(*this, *showObj_).draw();
-    } catch (const std::exception&) {
-        return;
+    spreadEqualSeriesLimits();
+    drawGraph(*this, *showObj_, frame());
+    if (!showObj_->isPrinterPage()) {
+        showObj_->requestRepaint();
     }
 }
 

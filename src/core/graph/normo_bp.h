@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/graph/canvas.h"
+#include "core/graph/graph_frame.h"
 #include "core/graph/quantile_table.h"
 #include "core/stats/data.h"
 
@@ -22,8 +23,9 @@ namespace probel {
 // documents keep them. Set logV() before min() and max(): switching it later reinterprets
 // the stored numbers without converting them.
 //
-// The graph does not own its surface: setShowObj() binds one (or nullptr to unbind), and the
-// caller keeps it alive while it is bound.
+// The graph does not own its surface: setShowObj() binds the screen picture it is shown on
+// (or nullptr to unbind), and the caller keeps it alive while it is bound. Printing and
+// exports draw the graph with drawGraph() (graph_renderer.h) and leave the binding alone.
 class NormoBp {
 public:
     static constexpr std::int32_t kMinFrameExtent = 2;
@@ -42,6 +44,7 @@ public:
     void setFrameWidth(std::int32_t value);
     std::int32_t frameHeight() const { return frameHeight_; }
     void setFrameHeight(std::int32_t value);
+    GraphFrame frame() const { return {frameLeft_, frameTop_, frameWidth_, frameHeight_}; }
 
     // Colours 0x00BBGGRR; pen styles as in PenStyle (canvas.h).
     std::int32_t frameColor() const { return frameColor_; }
@@ -126,11 +129,14 @@ public:
     // (or is NaN): the look-up has no entry for it.
     std::optional<float> getPictY(double percent) const;
 
-    // Draws the graph on the bound surface without clearing it first: frame, probability and
-    // value grids, labels, every visible series' markers and fitted line. A step that cannot
-    // be computed (no surface, an axis of zero length, a position beyond the integer range) is
-    // left out and drawing goes on; nothing is reported. Drawing may raise a series' limit Max
-    // when it equals its Min (see the fitted line). Not a busy-pointer owner: the UI shows one.
+    // A shown series with its fitted line whose limits Max and Min are equal gets Max raised by
+    // a thousandth of the graph's stored Max, so its percentage and Cp have a range to work
+    // on. Showing the graph does this first; saved documents carry the raised limit.
+    void spreadEqualSeriesLimits();
+
+    // Shows the graph on the bound surface: spreadEqualSeriesLimits(), then drawGraph() in the
+    // graph's frame without clearing first, then a repaint request (not on a printer page).
+    // Nothing happens without a surface. Not a busy-pointer owner: the UI shows one.
     void refresh();
 
 private:

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/sheet/chart_sheet.h"
 
-#include <array>
 #include <charconv>
 #include <limits>
 #include <memory>
 #include <system_error>
 
-#include "core/numbers/rounding.h"
+#include "core/sheet/sheet_page.h"
 
 namespace probel {
 namespace {
@@ -15,6 +14,17 @@ namespace {
 // A series ID is written with at least two digits after the graph's digits.
 constexpr std::int64_t kSmallestIdPlace = 100;
 constexpr std::int64_t kDecimalBase = 10;
+
+// Element `index` of a label array, element 0 being the template; const in, const out.
+template <class Labels, class Label>
+Label* labelIn(Labels& labels, Label& labelTemplate, std::int64_t index)
+{
+    if (index == 0) {
+        return &labelTemplate;
+    }
+    const auto label = labels.find(index);
+    return label != labels.end() ? &label->second : nullptr;
+}
 
 }  // namespace
 
@@ -64,7 +74,12 @@ std::int32_t ChartSheet::addGraph()
     return number;
 }
 
-NormoBp* ChartSheet::graph(std::int32_t number) const
+NormoBp* ChartSheet::graph(std::int32_t number)
+{
+    return myNormo_.find(graphKey(number));
+}
+
+const NormoBp* ChartSheet::graph(std::int32_t number) const
 {
     return myNormo_.find(graphKey(number));
 }
@@ -117,16 +132,12 @@ void ChartSheet::setFrameVisible(std::int32_t number, bool visible)
 
 ChartLabel* ChartSheet::comLabel(std::int32_t index)
 {
-    if (index == 0) {
-        return &comTemplate_;
-    }
-    const auto label = comLabels_.find(index);
-    return label != comLabels_.end() ? &label->second : nullptr;
+    return labelIn(comLabels_, comTemplate_, index);
 }
 
 const ChartLabel* ChartSheet::comLabel(std::int32_t index) const
 {
-    return const_cast<ChartSheet*>(this)->comLabel(index);
+    return labelIn(comLabels_, comTemplate_, index);
 }
 
 std::int32_t ChartSheet::addComLabel()
@@ -151,16 +162,12 @@ bool ChartSheet::removeComLabel(std::int32_t index)
 
 ChartLabel* ChartSheet::sLabel(std::int64_t index)
 {
-    if (index == 0) {
-        return &sTemplate_;
-    }
-    const auto label = sLabels_.find(index);
-    return label != sLabels_.end() ? &label->second : nullptr;
+    return labelIn(sLabels_, sTemplate_, index);
 }
 
 const ChartLabel* ChartSheet::sLabel(std::int64_t index) const
 {
-    return const_cast<ChartSheet*>(this)->sLabel(index);
+    return labelIn(sLabels_, sTemplate_, index);
 }
 
 ChartLabel& ChartSheet::addSLabel(std::int64_t index)
@@ -197,72 +204,14 @@ void ChartSheet::bindGraphs(Canvas* canvas)
     }
 }
 
-void ChartSheet::redrawGraphs(Canvas& canvas)
-{
-    canvas.clear();
-    bindGraphs(&canvas);
-    for (NormoBp& one : myNormo_) {
-        one.refresh();
-    }
-}
-
 void ChartSheet::objRefresh(Canvas& canvas)
 {
-    redrawGraphs(canvas);
-    for (const auto& [index, label] : comLabels_) {
-        drawLabelFrame(canvas, label);
+    bindGraphs(&canvas);
+    for (NormoBp& one : myNormo_) {
+        one.spreadEqualSeriesLimits();
     }
-    for (const auto& [index, label] : sLabels_) {
-        drawLabelFrame(canvas, label);
-    }
+    drawSheetPage(*this, canvas, PageStyle{PageKind::Screen});
     canvas.requestRepaint();
-}
-
-void ChartSheet::drawLabelFrame(Canvas& canvas, const ChartLabel& label) const
-{
-    if (!label.visible || !label.framed()) {
-        return;
-    }
-    const LabelExtent extent = labelExtent(label, canvas);
-    const auto left = toInt32HalfEven(double{label.left} - 1);
-    const auto top = toInt32HalfEven(double{label.top} - 1);
-    const auto right = toInt32HalfEven(double{label.left} + extent.width + 1);
-    const auto bottom = toInt32HalfEven(double{label.top} + extent.height + 1);
-    if (!left || !top || !right || !bottom) {
-        return;  // a label far off the paper: nothing to draw
-    }
-    const std::array<Point, 5> outline = {
-        Point{*left, *top}, Point{*right, *top}, Point{*right, *bottom}, Point{*left, *bottom}, Point{*left, *top},
-    };
-    canvas.setPenStyle(kPenSolid);
-    canvas.setColor(kSheetForeColor);
-    canvas.polyline(outline);
-}
-
-void ChartSheet::drawLabelTexts(Canvas& canvas) const
-{
-    const auto drawOne = [&canvas](const ChartLabel& label) {
-        if (!label.visible) {
-            return;
-        }
-        CanvasFont font = label.font;
-        font.bold = false;
-        canvas.setFont(font);
-        canvas.setColor(label.foreColor);
-        PointF at{label.left, label.top};
-        for (const std::string_view line : captionLines(label.caption)) {
-            if (!line.empty()) {
-                canvas.drawText(at, line);
-            }
-            at.y += canvas.textHeight(line);
-        }
-    };
-    for (const auto& [index, label] : sLabels_) {
-        drawOne(label);
-    }
-    for (const auto& [index, label] : comLabels_) {
-        drawOne(label);
-    }
 }
 
 }  // namespace probel

@@ -60,7 +60,8 @@ public:
     // (hidden until setFrameVisible). Returns the number.
     std::int32_t addGraph();
     // The graph with this number, or nullptr.
-    NormoBp* graph(std::int32_t number) const;
+    NormoBp* graph(std::int32_t number);
+    const NormoBp* graph(std::int32_t number) const;
     // The number of the graph at a 1-based position of myNormo(); empty when its key is not
     // a graph key.
     std::optional<std::int32_t> graphNumberAt(std::int32_t position) const;
@@ -104,19 +105,12 @@ public:
     // Binds every graph to `canvas` (nullptr unbinds) keeping each graph's frame: binding to a
     // screen surface would reset it to 10 % margins. Graphs already bound to it are left alone.
     void bindGraphs(Canvas* canvas);
-    // Clears the canvas and lets every graph draw itself on it, in collection order.
-    void redrawGraphs(Canvas& canvas);
-    // The full redraw: redrawGraphs, then a frame one pixel outside every visible label
-    // (free and detail, not the templates) whose tag is "1", solid, one pixel, black.
+    // The full redraw of the sheet window's picture: every graph bound to `canvas` and shown
+    // (equal series limits spread, NormoBp::spreadEqualSeriesLimits), the page drawn as the
+    // screen shows it (drawSheetPage, sheet_page.h), then a repaint request.
     void objRefresh(Canvas& canvas);
-    // Writes the label texts into the canvas picture as exports and printing show them:
-    // every visible detail label, then every visible text label, in its colour and font but
-    // normal weight, line by line from its left edge downward, without background.
-    void drawLabelTexts(Canvas& canvas) const;
 
 private:
-    void drawLabelFrame(Canvas& canvas, const ChartLabel& label) const;
-
     KeyedCollection<NormoBp> myNormo_;
     // Loaded frame elements by number, with their visibility.
     std::map<std::int32_t, bool> frames_;

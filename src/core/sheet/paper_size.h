@@ -11,6 +11,9 @@ namespace probel {
 inline constexpr double kTwipsPerMillimetre = 56.7;
 inline constexpr double kTwipsPerPixel = 15;
 inline constexpr double kTwipsPerInch = 1440;
+// Canvas pixels per inch: the screen's, and that of every picture exported at one canvas
+// pixel per image pixel.
+inline constexpr double kScreenDotsPerInch = kTwipsPerInch / kTwipsPerPixel;
 
 // Paper code WWWHHH: width and height in millimetres as the sheet is used, width first.
 inline constexpr std::int32_t kPaperCodeA4Upright = 210297;

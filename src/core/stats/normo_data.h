@@ -43,10 +43,16 @@ public:
     const std::vector<double>& logSortData() const { return logSortData_; }
     std::int32_t dataCount() const { return static_cast<std::int32_t>(iniData_.size()); }
 
-    double heikin(std::string_view format = {});
-    double siguma(std::string_view format = {});
-    double logHeikin(std::string_view format = {});
-    double logSiguma(std::string_view format = {});
+    double heikin() const { return heikin_; }
+    double siguma() const { return siguma_; }
+    double logHeikin() const { return logHeikin_; }
+    double logSiguma() const { return logSiguma_; }
+    // The same rounded as `format` shows them; a format given is remembered as the series'
+    // heikinFormat() or sigumaFormat().
+    double heikin(std::string_view format);
+    double siguma(std::string_view format);
+    double logHeikin(std::string_view format);
+    double logSiguma(std::string_view format);
     // Percentage of the fitted normal between the limits (negative when they are reversed).
     double probel(std::string_view format = {});
     double logProbel(std::string_view format = {});

@@ -47,16 +47,12 @@ public:
     T& item(std::string_view key) { return *entries_[checkedIndex(key)].object; }
     const T& item(std::string_view key) const { return *entries_[checkedIndex(key)].object; }
 
-    // The same look-ups without an error: nullptr when there is no such entry.
-    T* find(std::int32_t position) const
-    {
-        return position >= 1 && position <= count() ? entries_[position - 1].object.get() : nullptr;
-    }
-    T* find(std::string_view key) const
-    {
-        const auto index = indexOf(key);
-        return index >= 0 ? entries_[index].object.get() : nullptr;
-    }
+    // The same look-ups without an error: nullptr when there is no such entry. A const
+    // collection hands out const objects only.
+    T* find(std::int32_t position) { return objectAt(positionIndex(position)); }
+    const T* find(std::int32_t position) const { return objectAt(positionIndex(position)); }
+    T* find(std::string_view key) { return objectAt(indexOf(key)); }
+    const T* find(std::string_view key) const { return objectAt(indexOf(key)); }
     bool contains(std::string_view key) const { return indexOf(key) >= 0; }
 
     // The key of the entry at a 1-based position (empty when it has none).
@@ -111,6 +107,8 @@ public:
     const_iterator end() const { return const_iterator(&entries_, entries_.size()); }
 
 private:
+    T* objectAt(std::ptrdiff_t index) const { return index >= 0 ? entries_[index].object.get() : nullptr; }
+    std::ptrdiff_t positionIndex(std::int32_t position) const { return position >= 1 && position <= count() ? position - 1 : -1; }
     std::ptrdiff_t indexOf(std::string_view key) const
     {
         if (key.empty()) {

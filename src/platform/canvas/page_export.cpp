@@ -15,6 +15,7 @@
 
 #include "core/document/atomic_file.h"
 #include "core/numbers/rounding.h"
+#include "core/sheet/sheet_page.h"
 #include "platform/canvas/bmp_writer.h"
 #include "platform/canvas/qpainter_canvas.h"
 #include "platform/canvas/sheet_page_layout.h"
@@ -23,7 +24,7 @@ namespace probel {
 namespace {
 
 // Exported pages keep the screen's geometry: 15 twips per pixel is 96 pixels per inch.
-constexpr double kPageDotsPerInch = kTwipsPerInch / kTwipsPerPixel;
+constexpr double kPageDotsPerInch = kScreenDotsPerInch;
 constexpr double kMetresPerInch = 0.0254;
 constexpr const char* kCreator = "Probel";
 
@@ -162,14 +163,19 @@ Status exportPage(const std::string& path, const PaperSize& paper, const PageDra
     if (!format) {
         return exportError(path, "拡張子が .png, .bmp, .svg, .pdf のどれでもありません。");
     }
+    return exportPage(path, paper, draw, *format);
+}
+
+Status exportPage(const std::string& path, const PaperSize& paper, const PageDrawing& draw, PageFormat format)
+{
     if (paper.widthPixels <= 0 || paper.heightPixels <= 0) {
         return exportError(path, "用紙の大きさが正しくありません。");
     }
     Result<std::string> bytes = Error{};
-    switch (*format) {
+    switch (format) {
     case PageFormat::Png:
     case PageFormat::Bmp:
-        bytes = rasterBytes(path, paper, draw, *format);
+        bytes = rasterBytes(path, paper, draw, format);
         break;
     case PageFormat::Svg:
         bytes = svgBytes(path, paper, draw);
@@ -182,6 +188,16 @@ Status exportPage(const std::string& path, const PaperSize& paper, const PageDra
         return bytes.error();
     }
     return writeFileAtomically(path, bytes.value());
+}
+
+Status exportSheetPage(const ChartSheet& sheet, const std::string& path, std::optional<PageFormat> format)
+{
+    const auto paper = sheet.paperSize();
+    if (!paper) {
+        return exportError(path, "用紙の大きさが正しくありません。");
+    }
+    const PageDrawing draw = [&sheet](Canvas& page) { drawSheetPage(sheet, page, PageStyle{PageKind::Picture}); };
+    return format ? exportPage(path, *paper, draw, *format) : exportPage(path, *paper, draw);
 }
 
 }  // namespace probel

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/graph/canvas.h"
+#include "core/sheet/chart_sheet.h"
 #include "core/sheet/paper_size.h"
 #include "core/util/result.h"
 
@@ -26,5 +27,13 @@ using PageDrawing = std::function<void(Canvas&)>;
 // is the same. The file is replaced atomically: on failure the old file stays as it was and
 // the error names the path and the reason.
 Status exportPage(const std::string& path, const PaperSize& paper, const PageDrawing& draw);
+// The same in `format`, whatever the path's extension.
+Status exportPage(const std::string& path, const PaperSize& paper, const PageDrawing& draw, PageFormat format);
+
+// The whole sheet as a picture of its paper (drawSheetPage as a Picture page: the graphs, then
+// the label texts in their colours), in `format` or else the format the path's extension
+// names. A sheet whose paper code names no paper is refused, naming the path.
+Status exportSheetPage(const ChartSheet& sheet, const std::string& path,
+                       std::optional<PageFormat> format = std::nullopt);
 
 }  // namespace probel

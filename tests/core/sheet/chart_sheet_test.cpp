@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/sheet/chart_sheet.h"
+#include "core/sheet/sheet_page.h"
 
 #include <gtest/gtest.h>
 
@@ -267,7 +268,7 @@ TEST(ChartSheetTest, ObjRefreshDrawsNoLabelFramesWithoutTaggedLabels)
     drawing.sheet.sLabel(102)->tag.clear();
     RecordingCanvas graphOnly(794, 1123);
     drawing.sheet.objRefresh(drawing.canvas);
-    drawing.sheet.redrawGraphs(graphOnly);
+    drawSheetPage(drawing.sheet, graphOnly, PageStyle{PageKind::Picture});
     EXPECT_EQ(drawing.canvas.polylines().size(), graphOnly.polylines().size());
 }
 
@@ -275,7 +276,7 @@ TEST(ChartSheetTest, LabelTextsAreDrawnLineByLineInNormalWeightDetailLabelsFirst
 {
     DrawingSheet drawing;
     drawing.canvas.setFont(CanvasFont{"other", 20, true, false, false, false});
-    drawing.sheet.drawLabelTexts(drawing.canvas);
+    drawLabelTexts(drawing.sheet, drawing.canvas, PageStyle{PageKind::Picture});
     const auto texts = drawing.canvas.texts();
     const std::vector<std::tuple<std::string, double, double, std::int32_t>> expected = {
         {"△:試料", 500, 600, 0x0000FF},

@@ -6,11 +6,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <stdexcept>
-
-#include "app/graph_frame_guard.h"
 #include "app/sheet_printing.h"
 #include "core/graph/recording_canvas.h"
+#include "platform/canvas/sheet_page_layout.h"
 #include "output_fixtures.h"
 
 namespace probel {
@@ -24,34 +22,30 @@ struct PaperCase {
     std::int32_t code;
     QPageSize::PageSizeId pageSize;
     QPageLayout::Orientation orientation;
-    int windowsPaper;
-    int windowsOrientation;
 };
+
+QPageLayout printerLayout(std::int32_t code)
+{
+    return sheetPageLayout(*paperSizeFromCode(code), PageFit::PrinterPaper);
+}
 
 TEST(PrinterPaperTable, EveryCodeOfTheDialogHasItsPaperAndOrientation)
 {
     const PaperCase cases[] = {
-        {297420, QPageSize::A3, QPageLayout::Portrait, 8, 1},
-        {420297, QPageSize::A3, QPageLayout::Landscape, 8, 2},
-        {210297, QPageSize::A4, QPageLayout::Portrait, 9, 1},
-        {297210, QPageSize::A4, QPageLayout::Landscape, 9, 2},
-        {148210, QPageSize::A5, QPageLayout::Portrait, 11, 1},
-        {210148, QPageSize::A5, QPageLayout::Landscape, 11, 2},
-        {250354, QPageSize::JisB4, QPageLayout::Portrait, 12, 1},
-        {354250, QPageSize::JisB4, QPageLayout::Landscape, 12, 2},
-        {182257, QPageSize::JisB5, QPageLayout::Portrait, 13, 1},
-        {257182, QPageSize::JisB5, QPageLayout::Landscape, 13, 2},
+        {297420, QPageSize::A3, QPageLayout::Portrait},    {420297, QPageSize::A3, QPageLayout::Landscape},
+        {210297, QPageSize::A4, QPageLayout::Portrait},    {297210, QPageSize::A4, QPageLayout::Landscape},
+        {148210, QPageSize::A5, QPageLayout::Portrait},    {210148, QPageSize::A5, QPageLayout::Landscape},
+        {250354, QPageSize::JisB4, QPageLayout::Portrait}, {354250, QPageSize::JisB4, QPageLayout::Landscape},
+        {182257, QPageSize::JisB5, QPageLayout::Portrait}, {257182, QPageSize::JisB5, QPageLayout::Landscape},
     };
     for (const PaperCase& one : cases) {
         SCOPED_TRACE(one.code);
-        const auto paper = printerPaperFor(one.code);
-        ASSERT_TRUE(paper.has_value());
-        EXPECT_EQ(paper->pageSize.id(), one.pageSize);
-        EXPECT_EQ(paper->orientation, one.orientation);
-        EXPECT_EQ(paper->windowsPaperCode, one.windowsPaper);
-        EXPECT_EQ(paper->windowsOrientation, one.windowsOrientation);
+        const QPageLayout paper = printerLayout(one.code);
+        EXPECT_EQ(paper.pageSize().id(), one.pageSize);
+        EXPECT_EQ(paper.orientation(), one.orientation);
+        EXPECT_EQ(paper.margins(), QMarginsF(0, 0, 0, 0));
         // The sheet fits on the paper at full scale.
-        const QSizeF millimetres = paper->pageSize.size(QPageSize::Millimeter);
+        const QSizeF millimetres = paper.pageSize().size(QPageSize::Millimeter);
         const auto sheet = paperSizeFromCode(one.code);
         const bool lying = one.orientation == QPageLayout::Landscape;
         EXPECT_LE(sheet->widthMillimetres, (lying ? millimetres.height() : millimetres.width()) + 0.5);
@@ -59,15 +53,15 @@ TEST(PrinterPaperTable, EveryCodeOfTheDialogHasItsPaperAndOrientation)
     }
 }
 
-TEST(PrinterPaperTable, UserSizeForCodeZeroAndNothingForOtherCodes)
+TEST(PrinterPaperTable, OtherSizesPrintOnAPageOfExactlyTheirSize)
 {
-    const auto user = printerPaperFor(0);
-    ASSERT_TRUE(user.has_value());
-    EXPECT_EQ(user->windowsPaperCode, kPrinterPaperUser);
-    EXPECT_EQ(user->windowsOrientation, kPrinterPortrait);
-    EXPECT_FALSE(user->pageSize.isValid());
-    for (const std::int32_t code : {210296, 100100, -210297, 2102970}) {
-        EXPECT_FALSE(printerPaperFor(code).has_value()) << code;
+    for (const std::int32_t code : {210296, 100100, 354251}) {
+        SCOPED_TRACE(code);
+        const auto sheet = paperSizeFromCode(code);
+        const QPageLayout paper = printerLayout(code);
+        EXPECT_EQ(paper.pageSize().id(), QPageSize::Custom);
+        EXPECT_EQ(paper.fullRect(QPageLayout::Millimeter).size(),
+                  QSizeF(sheet->widthMillimetres, sheet->heightMillimetres));
     }
 }
 
@@ -262,33 +256,6 @@ TEST(PrintSheet, NoDefaultPrinterGivesAClearMessage)
     EXPECT_EQ(printed.error().message, "プリンターが見つかりません。");
     EXPECT_EQ(sheet->graph(1)->frameLeft(), 100);
     EXPECT_EQ(sheet->graph(1)->showObj(), nullptr);
-}
-
-TEST(GraphFrameGuard, PutsFramesAndSurfacesBackWhenDrawingThrows)
-{
-    RecordingCanvas screen(794, 1123);
-    RecordingCanvas page(4960, 7016, true, 600);
-    auto sheet = emptySheet();
-    addFramedGraph(*sheet, 100, 200, 400, 300);
-    addFramedGraph(*sheet, 10, 20, 30, 40);
-    sheet->bindGraphs(&screen);
-    try {
-        const GraphFrameGuard restore(*sheet);
-        for (NormoBp& graph : sheet->myNormo()) {
-            graph.setShowObj(&page);
-            graph.setFrameLeft(graph.frameLeft() * 6);
-            graph.setFrameWidth(graph.frameWidth() * 6);
-        }
-        throw std::runtime_error("drawing broke off");
-    } catch (const std::runtime_error&) {
-    }
-    EXPECT_EQ(sheet->graph(1)->showObj(), &screen);
-    EXPECT_EQ(sheet->graph(1)->frameLeft(), 100);
-    EXPECT_EQ(sheet->graph(1)->frameWidth(), 400);
-    EXPECT_EQ(sheet->graph(1)->frameHeight(), 300);
-    EXPECT_EQ(sheet->graph(2)->showObj(), &screen);
-    EXPECT_EQ(sheet->graph(2)->frameLeft(), 10);
-    EXPECT_EQ(sheet->graph(2)->frameWidth(), 30);
 }
 
 TEST(ExportSheetPdf, WritesThePageAndNamesThePathWhenItCannot)
