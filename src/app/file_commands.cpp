@@ -11,6 +11,7 @@
 #include "app/pic_form.h"
 #include "core/document/sheet_reader.h"
 #include "core/document/sheet_writer.h"
+#include "core/util/error_text.h"
 #include "dialogs/paper_size_chooser.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
@@ -23,22 +24,9 @@ constexpr auto kSaveAsTitle = "名前を付けて保存";
 constexpr auto kReadErrorTitle = "読み込みエラー";
 constexpr auto kSaveErrorTitle = "保存エラー";
 
-// The reader's messages name the file and line already; other errors get the file in front.
-std::string readErrorText(const Error& error, const std::string& path)
-{
-    std::string text = error.message;
-    if (text.find(path) == std::string::npos) {
-        text = path + " を読み込めません: " + text;
-        if (error.line > 0 && text.find("行目") == std::string::npos) {
-            text += "（" + std::to_string(error.line) + " 行目）";
-        }
-    }
-    return text;
-}
-
 std::string writeErrorText(const Error& error, const std::string& path)
 {
-    return "ファイル \"" + path + "\" に保存できませんでした。\n" + error.message;
+    return "ファイル \"" + path + "\" に保存できませんでした。\n" + errorText(error);
 }
 
 }  // namespace
@@ -110,7 +98,7 @@ PicForm* FileCommands::openDocument(const std::string& name)
         return readSheetFile(*longName);
     }();
     if (!read) {
-        reportError(readErrorText(read.error(), *longName), kReadErrorTitle);
+        reportError(errorText(read.error()), kReadErrorTitle);
         return nullptr;
     }
     std::unique_ptr<ChartSheet> sheet = std::move(read).value();

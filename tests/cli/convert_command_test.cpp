@@ -57,7 +57,7 @@ TEST(ConvertCommandTest, ADamagedDocumentLeavesTheOutputAlone)
 {
     test::TemporaryFolder folder;
     std::string text = readBytes(std::string(PROBEL_SOURCE_DIR) + "/tests/core/document/data/example.pbl");
-    // Line 15 is the axis kind; a number there is not a Boolean.
+    // Line 15 is the axis kind (G10 in docs/pbl-format.md, Example); a number there is not a Boolean.
     const std::size_t axis = text.find("\r\n#FALSE#\r\n");
     ASSERT_NE(axis, std::string::npos);
     text.replace(axis, 11, "\r\n7\r\n");

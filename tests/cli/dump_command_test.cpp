@@ -77,7 +77,7 @@ TEST(DumpCommandTest, AnEmptySheetHasEmptyLists)
 TEST(DumpCommandTest, ABadDocumentIsRefusedWithItsLine)
 {
     test::TemporaryFolder folder;
-    // Line 9 of the document holds the first graph's frame width.
+    // Line 9 of the document holds the first graph's frame width (G3 after a header of two graphs).
     std::string text = readBytes(dataPath("small-sheet.pbl"));
     const std::size_t width = text.find("\r\n6000\r\n");
     ASSERT_NE(width, std::string::npos);

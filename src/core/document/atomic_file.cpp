@@ -2,37 +2,38 @@
 #include "core/document/atomic_file.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "core/util/file_errors.h"
 
 namespace probel {
 namespace {
 
 constexpr mode_t kNewFileMode = 0666;
+constexpr mode_t kOwnerOnly = 0600;
 constexpr mode_t kPermissionBits = 0777;
-// Leaves room for the dot and the mkstemp suffix within the 255 bytes of a file name.
+// Leaves room for the dots and the random suffix within the 255 bytes of a file name.
 constexpr std::size_t kMaxNameInTemporary = 200;
+constexpr std::size_t kSuffixLength = 8;
+// A name is taken again only when someone else made it first; this many tries mean something
+// is making them on purpose.
+constexpr int kNameAttempts = 100;
 // Linux writes at most about 2 GiB per call; smaller pieces keep every count in range.
 constexpr std::size_t kMaxWriteChunk = std::size_t{1} << 30;
 constexpr std::size_t kReadChunk = std::size_t{64} * 1024;
 
-Error fileError(const char* what, const std::string& path, const std::string& reason) {
-    return Error{std::string(what) + path + ": " + reason, path, 0};
-}
-
 Error saveError(const std::string& path, int error) {
-    return fileError("ファイルを保存できません: ", path, std::strerror(error));
-}
-
-mode_t currentUmask() {
-    mode_t mask = umask(0);
-    umask(mask);
-    return mask;
+    return saveFileError(path, std::strerror(error));
 }
 
 // Writing through a symbolic link must not replace the link by a plain file.
@@ -54,8 +55,8 @@ std::string directoryOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A hidden sibling of the target, named after it, for mkstemp.
-std::string temporaryTemplate(const std::string& target) {
+// The start of a hidden sibling of the target, named after it: "folder/.name.".
+std::string temporaryPrefix(const std::string& target) {
     std::size_t slash = target.rfind('/');
     std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
     std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -64,7 +65,40 @@ std::string temporaryTemplate(const std::string& target) {
         while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0U) == 0x80U) --cut;
         name.resize(cut);
     }
-    return folder + "." + name + ".XXXXXX";
+    return folder + "." + name + ".";
+}
+
+// Letters and digits that are hard to guess, so that names made by others rarely collide.
+// The counter keeps two calls apart should the kernel's random source fail.
+std::string randomSuffix() {
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static constexpr std::uint64_t kLetterCount = sizeof kLetters - 1;
+    static std::atomic<std::uint64_t> calls{0};
+    std::uint64_t bits = 0;
+    if (::getrandom(&bits, sizeof bits, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bits)) {
+        bits = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+               (static_cast<std::uint64_t>(::getpid()) << 32U);
+    }
+    bits ^= calls.fetch_add(1) * 0x9E3779B97F4A7C15ULL;
+    std::string suffix;
+    for (std::size_t i = 0; i < kSuffixLength; ++i) {
+        suffix.push_back(kLetters[bits % kLetterCount]);
+        bits /= kLetterCount;
+    }
+    return suffix;
+}
+
+// Creates a new temporary file next to the target and opens it for writing. The kernel gives
+// it `mode` less the umask (or the folder's default ACL), so the umask is never read or
+// changed, which other threads would race with. O_EXCL never opens an existing file or link.
+int createTemporary(const std::string& prefix, mode_t mode, std::string& name) {
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        name = prefix + randomSuffix();
+        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 // A full disk may accept part of a write without an error; only the whole length counts.
@@ -115,14 +149,15 @@ private:
 Status writeFileAtomically(const std::string& path, std::string_view bytes) {
     const std::string target = resolvedTarget(path);
     struct stat old {};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & kPermissionBits)
-                                                          : (kNewFileMode & ~currentUmask());
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
 
-    std::string temporary = temporaryTemplate(target);
-    int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    // A replacement keeps the old file's bits exactly, whatever the umask would take away.
+    std::string temporary;
+    int fd = createTemporary(temporaryPrefix(target), replacing ? kOwnerOnly : kNewFileMode, temporary);
     if (fd < 0) return saveError(path, errno);
 
-    int error = ::fchmod(fd, mode) == 0 ? 0 : errno;
+    int error = 0;
+    if (replacing && ::fchmod(fd, old.st_mode & kPermissionBits) != 0) error = errno;
     if (error == 0) error = writeAll(fd, bytes);
     if (error == 0) error = syncFile(fd);
     // After a successful fsync an interrupted close has still released the descriptor and
@@ -140,16 +175,16 @@ Status writeFileAtomically(const std::string& path, std::string_view bytes) {
 Result<std::string> readWholeFile(const std::string& path) {
     // O_NONBLOCK keeps a named pipe from blocking the open; it is refused below.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.get() < 0) return fileError("ファイルを開けません: ", path, std::strerror(errno));
+    if (file.get() < 0) return openFileError(path, std::strerror(errno));
     struct stat status {};
     if (::fstat(file.get(), &status) != 0) {
-        return fileError("ファイルを開けません: ", path, std::strerror(errno));
+        return openFileError(path, std::strerror(errno));
     }
     if (S_ISDIR(status.st_mode)) {
-        return fileError("ファイルを開けません: ", path, std::strerror(EISDIR));
+        return openFileError(path, std::strerror(EISDIR));
     }
     if (!S_ISREG(status.st_mode)) {
-        return fileError("ファイルを開けません: ", path, "通常のファイルではありません");
+        return openFileError(path, "通常のファイルではありません");
     }
 
     std::string content;
@@ -159,7 +194,7 @@ Result<std::string> readWholeFile(const std::string& path) {
         ssize_t count = ::read(file.get(), buffer, sizeof buffer);
         if (count < 0) {
             if (errno == EINTR) continue;
-            return fileError("ファイルを読み込めません: ", path, std::strerror(errno));
+            return readFileError(path, std::strerror(errno));
         }
         if (count == 0) break;
         content.append(buffer, static_cast<std::size_t>(count));

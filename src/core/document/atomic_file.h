@@ -12,12 +12,12 @@ namespace probel {
 // it was: the bytes go to a temporary file in the same folder, are flushed to the disk and
 // renamed over the target. The old file's permission bits are kept (a new file gets
 // 0666 less the umask); a symbolic link is followed, so the link stays and its file changes.
-// Fails with "ファイルを保存できません: <path>: <reason>" and leaves no temporary file behind.
+// Fails with a saveFileError for `path` with the system's reason and leaves no temporary
+// file behind.
 Status writeFileAtomically(const std::string& path, std::string_view bytes);
 
-// The whole content of the regular file at `path`. Fails with
-// "ファイルを開けません: <path>: <reason>" (directories and devices are refused) or
-// "ファイルを読み込めません: <path>: <reason>" when reading breaks off.
+// The whole content of the regular file at `path`. Fails with an openFileError (directories
+// and devices are refused too) or, when reading breaks off, a readFileError.
 Result<std::string> readWholeFile(const std::string& path);
 
 }  // namespace probel

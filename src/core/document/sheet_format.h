@@ -5,7 +5,8 @@
 #include <string_view>
 
 // The fixed texts and sizes of the .pbl document layout shared by its writer and readers,
-// and the names its messages give the fields.
+// and the names its messages give the fields. docs/pbl-format.md describes the layout and
+// numbers the fields (H1 .. H5, G1 .. G23, D1 .. D20, E1 .. E10, T1).
 namespace probel::sheet_format {
 
 // The version field of the current layout; older files start with the graph count instead.
@@ -20,9 +21,10 @@ inline constexpr std::string_view kQuoteStandIn = "\u201D";
 inline constexpr int kRealDigits = 15;
 inline constexpr int kSingleDigits = 7;
 
-// Fields per record, for checking counts against what a file can still hold.
+// Fields per record (docs/pbl-format.md, Layout), for checking counts against what a file
+// can still hold.
 inline constexpr std::int64_t kGraphFields = 23;
-inline constexpr std::int64_t kSeriesFieldsBesideValues = 19;  // D1 and D3 ... D20
+inline constexpr std::int64_t kSeriesFieldsBesideValues = 19;  // D1 and D3 .. D20
 inline constexpr std::int64_t kLabelFields = 10;
 inline constexpr std::int64_t kSmallestSeriesFields = kSeriesFieldsBesideValues + 1;
 

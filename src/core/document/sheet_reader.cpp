@@ -85,8 +85,7 @@ private:
     [[noreturn]] void stop(std::int64_t line, const std::string& reason) const
     {
         const int shownLine = static_cast<int>(std::min<std::int64_t>(line, std::numeric_limits<int>::max()));
-        throw ReadStop{Error{fileName_ + " を読み込めません（" + std::to_string(shownLine) + " 行目）: " + reason,
-                             fileName_, shownLine}};
+        throw ReadStop{Error{reason, fileName_, shownLine, 0, FileAction::ReadingDocument}};
     }
 
     // Stops at a field that is missing or not of the kind wanted: the end of the file, an
@@ -344,7 +343,8 @@ private:
         series.setId(j);
         series.setProbelFormat(text(place, name::kProbelFormat));
         series.setLineVisible(boolean(place, name::kLineVisible));
-        // Stored for older readers; the limits below set them again.
+        // D11 and D12 are skipped: the limits below set the logarithms again
+        // (docs/pbl-format.md, Log limits).
         real(place, name::kLogMax);
         real(place, name::kLogMin);
         series.setMax(real(place, name::kLimitMax));

@@ -16,10 +16,13 @@ namespace probel {
 // text labels 1 .. L, the paper code from the file. Graphs are not bound to any surface;
 // their frames are those of the file (the window binds them keeping the frames).
 //
-// A damaged document is refused with an Error that names the file and the 1-based line where
-// reading stopped (lines inside a multi-line text count), in a message saying what was wrong:
-// a missing, extra or malformed field, a count the rest of the file cannot hold (checked
-// before anything is allocated), a series without values, bytes outside code page 932.
+// The layout, field by field, is described in docs/pbl-format.md.
+//
+// A damaged document is refused with an Error of FileAction::ReadingDocument that holds the
+// file, the 1-based line where reading stopped (lines inside a multi-line text count) and a
+// message saying what was wrong: a missing, extra or malformed field, a count the rest of the
+// file cannot hold (checked before anything is allocated), a series without values, bytes
+// outside code page 932.
 
 enum class SheetLayout { Current, Old };
 
@@ -35,6 +38,7 @@ Result<std::unique_ptr<ChartSheet>> readOldSheetFileBytes(std::string_view bytes
 Result<std::unique_ptr<ChartSheet>> readSheetBytes(std::string_view bytes, const std::string& fileName);
 
 // Reads the document at `path`; the sheet's fName becomes `path` and its moveFlag is false.
+// A file that cannot be opened or read fails as readWholeFile does.
 Result<std::unique_ptr<ChartSheet>> readSheetFile(const std::string& path);
 
 }  // namespace probel

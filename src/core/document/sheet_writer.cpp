@@ -109,10 +109,11 @@ double twips(std::int32_t pixels)
     return pixels * kTwipsPerPixel;
 }
 
-// A series' log limit as it reads back in ordinary units: 10 to the log of its limit. That
-// differs from the limit only by the rounding of logarithm and power (under 1E-13 relative),
-// which would show in the 15th digit and change a document each time it is saved; the limit's
-// own digits are written instead. A power that overflows stands for the largest double.
+// A series' log limit as D11 and D12 hold it (docs/pbl-format.md, Log limits), read back in
+// ordinary units: 10 to the log of its limit. That differs from the limit only by the rounding
+// of logarithm and power (under 1E-13 relative), which would show in the 15th digit and change
+// a document each time it is saved; the limit's own digits are written instead. A power that
+// overflows stands for the largest double.
 double logLimitValue(double logLimit, double limit)
 {
     constexpr double kSameValue = 1E-12;
@@ -278,10 +279,7 @@ Status writeSheetFile(const ChartSheet& sheet, const std::string& path)
 {
     Result<std::string> bytes = sheetFileBytes(sheet);
     if (!bytes.ok()) {
-        Error error = bytes.error();
-        error.message = path + " に保存できません: " + error.message;
-        error.file = path;
-        return error;
+        return Error{bytes.error().message, path, 0, 0, FileAction::SavingDocument};
     }
     return writeFileAtomically(path, bytes.value());
 }

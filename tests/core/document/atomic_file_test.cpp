@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -17,8 +18,24 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "core/util/error_text.h"
+
+namespace probel::test {
+// Calls of umask while a test counts them.
+std::atomic<bool> countingUmask{false};
+std::atomic<int> umaskCalls{0};
+}  // namespace probel::test
+
+// Stands in for the C library's umask in this test program and passes every call on, so a test
+// can see that saving leaves the process's umask alone (threads share it).
+extern "C" mode_t umask(mode_t mask) noexcept {
+    if (probel::test::countingUmask) ++probel::test::umaskCalls;
+    return static_cast<mode_t>(::syscall(SYS_umask, mask));
+}
 
 namespace probel {
 namespace {
@@ -115,6 +132,20 @@ TEST(AtomicFile, GivesANewFileTheUmaskPermissions) {
     EXPECT_EQ(permissionsOf(folder.file("b.pbl")), 0644U);
 }
 
+// Changing the umask even for a moment would give a file another thread creates meanwhile the
+// wrong permissions.
+TEST(AtomicFile, SavingNeverTouchesTheUmask) {
+    TemporaryFolder folder;
+    test::umaskCalls = 0;
+    test::countingUmask = true;
+    const bool created = writeFileAtomically(folder.file("sheet.pbl"), "new").ok();
+    const bool replaced = writeFileAtomically(folder.file("sheet.pbl"), "again").ok();
+    test::countingUmask = false;
+    EXPECT_TRUE(created);
+    EXPECT_TRUE(replaced);
+    EXPECT_EQ(test::umaskCalls, 0);
+}
+
 TEST(AtomicFile, WritesThroughASymbolicLink) {
     TemporaryFolder folder;
     fs::create_directory(folder.file("real"));
@@ -133,7 +164,7 @@ TEST(AtomicFile, AMissingFolderIsReportedWithThePath) {
     const std::string path = folder.file("missing/sheet.pbl");
     Status status = writeFileAtomically(path, "data");
     ASSERT_FALSE(status.ok());
-    EXPECT_EQ(status.error().message, saveMessage(path, ENOENT));
+    EXPECT_EQ(errorText(status.error()), saveMessage(path, ENOENT));
     EXPECT_EQ(status.error().file, path);
     EXPECT_TRUE(folder.names().empty());
 }
@@ -144,7 +175,7 @@ TEST(AtomicFile, AFolderInTheWayIsLeftAlone) {
     fs::create_directory(path);
     Status status = writeFileAtomically(path, "data");
     ASSERT_FALSE(status.ok());
-    EXPECT_NE(status.error().message.find("ファイルを保存できません: " + path + ": "),
+    EXPECT_NE(errorText(status.error()).find("ファイルを保存できません: " + path + ": "),
               std::string::npos);
     EXPECT_TRUE(fs::is_directory(path));
     EXPECT_EQ(folder.names(), std::vector<std::string>{"sheet.pbl"});
@@ -172,7 +203,7 @@ TEST(AtomicFile, AWriteThatStopsPartWayLeavesTheOldFile) {
             fileSize.rlim_cur = limit;
             if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0) ::_exit(2);
             Status status = writeFileAtomically(path, replacement);
-            const std::string& message = status.ok() ? std::string() : status.error().message;
+            const std::string& message = status.ok() ? std::string() : errorText(status.error());
             ssize_t written = ::write(channel[1], message.data(), message.size());
             ::_exit(status.ok() || written != static_cast<ssize_t>(message.size()) ? 1 : 0);
         }
@@ -209,7 +240,7 @@ TEST(AtomicFile, AFullDiskLeavesTheOldFile) {
 
     Status status = writeFileAtomically(path, documentBytes(100'000));
     ASSERT_FALSE(status.ok());
-    EXPECT_EQ(status.error().message, saveMessage(path, ENOSPC));
+    EXPECT_EQ(errorText(status.error()), saveMessage(path, ENOSPC));
     EXPECT_EQ(contentOf(path), old);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"sheet.pbl"});
 
@@ -237,20 +268,20 @@ TEST(AtomicFile, ReadingRefusesWhatIsNotAFile) {
     const std::string missing = folder.file("missing.pbl");
     Result<std::string> read = readWholeFile(missing);
     ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.error().message,
+    EXPECT_EQ(errorText(read.error()),
               "ファイルを開けません: " + missing + ": " + std::strerror(ENOENT));
     EXPECT_EQ(read.error().file, missing);
 
     read = readWholeFile(folder.path());
     ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.error().message,
+    EXPECT_EQ(errorText(read.error()),
               "ファイルを開けません: " + folder.path() + ": " + std::strerror(EISDIR));
 
     const std::string pipe = folder.file("pipe.pbl");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     read = readWholeFile(pipe);
     ASSERT_FALSE(read.ok());
-    EXPECT_NE(read.error().message.find("ファイルを開けません: " + pipe), std::string::npos);
+    EXPECT_NE(errorText(read.error()).find("ファイルを開けません: " + pipe), std::string::npos);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Documents for the reader and writer tests: the example sheet of the format (a golden file,
-// data/example.pbl; regenerate it by encoding the 61-line listing of the format's example
-// as CP932 with CR LF line ends) and sheets built in code.
+// Documents for the reader and writer tests: the example sheet of docs/pbl-format.md (a golden
+// file, data/example.pbl; regenerate it by encoding the 61 lines of that example, without the
+// line numbers and notes, as CP932 with CR LF line ends) and sheets built in code.
 
 #include <gtest/gtest.h>
 

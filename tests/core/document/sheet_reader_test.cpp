@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/document/sheet_writer.h"
+#include "core/util/error_text.h"
 #include "sheet_documents.h"
 
 namespace probel {
@@ -17,7 +18,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The example document (61 lines) changed by `edit`, which addresses lines 1-based.
+// The example document (61 lines, annotated field by field in docs/pbl-format.md, Example)
+// changed by `edit`, which addresses lines 1-based.
 std::string exampleWith(const std::function<void(Lines&)>& edit)
 {
     Lines lines = test::crlfLines(test::exampleBytes());
@@ -35,7 +37,7 @@ std::function<void(Lines&)> keepLines(std::size_t count)
     return [count](Lines& lines) { lines.resize(count); };
 }
 
-// The example with a detail label after its series (line 50 = Label, 51-60 = the label).
+// The example with a detail label after its series (line 50 = D20 Label, 51-60 = E1 .. E10).
 std::function<void(Lines&)> withDetailLabel(std::function<void(Lines&)> then = {})
 {
     return [then](Lines& lines) {
@@ -139,10 +141,13 @@ TEST(SheetReaderTest, DamagedDocumentsAreRefusedNamingFileLineAndFault)
         ASSERT_FALSE(result.ok()) << one.what;
         const Error& error = result.error();
         EXPECT_EQ(error.file, "/home/user/lot 7.pbl") << one.what;
-        EXPECT_EQ(error.line, one.line) << one.what << ": " << error.message;
-        EXPECT_NE(error.message.find(one.message), std::string::npos) << one.what << ": " << error.message;
+        const std::string shown = errorText(error);
+        EXPECT_EQ(error.line, one.line) << one.what << ": " << shown;
+        EXPECT_NE(shown.find(one.message), std::string::npos) << one.what << ": " << shown;
         const std::string place = "/home/user/lot 7.pbl を読み込めません（" + std::to_string(one.line) + " 行目）: ";
-        EXPECT_EQ(error.message.rfind(place, 0), 0U) << one.what << ": " << error.message;
+        EXPECT_EQ(shown.rfind(place, 0), 0U) << one.what << ": " << shown;
+        // The message is the reason alone; the file and line are data.
+        EXPECT_EQ(shown, place + error.message) << one.what;
     }
 }
 

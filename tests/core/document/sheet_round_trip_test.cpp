@@ -9,6 +9,7 @@
 #include "core/document/sheet_reader.h"
 #include "core/document/sheet_writer.h"
 #include "core/graph/recording_canvas.h"
+#include "core/util/error_text.h"
 #include "sheet_documents.h"
 
 namespace probel {
@@ -127,7 +128,7 @@ TEST(SheetRoundTripTest, FileReaderNamesTheSheetAfterThePath)
 
     auto missing = readSheetFile(test::dataPath("no-such-file.pbl"));
     ASSERT_FALSE(missing.ok());
-    EXPECT_NE(missing.error().message.find("no-such-file.pbl"), std::string::npos);
+    EXPECT_NE(errorText(missing.error()).find("no-such-file.pbl"), std::string::npos);
 }
 
 TEST(SheetRoundTripTest, OtherLayoutsOfTheExampleReadTheSame)

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/document/sheet_reader.h"
+#include "core/util/error_text.h"
 #include "sheet_documents.h"
 
 namespace probel {
@@ -25,6 +26,7 @@ std::string writeOk(const ChartSheet& sheet)
     return bytes.ok() ? bytes.value() : std::string();
 }
 
+// Record sizes and field numbers as docs/pbl-format.md, Layout, gives them.
 constexpr std::size_t kHeaderLinesOneGraph = 5;
 constexpr std::size_t kGraphLines = 23;
 
@@ -83,6 +85,7 @@ TEST(SheetWriterTest, NumbersTakeTheDocumentsRealForm)
     label.font.size = 10.5;
     label.caption = "t";
     const auto lines = crlfLines(writeOk(sheet));
+    // G3 .. G6, D2.1 .. D2.7, and E1 .. E5 of the text label.
     const std::vector<std::string> frame(lines.begin() + 7, lines.begin() + 11);
     EXPECT_EQ(frame, (std::vector<std::string>{"6000", "45", "-30", "0"}));
     const std::vector<std::string> values(lines.begin() + 29, lines.begin() + 36);
@@ -108,6 +111,7 @@ TEST(SheetWriterTest, LogLimitsAreWrittenWithTheLimitsOwnDigits)
         series.setMin(-1);  // no logarithm: the log limit keeps its start value, 10^0
         const std::string bytes = writeOk(sheet);
         const auto lines = crlfLines(bytes);
+        // D11, after D1, the one value and D3 .. D10; D13 comes two lines later.
         const std::size_t logMax = kHeaderLinesOneGraph + kGraphLines + 2 + 8;
         EXPECT_EQ(lines[logMax], lines[logMax + 2]) << limit;
         EXPECT_EQ(lines[logMax + 1], "1");
@@ -126,6 +130,7 @@ TEST(SheetWriterTest, LabelCountIsWrittenTwiceAndLabelsInIndexOrder)
     }
     sheet.removeComLabel(2);
     const auto lines = crlfLines(writeOk(sheet));
+    // H4 and T1, then E10 of each label.
     EXPECT_EQ(lines[2], "2");
     EXPECT_EQ(lines[4], "2");
     EXPECT_EQ(lines[14], "\"a\"");
@@ -194,8 +199,9 @@ TEST(SheetWriterTest, RefusalsNameTheFieldAndWriteNothing)
         one.damage(*sheet);
         const Status status = writeSheetFile(*sheet, path);
         ASSERT_FALSE(status.ok()) << one.what;
-        EXPECT_NE(status.error().message.find(one.expected), std::string::npos) << status.error().message;
-        EXPECT_NE(status.error().message.find(path), std::string::npos) << one.what;
+        const std::string shown = errorText(status.error());
+        EXPECT_NE(shown.find(one.expected), std::string::npos) << shown;
+        EXPECT_NE(shown.find(path), std::string::npos) << one.what;
         EXPECT_EQ(status.error().file, path);
         const Result<std::string> content = readWholeFile(path);
         ASSERT_TRUE(content.ok());

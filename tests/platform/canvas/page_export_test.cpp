@@ -15,6 +15,7 @@
 #include <regex>
 #include <string>
 
+#include "core/util/error_text.h"
 #include "platform/canvas/bmp_writer.h"
 #include "platform/canvas/page_export.h"
 
@@ -226,15 +227,15 @@ TEST_F(PageExportTest, FailuresNameThePathAndKeepTheOldFile)
     const Status badExtension = exportPage(unknown, a4Upright(), drawTestPage);
     ASSERT_FALSE(badExtension);
     EXPECT_EQ(badExtension.error().file, unknown);
-    EXPECT_NE(badExtension.error().message.find(unknown), std::string::npos);
-    EXPECT_NE(badExtension.error().message.find("拡張子"), std::string::npos);
+    EXPECT_NE(errorText(badExtension.error()).find(unknown), std::string::npos);
+    EXPECT_NE(errorText(badExtension.error()).find("拡張子"), std::string::npos);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(unknown)));
 
     const std::string missingFolder = path("no/such/folder/sheet.png");
     const Status unwritable = exportPage(missingFolder, a4Upright(), drawTestPage);
     ASSERT_FALSE(unwritable);
-    EXPECT_EQ(unwritable.error().message.rfind("ファイルを保存できません: " + missingFolder + ": ", 0), 0u)
-        << unwritable.error().message;
+    EXPECT_EQ(errorText(unwritable.error()).rfind("ファイルを保存できません: " + missingFolder + ": ", 0), 0u)
+        << errorText(unwritable.error());
 
     // A read-only folder: the old file stays as it was.
     const std::string kept = path("locked/old.png");

@@ -7,6 +7,7 @@
 
 #include "app/bitmap_export.h"
 #include "core/graph/recording_canvas.h"
+#include "core/util/error_text.h"
 #include "output_fixtures.h"
 
 namespace probel {
@@ -138,13 +139,13 @@ TEST_F(BitmapExport, FailureNamesThePathAndKeepsTheOldFile)
     auto paperless = emptySheet(0);
     const Status noPaper = exportSheetBitmap(*paperless, path);
     ASSERT_FALSE(noPaper.ok());
-    EXPECT_NE(noPaper.error().message.find(path), std::string::npos) << noPaper.error().message;
+    EXPECT_NE(errorText(noPaper.error()).find(path), std::string::npos) << errorText(noPaper.error());
     EXPECT_EQ(test::fileBytes(path), old);
 
     const std::string blocked = folder_.path("old.bmp/inner.bmp");
     const Status noFolder = exportSheetBitmap(*good, blocked);
     ASSERT_FALSE(noFolder.ok());
-    EXPECT_NE(noFolder.error().message.find(blocked), std::string::npos) << noFolder.error().message;
+    EXPECT_NE(errorText(noFolder.error()).find(blocked), std::string::npos) << errorText(noFolder.error());
     EXPECT_EQ(test::fileBytes(path), old);
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/sheet_printing.h"
 #include "core/graph/recording_canvas.h"
+#include "core/util/error_text.h"
 #include "platform/canvas/sheet_page_layout.h"
 #include "output_fixtures.h"
 
@@ -284,7 +285,7 @@ TEST(ExportSheetPdf, WritesThePageAndNamesThePathWhenItCannot)
     const std::string blocked = folder.path("sheet.pdf/inner.pdf");
     const Status failed = exportSheetPdf(*sheet, blocked);
     ASSERT_FALSE(failed.ok());
-    EXPECT_NE(failed.error().message.find(blocked), std::string::npos) << failed.error().message;
+    EXPECT_NE(errorText(failed.error()).find(blocked), std::string::npos) << errorText(failed.error());
     EXPECT_EQ(test::pdfPages(test::fileBytes(path)).count, 1);
 }
 
