@@ -9,6 +9,7 @@
 #include "app/mdi_output.h"
 #include "app/pic_form.h"
 #include "app/sheet_printing.h"
+#include "core/util/error_text.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 
@@ -36,7 +37,7 @@ bool OutputCommands::run(PicForm& form, const char* errorTitle, Output output)
     }
     form.bringToFront();
     if (!made) {
-        services_.messages.show(made.error().message, errorTitle, MessageButtons::Ok, MessageIcon::Exclamation);
+        services_.messages.show(errorText(made.error()), errorTitle, MessageButtons::Ok, MessageIcon::Exclamation);
         return false;
     }
     return true;

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "core/document/atomic_file.h"
+#include "core/util/file_errors.h"
 #include "platform/canvas/qpainter_canvas.h"
 #include "platform/canvas/sheet_page_layout.h"
 
@@ -123,7 +124,7 @@ Status exportSheetPdf(const ChartSheet& sheet, const std::string& path)
         failure = printOnDevice(sheet, writer, PageFit::ExactSize);
     }
     if (failure) {
-        return Error{"ファイルを保存できません: " + path + ": " + *failure, path, 0, 0};
+        return saveFileError(path, *failure);
     }
     return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

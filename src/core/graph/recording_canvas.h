@@ -49,7 +49,6 @@ public:
                     double dotsPerInch = kScreenDotsPerInch);
 
     void setSize(std::int32_t width, std::int32_t height);
-    void setPrinterPage(bool printerPage) { printerPage_ = printerPage; }
     void setDotsPerInch(double dotsPerInch) { dotsPerInch_ = dotsPerInch; }
     // When set, stampText() is recorded as one Text call per place (as a surface without
     // its own stamping would draw it) instead of one Stamp call.

@@ -16,6 +16,7 @@
 #include "core/document/atomic_file.h"
 #include "core/numbers/rounding.h"
 #include "core/sheet/sheet_page.h"
+#include "core/util/file_errors.h"
 #include "platform/canvas/bmp_writer.h"
 #include "platform/canvas/qpainter_canvas.h"
 #include "platform/canvas/sheet_page_layout.h"
@@ -28,10 +29,6 @@ constexpr double kPageDotsPerInch = kScreenDotsPerInch;
 constexpr double kMetresPerInch = 0.0254;
 constexpr const char* kCreator = "Probel";
 
-Error exportError(const std::string& path, const std::string& reason)
-{
-    return Error{"ファイルを保存できません: " + path + ": " + reason, path, 0};
-}
 
 std::string lowerCaseExtension(const std::string& path)
 {
@@ -74,19 +71,19 @@ Result<std::string> rasterBytes(const std::string& path, const PaperSize& paper,
 {
     QImage image(pixelSize(paper), QImage::Format_RGB32);
     if (image.isNull()) {
-        return exportError(path, "画像のメモリを確保できません。");
+        return saveFileError(path, "画像のメモリを確保できません。");
     }
     const int dotsPerMetre = static_cast<int>(roundHalfEven(kPageDotsPerInch / kMetresPerInch));
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
     image.fill(Qt::white);
     if (!drawPage(image, paper, false, draw)) {
-        return exportError(path, "画像に描画できません。");
+        return saveFileError(path, "画像に描画できません。");
     }
     if (format == PageFormat::Bmp) {
         std::string bytes = encodeBmp24(image);
         if (bytes.empty()) {
-            return exportError(path, "BMP 形式に変換できません。");
+            return saveFileError(path, "BMP 形式に変換できません。");
         }
         return bytes;
     }
@@ -94,7 +91,7 @@ Result<std::string> rasterBytes(const std::string& path, const PaperSize& paper,
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) {
-        return exportError(path, "PNG 形式に変換できません。");
+        return saveFileError(path, "PNG 形式に変換できません。");
     }
     return encoded.toStdString();
 }
@@ -112,7 +109,7 @@ Result<std::string> svgBytes(const std::string& path, const PaperSize& paper, co
     generator.setTitle(QFileInfo(QString::fromStdString(path)).completeBaseName());
     generator.setDescription(QString::fromLatin1(kCreator));
     if (!drawPage(generator, paper, false, draw)) {
-        return exportError(path, "SVG を作れません。");
+        return saveFileError(path, "SVG を作れません。");
     }
     return encoded.toStdString();
 }
@@ -128,10 +125,10 @@ Result<std::string> pdfBytes(const std::string& path, const PaperSize& paper, co
         writer.setTitle(QFileInfo(QString::fromStdString(path)).completeBaseName());
         writer.setResolution(static_cast<int>(kPageDotsPerInch));
         if (!writer.setPageLayout(sheetPageLayout(paper))) {
-            return exportError(path, "PDF のページの大きさを設定できません。");
+            return saveFileError(path, "PDF のページの大きさを設定できません。");
         }
         if (!drawPage(writer, paper, true, draw)) {
-            return exportError(path, "PDF を作れません。");
+            return saveFileError(path, "PDF を作れません。");
         }
     }
     return encoded.toStdString();
@@ -161,7 +158,7 @@ Status exportPage(const std::string& path, const PaperSize& paper, const PageDra
 {
     const auto format = pageFormatForPath(path);
     if (!format) {
-        return exportError(path, "拡張子が .png, .bmp, .svg, .pdf のどれでもありません。");
+        return saveFileError(path, "拡張子が .png, .bmp, .svg, .pdf のどれでもありません。");
     }
     return exportPage(path, paper, draw, *format);
 }
@@ -169,7 +166,7 @@ Status exportPage(const std::string& path, const PaperSize& paper, const PageDra
 Status exportPage(const std::string& path, const PaperSize& paper, const PageDrawing& draw, PageFormat format)
 {
     if (paper.widthPixels <= 0 || paper.heightPixels <= 0) {
-        return exportError(path, "用紙の大きさが正しくありません。");
+        return saveFileError(path, "用紙の大きさが正しくありません。");
     }
     Result<std::string> bytes = Error{};
     switch (format) {
@@ -194,7 +191,7 @@ Status exportSheetPage(const ChartSheet& sheet, const std::string& path, std::op
 {
     const auto paper = sheet.paperSize();
     if (!paper) {
-        return exportError(path, "用紙の大きさが正しくありません。");
+        return saveFileError(path, "用紙の大きさが正しくありません。");
     }
     const PageDrawing draw = [&sheet](Canvas& page) { drawSheetPage(sheet, page, PageStyle{PageKind::Picture}); };
     return format ? exportPage(path, *paper, draw, *format) : exportPage(path, *paper, draw);
