@@ -32,11 +32,7 @@ int runConvert(const Arguments& arguments, CliIo io)
         reportError(io.err, sheet.error());
         return kExitBadInput;
     }
-    if (const Status written = writeSheetFile(*sheet.value(), parser.positional()[1]); !written) {
-        reportError(io.err, written.error());
-        return kExitBadInput;
-    }
-    return kExitOk;
+    return exitCodeAfter(io.err, writeSheetFile(*sheet.value(), parser.positional()[1]));
 }
 
 }  // namespace probel::cli

@@ -275,13 +275,8 @@ int runPlot(const Arguments& arguments, CliIo io)
         reportError(io.err, arranged.error());
         return kExitBadInput;
     }
-    const Status saved =
-        options.document ? writeSheetFile(sheet, options.output) : exportSheetPage(sheet, options.output);
-    if (!saved) {
-        reportError(io.err, saved.error());
-        return kExitBadInput;
-    }
-    return kExitOk;
+    return exitCodeAfter(io.err, options.document ? writeSheetFile(sheet, options.output)
+                                                  : exportSheetPage(sheet, options.output));
 }
 
 }  // namespace probel::cli

@@ -52,7 +52,7 @@ int runRender(const Arguments& arguments, CliIo io)
         reportError(io.err, sheet.error());
         return kExitBadInput;
     }
-    ChartSheet& document = *sheet.value();
+    const ChartSheet& document = *sheet.value();
     // The reader accepts only paper codes that decode, so this holds for every read sheet.
     const std::optional<PaperSize> paper = document.paperSize();
     if (!paper) {
@@ -60,12 +60,7 @@ int runRender(const Arguments& arguments, CliIo io)
         return kExitBadInput;
     }
     ensureGuiApplication();
-    const Status saved = exportSheetPage(document, *output);
-    if (!saved) {
-        reportError(io.err, saved.error());
-        return kExitBadInput;
-    }
-    return kExitOk;
+    return exitCodeAfter(io.err, exportSheetPage(document, *output));
 }
 
 }  // namespace probel::cli
