@@ -4,6 +4,7 @@
 namespace probel {
 
 class FileDialogs;
+class LabelTextEditor;
 class MessageBoxes;
 class PaperSizeChooser;
 class SettingsStore;
@@ -16,6 +17,7 @@ struct AppServices {
     FileDialogs& fileDialogs;
     PaperSizeChooser& paperSizes;
     SettingsStore& settings;
+    LabelTextEditor& labelEditor;
 };
 
 }  // namespace probel

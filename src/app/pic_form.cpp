@@ -2,10 +2,13 @@
 #include "app/pic_form.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCursor>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cmath>
@@ -75,6 +78,10 @@ PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(p
     connect(mainPic_, &SheetPaper::rightPressed, this, &PicForm::paperRightPressed);
     connect(mainPic_, &SheetPaper::pictureOutdated, this, &PicForm::rebuildPicture);
 
+    undoStack_ = new QUndoStack(this);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &PicForm::contentChanged);
+    setFocusPolicy(Qt::ClickFocus);
+
     setWindowTitle(QString::fromStdString(sheet_->fName));
     const PaperSize paper = shownPaper(*sheet_);
     mainPic_->move(0, 0);
@@ -87,12 +94,19 @@ PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(p
 }
 
 // The sheet goes before the child widgets, so no graph outlives the paper's canvas it is
-// bound to.
-PicForm::~PicForm() = default;
+// bound to. The undo stack, a child, reports its clearing as a change: nothing may redraw then.
+PicForm::~PicForm()
+{
+    disconnect(undoStack_, nullptr, this, nullptr);
+}
 
 void PicForm::setFName(std::string name)
 {
     sheet_->fName = std::move(name);
+    undoStack_ = new QUndoStack(this);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &PicForm::contentChanged);
+    setFocusPolicy(Qt::ClickFocus);
+
     setWindowTitle(QString::fromStdString(sheet_->fName));
 }
 
@@ -119,6 +133,25 @@ void PicForm::objRefresh()
     sheet_->objRefresh(mainPic_->canvas());
     placeObjects();
 }
+
+void PicForm::edit(QUndoCommand* change)
+{
+    undoStack_->push(change);
+}
+
+void PicForm::contentChanged()
+{
+    sheet_->moveFlag = true;
+    const BusyScope busy(busyOptions_ ? busyOptions_() : BusyScope::Options{});
+    objRefresh();
+}
+
+QPointF PicForm::visibleTopLeft() const
+{
+    return {yokoS_->value() / kTwipsPerPixel, tateS_->value() / kTwipsPerPixel};
+}
+
+QSize PicForm::paperPixels() const { return mainPic_->paperSize(); }
 
 void PicForm::rebuildPicture()
 {
@@ -147,12 +180,16 @@ void PicForm::placeFrames()
             frame = new GraphFrameObject(*number, mainPic_);
             const std::int32_t n = *number;
             connect(frame, &GraphFrameObject::pressed, this, &PicForm::bringToFront);
+            connect(frame, &GraphFrameObject::leftPressed, this, &PicForm::holdFrame);
+            connect(frame, &GraphFrameObject::leftDragged, this, &PicForm::dragFrame);
+            connect(frame, &GraphFrameObject::leftReleased, this, &PicForm::releaseFrame);
             connect(frame, &GraphFrameObject::contextMenuRequested, this,
                     [this, n](std::int32_t, QPoint global) { emit frameMenuRequested(this, n, global); });
+            // A new frame lies above the other frames and below every label.
+            stackFrameUnderLabels(*frame);
         }
         frame->setGeometry(graph.frameLeft(), graph.frameTop(), graph.frameWidth(), graph.frameHeight());
         frame->show();
-        frame->raise();
         shown.insert(*number);
     }
     for (auto it = sekFrame_.begin(); it != sekFrame_.end();) {
@@ -165,9 +202,21 @@ void PicForm::placeFrames()
     }
 }
 
+void PicForm::stackFrameUnderLabels(GraphFrameObject& frame)
+{
+    frame.raise();
+    for (QObject* child : mainPic_->children()) {
+        if (auto* label = qobject_cast<SheetLabelObject*>(child)) {
+            frame.stackUnder(label);
+            return;
+        }
+    }
+}
+
 void PicForm::placeLabels()
 {
-    // Labels lie above the frames, so a label over a graph stays reachable.
+    // Labels lie above the frames, so a label over a graph stays reachable. A new label comes
+    // on top; the others keep their order.
     const auto place = [this](auto& widgets, const auto& labels, SheetLabelObject::Kind kind) {
         for (auto it = widgets.begin(); it != widgets.end();) {
             if (labels.count(it->first) == 0) {
@@ -177,11 +226,18 @@ void PicForm::placeLabels()
                 ++it;
             }
         }
+        const LabelArray array = kind == SheetLabelObject::Kind::Text ? LabelArray::Text : LabelArray::Detail;
         for (const auto& [index, label] : labels) {
             SheetLabelObject*& object = widgets[index];
             if (object == nullptr) {
                 object = new SheetLabelObject(kind, index, mainPic_);
                 connect(object, &SheetLabelObject::pressed, this, &PicForm::bringToFront);
+                connect(object, &SheetLabelObject::leftPressed, this,
+                        [this, array](std::int64_t at, QPointF position) { holdLabel(array, at, position); });
+                connect(object, &SheetLabelObject::leftDragged, this,
+                        [this, array](std::int64_t at, QPointF position) { dragLabel(array, at, position); });
+                connect(object, &SheetLabelObject::leftReleased, this,
+                        [this, array](std::int64_t at) { releaseLabel(array, at); });
                 if (kind == SheetLabelObject::Kind::Text) {
                     const auto number = static_cast<std::int32_t>(index);
                     connect(object, &SheetLabelObject::contextMenuRequested, this,
@@ -189,13 +245,168 @@ void PicForm::placeLabels()
                                 emit labelMenuRequested(this, number, global);
                             });
                 }
+                object->raise();
             }
             object->place(label, wholePixels(labelExtent(label, mainPic_->canvas())));
-            object->raise();
         }
     };
     place(sLabel_, sheet_->sLabels(), SheetLabelObject::Kind::Detail);
     place(comLabel_, sheet_->comLabels(), SheetLabelObject::Kind::Text);
+}
+
+void PicForm::holdFrame(std::int32_t number, QPointF position)
+{
+    GraphFrameObject* object = sekFrame(number);
+    if (object == nullptr || heldLabel_) {
+        return;
+    }
+    const GraphFrame frame{object->x(), object->y(), object->width(), object->height()};
+    heldFrame_ = HeldFrame{number, object->grip(), position, frame, frame};
+    object->setHeld(true);
+    object->raise();
+}
+
+void PicForm::dragFrame(std::int32_t number, QPointF position)
+{
+    if (!heldFrame_ || heldFrame_->number != number) {
+        return;
+    }
+    sheet_->moveFlag = true;
+    HeldFrame& held = *heldFrame_;
+    const std::int32_t dx = wholeDisplacement(held.press.x(), position.x());
+    const std::int32_t dy = wholeDisplacement(held.press.y(), position.y());
+    const FrameStep step = stepFrame(held.frame, held.grip, dx, dy);
+    held.frame = step.frame;
+    // The right and bottom edges follow the pointer, so the press point goes with them.
+    if (step.resized && held.grip == FrameGrip::RightEdge) {
+        held.press.setX(position.x());
+    }
+    if (step.resized && held.grip == FrameGrip::BottomEdge) {
+        held.press.setY(position.y());
+    }
+    if (GraphFrameObject* object = sekFrame(number)) {
+        object->setGeometry(held.frame.left, held.frame.top, held.frame.width, held.frame.height);
+    }
+}
+
+void PicForm::releaseFrame(std::int32_t number)
+{
+    GraphFrameObject* object = sekFrame(number);
+    if (heldFrame_ && heldFrame_->number == number && object != nullptr) {
+        const HeldFrame held = *std::exchange(heldFrame_, std::nullopt);
+        GraphFrame frame = held.frame;
+        const QSize paper = paperPixels();
+        frame.left = static_cast<std::int32_t>(pushOntoPaper(frame.left, frame.width, paper.width()));
+        frame.top = static_cast<std::int32_t>(pushOntoPaper(frame.top, frame.height, paper.height()));
+        object->setHeld(false);
+        object->setGeometry(frame.left, frame.top, frame.width, frame.height);
+        if (frame != held.start) {
+            edit(new MoveGraphFrame(*sheet_, number, held.start, frame));
+        } else {
+            const BusyScope busy(busyOptions_ ? busyOptions_() : BusyScope::Options{});
+            objRefresh();
+        }
+    }
+    if (object != nullptr) {
+        // Behind every other object, so labels lying over the graph stay reachable.
+        object->lower();
+    }
+}
+
+SheetLabelObject* PicForm::labelObject(LabelArray array, std::int64_t index) const
+{
+    return array == LabelArray::Text ? comLabel(static_cast<std::int32_t>(index)) : sLabel(index);
+}
+
+void PicForm::holdLabel(LabelArray array, std::int64_t index, QPointF position)
+{
+    SheetLabelObject* object = labelObject(array, index);
+    if (object == nullptr || heldFrame_) {
+        return;
+    }
+    const ChartLabel& label = object->label();
+    const LabelPlace place{label.left, label.top};
+    heldLabel_ = HeldLabel{array, index, position, place, place};
+    object->setHeld(true);
+    object->raise();
+}
+
+void PicForm::dragLabel(LabelArray array, std::int64_t index, QPointF position)
+{
+    if (!heldLabel_ || heldLabel_->array != array || heldLabel_->index != index) {
+        return;
+    }
+    sheet_->moveFlag = true;
+    HeldLabel& held = *heldLabel_;
+    held.place.left += static_cast<float>(snappedMove(wholeDisplacement(held.press.x(), position.x())));
+    held.place.top += static_cast<float>(snappedMove(wholeDisplacement(held.press.y(), position.y())));
+    if (SheetLabelObject* object = labelObject(array, index)) {
+        ChartLabel moved = object->label();
+        moved.left = held.place.left;
+        moved.top = held.place.top;
+        object->place(moved, object->size());
+    }
+}
+
+void PicForm::releaseLabel(LabelArray array, std::int64_t index)
+{
+    SheetLabelObject* object = labelObject(array, index);
+    if (object == nullptr) {
+        return;
+    }
+    if (heldLabel_ && heldLabel_->array == array && heldLabel_->index == index) {
+        const HeldLabel held = *std::exchange(heldLabel_, std::nullopt);
+        const QSize paper = paperPixels();
+        LabelPlace place = held.place;
+        place.left = static_cast<float>(pushOntoPaper(place.left, object->width(), paper.width()));
+        place.top = static_cast<float>(pushOntoPaper(place.top, object->height(), paper.height()));
+        object->setHeld(false);
+        sendBehindOtherLabels(*object);
+        if (place != held.start) {
+            edit(new MoveLabel(*sheet_, array, index, held.start, place));
+            return;
+        }
+    }
+    const BusyScope busy(busyOptions_ ? busyOptions_() : BusyScope::Options{});
+    objRefresh();
+}
+
+void PicForm::sendBehindOtherLabels(SheetLabelObject& label)
+{
+    // Behind the other labels, above every frame: a label lying on a graph stays reachable.
+    for (QObject* child : mainPic_->children()) {
+        auto* other = qobject_cast<SheetLabelObject*>(child);
+        if (other != nullptr && other != &label) {
+            label.stackUnder(other);
+            return;
+        }
+    }
+}
+
+void PicForm::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The keyboard's menu key opens the menu of whatever lies under the pointer.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    const QPoint global = QCursor::pos();
+    const QPoint onPaper = mainPic_->mapFromGlobal(global);
+    if (!mainPic_->rect().contains(onPaper)) {
+        event->accept();
+        return;
+    }
+    QWidget* under = mainPic_->childAt(onPaper);
+    if (auto* frame = qobject_cast<GraphFrameObject*>(under)) {
+        emit frameMenuRequested(this, frame->number(), global);
+    } else if (auto* label = qobject_cast<SheetLabelObject*>(under)) {
+        if (label->kind() == SheetLabelObject::Kind::Text) {
+            emit labelMenuRequested(this, static_cast<std::int32_t>(label->index()), global);
+        }
+    } else {
+        paperRightPressed(onPaper, global);
+    }
+    event->accept();
 }
 
 void PicForm::resizeEvent(QResizeEvent* event)

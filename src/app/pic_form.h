@@ -8,11 +8,18 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/busy_scope.h"
+#include "app/sheet_edits.h"
+#include "core/graph/graph_frame.h"
 #include "core/sheet/chart_sheet.h"
+#include "core/sheet/sheet_placement.h"
 
 class QScrollBar;
+class QUndoCommand;
+class QUndoStack;
 
 namespace probel {
 
@@ -27,7 +34,14 @@ class SheetPaper;
 //
 // The caption is FName. Closing asks the close guard first (the main window's save question);
 // a guard that answers false keeps the window open. Right presses on the paper, a frame or a
-// text label are reported as signals: the main window pops up its context menus for them.
+// text label (and the keyboard's menu key over them) are reported as signals: the main window
+// pops up its context menus for them.
+//
+// Editing. Graph frames and labels are moved (frames also resized) with the left button.
+// While an object is held only its widget moves; on release it is pushed back onto the paper
+// and the change goes onto the sheet's undo stack as one command. Every change of the content
+// is such a command (edit()); whenever the stack moves (a new command, undo, redo) the sheet
+// is marked as modified and redrawn under the busy window. Only saving clears MoveFlag.
 class PicForm : public QWidget {
     Q_OBJECT
 
@@ -61,6 +75,14 @@ public:
     // The full redraw: graphs, label frames, and the objects placed again from the sheet.
     void objRefresh();
 
+    // The sheet's undo stack; edit() pushes a change of the content onto it (and so applies it).
+    QUndoStack* undoStack() const { return undoStack_; }
+    void edit(QUndoCommand* change);
+    // The busy window the redraws after an edit show; without it only the busy pointer.
+    void setBusyOptions(std::function<BusyScope::Options()> options) { busyOptions_ = std::move(options); }
+    // The top-left of the part of the paper in view, in canvas pixels.
+    QPointF visibleTopLeft() const;
+
     void setCloseGuard(CloseGuard guard) { closeGuard_ = std::move(guard); }
     // The next close does not ask: the question has been answered already (shut-down asks
     // every sheet before any window closes).
@@ -79,6 +101,7 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void layoutScrollBars();
@@ -90,6 +113,18 @@ private:
     void dragPaper(QPointF position);
     void endPaperDrag();
     void paperRightPressed(QPointF position, QPoint globalPosition);
+    void contentChanged();
+    QSize paperPixels() const;
+
+    void holdFrame(std::int32_t number, QPointF position);
+    void dragFrame(std::int32_t number, QPointF position);
+    void releaseFrame(std::int32_t number);
+    void holdLabel(LabelArray array, std::int64_t index, QPointF position);
+    void dragLabel(LabelArray array, std::int64_t index, QPointF position);
+    void releaseLabel(LabelArray array, std::int64_t index);
+    SheetLabelObject* labelObject(LabelArray array, std::int64_t index) const;
+    void sendBehindOtherLabels(SheetLabelObject& label);
+    void stackFrameUnderLabels(GraphFrameObject& frame);
 
     std::unique_ptr<ChartSheet> sheet_;
     SheetPaper* mainPic_ = nullptr;
@@ -101,6 +136,25 @@ private:
     std::map<std::int64_t, SheetLabelObject*> sLabel_;
     // Press point of the current drag of the paper, paper pixels.
     QPointF pressPoint_;
+    QUndoStack* undoStack_ = nullptr;
+    std::function<BusyScope::Options()> busyOptions_;
+    // The object held with the left button, from press to release.
+    struct HeldFrame {
+        std::int32_t number = 0;
+        FrameGrip grip = FrameGrip::Move;
+        QPointF press;
+        GraphFrame start;
+        GraphFrame frame;
+    };
+    struct HeldLabel {
+        LabelArray array = LabelArray::Text;
+        std::int64_t index = 0;
+        QPointF press;
+        LabelPlace start;
+        LabelPlace place;
+    };
+    std::optional<HeldFrame> heldFrame_;
+    std::optional<HeldLabel> heldLabel_;
     CloseGuard closeGuard_;
     bool closeQuestionAnswered_ = false;
 };

@@ -20,6 +20,7 @@ constexpr double kRatioTolerance = 1e-3;
 SheetPaper::SheetPaper(QWidget* parent) : QWidget(parent)
 {
     setToolTip(QString::fromUtf8(kPaperTip));
+    setAccessibleName(QStringLiteral("用紙"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setPaperSize(QSize(1, 1));
 }
@@ -44,6 +45,7 @@ void SheetPaper::makePicture()
     picture_.fill(Qt::white);
     QPainterCanvas::Options options;
     options.size = size_;
+    // Screen canvases convert font points with 96 pixels per inch (15 twips per pixel).
     options.dotsPerInch = kScreenDotsPerInch;
     options.repaintRequest = [this] { update(); };
     canvas_ = std::make_unique<QPainterCanvas>(picture_, std::move(options));

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "core/sheet/paper_size.h"
 #include "platform/canvas/qpainter_canvas.h"
 
 namespace probel {
@@ -21,9 +22,6 @@ class SheetPaper : public QWidget {
     Q_OBJECT
 
 public:
-    // Screen canvases convert font points with 96 pixels per inch (15 twips per pixel).
-    static constexpr double kScreenDotsPerInch = 96;
-
     explicit SheetPaper(QWidget* parent = nullptr);
     ~SheetPaper() override;
 

@@ -11,14 +11,18 @@
 
 #include "app/app_services.h"
 #include "app/environment_hooks.h"
+#include "app/file_commands.h"
 #include "app/mdi_output.h"
 #include "app/program_icon.h"
 #include "app/window_placement.h"
+#include "dialogs/qt_label_text_editor.h"
 #include "dialogs/qt_paper_size_chooser.h"
 #include "platform/canvas/font_substitution.h"
 #include "platform/file_type_registration.h"
 #include "platform/instance_link.h"
+#include "platform/qt_color_dialog.h"
 #include "platform/qt_file_dialogs.h"
+#include "platform/qt_font_dialog.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_translations.h"
@@ -96,10 +100,16 @@ int runProbel(QApplication& app, const QStringList& arguments)
     QtMessageBoxes messages;
     QtFileDialogs fileDialogs;
     QtPaperSizeChooser paperSizes;
-    MDIOutput window(AppServices{messages, fileDialogs, paperSizes, settings});
+    QtFontDialog fontDialog;
+    QtColorDialog colorDialog;
+    QtLabelTextEditor labelEditor(fontDialog, colorDialog);
+    MDIOutput window(AppServices{messages, fileDialogs, paperSizes, settings, labelEditor});
     messages.setParentWidget(&window);
     fileDialogs.setParentWidget(&window);
     paperSizes.setParentWidget(&window);
+    fontDialog.setParentWidget(&window);
+    colorDialog.setParentWidget(&window);
+    labelEditor.setParentWidget(&window);
     installEnvironmentHooks(window);
 
     if (firstInstance) {

@@ -155,6 +155,13 @@ std::int32_t ChartSheet::addComLabel()
     return index;
 }
 
+void ChartSheet::putComLabel(std::int32_t index, ChartLabel label)
+{
+    if (index >= 1) {
+        comLabels_.insert_or_assign(index, std::move(label));
+    }
+}
+
 bool ChartSheet::removeComLabel(std::int32_t index)
 {
     return comLabels_.erase(index) != 0;

@@ -84,6 +84,9 @@ public:
     // Creates the lowest-numbered element from 1 that does not exist, as a hidden copy of the
     // template, and returns its number.
     std::int32_t addComLabel();
+    // Puts `label` as element `index` (>= 1), replacing one that is there: how an undone
+    // delete brings a label back under its own number.
+    void putComLabel(std::int32_t index, ChartLabel label);
     // Removes element `index` (never the template); false when there is none.
     bool removeComLabel(std::int32_t index);
     // Elements 1, 2, ... in index order (the template is not among them).

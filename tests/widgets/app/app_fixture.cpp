@@ -24,10 +24,22 @@ std::int32_t ScriptedPaperSizes::choosePaperCode()
     return code;
 }
 
+std::optional<LabelSettings> ScriptedLabelEditor::editLabel(const LabelSettings& initial)
+{
+    presets_.push_back(initial);
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected text label dialog";
+        return std::nullopt;
+    }
+    std::optional<LabelSettings> answer = std::move(answers_.front());
+    answers_.pop_front();
+    return answer;
+}
+
 void AppTest::SetUp()
 {
     ASSERT_TRUE(folder_.isValid());
-    window_ = std::make_unique<MDIOutput>(AppServices{messages_, fileDialogs_, paperSizes_, settings_});
+    window_ = std::make_unique<MDIOutput>(AppServices{messages_, fileDialogs_, paperSizes_, settings_, labelEditor_});
     window_->show();
 }
 
@@ -43,6 +55,7 @@ void AppTest::TearDown()
     settle();
     EXPECT_EQ(messages_.unusedAnswers(), 0U);
     EXPECT_EQ(fileDialogs_.unusedAnswers(), 0U);
+    EXPECT_EQ(labelEditor_.unusedAnswers(), 0U);
 }
 
 std::string AppTest::pathIn(const std::string& name) const

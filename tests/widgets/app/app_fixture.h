@@ -8,10 +8,13 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/app_services.h"
 #include "app/mdi_output.h"
+#include "dialogs/label_text_editor.h"
 #include "dialogs/paper_size_chooser.h"
 #include "support/platform/in_memory_settings_store.h"
 #include "support/platform/scripted_file_dialogs.h"
@@ -32,6 +35,20 @@ public:
 private:
     std::deque<std::int32_t> answers_;
     int asked_ = 0;
+};
+
+// Answers the text label dialog from a script (nothing = cancelled) and records what each
+// showing was preset with; with no answer left it fails the test and cancels.
+class ScriptedLabelEditor : public LabelTextEditor {
+public:
+    void answer(std::optional<LabelSettings> settings) { answers_.push_back(std::move(settings)); }
+    std::optional<LabelSettings> editLabel(const LabelSettings& initial) override;
+    const std::vector<LabelSettings>& presets() const { return presets_; }
+    std::size_t unusedAnswers() const { return answers_.size(); }
+
+private:
+    std::deque<std::optional<LabelSettings>> answers_;
+    std::vector<LabelSettings> presets_;
 };
 
 // What a sheet document written for a test holds.
@@ -60,6 +77,7 @@ protected:
     ScriptedFileDialogs fileDialogs_;
     ScriptedPaperSizes paperSizes_;
     InMemorySettingsStore settings_;
+    ScriptedLabelEditor labelEditor_;
     QTemporaryDir folder_;
     std::unique_ptr<MDIOutput> window_;
 };

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#include "app/label_commands.h"
+
+#include <optional>
+
+#include "app/pic_form.h"
+#include "app/sheet_edits.h"
+#include "core/sheet/sheet_placement.h"
+#include "dialogs/label_text_editor.h"
+#include "platform/message_boxes.h"
+
+namespace probel {
+namespace {
+
+constexpr auto kDeleteTitle = "テキストの削除";
+constexpr auto kDeleteQuestion = "削除しますか?";
+constexpr auto kFramedTag = "1";
+constexpr auto kUnframedTag = "0";
+
+LabelSettings settingsOf(const ChartLabel& label)
+{
+    return LabelSettings{label.caption, label.framed(), label.font, label.foreColor};
+}
+
+ChartLabel withSettings(ChartLabel label, const LabelSettings& settings)
+{
+    label.caption = settings.caption;
+    label.tag = settings.framed ? kFramedTag : kUnframedTag;
+    label.font = settings.font;
+    label.foreColor = settings.color;
+    label.visible = true;
+    return label;
+}
+
+// The lowest element number from 1 that no label has.
+std::int32_t lowestFreeIndex(const ChartSheet& sheet)
+{
+    std::int32_t index = 1;
+    while (sheet.comLabels().count(index) != 0) {
+        ++index;
+    }
+    return index;
+}
+
+}  // namespace
+
+bool LabelCommands::popMenuComNew(PicForm& form)
+{
+    ChartSheet& sheet = form.sheet();
+    const std::optional<LabelSettings> chosen = services_.labelEditor.editLabel(settingsOf(sheet.comLabelTemplate()));
+    form.setFocus();
+    if (!chosen) {
+        return false;
+    }
+    ChartLabel label = withSettings(sheet.comLabelTemplate(), *chosen);
+    const QPointF view = form.visibleTopLeft();
+    label.left = static_cast<float>(visibleLabelStart(view.x()));
+    label.top = static_cast<float>(visibleLabelStart(view.y()));
+    form.edit(new ChangeTextLabel(sheet, lowestFreeIndex(sheet), std::nullopt, std::move(label)));
+    return true;
+}
+
+bool LabelCommands::popMenuComRe(PicForm& form, std::int32_t index)
+{
+    ChartSheet& sheet = form.sheet();
+    const ChartLabel* label = index >= 1 ? sheet.comLabel(index) : nullptr;
+    if (label == nullptr) {
+        return false;
+    }
+    const std::optional<LabelSettings> chosen = services_.labelEditor.editLabel(settingsOf(*label));
+    form.setFocus();
+    if (!chosen) {
+        return false;
+    }
+    form.edit(new ChangeTextLabel(sheet, index, *label, withSettings(*label, *chosen)));
+    return true;
+}
+
+bool LabelCommands::popMenuComDel(PicForm& form, std::int32_t index)
+{
+    ChartSheet& sheet = form.sheet();
+    const ChartLabel* label = index >= 1 ? sheet.comLabel(index) : nullptr;
+    if (label == nullptr) {
+        return false;
+    }
+    const MessageAnswer answer =
+        services_.messages.show(kDeleteQuestion, kDeleteTitle, MessageButtons::OkCancel, MessageIcon::Exclamation);
+    form.setFocus();
+    if (answer == MessageAnswer::Cancel) {
+        return false;
+    }
+    form.edit(new ChangeTextLabel(sheet, index, *label, std::nullopt));
+    return true;
+}
+
+}  // namespace probel

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include "app/sheet_edits.h"
+
+#include <QString>
+
+#include <utility>
+
+namespace probel {
+namespace {
+
+QString editName(const char* utf8) { return QString::fromUtf8(utf8); }
+
+const char* frameEditName(const GraphFrame& before, const GraphFrame& after)
+{
+    const bool sameSize = before.width == after.width && before.height == after.height;
+    return sameSize ? "グラフの移動" : "グラフの大きさの変更";
+}
+
+const char* textLabelEditName(bool before, bool after)
+{
+    if (!before) {
+        return "テキストの追加";
+    }
+    return after ? "テキストの編集" : "テキストの削除";
+}
+
+}  // namespace
+
+MoveGraphFrame::MoveGraphFrame(ChartSheet& sheet, std::int32_t number, const GraphFrame& before,
+                               const GraphFrame& after)
+    : QUndoCommand(editName(frameEditName(before, after))), sheet_(sheet), number_(number), before_(before),
+      after_(after)
+{
+}
+
+void MoveGraphFrame::apply(const GraphFrame& frame)
+{
+    if (NormoBp* graph = sheet_.graph(number_)) {
+        graph->setFrameLeft(frame.left);
+        graph->setFrameTop(frame.top);
+        graph->setFrameWidth(frame.width);
+        graph->setFrameHeight(frame.height);
+    }
+}
+
+MoveLabel::MoveLabel(ChartSheet& sheet, LabelArray array, std::int64_t index, LabelPlace before, LabelPlace after)
+    : QUndoCommand(editName(array == LabelArray::Text ? "テキストの移動" : "詳細ラベルの移動")), sheet_(sheet),
+      array_(array), index_(index), before_(before), after_(after)
+{
+}
+
+void MoveLabel::apply(LabelPlace place)
+{
+    ChartLabel* label = array_ == LabelArray::Text ? sheet_.comLabel(static_cast<std::int32_t>(index_))
+                                                    : sheet_.sLabel(index_);
+    if (label != nullptr && index_ != 0) {
+        label->left = place.left;
+        label->top = place.top;
+    }
+}
+
+ChangeTextLabel::ChangeTextLabel(ChartSheet& sheet, std::int32_t index, std::optional<ChartLabel> before,
+                                 std::optional<ChartLabel> after)
+    : QUndoCommand(editName(textLabelEditName(before.has_value(), after.has_value()))), sheet_(sheet), index_(index),
+      before_(std::move(before)), after_(std::move(after))
+{
+}
+
+void ChangeTextLabel::apply(const std::optional<ChartLabel>& label)
+{
+    if (label) {
+        sheet_.putComLabel(index_, *label);
+    } else {
+        sheet_.removeComLabel(index_);
+    }
+}
+
+}  // namespace probel

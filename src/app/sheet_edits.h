@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QUndoCommand>
+
+#include <cstdint>
+#include <optional>
+
+#include "core/graph/graph_frame.h"
+#include "core/sheet/chart_sheet.h"
+
+namespace probel {
+
+// The undoable changes of a sheet's content. Each holds the values before and after; redo()
+// and undo() only put one or the other into the sheet. Nothing here draws: the sheet window
+// redraws whenever its undo stack moves.
+
+// A graph frame moved or resized with the mouse.
+class MoveGraphFrame : public QUndoCommand {
+public:
+    MoveGraphFrame(ChartSheet& sheet, std::int32_t number, const GraphFrame& before, const GraphFrame& after);
+    void redo() override { apply(after_); }
+    void undo() override { apply(before_); }
+
+private:
+    void apply(const GraphFrame& frame);
+
+    ChartSheet& sheet_;
+    std::int32_t number_;
+    GraphFrame before_;
+    GraphFrame after_;
+};
+
+// Which label array a label belongs to.
+enum class LabelArray { Text, Detail };
+
+struct LabelPlace {
+    float left = 0;
+    float top = 0;
+    bool operator==(const LabelPlace&) const = default;
+};
+
+// A text or detail label moved with the mouse.
+class MoveLabel : public QUndoCommand {
+public:
+    MoveLabel(ChartSheet& sheet, LabelArray array, std::int64_t index, LabelPlace before, LabelPlace after);
+    void redo() override { apply(after_); }
+    void undo() override { apply(before_); }
+
+private:
+    void apply(LabelPlace place);
+
+    ChartSheet& sheet_;
+    LabelArray array_;
+    std::int64_t index_;
+    LabelPlace before_;
+    LabelPlace after_;
+};
+
+// A text label added, edited or deleted: element `index` goes from `before` to `after`, where
+// an empty side means no label of that number.
+class ChangeTextLabel : public QUndoCommand {
+public:
+    ChangeTextLabel(ChartSheet& sheet, std::int32_t index, std::optional<ChartLabel> before,
+                    std::optional<ChartLabel> after);
+    void redo() override { apply(after_); }
+    void undo() override { apply(before_); }
+
+private:
+    void apply(const std::optional<ChartLabel>& label);
+
+    ChartSheet& sheet_;
+    std::int32_t index_;
+    std::optional<ChartLabel> before_;
+    std::optional<ChartLabel> after_;
+};
+
+}  // namespace probel

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+#include "core/sheet/sheet_placement.h"
+
+#include "core/numbers/rounding.h"
+
+namespace probel {
+namespace {
+
+bool within(double value, double from, double to) { return value >= from && value <= to; }
+
+std::int32_t toPixels(double value) { return toInt32HalfEven(value).value_or(0); }
+
+}  // namespace
+
+FrameGrip frameGripAt(double x, double y, std::int32_t width, std::int32_t height)
+{
+    if (within(y, 0, kEdgeZone)) {
+        return FrameGrip::TopEdge;
+    }
+    if (within(y, height - kEdgeZone, height)) {
+        return FrameGrip::BottomEdge;
+    }
+    if (within(x, 0, kEdgeZone)) {
+        return FrameGrip::LeftEdge;
+    }
+    if (within(x, width - kEdgeZone, width)) {
+        return FrameGrip::RightEdge;
+    }
+    return FrameGrip::Move;
+}
+
+std::int32_t snappedMove(std::int32_t displacement)
+{
+    std::int64_t d = displacement;
+    const std::int64_t remainder = modSigned(d, kSnapStep);
+    if (remainder >= kSnapStep / 2) {
+        d += kSnapStep;
+    }
+    return static_cast<std::int32_t>(-(d - remainder));
+}
+
+std::int32_t wholeDisplacement(double pressCoordinate, double pointerCoordinate)
+{
+    return toPixels(pressCoordinate - pointerCoordinate);
+}
+
+FrameStep stepFrame(const GraphFrame& frame, FrameGrip grip, std::int32_t dx, std::int32_t dy)
+{
+    FrameStep step{frame, false};
+    GraphFrame& f = step.frame;
+    switch (grip) {
+    case FrameGrip::Move:
+        f.left += snappedMove(dx);
+        f.top += snappedMove(dy);
+        break;
+    case FrameGrip::LeftEdge:
+        if (frame.width + dx >= kSmallestFrameExtent) {
+            f.width = frame.width + dx;
+            f.left = frame.left - dx;
+            step.resized = true;
+        }
+        break;
+    case FrameGrip::RightEdge:
+        if (frame.width - dx >= kSmallestFrameExtent) {
+            f.width = frame.width - dx;
+            step.resized = true;
+        }
+        break;
+    case FrameGrip::TopEdge:
+        if (frame.height + dy >= kSmallestFrameExtent) {
+            f.height = frame.height + dy;
+            f.top = frame.top - dy;
+            step.resized = true;
+        }
+        break;
+    case FrameGrip::BottomEdge:
+        if (frame.height - dy >= kSmallestFrameExtent) {
+            f.height = frame.height - dy;
+            step.resized = true;
+        }
+        break;
+    }
+    return step;
+}
+
+double pushOntoPaper(double start, double extent, double paperExtent)
+{
+    if (start + extent > paperExtent) {
+        return paperExtent - extent;
+    }
+    if (start < 0) {
+        return 0;
+    }
+    return start;
+}
+
+double visibleLabelStart(double scrolled)
+{
+    const auto nearest = toInt32HalfEven(scrolled).value_or(0);
+    return scrolled - static_cast<double>(modSigned(nearest, kSnapStep)) + kSnapStep;
+}
+
+std::int32_t gridStart(double clicked)
+{
+    const std::int32_t pixel = toPixels(clicked);
+    return pixel - static_cast<std::int32_t>(modSigned(pixel, kSnapStep));
+}
+
+}  // namespace probel

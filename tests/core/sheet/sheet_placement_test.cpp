@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+#include "core/sheet/sheet_placement.h"
+
+#include <gtest/gtest.h>
+
+namespace probel {
+namespace {
+
+TEST(SheetPlacement, MovesSnapToTenPixelStepsAsymmetricallyBySign)
+{
+    // Displacements are press − pointer: a pointer moved left gives a positive one.
+    struct Case {
+        std::int32_t displacement;
+        std::int32_t moved;
+    };
+    const Case cases[] = {
+        {7, -10}, {4, 0},   {5, -10},  {15, -20}, {10, -10}, {0, 0},
+        {-7, 0},  {-13, 10}, {-20, 20}, {-5, 0},  {-17, 10}, {-25, 20},
+    };
+    for (const Case& one : cases) {
+        EXPECT_EQ(snappedMove(one.displacement), one.moved) << one.displacement;
+    }
+}
+
+TEST(SheetPlacement, GripsAreTheFivePixelEdgesWithTheVerticalOnesWinningInCorners)
+{
+    struct Case {
+        double x;
+        double y;
+        FrameGrip grip;
+    };
+    const Case cases[] = {
+        {0, 50, FrameGrip::LeftEdge},      {5, 50, FrameGrip::LeftEdge},     {5.5, 50, FrameGrip::Move},
+        {195, 50, FrameGrip::RightEdge},   {200, 50, FrameGrip::RightEdge},  {194, 50, FrameGrip::Move},
+        {100, 0, FrameGrip::TopEdge},      {100, 100, FrameGrip::BottomEdge}, {100, 94, FrameGrip::Move},
+        {198, 2, FrameGrip::TopEdge},      {2, 98, FrameGrip::BottomEdge},   {2, 2, FrameGrip::TopEdge},
+    };
+    for (const Case& one : cases) {
+        EXPECT_EQ(frameGripAt(one.x, one.y, 200, 100), one.grip) << one.x << "," << one.y;
+    }
+}
+
+TEST(SheetPlacement, EdgesResizeWithoutSnappingAndStopBelowFivePixels)
+{
+    const GraphFrame frame{100, 50, 200, 120};
+    // The right edge dragged 30 to the right: 30 wider, the left edge stays.
+    EXPECT_EQ(stepFrame(frame, FrameGrip::RightEdge, -30, 0).frame, (GraphFrame{100, 50, 230, 120}));
+    // The left edge dragged 30 to the left: 30 wider and 30 further left.
+    EXPECT_EQ(stepFrame(frame, FrameGrip::LeftEdge, 30, 0).frame, (GraphFrame{70, 50, 230, 120}));
+    EXPECT_EQ(stepFrame(frame, FrameGrip::TopEdge, 0, 7).frame, (GraphFrame{100, 43, 200, 127}));
+    EXPECT_EQ(stepFrame(frame, FrameGrip::BottomEdge, 0, 13).frame, (GraphFrame{100, 50, 200, 107}));
+    // 196 to the left would leave 4: refused; 195 leaves 5.
+    const FrameStep refused = stepFrame(frame, FrameGrip::RightEdge, 196, 0);
+    EXPECT_FALSE(refused.resized);
+    EXPECT_EQ(refused.frame, frame);
+    EXPECT_EQ(stepFrame(frame, FrameGrip::RightEdge, 195, 0).frame.width, 5);
+    EXPECT_FALSE(stepFrame(frame, FrameGrip::LeftEdge, -196, 0).resized);
+    // A move snaps both ways at once and keeps the size.
+    EXPECT_EQ(stepFrame(frame, FrameGrip::Move, 7, -13).frame, (GraphFrame{90, 60, 200, 120}));
+}
+
+TEST(SheetPlacement, ReleasedObjectsArePushedBackOntoThePaper)
+{
+    EXPECT_EQ(pushOntoPaper(634, 200, 794), 594);  // 40 beyond the right side
+    EXPECT_EQ(pushOntoPaper(-30, 200, 794), 0);
+    EXPECT_EQ(pushOntoPaper(10, 200, 794), 10);
+    // Larger than the paper: it ends at the far edge, its start off the paper.
+    EXPECT_EQ(pushOntoPaper(0, 900, 794), -106);
+}
+
+TEST(SheetPlacement, NewObjectsStartOnTheTenPixelGrid)
+{
+    EXPECT_EQ(visibleLabelStart(0), 10);
+    EXPECT_EQ(visibleLabelStart(113), 120);  // 1695 twips scrolled at 15 twips per pixel
+    EXPECT_EQ(visibleLabelStart(110), 120);
+    EXPECT_EQ(gridStart(137), 130);
+    EXPECT_EQ(gridStart(140), 140);
+    EXPECT_EQ(gridStart(64.5), 60);  // 64.5 rounds to 64
+    EXPECT_EQ(gridStart(65.5), 60);  // 65.5 rounds to 66
+}
+
+}  // namespace
+}  // namespace probel
