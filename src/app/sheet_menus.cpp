@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+#include "app/sheet_menus.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QString>
+
+#include <map>
+#include <utility>
+
+#include "app/label_commands.h"
+#include "app/mdi_output.h"
+#include "app/pic_form.h"
+
+namespace probel {
+namespace {
+
+constexpr auto kCancel = "ｷｬﾝｾﾙ";
+
+void addCancel(QMenu& menu)
+{
+    menu.addSeparator();
+    menu.addAction(QString::fromUtf8(kCancel))->setObjectName(QStringLiteral("PopMenuCancel"));
+}
+
+}  // namespace
+
+// A menu with the command of each entry; a command runs once its entry is chosen.
+struct BoundMenu {
+    QMenu menu;
+    std::map<QAction*, std::function<void()>> commands;
+
+    BoundMenu(QWidget* parent, const char* name) : menu(parent) { menu.setObjectName(QString::fromLatin1(name)); }
+
+    void add(const char* name, const char* caption, std::function<void()> command)
+    {
+        QAction* action = menu.addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        commands.emplace(action, std::move(command));
+    }
+};
+
+SheetMenus::SheetMenus(MDIOutput& window, const AppServices& services)
+    : QObject(&window), window_(window), labelCommands_(std::make_unique<LabelCommands>(services)),
+      popUp_([](QMenu& menu, QPoint at) { return menu.exec(at); })
+{
+}
+
+SheetMenus::~SheetMenus() = default;
+
+void SheetMenus::attach(PicForm& form)
+{
+    connect(&form, &PicForm::paperMenuRequested, this,
+            [this](PicForm* sheet, QPoint at) { showPaperMenu(*sheet, at); });
+    connect(&form, &PicForm::frameMenuRequested, this,
+            [this](PicForm* sheet, std::int32_t number, QPoint at) { showFrameMenu(*sheet, number, at); });
+    connect(&form, &PicForm::labelMenuRequested, this,
+            [this](PicForm* sheet, std::int32_t index, QPoint at) { showLabelMenu(*sheet, index, at); });
+}
+
+void SheetMenus::showPaperMenu(PicForm& form, QPoint globalPosition)
+{
+    BoundMenu bound(&window_, "CMenu");
+    bound.add("PopMenuComNew", "テキストの追加", [this, &form] { labelCommands_->popMenuComNew(form); });
+    run(bound, globalPosition);
+}
+
+void SheetMenus::showFrameMenu(PicForm& form, std::int32_t number, QPoint globalPosition)
+{
+    BoundMenu bound(&window_, "SekMenu");
+    // The graph's own entries come with the graph and data dialogs; a menu of nothing but
+    // its cancel entry is not worth opening.
+    static_cast<void>(form);
+    static_cast<void>(number);
+    run(bound, globalPosition);
+}
+
+void SheetMenus::showLabelMenu(PicForm& form, std::int32_t index, QPoint globalPosition)
+{
+    BoundMenu bound(&window_, "ComMenu");
+    bound.add("PopMenuComRe", "テキストの編集", [this, &form, index] { labelCommands_->popMenuComRe(form, index); });
+    bound.add("PopMenuComDel", "テキストの削除", [this, &form, index] { labelCommands_->popMenuComDel(form, index); });
+    run(bound, globalPosition);
+}
+
+void SheetMenus::run(BoundMenu& bound, QPoint globalPosition)
+{
+    if (bound.commands.empty()) {
+        return;
+    }
+    addCancel(bound.menu);
+    const MDIOutput::CommandScope command(window_);
+    // The command runs here, while the menu and its bound entries still exist.
+    QAction* chosen = popUp_(bound.menu, globalPosition);
+    if (const auto entry = bound.commands.find(chosen); entry != bound.commands.end()) {
+        entry->second();
+    }
+}
+
+}  // namespace probel
