@@ -5,7 +5,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-main test-asan bench clean
+.PHONY: all deps configure build run test test-main test-asan check-includes format-check bench clean
 
 all: build
 
@@ -21,7 +21,17 @@ build: configure
 run: build
 	@./scripts/run.sh $(BUILD)
 
-test: test-main test-asan
+test: check-includes test-main test-asan
+
+# No file may reach itself through its includes, and no layer may include a layer above it.
+check-includes: deps
+	@python3 scripts/check-include-cycles.py
+
+# Fails when a source file is not laid out as .clang-format says (clang-format --dry-run
+# names each file and line that differs).
+format-check: deps
+	@find src tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z | \
+		xargs -0 clang-format --dry-run -Werror
 
 test-main: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)

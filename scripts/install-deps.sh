@@ -22,6 +22,8 @@ xvfb
 xauth
 locales
 poppler-utils
+python3
+clang-format
 "
 
 missing=""

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QWidget>
 
 #include "app/splash.h"
 

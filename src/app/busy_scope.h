@@ -2,7 +2,8 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
+
+class QWidget;
 
 namespace probel {
 

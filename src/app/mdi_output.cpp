@@ -14,16 +14,20 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/file_commands.h"
+#include "app/output_commands.h"
 #include "app/path_names.h"
 #include "app/pic_form.h"
 #include "app/sheet_paper.h"
 #include "app/splash.h"
 #include "app/window_commands.h"
 #include "app/window_placement.h"
+#include "core/sheet/chart_sheet.h"
 
 namespace probel {
 namespace {
@@ -41,8 +45,8 @@ QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 MDIOutput::MDIOutput(const AppServices& services, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
-      fileCommands_(*this, services),
-      outputCommands_(*this, services)
+      fileCommands_(std::make_unique<FileCommands>(*this, services)),
+      outputCommands_(std::make_unique<OutputCommands>(*this, services))
 {
     setObjectName(QStringLiteral("MDIOutput"));
     setWindowTitle(text(kCaption));
@@ -113,24 +117,24 @@ void MDIOutput::createMenus()
         };
     };
     connect(npdNew_, &QAction::triggered, this, [this] {
-        fileCommands_.npdNew();
+        fileCommands_->npdNew();
         updateFileMenu();
     });
     connect(npdOpen_, &QAction::triggered, this, [this] {
-        fileCommands_.npdOpen();
+        fileCommands_->npdOpen();
         updateFileMenu();
     });
     connect(npdNewSave_, &QAction::triggered, this, onActive([this](PicForm& form) {
                 if (namesExistingFile(form.fName())) {
-                    fileCommands_.npdNewSave(form);
+                    fileCommands_->npdNewSave(form);
                 }
             }));
-    connect(npdSave_, &QAction::triggered, this, onActive([this](PicForm& form) { fileCommands_.npdSave(form); }));
+    connect(npdSave_, &QAction::triggered, this, onActive([this](PicForm& form) { fileCommands_->npdSave(form); }));
     connect(menuPrint_, &QAction::triggered, this,
-            onActive([this](PicForm& form) { outputCommands_.menuPrint(form); }));
-    connect(menuPdf_, &QAction::triggered, this, onActive([this](PicForm& form) { outputCommands_.menuPdf(form); }));
+            onActive([this](PicForm& form) { outputCommands_->menuPrint(form); }));
+    connect(menuPdf_, &QAction::triggered, this, onActive([this](PicForm& form) { outputCommands_->menuPdf(form); }));
     connect(menuBitmap_, &QAction::triggered, this,
-            onActive([this](PicForm& form) { outputCommands_.menuBitmap(form); }));
+            onActive([this](PicForm& form) { outputCommands_->menuBitmap(form); }));
     connect(menuQuit_, &QAction::triggered, this, &QWidget::close);
 
     menuWindow_ = menuBar()->addMenu(text("ｳｨﾝﾄﾞｳ(&W)"));
@@ -201,7 +205,7 @@ PicForm* MDIOutput::addSheet(std::unique_ptr<ChartSheet> sheet)
     }
     const std::string key = sheet->fName;
     auto* form = new PicForm(std::move(sheet));
-    form->setCloseGuard([this](PicForm& closing) { return fileCommands_.confirmClose(closing); });
+    form->setCloseGuard([this](PicForm& closing) { return fileCommands_->confirmClose(closing); });
     connect(form, &PicForm::closed, this, &MDIOutput::forgetSheet);
     picForms_.add(key, form);
 
@@ -286,7 +290,7 @@ void MDIOutput::openPendingHandOffs()
     for (const QString& file : std::exchange(pendingHandOffs_, {})) {
         names.push_back(file.toStdString());
     }
-    fileCommands_.openDocuments(names);
+    fileCommands_->openDocuments(names);
     updateFileMenu();
     if (isMinimized()) {
         // Back to the state it had before, maximised or normal.
@@ -300,7 +304,7 @@ void MDIOutput::openPendingHandOffs()
 void MDIOutput::closeEvent(QCloseEvent* event)
 {
     const CommandScope command(*this);
-    if (!fileCommands_.confirmCloseAll()) {
+    if (!fileCommands_->confirmCloseAll()) {
         event->ignore();
         return;
     }

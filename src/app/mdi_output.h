@@ -10,10 +10,7 @@
 
 #include "app/app_services.h"
 #include "app/busy_scope.h"
-#include "app/file_commands.h"
-#include "app/output_commands.h"
 #include "app/pic_forms.h"
-#include "core/sheet/chart_sheet.h"
 
 class QAction;
 class QMdiArea;
@@ -22,6 +19,9 @@ class QMenu;
 
 namespace probel {
 
+class ChartSheet;
+class FileCommands;
+class OutputCommands;
 class PicForm;
 class Splash;
 
@@ -45,8 +45,8 @@ public:
     const PicForms& picForms() const { return picForms_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
     Splash* splash() const { return splash_; }
-    FileCommands& fileCommands() { return fileCommands_; }
-    OutputCommands& outputCommands() { return outputCommands_; }
+    FileCommands& fileCommands() { return *fileCommands_; }
+    OutputCommands& outputCommands() { return *outputCommands_; }
 
     // The sheet the commands act on: the MDI area's current sheet (also when the program is
     // not the active application), else the one activated last, else the newest; nullptr
@@ -102,8 +102,9 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     Splash* splash_ = nullptr;
     PicForms picForms_;
-    FileCommands fileCommands_;
-    OutputCommands outputCommands_;
+    // The commands act on this window; holding them by pointer keeps their headers out of this one.
+    std::unique_ptr<FileCommands> fileCommands_;
+    std::unique_ptr<OutputCommands> outputCommands_;
     QPointer<QMdiSubWindow> lastActivated_;
     QStringList pendingHandOffs_;
     int runningCommands_ = 0;

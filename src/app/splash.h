@@ -2,12 +2,11 @@
 #pragma once
 
 #include <QImage>
-#include <QLabel>
 #include <QWidget>
 
 #include <array>
 
-#include "app/busy_scope.h"
+class QLabel;
 
 namespace probel {
 

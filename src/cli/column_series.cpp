@@ -3,7 +3,9 @@
 
 #include <array>
 
+#include "cli/csv_series_reader.h"
 #include "core/graph/canvas.h"
+#include "core/stats/data.h"
 
 namespace probel::cli {
 namespace {

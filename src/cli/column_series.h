@@ -6,10 +6,13 @@
 #include <span>
 #include <string>
 
-#include "cli/csv_series_reader.h"
-#include "core/stats/data.h"
+namespace probel {
+class Data;
+}  // namespace probel
 
 namespace probel::cli {
+
+struct CsvColumn;
 
 inline constexpr std::int32_t kColumnSeriesMarkerSize = 10;
 

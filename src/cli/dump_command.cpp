@@ -8,6 +8,7 @@
 #include "cli/option_parser.h"
 #include "cli/sheet_json.h"
 #include "core/document/sheet_reader.h"
+#include "core/sheet/chart_sheet.h"
 
 namespace probel::cli {
 

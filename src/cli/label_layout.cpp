@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/sheet/chart_label.h"
+
 namespace probel::cli {
 namespace {
 

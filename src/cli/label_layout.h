@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "core/graph/canvas.h"
-#include "core/sheet/chart_label.h"
+
+namespace probel {
+struct LabelExtent;
+}  // namespace probel
 
 namespace probel::cli {
 

@@ -5,7 +5,9 @@
 
 #include <QImage>
 
+#include "core/graph/canvas.h"
 #include "core/numbers/rounding.h"
+#include "core/sheet/paper_size.h"
 #include "platform/canvas/qpainter_canvas.h"
 
 namespace probel::cli {

@@ -3,8 +3,10 @@
 
 #include <functional>
 
-#include "core/graph/canvas.h"
-#include "core/sheet/paper_size.h"
+namespace probel {
+class Canvas;
+struct PaperSize;
+}  // namespace probel
 
 namespace probel::cli {
 

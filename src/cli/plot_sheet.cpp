@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "cli/label_layout.h"
+#include "core/graph/canvas.h"
+#include "core/graph/normo_bp.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
+#include "core/sheet/chart_sheet.h"
 #include "core/stats/detail_text.h"
 
 namespace probel::cli {

@@ -4,9 +4,13 @@
 #include <cstdint>
 #include <string>
 
-#include "core/graph/canvas.h"
-#include "core/sheet/chart_sheet.h"
 #include "core/util/result.h"
+
+namespace probel {
+class Canvas;
+class ChartSheet;
+class NormoBp;
+}  // namespace probel
 
 namespace probel::cli {
 

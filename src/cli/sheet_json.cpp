@@ -3,10 +3,12 @@
 
 #include <charconv>
 #include <cmath>
+#include <ostream>
 #include <string>
 
 #include "cli/json_printer.h"
 #include "cli/json_writer.h"
+#include "core/sheet/chart_sheet.h"
 
 namespace probel::cli {
 namespace {

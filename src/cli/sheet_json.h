@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <ostream>
+#include <iosfwd>
 
-#include "core/sheet/chart_sheet.h"
+namespace probel {
+class ChartSheet;
+}  // namespace probel
 
 namespace probel::cli {
 

@@ -27,22 +27,23 @@ PSizeForm::PSizeForm(QWidget* parent) : QDialog(parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* layout = new QGridLayout(this);
+    // The group's ids are the option numbers, which index kKnownPaperCodes.
     auto* group = new QButtonGroup(this);
     for (int index = 0; index < kOptionCount; ++index) {
         const auto slot = static_cast<std::size_t>(index);
         auto* option = new QRadioButton(QString::fromUtf8(kCaptions[slot]), this);
         option->setObjectName(QStringLiteral("SizeOp_%1").arg(index));
-        option->setProperty(kTagProperty, QString::number(kKnownPaperCodes[slot]));
+        option->setProperty(kTagProperty, kKnownPaperCodes[slot]);
         group->addButton(option, index);
         const bool firstColumn = index < kOptionsInFirstColumn;
         layout->addWidget(option, firstColumn ? index : index - kOptionsInFirstColumn, firstColumn ? 0 : 1);
-        connect(option, &QRadioButton::toggled, this, [this, index](bool checked) {
-            if (checked) {
-                optionClicked(index);
-            }
-        });
         sizeOp_[slot] = option;
     }
+    connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) {
+            optionClicked(static_cast<std::size_t>(id));
+        }
+    });
 
     command1_ = new QPushButton(QStringLiteral("OK"), this);
     command1_->setObjectName(QStringLiteral("Command1_0"));
@@ -58,13 +59,9 @@ QRadioButton* PSizeForm::sizeOp(int index) const
     return index >= 0 && index < kOptionCount ? sizeOp_[static_cast<std::size_t>(index)] : nullptr;
 }
 
-void PSizeForm::optionClicked(int index)
+void PSizeForm::optionClicked(std::size_t index)
 {
-    bool isNumber = false;
-    const int code = sizeOp(index)->property(kTagProperty).toString().toInt(&isNumber);
-    if (isNumber) {
-        setSize_ = code;
-    }
+    setSize_ = kKnownPaperCodes[index];
 }
 
 std::int32_t PSizeForm::ask(QWidget* parent)

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "core/sheet/paper_size.h"
@@ -14,9 +15,10 @@ class QRadioButton;
 namespace probel {
 
 // The paper size dialog "用紙サイズの設定": ten options SizeOp (A3, A4, A5 upright and lying in
-// the first column, B4 and B5 in the second), each holding its paper code in its "tag"
-// property as text, and the button Command1 "OK", which accepts. A4 upright (element 2) is
-// chosen when the dialog opens; setSize() is the code of the chosen option.
+// the first column, B4 and B5 in the second), option n standing for kKnownPaperCodes[n] (its
+// "tag" property holds that code as an int), and the button Command1 "OK", which accepts.
+// A4 upright (element 2) is chosen when the dialog opens; setSize() is the code of the chosen
+// option.
 class PSizeForm : public QDialog {
     Q_OBJECT
 
@@ -37,7 +39,7 @@ public:
     static std::int32_t ask(QWidget* parent);
 
 private:
-    void optionClicked(int index);
+    void optionClicked(std::size_t index);
 
     std::array<QRadioButton*, kKnownPaperCodes.size()> sizeOp_{};
     QPushButton* command1_ = nullptr;

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
+
+#include <cstdint>
 
 #include "dialogs/paper_size_chooser.h"
+
+class QWidget;
 
 namespace probel {
 

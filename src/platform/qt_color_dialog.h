@@ -4,7 +4,11 @@
 #include "platform/color_dialog.h"
 
 #include <QPointer>
-#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+
+class QWidget;
 
 namespace probel {
 

@@ -4,7 +4,11 @@
 #include "platform/file_dialogs.h"
 
 #include <QPointer>
-#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class QWidget;
 
 namespace probel {
 

@@ -4,7 +4,10 @@
 #include "platform/font_dialog.h"
 
 #include <QPointer>
-#include <QWidget>
+
+#include <optional>
+
+class QWidget;
 
 namespace probel {
 

@@ -4,7 +4,10 @@
 #include "platform/message_boxes.h"
 
 #include <QPointer>
-#include <QWidget>
+
+#include <string>
+
+class QWidget;
 
 namespace probel {
 

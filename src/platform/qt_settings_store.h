@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QString>
 
+#include <string>
+
 namespace probel {
 
 // The settings store of the program: an INI file per user, ~/.config/Probel/Probel.ini

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/label_layout.h"
+#include "core/sheet/chart_label.h"
 
 namespace probel::cli {
 namespace {

@@ -6,6 +6,7 @@
 
 #include "cli/column_series.h"
 #include "cli/csv_series_reader.h"
+#include "core/stats/data.h"
 
 namespace probel::cli {
 namespace {

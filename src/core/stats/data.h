@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "core/stats/normo_data.h"
 #include "core/util/keyed_collection.h"

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/numbers/number_format.h"
+#include "core/stats/normo_data.h"
 
 namespace probel {
 namespace {

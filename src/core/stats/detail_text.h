@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/stats/normo_data.h"
-
 namespace probel {
+
+class NormoData;
 
 // What a series' detail label shows, as chosen in the data dialog.
 struct DetailChoice {

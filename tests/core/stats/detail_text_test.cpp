@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/stats/normo_data.h"
+
 namespace probel {
 namespace {
 

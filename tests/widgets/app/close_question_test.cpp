@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/file_commands.h"
 #include "app/pic_form.h"
 #include "app_fixture.h"
 

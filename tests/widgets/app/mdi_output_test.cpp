@@ -12,6 +12,7 @@
 
 #include <string>
 
+#include "app/file_commands.h"
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
 #include "app_fixture.h"

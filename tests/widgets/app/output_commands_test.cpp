@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/file_commands.h"
 #include "app/pic_form.h"
 #include "app/sheet_paper.h"
 #include "app_fixture.h"

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QLabel>
 #include <QTest>
 
 #include <set>
