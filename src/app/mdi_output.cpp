@@ -19,10 +19,12 @@
 #include <utility>
 #include <vector>
 
+#include "app/edit_menu.h"
 #include "app/file_commands.h"
 #include "app/output_commands.h"
 #include "app/path_names.h"
 #include "app/pic_form.h"
+#include "app/sheet_menus.h"
 #include "app/sheet_paper.h"
 #include "app/splash.h"
 #include "app/window_commands.h"
@@ -46,7 +48,8 @@ MDIOutput::MDIOutput(const AppServices& services, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
       fileCommands_(std::make_unique<FileCommands>(*this, services)),
-      outputCommands_(std::make_unique<OutputCommands>(*this, services))
+      outputCommands_(std::make_unique<OutputCommands>(*this, services)),
+      sheetMenus_(std::make_unique<SheetMenus>(*this, services))
 {
     setObjectName(QStringLiteral("MDIOutput"));
     setWindowTitle(text(kCaption));
@@ -137,6 +140,8 @@ void MDIOutput::createMenus()
             onActive([this](PicForm& form) { outputCommands_->menuBitmap(form); }));
     connect(menuQuit_, &QAction::triggered, this, &QWidget::close);
 
+    editMenu_ = std::make_unique<EditMenu>(*menuBar(), nullptr);
+
     menuWindow_ = menuBar()->addMenu(text("ｳｨﾝﾄﾞｳ(&W)"));
     menuWindow_->setObjectName(QStringLiteral("MenuWindow"));
     const std::array<const char*, 3> arrangements = {"重ねて表示(&C)", "上下に並べて表示(&H)", "左右に並べて表示(&V)"};
@@ -207,6 +212,9 @@ PicForm* MDIOutput::addSheet(std::unique_ptr<ChartSheet> sheet)
     auto* form = new PicForm(std::move(sheet));
     form->setCloseGuard([this](PicForm& closing) { return fileCommands_->confirmClose(closing); });
     connect(form, &PicForm::closed, this, &MDIOutput::forgetSheet);
+    form->setBusyOptions([this] { return busyOptions(); });
+    editMenu_->addSheet(*form);
+    sheetMenus_->attach(*form);
     picForms_.add(key, form);
 
     QMdiSubWindow* window = mdiArea_->addSubWindow(form);
@@ -250,7 +258,8 @@ void MDIOutput::forgetSheet(PicForm* form)
 
 void MDIOutput::updateFileMenu()
 {
-    const PicForm* active = picForms_.empty() ? nullptr : activeSheet();
+    PicForm* active = picForms_.empty() ? nullptr : activeSheet();
+    editMenu_->setActiveSheet(active);
     const bool any = active != nullptr;
     npdNewSave_->setEnabled(any && namesExistingFile(active->fName()));
     npdSave_->setEnabled(any);

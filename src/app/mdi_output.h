@@ -20,14 +20,17 @@ class QMenu;
 namespace probel {
 
 class ChartSheet;
+class EditMenu;
 class FileCommands;
 class OutputCommands;
 class PicForm;
+class SheetMenus;
 class Splash;
 
 // The main window "NormoProbel": an MDI area holding every open sheet (PicForms, keyed by
-// FName), the File menu (new, open, save, save as, print, PDF, bitmap, quit) and the Window
-// menu (cascade, one above the other, side by side, and the list of open sheets).
+// FName), the File menu (new, open, save, save as, print, PDF, bitmap, quit), the Edit menu
+// (undo and redo of the active sheet) and the Window menu (cascade, one above the other, side
+// by side, and the list of open sheets). It owns the context menus of the sheets' content.
 //
 // Commands act on the MDI area's current sheet. Closing the window asks every modified sheet
 // first; キャンセル on any of them keeps every window open. The placement is saved when the
@@ -47,6 +50,8 @@ public:
     Splash* splash() const { return splash_; }
     FileCommands& fileCommands() { return *fileCommands_; }
     OutputCommands& outputCommands() { return *outputCommands_; }
+    EditMenu& editMenu() { return *editMenu_; }
+    SheetMenus& sheetMenus() { return *sheetMenus_; }
 
     // The sheet the commands act on: the MDI area's current sheet (also when the program is
     // not the active application), else the one activated last, else the newest; nullptr
@@ -105,6 +110,8 @@ private:
     // The commands act on this window; holding them by pointer keeps their headers out of this one.
     std::unique_ptr<FileCommands> fileCommands_;
     std::unique_ptr<OutputCommands> outputCommands_;
+    std::unique_ptr<SheetMenus> sheetMenus_;
+    std::unique_ptr<EditMenu> editMenu_;
     QPointer<QMdiSubWindow> lastActivated_;
     QStringList pendingHandOffs_;
     int runningCommands_ = 0;

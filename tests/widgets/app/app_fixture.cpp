@@ -7,6 +7,7 @@
 #include <QMenu>
 
 #include "app/pic_form.h"
+#include "app/sheet_menus.h"
 #include "core/document/sheet_writer.h"
 #include "core/sheet/chart_sheet.h"
 
@@ -41,6 +42,19 @@ void AppTest::SetUp()
     ASSERT_TRUE(folder_.isValid());
     window_ = std::make_unique<MDIOutput>(AppServices{messages_, fileDialogs_, paperSizes_, settings_, labelEditor_});
     window_->show();
+    window_->sheetMenus().setPopUp([this](QMenu& menu, QPoint) -> QAction* {
+        std::vector<std::string> shown{menu.objectName().toStdString()};
+        QAction* chosen = nullptr;
+        for (QAction* entry : menu.actions()) {
+            shown.push_back(entry->isSeparator() ? "-" : entry->text().toStdString());
+            if (!nextMenuChoice_.empty() && entry->objectName().toStdString() == nextMenuChoice_) {
+                chosen = entry;
+            }
+        }
+        shownMenus_.push_back(std::move(shown));
+        nextMenuChoice_.clear();
+        return chosen;
+    });
 }
 
 void AppTest::TearDown()

@@ -78,6 +78,10 @@ protected:
     ScriptedPaperSizes paperSizes_;
     InMemorySettingsStore settings_;
     ScriptedLabelEditor labelEditor_;
+    // The context menus shown (object name, then each entry's text, "-" for a separator) and
+    // the entry to choose in the next one by its object name (empty: close it unchosen).
+    std::vector<std::vector<std::string>> shownMenus_;
+    std::string nextMenuChoice_;
     QTemporaryDir folder_;
     std::unique_ptr<MDIOutput> window_;
 };

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
@@ -160,6 +163,37 @@ TEST_F(SheetEditingTest, ObjectsHaveAccessibleNames)
 {
     EXPECT_EQ(form_->mainPic()->accessibleName().toStdString(), "用紙");
     EXPECT_EQ(frame().accessibleName().toStdString(), "グラフ 1");
+}
+
+}  // namespace
+}  // namespace probel
+
+namespace probel {
+namespace {
+
+TEST_F(SheetEditingTest, TheMenuKeyOpensTheMenuOfWhatLiesUnderThePointer)
+{
+    std::vector<std::int32_t> labels;
+    std::vector<std::int32_t> frames;
+    int paperMenus = 0;
+    QObject::connect(form_.get(), &PicForm::labelMenuRequested,
+                     [&labels](PicForm*, std::int32_t index, QPoint) { labels.push_back(index); });
+    QObject::connect(form_.get(), &PicForm::frameMenuRequested,
+                     [&frames](PicForm*, std::int32_t number, QPoint) { frames.push_back(number); });
+    QObject::connect(form_.get(), &PicForm::paperMenuRequested, [&paperMenus](PicForm*, QPoint) { ++paperMenus; });
+    const auto menuKeyAt = [this](QPoint onPaper) {
+        QCursor::setPos(form_->mainPic()->mapToGlobal(onPaper));
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0), QCursor::pos());
+        QApplication::sendEvent(form_.get(), &event);
+    };
+    menuKeyAt(form_->comLabel(1)->geometry().center());
+    menuKeyAt(QPoint(380, 380));
+    menuKeyAt(QPoint(600, 700));
+    EXPECT_EQ(labels, (std::vector<std::int32_t>{1}));
+    EXPECT_EQ(frames, (std::vector<std::int32_t>{1}));
+    EXPECT_EQ(paperMenus, 1);
+    EXPECT_EQ(form_->sheet().pMouseX, 600);
+    EXPECT_EQ(form_->sheet().pMouseY, 700);
 }
 
 }  // namespace

@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: MIT
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QUndoStack>
+
+#include <gtest/gtest.h>
+
+#include "app/edit_menu.h"
+#include "app/file_commands.h"
+#include "app/pic_form.h"
+#include "app/sheet_objects.h"
+#include "app/sheet_paper.h"
+#include "app_fixture.h"
+
+namespace probel::test {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+class LabelCommandsTest : public AppTest {
+protected:
+    PicForm& openSheet(const TestDocument& content = {})
+    {
+        window_->fileCommands().openDocuments({writeDocument("lot.pbl", content)});
+        PicForm* form = window_->activeSheet();
+        EXPECT_NE(form, nullptr);
+        return *form;
+    }
+
+    static void rightPress(QWidget* target, QPoint at = QPoint(5, 5))
+    {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::RightButton,
+                          Qt::RightButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &press);
+    }
+
+    // Right-clicks the empty paper and chooses "テキストの追加".
+    void addText(PicForm& form, const std::optional<LabelSettings>& answer)
+    {
+        labelEditor_.answer(answer);
+        nextMenuChoice_ = "PopMenuComNew";
+        rightPress(form.mainPic(), QPoint(700, 1000));
+    }
+
+    static LabelSettings settings(const std::string& caption, bool framed = false)
+    {
+        return LabelSettings{caption, framed, CanvasFont{"ＭＳ 明朝", 14, true, false, false, false}, 0x00FF00};
+    }
+};
+
+TEST_F(LabelCommandsTest, MenusOfferTheEntriesOfTheirObject)
+{
+    PicForm& form = openSheet();
+    rightPress(form.mainPic(), QPoint(123, 47));
+    rightPress(form.comLabel(1));
+    rightPress(form.sekFrame(1));
+    const std::vector<Entries> expected = {
+        {"CMenu", "テキストの追加", "-", "ｷｬﾝｾﾙ"},
+        {"ComMenu", "テキストの編集", "テキストの削除", "-", "ｷｬﾝｾﾙ"},
+    };
+    EXPECT_EQ(shownMenus_, expected) << "a frame has no entries of its own yet, so no menu";
+    EXPECT_EQ(form.sheet().pMouseX, 123);
+    EXPECT_EQ(form.sheet().pMouseY, 47);
+    EXPECT_FALSE(form.moveFlag()) << "a menu closed without a choice changes nothing";
+}
+
+TEST_F(LabelCommandsTest, AddingPutsTheLabelAtTheViewsTopLeftUnderTheLowestFreeNumber)
+{
+    PicForm& form = openSheet({.labelCaption = ""});
+    form.sheet().comLabelTemplate().font.name = "テンプレート";
+    addText(form, settings("一行目\r\n二行目", true));
+    ASSERT_EQ(labelEditor_.presets().size(), 1U);
+    EXPECT_EQ(labelEditor_.presets()[0].font.name, "テンプレート");
+    const ChartLabel* added = form.sheet().comLabel(1);
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->caption, "一行目\r\n二行目");
+    EXPECT_EQ(added->left, 10);
+    EXPECT_EQ(added->top, 10);
+    EXPECT_EQ(added->tag, "1");
+    EXPECT_EQ(added->font.name, "ＭＳ 明朝");
+    EXPECT_EQ(added->foreColor, 0x00FF00);
+    EXPECT_TRUE(added->visible);
+    EXPECT_TRUE(form.moveFlag());
+    EXPECT_EQ(form.comLabel(1)->accessibleName().toStdString(), "一行目 二行目");
+
+    // Scrolled so that the paper's top edge is 1695 twips above the window: v = 113.
+    form.tateS()->setValue(1695);
+    addText(form, settings("二つ目"));
+    EXPECT_EQ(form.sheet().comLabel(2)->top, 120);
+    EXPECT_EQ(form.sheet().comLabel(2)->tag, "0");
+
+    // A deleted number is given out again.
+    messages_.answer(MessageAnswer::Ok);
+    nextMenuChoice_ = "PopMenuComDel";
+    rightPress(form.comLabel(1));
+    addText(form, settings("三つ目"));
+    EXPECT_EQ(form.sheet().comLabel(1)->caption, "三つ目");
+}
+
+TEST_F(LabelCommandsTest, CancelledDialogAddsOrChangesNothing)
+{
+    PicForm& form = openSheet();
+    addText(form, std::nullopt);
+    nextMenuChoice_ = "PopMenuComRe";
+    labelEditor_.answer(std::nullopt);
+    rightPress(form.comLabel(1));
+    EXPECT_EQ(form.sheet().comLabels().size(), 1U);
+    EXPECT_EQ(form.sheet().comLabel(1)->caption, "ロットA");
+    EXPECT_FALSE(form.moveFlag());
+    EXPECT_EQ(form.undoStack()->count(), 0);
+}
+
+TEST_F(LabelCommandsTest, EditingKeepsThePlaceAndTakesTheFrameFromTheDialog)
+{
+    PicForm& form = openSheet();
+    form.sheet().comLabel(1)->tag = "1";
+    nextMenuChoice_ = "PopMenuComRe";
+    labelEditor_.answer(settings("ロットB"));
+    rightPress(form.comLabel(1));
+    ASSERT_EQ(labelEditor_.presets().size(), 1U);
+    EXPECT_EQ(labelEditor_.presets()[0].caption, "ロットA");
+    const ChartLabel& edited = *form.sheet().comLabel(1);
+    EXPECT_EQ(edited.caption, "ロットB");
+    EXPECT_EQ(edited.tag, "0");
+    EXPECT_EQ(edited.left, 100);
+    EXPECT_EQ(edited.top, 420);
+    EXPECT_TRUE(form.moveFlag());
+}
+
+TEST_F(LabelCommandsTest, DeletingAsksMarksTheSheetAndUndoBringsTheLabelBack)
+{
+    PicForm& form = openSheet();
+    const ChartLabel before = *form.sheet().comLabel(1);
+    messages_.answer(MessageAnswer::Cancel);
+    nextMenuChoice_ = "PopMenuComDel";
+    rightPress(form.comLabel(1));
+    ASSERT_NE(form.sheet().comLabel(1), nullptr);
+    EXPECT_FALSE(form.moveFlag());
+
+    messages_.answer(MessageAnswer::Ok);
+    nextMenuChoice_ = "PopMenuComDel";
+    rightPress(form.comLabel(1));
+    EXPECT_EQ(form.sheet().comLabel(1), nullptr);
+    EXPECT_EQ(form.comLabel(1), nullptr);
+    EXPECT_TRUE(form.moveFlag()) << "a deletion that is not saved must not be lost silently";
+    ASSERT_EQ(messages_.asked().size(), 2U);
+    EXPECT_EQ(messages_.asked()[1].text, "削除しますか?");
+    EXPECT_EQ(messages_.asked()[1].title, "テキストの削除");
+    EXPECT_EQ(messages_.asked()[1].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(messages_.asked()[1].icon, MessageIcon::Exclamation);
+
+    EditMenu& edit = window_->editMenu();
+    window_->updateFileMenu();
+    EXPECT_TRUE(edit.undoAction()->isEnabled());
+    EXPECT_EQ(edit.undoAction()->text().toStdString(), "元に戻す: テキストの削除");
+    edit.undoAction()->trigger();
+    const ChartLabel* back = form.sheet().comLabel(1);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->caption, before.caption);
+    EXPECT_EQ(back->left, before.left);
+    EXPECT_EQ(back->font, before.font);
+    EXPECT_NE(form.comLabel(1), nullptr);
+    EXPECT_EQ(edit.undoAction()->text().toStdString(), "元に戻す");
+    EXPECT_FALSE(edit.undoAction()->isEnabled());
+    EXPECT_EQ(edit.redoAction()->text().toStdString(), "やり直し: テキストの削除");
+}
+
+TEST_F(LabelCommandsTest, TheEditMenuFollowsTheActiveSheet)
+{
+    PicForm& first = openSheet();
+    addText(first, settings("一つ目"));
+    paperSizes_.answer(210297);
+    window_->fileCommands().npdNew();
+    window_->updateFileMenu();
+    EditMenu& edit = window_->editMenu();
+    EXPECT_FALSE(edit.undoAction()->isEnabled()) << "the new sheet has nothing to undo";
+    first.bringToFront();
+    window_->updateFileMenu();
+    EXPECT_TRUE(edit.undoAction()->isEnabled());
+    const QList<QKeySequence> redoKeys = edit.redoAction()->shortcuts();
+    EXPECT_TRUE(redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    EXPECT_TRUE(redoKeys.contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    EXPECT_EQ(edit.undoAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    std::vector<std::string> menus;
+    for (const QAction* menu : window_->menuBar()->actions()) {
+        menus.push_back(menu->text().toStdString());
+    }
+    EXPECT_EQ(menus, (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "編集(&E)", "ｳｨﾝﾄﾞｳ(&W)"}));
+}
+
+}  // namespace
+}  // namespace probel::test
