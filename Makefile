@@ -21,7 +21,7 @@ build: configure
 run: build
 	@./scripts/run.sh $(BUILD)
 
-test: check-includes test-main test-asan
+test: check-includes format-check test-main test-asan
 
 # No file may reach itself through its includes, and no layer may include a layer above it.
 check-includes: deps

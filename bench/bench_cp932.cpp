@@ -14,14 +14,17 @@ namespace {
 constexpr int kNumberFields = 1'000'000;
 constexpr int kJapaneseFields = 10'000;
 
-std::vector<std::string> numberFields() {
+std::vector<std::string> numberFields()
+{
     std::vector<std::string> fields;
     fields.reserve(kNumberFields);
-    for (int i = 0; i < kNumberFields; ++i) fields.push_back(std::to_string(i * 0.37));
+    for (int i = 0; i < kNumberFields; ++i)
+        fields.push_back(std::to_string(i * 0.37));
     return fields;
 }
 
-std::vector<std::string> japaneseFields() {
+std::vector<std::string> japaneseFields()
+{
     std::vector<std::string> fields;
     fields.reserve(kJapaneseFields);
     for (int i = 0; i < kJapaneseFields; ++i) {
@@ -30,37 +33,45 @@ std::vector<std::string> japaneseFields() {
     return fields;
 }
 
-std::vector<std::string> encoded(const std::vector<std::string>& fields) {
+std::vector<std::string> encoded(const std::vector<std::string>& fields)
+{
     std::vector<std::string> bytes;
     bytes.reserve(fields.size());
-    for (const std::string& field : fields) bytes.push_back(probel::encodeCp932(field).value());
+    for (const std::string& field : fields)
+        bytes.push_back(probel::encodeCp932(field).value());
     return bytes;
 }
 
 template <auto convert>
-void convertAll(benchmark::State& state, const std::vector<std::string>& fields) {
+void convertAll(benchmark::State& state, const std::vector<std::string>& fields)
+{
     for (auto _ : state) {
-        for (const std::string& field : fields) benchmark::DoNotOptimize(convert(field));
+        for (const std::string& field : fields)
+            benchmark::DoNotOptimize(convert(field));
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(fields.size()));
 }
 
-void BM_EncodeNumberFields(benchmark::State& state) {
+void BM_EncodeNumberFields(benchmark::State& state)
+{
     static const std::vector<std::string> fields = numberFields();
     convertAll<probel::encodeCp932>(state, fields);
 }
 
-void BM_DecodeNumberFields(benchmark::State& state) {
+void BM_DecodeNumberFields(benchmark::State& state)
+{
     static const std::vector<std::string> fields = numberFields();
     convertAll<probel::decodeCp932>(state, fields);
 }
 
-void BM_EncodeJapaneseFields(benchmark::State& state) {
+void BM_EncodeJapaneseFields(benchmark::State& state)
+{
     static const std::vector<std::string> fields = japaneseFields();
     convertAll<probel::encodeCp932>(state, fields);
 }
 
-void BM_DecodeJapaneseFields(benchmark::State& state) {
+void BM_DecodeJapaneseFields(benchmark::State& state)
+{
     static const std::vector<std::string> fields = encoded(japaneseFields());
     convertAll<probel::decodeCp932>(state, fields);
 }

@@ -84,8 +84,8 @@ const std::string& documentBytes(ValueKind kind)
 
 std::string scratchPath(const char* name)
 {
-    return (std::filesystem::temp_directory_path() / (std::string("probel-bench-") + name + "-" +
-                                                      std::to_string(::getpid()) + ".pbl"))
+    return (std::filesystem::temp_directory_path() /
+            (std::string("probel-bench-") + name + "-" + std::to_string(::getpid()) + ".pbl"))
         .string();
 }
 

@@ -11,9 +11,9 @@
 
 #include "core/graph/normo_bp.h"
 #include "core/sheet/paper_size.h"
+#include "normal_values.h"
 #include "platform/canvas/font_substitution.h"
 #include "platform/canvas/qpainter_canvas.h"
-#include "normal_values.h"
 
 namespace {
 
@@ -58,8 +58,14 @@ void drawGraph(benchmark::State& state, bool fast)
     state.SetItemsProcessed(state.iterations() * kPoints);
 }
 
-void BM_GraphCachedMarkers(benchmark::State& state) { drawGraph(state, true); }
-void BM_GraphTextPerMarker(benchmark::State& state) { drawGraph(state, false); }
+void BM_GraphCachedMarkers(benchmark::State& state)
+{
+    drawGraph(state, true);
+}
+void BM_GraphTextPerMarker(benchmark::State& state)
+{
+    drawGraph(state, false);
+}
 
 void stampMarkers(benchmark::State& state, bool fast)
 {
@@ -82,8 +88,14 @@ void stampMarkers(benchmark::State& state, bool fast)
     state.SetItemsProcessed(state.iterations() * kPoints);
 }
 
-void BM_StampCached(benchmark::State& state) { stampMarkers(state, true); }
-void BM_StampTextPerMarker(benchmark::State& state) { stampMarkers(state, false); }
+void BM_StampCached(benchmark::State& state)
+{
+    stampMarkers(state, true);
+}
+void BM_StampTextPerMarker(benchmark::State& state)
+{
+    stampMarkers(state, false);
+}
 
 }  // namespace
 

@@ -2,7 +2,8 @@
 // One motion step of a held graph frame on a heavy sheet (4 graphs × 5 series × 30 000
 // values) against the full redraw of the same sheet (PicForm::objRefresh), measured in the
 // same run, each with the window's repaint that follows: while a frame is dragged only it
-// moves, so a step should cost at most a twentieth of a redraw. Runs on Qt's offscreen platform unless another one is chosen.
+// moves, so a step should cost at most a twentieth of a redraw. Runs on Qt's offscreen platform unless another one is
+// chosen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

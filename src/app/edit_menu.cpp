@@ -15,7 +15,10 @@
 namespace probel {
 namespace {
 
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 // "元に戻す" alone, or followed by what it takes back.
 QString entryText(const char* verb, const QString& change)

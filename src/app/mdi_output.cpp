@@ -40,7 +40,10 @@ constexpr double kCascadeShareOfArea = 0.25;
 // How often a waiting hand-off looks again whether a dialog or command has finished.
 constexpr int kHandOffRetryMs = 250;
 
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 }  // namespace
 

@@ -23,9 +23,7 @@ constexpr auto kBitmapTitle = "ビットマップ保存";
 
 }  // namespace
 
-OutputCommands::OutputCommands(MDIOutput& window, const AppServices& services) : window_(window), services_(services)
-{
-}
+OutputCommands::OutputCommands(MDIOutput& window, const AppServices& services) : window_(window), services_(services) {}
 
 template <class Output>
 bool OutputCommands::run(PicForm& form, const char* errorTitle, Output output)

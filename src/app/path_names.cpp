@@ -41,7 +41,8 @@ std::string savedPathName(const std::string& path)
         return *existing;
     }
     std::error_code error;
-    const std::filesystem::path resolved = std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
+    const std::filesystem::path resolved =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
     return error ? path : resolved.string();
 }
 

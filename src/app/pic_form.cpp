@@ -151,7 +151,10 @@ QPointF PicForm::visibleTopLeft() const
     return {yokoS_->value() / kTwipsPerPixel, tateS_->value() / kTwipsPerPixel};
 }
 
-QSize PicForm::paperPixels() const { return mainPic_->paperSize(); }
+QSize PicForm::paperPixels() const
+{
+    return mainPic_->paperSize();
+}
 
 void PicForm::rebuildPicture()
 {
@@ -240,10 +243,9 @@ void PicForm::placeLabels()
                         [this, array](std::int64_t at) { releaseLabel(array, at); });
                 if (kind == SheetLabelObject::Kind::Text) {
                     const auto number = static_cast<std::int32_t>(index);
-                    connect(object, &SheetLabelObject::contextMenuRequested, this,
-                            [this, number](std::int64_t, QPoint global) {
-                                emit labelMenuRequested(this, number, global);
-                            });
+                    connect(
+                        object, &SheetLabelObject::contextMenuRequested, this,
+                        [this, number](std::int64_t, QPoint global) { emit labelMenuRequested(this, number, global); });
                 }
                 object->raise();
             }
@@ -434,12 +436,12 @@ void PicForm::layoutScrollBars()
     const PaperSize paper = shownPaper(*sheet_);
     // Lowering a maximum below the position moves the paper first (valueChanged), then the
     // position is set from where the paper is.
-    const ScrollRange across = scrollRange(paper.widthTwips(), width * kTwipsPerPixel, tateWidth * kTwipsPerPixel,
-                                           -yokoS_->value());
+    const ScrollRange across =
+        scrollRange(paper.widthTwips(), width * kTwipsPerPixel, tateWidth * kTwipsPerPixel, -yokoS_->value());
     yokoS_->setMaximum(across.maximum);
     yokoS_->setValue(across.position);
-    const ScrollRange down = scrollRange(paper.heightTwips(), height * kTwipsPerPixel,
-                                         yokoHeight * kTwipsPerPixel, -tateS_->value());
+    const ScrollRange down =
+        scrollRange(paper.heightTwips(), height * kTwipsPerPixel, yokoHeight * kTwipsPerPixel, -tateS_->value());
     tateS_->setMaximum(down.maximum);
     tateS_->setValue(down.position);
 }
@@ -472,7 +474,10 @@ void PicForm::dragPaper(QPointF position)
         dragScrollPosition(tateS_->value(), tateS_->maximum(), position.y() - pressPoint_.y(), kTwipsPerPixel));
 }
 
-void PicForm::endPaperDrag() { mainPic_->unsetCursor(); }
+void PicForm::endPaperDrag()
+{
+    mainPic_->unsetCursor();
+}
 
 void PicForm::paperRightPressed(QPointF position, QPoint globalPosition)
 {

@@ -8,7 +8,10 @@
 namespace probel {
 namespace {
 
-QString editName(const char* utf8) { return QString::fromUtf8(utf8); }
+QString editName(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 const char* frameEditName(const GraphFrame& before, const GraphFrame& after)
 {
@@ -28,7 +31,10 @@ const char* textLabelEditName(bool before, bool after)
 
 MoveGraphFrame::MoveGraphFrame(ChartSheet& sheet, std::int32_t number, const GraphFrame& before,
                                const GraphFrame& after)
-    : QUndoCommand(editName(frameEditName(before, after))), sheet_(sheet), number_(number), before_(before),
+    : QUndoCommand(editName(frameEditName(before, after))),
+      sheet_(sheet),
+      number_(number),
+      before_(before),
       after_(after)
 {
 }
@@ -44,15 +50,19 @@ void MoveGraphFrame::apply(const GraphFrame& frame)
 }
 
 MoveLabel::MoveLabel(ChartSheet& sheet, LabelArray array, std::int64_t index, LabelPlace before, LabelPlace after)
-    : QUndoCommand(editName(array == LabelArray::Text ? "テキストの移動" : "詳細ラベルの移動")), sheet_(sheet),
-      array_(array), index_(index), before_(before), after_(after)
+    : QUndoCommand(editName(array == LabelArray::Text ? "テキストの移動" : "詳細ラベルの移動")),
+      sheet_(sheet),
+      array_(array),
+      index_(index),
+      before_(before),
+      after_(after)
 {
 }
 
 void MoveLabel::apply(LabelPlace place)
 {
-    ChartLabel* label = array_ == LabelArray::Text ? sheet_.comLabel(static_cast<std::int32_t>(index_))
-                                                    : sheet_.sLabel(index_);
+    ChartLabel* label =
+        array_ == LabelArray::Text ? sheet_.comLabel(static_cast<std::int32_t>(index_)) : sheet_.sLabel(index_);
     if (label != nullptr && index_ != 0) {
         label->left = place.left;
         label->top = place.top;
@@ -61,8 +71,11 @@ void MoveLabel::apply(LabelPlace place)
 
 ChangeTextLabel::ChangeTextLabel(ChartSheet& sheet, std::int32_t index, std::optional<ChartLabel> before,
                                  std::optional<ChartLabel> after)
-    : QUndoCommand(editName(textLabelEditName(before.has_value(), after.has_value()))), sheet_(sheet), index_(index),
-      before_(std::move(before)), after_(std::move(after))
+    : QUndoCommand(editName(textLabelEditName(before.has_value(), after.has_value()))),
+      sheet_(sheet),
+      index_(index),
+      before_(std::move(before)),
+      after_(std::move(after))
 {
 }
 

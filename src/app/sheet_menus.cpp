@@ -41,7 +41,8 @@ struct BoundMenu {
 };
 
 SheetMenus::SheetMenus(MDIOutput& window, const AppServices& services)
-    : window_(window), labelCommands_(std::make_unique<LabelCommands>(services)),
+    : window_(window),
+      labelCommands_(std::make_unique<LabelCommands>(services)),
       popUp_([](QMenu& menu, QPoint at) { return menu.exec(at); })
 {
 }

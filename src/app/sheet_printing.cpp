@@ -62,8 +62,9 @@ std::optional<std::string> printOnDevice(const ChartSheet& sheet, QPagedPaintDev
         QPainterCanvas::Options options;
         options.printerPage = true;
         QPainterCanvas canvas(painter, std::move(options));
-        drawSheetPage(sheet, canvas, PageStyle{PageKind::Printed, static_cast<double>(device.logicalDpiX()),
-                                               static_cast<double>(device.logicalDpiY())});
+        drawSheetPage(sheet, canvas,
+                      PageStyle{PageKind::Printed, static_cast<double>(device.logicalDpiX()),
+                                static_cast<double>(device.logicalDpiY())});
     } catch (const std::exception& failure) {
         // Half a page is not sent to the printer.
         if (printer != nullptr) {

@@ -66,7 +66,8 @@ std::vector<std::string> documentNames(const QStringList& arguments)
 
 void storeWindowHandle(QWidget& window, SettingsStore& settings)
 {
-    settings.saveSetting(kActiveSection, kWindowHandleKey, std::to_string(static_cast<unsigned long long>(window.winId())));
+    settings.saveSetting(kActiveSection, kWindowHandleKey,
+                         std::to_string(static_cast<unsigned long long>(window.winId())));
 }
 
 bool documentTypeRegistered(const SettingsStore& settings)
@@ -115,9 +116,8 @@ int runProbel(QApplication& app, const QStringList& arguments)
     if (firstInstance) {
         storeWindowHandle(window, settings);
         restoreWindowPlacement(window, settings);
-        ensureDocumentTypeRegistered(settings, [] {
-            return FileTypeRegistration(QCoreApplication::applicationFilePath()).run();
-        });
+        ensureDocumentTypeRegistered(
+            settings, [] { return FileTypeRegistration(QCoreApplication::applicationFilePath()).run(); });
     }
     QObject::connect(&link, &InstanceLink::filesReceived, &window, &MDIOutput::receiveHandOff);
     window.show();

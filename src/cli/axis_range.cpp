@@ -48,10 +48,16 @@ Step stepAtLeast(double raw)
 }
 
 // How many steps from zero to the multiple of `step` at or below `value`.
-double stepsBelow(double value, const Step& step) { return std::floor(value / step.value() + kStepTolerance); }
+double stepsBelow(double value, const Step& step)
+{
+    return std::floor(value / step.value() + kStepTolerance);
+}
 
 // A width to spread values that are all equal over: a tenth of their size, or 1 at zero.
-double spreadOfEqualValues(double value) { return value == 0 ? 1 : std::abs(value); }
+double spreadOfEqualValues(double value)
+{
+    return value == 0 ? 1 : std::abs(value);
+}
 
 AxisRange freeLinearRange(double low, double high, int divisions)
 {

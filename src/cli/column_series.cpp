@@ -19,7 +19,10 @@ constexpr std::array<std::int32_t, 10> kColors = {
 
 }  // namespace
 
-const std::string& columnSeriesMarker(std::size_t index) { return kMarkers[index % kMarkers.size()]; }
+const std::string& columnSeriesMarker(std::size_t index)
+{
+    return kMarkers[index % kMarkers.size()];
+}
 
 std::int32_t columnSeriesColor(std::size_t index)
 {

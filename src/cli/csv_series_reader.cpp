@@ -15,7 +15,10 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t\r";
 
-bool isDelimiter(char c) { return c == ',' || c == '\t' || c == ';'; }
+bool isDelimiter(char c)
+{
+    return c == ',' || c == '\t' || c == ';';
+}
 
 std::string trimmed(std::string_view text)
 {

@@ -22,8 +22,8 @@ int runDump(const Arguments& arguments, CliIo io)
 {
     OptionParser parser({}, {});
     if (!parser.parse(arguments) || parser.positional().size() != 1) {
-        io.err << "probel-cli dump: "
-               << (parser.error().empty() ? "文書を一つ指定してください。" : parser.error()) << "\n"
+        io.err << "probel-cli dump: " << (parser.error().empty() ? "文書を一つ指定してください。" : parser.error())
+               << "\n"
                << dumpUsage();
         return kExitUsage;
     }

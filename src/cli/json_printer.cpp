@@ -54,10 +54,22 @@ void JsonPrinter::endContainer(char close)
     out_ << close;
 }
 
-void JsonPrinter::beginObject() { beginContainer('{'); }
-void JsonPrinter::endObject() { endContainer('}'); }
-void JsonPrinter::beginArray() { beginContainer('['); }
-void JsonPrinter::endArray() { endContainer(']'); }
+void JsonPrinter::beginObject()
+{
+    beginContainer('{');
+}
+void JsonPrinter::endObject()
+{
+    endContainer('}');
+}
+void JsonPrinter::beginArray()
+{
+    beginContainer('[');
+}
+void JsonPrinter::endArray()
+{
+    endContainer(']');
+}
 
 void JsonPrinter::scalar(std::string_view json)
 {
@@ -65,7 +77,10 @@ void JsonPrinter::scalar(std::string_view json)
     out_ << json;
 }
 
-void JsonPrinter::integer(std::int64_t value) { scalar(std::to_string(value)); }
+void JsonPrinter::integer(std::int64_t value)
+{
+    scalar(std::to_string(value));
+}
 
 void JsonPrinter::numbers(std::span<const double> values)
 {
@@ -77,6 +92,9 @@ void JsonPrinter::numbers(std::span<const double> values)
     out_ << ']';
 }
 
-void JsonPrinter::finish() { out_ << '\n'; }
+void JsonPrinter::finish()
+{
+    out_ << '\n';
+}
 
 }  // namespace probel::cli

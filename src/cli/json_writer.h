@@ -13,6 +13,9 @@ std::string jsonNumber(double value);
 // A quoted JSON string; the text is UTF-8 and is escaped where JSON requires it.
 std::string jsonString(std::string_view text);
 
-inline const char* jsonBool(bool value) { return value ? "true" : "false"; }
+inline const char* jsonBool(bool value)
+{
+    return value ? "true" : "false";
+}
 
 }  // namespace probel::cli

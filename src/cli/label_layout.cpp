@@ -19,7 +19,10 @@ constexpr double kSmallestFrameShare = 0.5;
 constexpr double kAxisTextDrop = 1.01;
 constexpr double kAxisTextLines = 2.01;
 
-std::int32_t wholePixels(double length) { return static_cast<std::int32_t>(std::ceil(length)); }
+std::int32_t wholePixels(double length)
+{
+    return static_cast<std::int32_t>(std::ceil(length));
+}
 
 std::optional<GraphWithLabels> toTheRight(const PageBox& area, const AxisTextRoom& axis,
                                           std::span<const LabelExtent> labels)

@@ -46,7 +46,10 @@ bool OptionParser::parse(const Arguments& arguments)
     return true;
 }
 
-bool OptionParser::has(const std::string& name) const { return values_.count(name) != 0; }
+bool OptionParser::has(const std::string& name) const
+{
+    return values_.count(name) != 0;
+}
 
 std::optional<std::string> OptionParser::value(const std::string& name) const
 {

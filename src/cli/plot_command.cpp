@@ -172,8 +172,8 @@ Status checkLogValues(const std::vector<CsvColumn>& columns)
     for (const auto& column : columns) {
         for (std::size_t i = 0; i < column.values.size(); ++i) {
             if (column.values[i] <= 0) {
-                return Error{"対数軸には 0 以下の値を描けません: " + generalNumberText(column.values[i]),
-                             column.source, column.lines[i], column.number};
+                return Error{"対数軸には 0 以下の値を描けません: " + generalNumberText(column.values[i]), column.source,
+                             column.lines[i], column.number};
             }
         }
     }
@@ -246,7 +246,8 @@ int runPlot(const Arguments& arguments, CliIo io)
     sheet.setFrameVisible(number, true);
     NormoBp& graph = *sheet.graph(number);
     if (appendColumnSeries(graph.data(), columns.value()) == 0) {
-        reportError(io.err, Error{"描く数値が一つもありません。", options.inputs.size() == 1 ? options.inputs.front() : "", 0});
+        reportError(io.err,
+                    Error{"描く数値が一つもありません。", options.inputs.size() == 1 ? options.inputs.front() : "", 0});
         return kExitBadInput;
     }
     if (options.log) {
@@ -268,15 +269,14 @@ int runPlot(const Arguments& arguments, CliIo io)
     ensureGuiApplication();
     const PaperSize paper = *paperSizeFromCode(options.paper);
     Status arranged;
-    withMeasuringCanvas(paper, [&](Canvas& measure) {
-        arranged = arrangePlotSheet(sheet, number, options.extras, measure);
-    });
+    withMeasuringCanvas(paper,
+                        [&](Canvas& measure) { arranged = arrangePlotSheet(sheet, number, options.extras, measure); });
     if (!arranged) {
         reportError(io.err, arranged.error());
         return kExitBadInput;
     }
-    return exitCodeAfter(io.err, options.document ? writeSheetFile(sheet, options.output)
-                                                  : exportSheetPage(sheet, options.output));
+    return exitCodeAfter(
+        io.err, options.document ? writeSheetFile(sheet, options.output) : exportSheetPage(sheet, options.output));
 }
 
 }  // namespace probel::cli

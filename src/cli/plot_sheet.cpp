@@ -32,7 +32,10 @@ constexpr double kSmallestGraphShare = 0.5;
 // The log axis labels are measured on this pattern, as the graph draws them.
 constexpr std::string_view kLogLabelPattern = "0.0E+0";
 
-std::int32_t pixels(double length) { return static_cast<std::int32_t>(roundHalfEven(length)); }
+std::int32_t pixels(double length)
+{
+    return static_cast<std::int32_t>(roundHalfEven(length));
+}
 
 // Sheets keep CR LF between the lines of a caption, whatever the command line had.
 std::string withCrLf(std::string_view text)

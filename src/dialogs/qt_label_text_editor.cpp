@@ -10,7 +10,10 @@ QtLabelTextEditor::QtLabelTextEditor(FontDialog& fontDialog, ColorDialog& colorD
 {
 }
 
-void QtLabelTextEditor::setParentWidget(QWidget* parent) { parent_ = parent; }
+void QtLabelTextEditor::setParentWidget(QWidget* parent)
+{
+    parent_ = parent;
+}
 
 std::optional<LabelSettings> QtLabelTextEditor::editLabel(const LabelSettings& initial)
 {

@@ -7,8 +7,14 @@ namespace probel {
 
 QtPaperSizeChooser::QtPaperSizeChooser(QWidget* parent) : parent_(parent) {}
 
-void QtPaperSizeChooser::setParentWidget(QWidget* parent) { parent_ = parent; }
+void QtPaperSizeChooser::setParentWidget(QWidget* parent)
+{
+    parent_ = parent;
+}
 
-std::int32_t QtPaperSizeChooser::choosePaperCode() { return PSizeForm::ask(parent_); }
+std::int32_t QtPaperSizeChooser::choosePaperCode()
+{
+    return PSizeForm::ask(parent_);
+}
 
 }  // namespace probel

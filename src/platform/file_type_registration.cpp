@@ -126,7 +126,8 @@ QByteArray FileTypeRegistration::desktopEntry(const QString& programPath)
         return {};
     }
     // The installed entry, started through this very program rather than through PATH.
-    QStringList lines = QString::fromUtf8(resourceBytes(QStringLiteral(":/data/probel.desktop"))).split(QLatin1Char('\n'));
+    QStringList lines =
+        QString::fromUtf8(resourceBytes(QStringLiteral(":/data/probel.desktop"))).split(QLatin1Char('\n'));
     for (QString& line : lines) {
         if (line.startsWith(QLatin1String(kExecKey))) {
             line = QLatin1String(kExecKey) + execArgument(programPath) + QStringLiteral(" %F");

@@ -92,9 +92,7 @@ HandOffResult InstanceLink::handOff(const QStringList& files, int timeoutMs, con
 
 InstanceLink::InstanceLink(QObject* parent) : InstanceLink(defaultServerPath(), parent) {}
 
-InstanceLink::InstanceLink(QString serverPath, QObject* parent) : QObject(parent), serverPath_(std::move(serverPath))
-{
-}
+InstanceLink::InstanceLink(QString serverPath, QObject* parent) : QObject(parent), serverPath_(std::move(serverPath)) {}
 
 InstanceLink::~InstanceLink()
 {
@@ -117,8 +115,7 @@ ListenResult InstanceLink::listen()
     // Held for the whole run: only a lock whose process is gone counts as stale, never an old one.
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
-        return lock->error() == QLockFile::LockFailedError ? ListenResult::OtherInstanceRunning
-                                                           : ListenResult::Failed;
+        return lock->error() == QLockFile::LockFailedError ? ListenResult::OtherInstanceRunning : ListenResult::Failed;
     }
     // With the lock held, a socket file still present was left by an instance that crashed.
     QLocalServer::removeServer(serverPath_);

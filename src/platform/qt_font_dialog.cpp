@@ -2,8 +2,8 @@
 #include "platform/qt_font_dialog.h"
 
 #include <QFont>
-#include <QFontDialog>
 #include <QFontDatabase>
+#include <QFontDialog>
 #include <QFontInfo>
 
 #include <cstdlib>

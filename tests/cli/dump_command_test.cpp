@@ -95,8 +95,8 @@ TEST(DumpCommandTest, ABadDocumentIsRefusedWithItsLine)
 
 TEST(DumpCommandTest, UsageErrorsExitWithTwo)
 {
-    for (const auto& arguments : std::vector<std::vector<std::string>>{
-             {"dump"}, {"dump", "a.pbl", "b.pbl"}, {"dump", "--pretty", "a.pbl"}}) {
+    for (const auto& arguments :
+         std::vector<std::vector<std::string>>{{"dump"}, {"dump", "a.pbl", "b.pbl"}, {"dump", "--pretty", "a.pbl"}}) {
         const auto run = runCliInProcess(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.size();
         EXPECT_EQ(run.out, "");
@@ -112,8 +112,7 @@ TEST(DumpCommandTest, TheProgramPrintsTheSameAsTheCommand)
     EXPECT_EQ(run.out, readBytes(dataPath("small-sheet.json")));
 
     if (std::filesystem::exists("/dev/full")) {
-        const auto full = test::runProcess(std::string(PROBEL_CLI_PATH) + " dump '" + document +
-                                           "' 2>&1 >/dev/full");
+        const auto full = test::runProcess(std::string(PROBEL_CLI_PATH) + " dump '" + document + "' 2>&1 >/dev/full");
         EXPECT_EQ(full.exitCode, 1);
         EXPECT_EQ(full.out, "probel-cli: 標準出力に書き込めません。\n");
     }

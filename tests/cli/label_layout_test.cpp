@@ -115,8 +115,8 @@ TEST(LabelLayoutTest, NothingIsPlacedWhenTheLabelsCannotFit)
 {
     const std::vector<std::vector<LabelExtent>> cases = {
         std::vector<LabelExtent>(60, LabelExtent{110, 100}),  // too many
-        {{700, 20}},                                      // wider than the area
-        {{50, 950}},                                      // taller than the area
+        {{700, 20}},                                          // wider than the area
+        {{50, 950}},                                          // taller than the area
     };
     for (const auto& sizes : cases) {
         EXPECT_FALSE(layOutGraphWithLabels(kArea, kAxis, sizes)) << sizes.size();

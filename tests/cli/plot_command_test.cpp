@@ -26,7 +26,10 @@ constexpr int kFrameTop = 112;
 constexpr int kFrameRight = 79 + 635;
 constexpr int kFrameBottom = 112 + 898;
 
-bool isReddish(QRgb pixel) { return qRed(pixel) > 120 && qGreen(pixel) < 100 && qBlue(pixel) < 100; }
+bool isReddish(QRgb pixel)
+{
+    return qRed(pixel) > 120 && qGreen(pixel) < 100 && qBlue(pixel) < 100;
+}
 
 using test::countPixels;
 
@@ -101,7 +104,7 @@ TEST_F(PlotCommandTest, PaperAndFormatsFollowTheOptions)
     const std::string bmp = readBytes(path("d.bmp"));
     ASSERT_GT(bmp.size(), 54u);
     EXPECT_EQ(bmp.substr(0, 2), "BM");
-    EXPECT_EQ(bmp[28], 24);  // bits per pixel
+    EXPECT_EQ(bmp[28], 24);                      // bits per pixel
     EXPECT_EQ(bmp.size(), 54u + 2384u * 1123u);  // rows of 794 × 3 bytes, padded to 2384
 
     ASSERT_EQ(runCliInProcess({"plot", "--log", "-o", path("d.svg"), csv}).exitCode, 0);

@@ -61,11 +61,8 @@ TEST(CsvSeriesReaderTest, ABadCellNamesFileLineAndColumn)
         const char* cell;
     };
     const Case cases[] = {
-        {"a,b\n1,2\n3,x\n", 3, 2, "x"},
-        {"1;2;3\n4;5;1 000\n", 2, 3, "1 000"},
-        {"1\t2\n\n\t\t7e\n", 3, 3, "7e"},
-        {"1,\"2\"\n\"3,5\",4\n", 2, 1, "3,5"},
-        {"1\n2\nInf\n", 3, 1, "Inf"},
+        {"a,b\n1,2\n3,x\n", 3, 2, "x"},        {"1;2;3\n4;5;1 000\n", 2, 3, "1 000"}, {"1\t2\n\n\t\t7e\n", 3, 3, "7e"},
+        {"1,\"2\"\n\"3,5\",4\n", 2, 1, "3,5"}, {"1\n2\nInf\n", 3, 1, "Inf"},
     };
     for (const auto& test : cases) {
         const auto columns = read(test.text);

@@ -23,8 +23,14 @@ using test::runCliInProcess;
 // graph 2; a black two-line text label at (80, 40), inside graph 1.
 const std::string kDocument = std::string(PROBEL_SOURCE_DIR) + "/tests/cli/data/small-sheet.pbl";
 
-bool isBlue(QRgb pixel) { return qBlue(pixel) > 150 && qRed(pixel) < 110 && qGreen(pixel) < 110; }
-bool isBlack(QRgb pixel) { return qRed(pixel) < 80 && qGreen(pixel) < 80 && qBlue(pixel) < 80; }
+bool isBlue(QRgb pixel)
+{
+    return qBlue(pixel) > 150 && qRed(pixel) < 110 && qGreen(pixel) < 110;
+}
+bool isBlack(QRgb pixel)
+{
+    return qRed(pixel) < 80 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
+}
 
 using test::countPixels;
 
@@ -67,8 +73,8 @@ TEST_F(RenderCommandTest, WritesEveryFormatByItsExtension)
     const std::string bmp = readBytes(folder_.path("s.bmp"));
     ASSERT_GT(bmp.size(), 54u);
     EXPECT_EQ(bmp.substr(0, 2), "BM");
-    EXPECT_EQ(bmp[28], 24);   // bits per pixel
-    EXPECT_EQ(bmp[30], 0);    // no compression
+    EXPECT_EQ(bmp[28], 24);  // bits per pixel
+    EXPECT_EQ(bmp[30], 0);   // no compression
     EXPECT_EQ(bmp.size(), 54u + 1588u * 3u * 1123u);
 
     ASSERT_EQ(runCliInProcess({"render", kDocument, "--output=" + folder_.path("s.svg")}).exitCode, 0);

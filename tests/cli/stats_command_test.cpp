@@ -16,8 +16,7 @@ TEST(StatsCommandTest, PrintsTheDetailLinesWithTheFormat)
 {
     const auto run = runCliInProcess({"stats", "--lower", "-1", "--upper", "1"}, "-1\n\n1\r\n");
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out,
-              "n : 2\n平均 : 0\n最小値:-1\n最大値:1\nσ    : 1\nProbel : 68.26%\nCp   : 0.33\n");
+    EXPECT_EQ(run.out, "n : 2\n平均 : 0\n最小値:-1\n最大値:1\nσ    : 1\nProbel : 68.26%\nCp   : 0.33\n");
     EXPECT_EQ(run.err, "");
 
     const auto formatted = runCliInProcess({"stats", "--format", "0.000"}, "1\n2\n4\n");
@@ -26,8 +25,8 @@ TEST(StatsCommandTest, PrintsTheDetailLinesWithTheFormat)
 
 TEST(StatsCommandTest, LogShowsTheGeometricMeanAndTheLogPercentage)
 {
-    const auto run = runCliInProcess({"stats", "--log", "--lower", "1", "--upper", "100", "--cp-option", "1"},
-                                     "1\n100\n");
+    const auto run =
+        runCliInProcess({"stats", "--log", "--lower", "1", "--upper", "100", "--cp-option", "1"}, "1\n100\n");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "n : 2\n平均 : 10\n最小値:1\n最大値:100\nσ    : 49.5\nProbel : 68.26%\nCp   : 0.33\n");
 }
@@ -44,13 +43,13 @@ double jsonValue(const std::string& json, const std::string& key)
 
 TEST(StatsCommandTest, JsonHasEveryKeyInOrderAtFullPrecision)
 {
-    const auto run = runCliInProcess({"stats", "--json", "--lower", "1", "--upper", "10", "--cp-option", "1"},
-                                     "3\n5\n");
+    const auto run =
+        runCliInProcess({"stats", "--json", "--lower", "1", "--upper", "10", "--cp-option", "1"}, "3\n5\n");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.starts_with("{\"n\": 2, \"mean\": 4, \"sigma\": 1, \"min\": 3, \"max\": 5, \"log_mean\": "))
         << run.out;
-    const std::vector<std::string> keys = {"n", "mean", "sigma", "min", "max", "log_mean", "log_sigma",
-                                           "probel", "log_probel", "cp", "log_cp"};
+    const std::vector<std::string> keys = {"n",         "mean",   "sigma",      "min", "max",   "log_mean",
+                                           "log_sigma", "probel", "log_probel", "cp",  "log_cp"};
     std::size_t last = 0;
     for (const auto& key : keys) {
         const auto at = run.out.find("\"" + key + "\":");
@@ -80,7 +79,9 @@ TEST(StatsCommandTest, JsonReadsSigmaBeforeCpReplacesAZeroSigma)
 
 TEST(StatsCommandTest, AByteOrderMarkIsNoPartOfTheFirstValue)
 {
-    const auto run = runCliInProcess({"stats", "--format", "0"}, "\xEF\xBB\xBF" "4\r\n6\r\n");
+    const auto run = runCliInProcess({"stats", "--format", "0"},
+                                     "\xEF\xBB\xBF"
+                                     "4\r\n6\r\n");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.out.starts_with("n : 2\n平均 : 5\n")) << run.out;
 }

@@ -32,12 +32,14 @@ constexpr int kNameAttempts = 100;
 constexpr std::size_t kMaxWriteChunk = std::size_t{1} << 30;
 constexpr std::size_t kReadChunk = std::size_t{64} * 1024;
 
-Error saveError(const std::string& path, int error) {
+Error saveError(const std::string& path, int error)
+{
     return saveFileError(path, std::strerror(error));
 }
 
 // Writing through a symbolic link must not replace the link by a plain file.
-std::string resolvedTarget(const std::string& path) {
+std::string resolvedTarget(const std::string& path)
+{
     struct stat status {};
     if (lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
         if (char* real = realpath(path.c_str(), nullptr)) {
@@ -49,20 +51,24 @@ std::string resolvedTarget(const std::string& path) {
     return path;
 }
 
-std::string directoryOf(const std::string& path) {
+std::string directoryOf(const std::string& path)
+{
     std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
+    if (slash == std::string::npos)
+        return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // The start of a hidden sibling of the target, named after it: "folder/.name.".
-std::string temporaryPrefix(const std::string& target) {
+std::string temporaryPrefix(const std::string& target)
+{
     std::size_t slash = target.rfind('/');
     std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
     std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     if (name.size() > kMaxNameInTemporary) {
         std::size_t cut = kMaxNameInTemporary;
-        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0U) == 0x80U) --cut;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0U) == 0x80U)
+            --cut;
         name.resize(cut);
     }
     return folder + "." + name + ".";
@@ -70,7 +76,8 @@ std::string temporaryPrefix(const std::string& target) {
 
 // Letters and digits that are hard to guess, so that names made by others rarely collide.
 // The counter keeps two calls apart should the kernel's random source fail.
-std::string randomSuffix() {
+std::string randomSuffix()
+{
     static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     static constexpr std::uint64_t kLetterCount = sizeof kLetters - 1;
     static std::atomic<std::uint64_t> calls{0};
@@ -91,41 +98,50 @@ std::string randomSuffix() {
 // Creates a new temporary file next to the target and opens it for writing. The kernel gives
 // it `mode` less the umask (or the folder's default ACL), so the umask is never read or
 // changed, which other threads would race with. O_EXCL never opens an existing file or link.
-int createTemporary(const std::string& prefix, mode_t mode, std::string& name) {
+int createTemporary(const std::string& prefix, mode_t mode, std::string& name)
+{
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         name = prefix + randomSuffix();
         int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
     }
     errno = EEXIST;
     return -1;
 }
 
 // A full disk may accept part of a write without an error; only the whole length counts.
-int writeAll(int fd, std::string_view bytes) {
+int writeAll(int fd, std::string_view bytes)
+{
     while (!bytes.empty()) {
         ssize_t written = ::write(fd, bytes.data(), std::min(bytes.size(), kMaxWriteChunk));
         if (written < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return errno;
         }
-        if (written == 0) return ENOSPC;
+        if (written == 0)
+            return ENOSPC;
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return 0;
 }
 
-int syncFile(int fd) {
+int syncFile(int fd)
+{
     while (::fsync(fd) != 0) {
-        if (errno != EINTR) return errno;
+        if (errno != EINTR)
+            return errno;
     }
     return 0;
 }
 
 // Makes the rename itself durable. A folder that cannot be synced still holds the new file.
-void syncFolder(const std::string& folder) {
+void syncFolder(const std::string& folder)
+{
     int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
+    if (fd < 0)
+        return;
     syncFile(fd);
     ::close(fd);
 }
@@ -133,8 +149,10 @@ void syncFolder(const std::string& folder) {
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
     }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
@@ -146,7 +164,8 @@ private:
 
 }  // namespace
 
-Status writeFileAtomically(const std::string& path, std::string_view bytes) {
+Status writeFileAtomically(const std::string& path, std::string_view bytes)
+{
     const std::string target = resolvedTarget(path);
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
@@ -154,16 +173,22 @@ Status writeFileAtomically(const std::string& path, std::string_view bytes) {
     // A replacement keeps the old file's bits exactly, whatever the umask would take away.
     std::string temporary;
     int fd = createTemporary(temporaryPrefix(target), replacing ? kOwnerOnly : kNewFileMode, temporary);
-    if (fd < 0) return saveError(path, errno);
+    if (fd < 0)
+        return saveError(path, errno);
 
     int error = 0;
-    if (replacing && ::fchmod(fd, old.st_mode & kPermissionBits) != 0) error = errno;
-    if (error == 0) error = writeAll(fd, bytes);
-    if (error == 0) error = syncFile(fd);
+    if (replacing && ::fchmod(fd, old.st_mode & kPermissionBits) != 0)
+        error = errno;
+    if (error == 0)
+        error = writeAll(fd, bytes);
+    if (error == 0)
+        error = syncFile(fd);
     // After a successful fsync an interrupted close has still released the descriptor and
     // the data is on the disk.
-    if (::close(fd) != 0 && error == 0 && errno != EINTR) error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0 && errno != EINTR)
+        error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
+        error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
         return saveError(path, error);
@@ -172,10 +197,12 @@ Status writeFileAtomically(const std::string& path, std::string_view bytes) {
     return {};
 }
 
-Result<std::string> readWholeFile(const std::string& path) {
+Result<std::string> readWholeFile(const std::string& path)
+{
     // O_NONBLOCK keeps a named pipe from blocking the open; it is refused below.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.get() < 0) return openFileError(path, std::strerror(errno));
+    if (file.get() < 0)
+        return openFileError(path, std::strerror(errno));
     struct stat status {};
     if (::fstat(file.get(), &status) != 0) {
         return openFileError(path, std::strerror(errno));
@@ -193,10 +220,12 @@ Result<std::string> readWholeFile(const std::string& path) {
     for (;;) {
         ssize_t count = ::read(file.get(), buffer, sizeof buffer);
         if (count < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return readFileError(path, std::strerror(errno));
         }
-        if (count == 0) break;
+        if (count == 0)
+            break;
         content.append(buffer, static_cast<std::size_t>(count));
     }
     return content;

@@ -33,12 +33,13 @@ constexpr std::pair<char32_t, char32_t> kLookAlikes[] = {
     {U'\u301C', U'\uFF5E'},  // 〜 -> ～
 };
 
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) <= kLastAscii; });
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) <= kLastAscii; });
 }
 
-std::string hexBytes(std::string_view bytes) {
+std::string hexBytes(std::string_view bytes)
+{
     std::string text;
     for (char b : bytes) {
         char buffer[8];
@@ -49,7 +50,8 @@ std::string hexBytes(std::string_view bytes) {
     return text;
 }
 
-Error unencodable(char32_t c) {
+Error unencodable(char32_t c)
+{
     std::string character;
     appendUtf8(character, c);
     char code[16];
@@ -61,11 +63,15 @@ Error unencodable(char32_t c) {
 // thread ends; its shift state is reset before every conversion.
 class IconvConverter {
 public:
-    IconvConverter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-        if (!valid()) openErrno_ = errno;
+    IconvConverter(const char* to, const char* from) : cd_(iconv_open(to, from))
+    {
+        if (!valid())
+            openErrno_ = errno;
     }
-    ~IconvConverter() {
-        if (valid()) iconv_close(cd_);
+    ~IconvConverter()
+    {
+        if (valid())
+            iconv_close(cd_);
     }
     IconvConverter(const IconvConverter&) = delete;
     IconvConverter& operator=(const IconvConverter&) = delete;
@@ -75,7 +81,8 @@ public:
 
     // Converts all of `in` into `out`. Returns 0, or the errno of the failure with
     // `failedAt` set to the offset in `in` where conversion stopped.
-    int convert(std::string_view in, std::string& out, std::size_t& failedAt) {
+    int convert(std::string_view in, std::string& out, std::size_t& failedAt)
+    {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         out.resize(in.size() * 3 + 8);
         std::size_t produced = 0;
@@ -90,7 +97,8 @@ public:
             int error = errno;
             produced = static_cast<std::size_t>(outPtr - out.data());
             if (result != static_cast<std::size_t>(-1)) {
-                if (flushing) break;
+                if (flushing)
+                    break;
                 flushing = true;
                 continue;
             }
@@ -111,36 +119,39 @@ private:
     int openErrno_ = 0;
 };
 
-IconvConverter& toCodePage() {
+IconvConverter& toCodePage()
+{
     thread_local IconvConverter converter(kCodePage, kUtf8);
     return converter;
 }
 
-IconvConverter& fromCodePage() {
+IconvConverter& fromCodePage()
+{
     thread_local IconvConverter converter(kUtf8, kCodePage);
     return converter;
 }
 
-Error converterMissing(const IconvConverter& converter) {
-    return Error{std::string("文字コード CP932 の変換を準備できません: ") +
-                     std::strerror(converter.openErrno()),
-                 {}, 0};
+Error converterMissing(const IconvConverter& converter)
+{
+    return Error{
+        std::string("文字コード CP932 の変換を準備できません: ") + std::strerror(converter.openErrno()), {}, 0};
 }
 
 // The text as it will be saved: look-alikes replaced, UTF-8 checked.
-Result<std::string> withCodePageCharacters(std::string_view utf8) {
+Result<std::string> withCodePageCharacters(std::string_view utf8)
+{
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
         std::optional<Utf8Char> c = readUtf8(utf8, pos);
         if (!c) {
-            return Error{"文字列に UTF-8 として正しくないバイトがあります (" +
-                             hexBytes(utf8.substr(pos, 1)) + ")。",
-                         {}, 0};
+            return Error{
+                "文字列に UTF-8 として正しくないバイトがあります (" + hexBytes(utf8.substr(pos, 1)) + ")。", {}, 0};
         }
         char32_t codePoint = c->codePoint;
         for (const auto& [from, to] : kLookAlikes) {
-            if (codePoint == from) codePoint = to;
+            if (codePoint == from)
+                codePoint = to;
         }
         appendUtf8(out, codePoint);
         pos += c->length;
@@ -150,7 +161,8 @@ Result<std::string> withCodePageCharacters(std::string_view utf8) {
 
 // True when the character is saved and read back as itself. glibc maps a few characters to
 // others (‾ to ~) and drops the tag characters U+E0000..U+E007F without an error.
-bool survivesRoundTrip(std::string_view character) {
+bool survivesRoundTrip(std::string_view character)
+{
     std::string bytes;
     std::string back;
     std::size_t failedAt = 0;
@@ -160,20 +172,26 @@ bool survivesRoundTrip(std::string_view character) {
 
 }  // namespace
 
-Result<std::string> encodeCp932(std::string_view utf8) {
-    if (isAscii(utf8)) return std::string(utf8);
+Result<std::string> encodeCp932(std::string_view utf8)
+{
+    if (isAscii(utf8))
+        return std::string(utf8);
     Result<std::string> normalised = withCodePageCharacters(utf8);
-    if (!normalised) return normalised.error();
+    if (!normalised)
+        return normalised.error();
     const std::string& text = normalised.value();
     IconvConverter& encoder = toCodePage();
     IconvConverter& decoder = fromCodePage();
-    if (!encoder.valid()) return converterMissing(encoder);
-    if (!decoder.valid()) return converterMissing(decoder);
+    if (!encoder.valid())
+        return converterMissing(encoder);
+    if (!decoder.valid())
+        return converterMissing(decoder);
 
     std::string bytes;
     std::size_t failedAt = 0;
     int error = encoder.convert(text, bytes, failedAt);
-    if (error == EILSEQ) return unencodable(readUtf8(text, failedAt)->codePoint);
+    if (error == EILSEQ)
+        return unencodable(readUtf8(text, failedAt)->codePoint);
     if (error != 0) {
         return Error{std::string("文字列を CP932 に変換できません: ") + std::strerror(error), {}, 0};
     }
@@ -181,7 +199,8 @@ Result<std::string> encodeCp932(std::string_view utf8) {
     // A saved document must read back as it was: check the bytes, and on a difference
     // find the first character that does not survive, to name it.
     std::string back;
-    if (decoder.convert(bytes, back, failedAt) == 0 && back == text) return bytes;
+    if (decoder.convert(bytes, back, failedAt) == 0 && back == text)
+        return bytes;
     for (std::size_t pos = 0; pos < text.size();) {
         Utf8Char c = *readUtf8(text, pos);
         if (!survivesRoundTrip(std::string_view(text).substr(pos, c.length))) {
@@ -192,26 +211,30 @@ Result<std::string> encodeCp932(std::string_view utf8) {
     return Error{"文字列を CP932 に変換すると元に戻りません。", {}, 0};
 }
 
-Result<std::string> decodeCp932(std::string_view bytes) {
-    if (isAscii(bytes)) return std::string(bytes);
+Result<std::string> decodeCp932(std::string_view bytes)
+{
+    if (isAscii(bytes))
+        return std::string(bytes);
     IconvConverter& decoder = fromCodePage();
-    if (!decoder.valid()) return converterMissing(decoder);
+    if (!decoder.valid())
+        return converterMissing(decoder);
 
     std::string text;
     std::size_t failedAt = 0;
     int error = decoder.convert(bytes, text, failedAt);
-    if (error == 0) return text;
+    if (error == 0)
+        return text;
     if (error == EINVAL) {
-        return Error{"Shift_JIS の文字の途中でデータが終わっています (" +
-                         hexBytes(bytes.substr(failedAt)) + ")。",
-                     {}, 0};
+        return Error{
+            "Shift_JIS の文字の途中でデータが終わっています (" + hexBytes(bytes.substr(failedAt)) + ")。", {}, 0};
     }
     if (error == EILSEQ) {
         unsigned lead = static_cast<unsigned char>(bytes[failedAt]);
         bool doubleByteLead = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
         return Error{"Shift_JIS として読めないバイトがあります (" +
                          hexBytes(bytes.substr(failedAt, doubleByteLead ? 2 : 1)) + ")。",
-                     {}, 0};
+                     {},
+                     0};
     }
     return Error{std::string("Shift_JIS の文字列を変換できません: ") + std::strerror(error), {}, 0};
 }

@@ -56,8 +56,8 @@ bool withinLargestText(std::string_view text)
             continue;
         }
         if (significant.empty()) {
-            firstPlace = at < point ? static_cast<std::int64_t>(point - at) - 1
-                                    : -static_cast<std::int64_t>(at - point);
+            firstPlace =
+                at < point ? static_cast<std::int64_t>(point - at) - 1 : -static_cast<std::int64_t>(at - point);
         }
         significant.push_back(c);
     }

@@ -112,7 +112,8 @@ private:
         if (taken.text.empty()) {
             stop(taken.line, what + "が空です（" + std::string(kind) + "が必要です）。");
         }
-        stop(taken.line, what + "に" + std::string(kind) + "が必要ですが、「" + shownField(taken.text) + "」があります。");
+        stop(taken.line,
+             what + "に" + std::string(kind) + "が必要ですが、「" + shownField(taken.text) + "」があります。");
     }
 
     [[noreturn]] void tooLarge(const Field& taken, const SheetPlace& place, std::string_view field) const
@@ -266,8 +267,8 @@ private:
         // and the paper code come before the graphs, the text label count after them.
         constexpr std::int64_t kHeaderFieldsAfterCounts = 2;
         constexpr std::int64_t kFieldsAfterGraphs = 1;
-        const std::int32_t graphs = count({}, name::kGraphCount, 1 + format::kGraphFields,
-                                          kHeaderFieldsAfterCounts + kFieldsAfterGraphs);
+        const std::int32_t graphs =
+            count({}, name::kGraphCount, 1 + format::kGraphFields, kHeaderFieldsAfterCounts + kFieldsAfterGraphs);
         std::int64_t pending = (1 + format::kGraphFields) * graphs + kHeaderFieldsAfterCounts + kFieldsAfterGraphs;
         seriesCounts_.reserve(static_cast<std::size_t>(graphs));
         for (std::int32_t i = 1; i <= graphs; ++i) {

@@ -19,7 +19,7 @@
 namespace probel {
 namespace {
 
-constexpr std::array kProbabilityGridPercents{0.1, 1.0, 10.0, 20.0, 30.0, 40.0, 50.0,
+constexpr std::array kProbabilityGridPercents{0.1,  1.0,  10.0, 20.0, 30.0, 40.0, 50.0,
                                               60.0, 70.0, 80.0, 90.0, 99.0, 99.9};
 constexpr double kOnePercent = 1.0;
 constexpr double kMidPercent = 50.0;
@@ -175,8 +175,7 @@ void GraphRenderer::drawProbabilityLine(double percent, std::int64_t x1, std::in
     if (!y || !fitsInt32(x1) || !fitsInt32(x2)) {
         return;
     }
-    const std::array<Point, 2> ends{Point{static_cast<std::int32_t>(x1), *y},
-                                    Point{static_cast<std::int32_t>(x2), *y}};
+    const std::array<Point, 2> ends{Point{static_cast<std::int32_t>(x1), *y}, Point{static_cast<std::int32_t>(x2), *y}};
     canvas_.polyline(ends);
 }
 
@@ -280,7 +279,8 @@ void GraphRenderer::drawLinearValueLabels()
     if (divisions == 0) {
         return;
     }
-    const std::int64_t step = labelStep(std::abs(static_cast<std::int64_t>(divisions)), std::max(graph_.xJikuStep(), 1));
+    const std::int64_t step =
+        labelStep(std::abs(static_cast<std::int64_t>(divisions)), std::max(graph_.xJikuStep(), 1));
     const double y = top_ + kLabelDrop * height_;
     for (std::int64_t k = 0; k <= divisions; k += step) {
         const double value = axisSpan_ / divisions * static_cast<double>(k) + axisMin_;

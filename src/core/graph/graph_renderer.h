@@ -27,8 +27,7 @@ void drawGraph(const NormoBp& graph, Canvas& canvas, const GraphFrame& frame);
 class GraphRenderer {
 public:
     GraphRenderer(const NormoBp& graph, Canvas& canvas, const GraphFrame& frame)
-        : graph_(graph), canvas_(canvas), left_(frame.left), top_(frame.top), width_(frame.width),
-          height_(frame.height)
+        : graph_(graph), canvas_(canvas), left_(frame.left), top_(frame.top), width_(frame.width), height_(frame.height)
     {
     }
 

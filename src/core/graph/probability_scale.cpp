@@ -13,8 +13,7 @@ constexpr double kFullPercent = 100.0;
 
 }  // namespace
 
-std::optional<float> probabilityToY(const QuantileTable& table, std::int32_t top, std::int32_t height,
-                                    double percent)
+std::optional<float> probabilityToY(const QuantileTable& table, std::int32_t top, std::int32_t height, double percent)
 {
     if (!(percent >= 0.0 && percent <= kFullPercent)) {
         return std::nullopt;
@@ -34,8 +33,7 @@ std::optional<float> probabilityToY(const QuantileTable& table, std::int32_t top
     return static_cast<float>(y);
 }
 
-std::optional<double> valueToX(double value, double axisMin, double axisMax, std::int32_t left,
-                               std::int32_t width)
+std::optional<double> valueToX(double value, double axisMin, double axisMax, std::int32_t left, std::int32_t width)
 {
     const double span = axisMax - axisMin;
     if (span == 0.0) {

@@ -14,14 +14,12 @@ namespace probel {
 // `height`: the quantile looked up in steps of 0.01 % (halves upward), scaled so that 50 %
 // lies at mid-height and 0.01 % / 99.99 % on the bottom / top edge. Empty when `percent` is
 // outside 0 ... 100 or NaN.
-std::optional<float> probabilityToY(const QuantileTable& table, std::int32_t top, std::int32_t height,
-                                    double percent);
+std::optional<float> probabilityToY(const QuantileTable& table, std::int32_t top, std::int32_t height, double percent);
 
 // Horizontal position of `value` on an axis from `axisMin` to `axisMax` spread over a frame
 // from `left` with width `width`: left + (value - axisMin) * width / (axisMax - axisMin).
 // Empty when the axis has zero length or the result is not finite.
-std::optional<double> valueToX(double value, double axisMin, double axisMax, std::int32_t left,
-                               std::int32_t width);
+std::optional<double> valueToX(double value, double axisMin, double axisMax, std::int32_t left, std::int32_t width);
 
 // Plotting position, in percent, of the i-th smallest (1-based) of n values: 100 i / (n + 1).
 double plottingPosition(std::int32_t rank, std::int32_t count);

@@ -100,8 +100,7 @@ double DecimalDigits::toDouble() const
     text.append(digits_, 1);
     text.push_back('e');
     std::array<char, 24> exponentText{};
-    const auto end = std::to_chars(exponentText.data(), exponentText.data() + exponentText.size(),
-                                   exponent_);
+    const auto end = std::to_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent_);
     text.append(exponentText.data(), end.ptr);
 
     double magnitude = 0.0;

@@ -23,8 +23,7 @@ public:
     void literal(std::string_view text, bool commaCandidate = false)
     {
         auto& tokens = result_.tokens;
-        if (!commaCandidate && !tokens.empty() && tokens.back().kind == NumberPattern::Kind::Literal &&
-            !lastIsComma_) {
+        if (!commaCandidate && !tokens.empty() && tokens.back().kind == NumberPattern::Kind::Literal && !lastIsComma_) {
             tokens.back().text.append(text);
         } else {
             NumberPattern::Token token;

@@ -197,8 +197,7 @@ double leadingNumber(std::string_view text)
 {
     std::string compact;
     compact.reserve(text.size());
-    std::copy_if(text.begin(), text.end(), std::back_inserter(compact),
-                 [](char c) { return !isBlank(c); });
+    std::copy_if(text.begin(), text.end(), std::back_inserter(compact), [](char c) { return !isBlank(c); });
     const std::size_t length = scanNumber(compact);
     if (length == 0) {
         return 0.0;

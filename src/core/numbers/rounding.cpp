@@ -44,8 +44,7 @@ std::optional<std::int32_t> toInt32HalfEven(double value)
 {
     const double rounded = roundHalfEven(value);
     // NaN fails both comparisons.
-    if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
-          rounded <= std::numeric_limits<std::int32_t>::max())) {
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max())) {
         return std::nullopt;
     }
     return static_cast<std::int32_t>(rounded);

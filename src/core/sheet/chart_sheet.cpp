@@ -41,8 +41,7 @@ std::optional<std::int32_t> ChartSheet::graphNumberFromKey(std::string_view key)
     const std::string_view digits = key.substr(kGraphKeyPrefix.size());
     std::int32_t number = 0;
     const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (read.ec != std::errc{} || read.ptr != digits.data() + digits.size() || number < 1 ||
-        graphKey(number) != key) {
+    if (read.ec != std::errc{} || read.ptr != digits.data() + digits.size() || number < 1 || graphKey(number) != key) {
         return std::nullopt;
     }
     return number;

@@ -15,7 +15,10 @@ namespace {
 // Label text prints in the printer's own colour, whatever the label's colour on screen.
 constexpr std::int32_t kPrinterTextColor = 0;
 
-double deviceScale(double dotsPerInch) { return dotsPerInch * kTwipsPerPixel / kTwipsPerInch; }
+double deviceScale(double dotsPerInch)
+{
+    return dotsPerInch * kTwipsPerPixel / kTwipsPerInch;
+}
 
 std::optional<GraphFrame> deviceFrame(const NormoBp& graph, const PageStyle& style)
 {

@@ -6,9 +6,15 @@
 namespace probel {
 namespace {
 
-bool within(double value, double from, double to) { return value >= from && value <= to; }
+bool within(double value, double from, double to)
+{
+    return value >= from && value <= to;
+}
 
-std::int32_t toPixels(double value) { return toInt32HalfEven(value).value_or(0); }
+std::int32_t toPixels(double value)
+{
+    return toInt32HalfEven(value).value_or(0);
+}
 
 }  // namespace
 

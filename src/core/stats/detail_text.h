@@ -11,15 +11,15 @@ class NormoData;
 
 // What a series' detail label shows, as chosen in the data dialog.
 struct DetailChoice {
-    bool meanLines = false;         // mean, minimum, maximum
+    bool meanLines = false;  // mean, minimum, maximum
     bool sigmaLine = false;
     bool probelLine = false;
-    std::optional<int> cpOption;    // the Cp line, read with this option
+    std::optional<int> cpOption;  // the Cp line, read with this option
     std::string meanFormat = "0.##";
     std::string sigmaFormat = "0.##";
     std::string probelFormat = "0.##";
     std::string cpFormat = "0.##";
-    bool logAxis = false;           // the graph's axis is logarithmic
+    bool logAxis = false;  // the graph's axis is logarithmic
 };
 
 // The statistics lines of a detail label, without line ends: "平均 : …", "最小値:…",

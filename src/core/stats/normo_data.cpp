@@ -88,10 +88,22 @@ std::vector<double> NormoData::iniData()
     return iniData_;
 }
 
-double NormoData::heikin(std::string_view format) { return throughFormat(heikin_, format, heikinFormat_); }
-double NormoData::siguma(std::string_view format) { return throughFormat(siguma_, format, sigumaFormat_); }
-double NormoData::logHeikin(std::string_view format) { return throughFormat(logHeikin_, format, heikinFormat_); }
-double NormoData::logSiguma(std::string_view format) { return throughFormat(logSiguma_, format, sigumaFormat_); }
+double NormoData::heikin(std::string_view format)
+{
+    return throughFormat(heikin_, format, heikinFormat_);
+}
+double NormoData::siguma(std::string_view format)
+{
+    return throughFormat(siguma_, format, sigumaFormat_);
+}
+double NormoData::logHeikin(std::string_view format)
+{
+    return throughFormat(logHeikin_, format, heikinFormat_);
+}
+double NormoData::logSiguma(std::string_view format)
+{
+    return throughFormat(logSiguma_, format, sigumaFormat_);
+}
 
 double NormoData::fractionBetween(double lower, double upper, double mean, double sigma) const
 {
@@ -167,7 +179,13 @@ void NormoData::setMax(double value)
     }
 }
 
-double NormoData::logMin() const { return std::pow(10.0, logMin_); }
-double NormoData::logMax() const { return std::pow(10.0, logMax_); }
+double NormoData::logMin() const
+{
+    return std::pow(10.0, logMin_);
+}
+double NormoData::logMax() const
+{
+    return std::pow(10.0, logMax_);
+}
 
 }  // namespace probel

@@ -108,7 +108,10 @@ public:
 
 private:
     T* objectAt(std::ptrdiff_t index) const { return index >= 0 ? entries_[index].object.get() : nullptr; }
-    std::ptrdiff_t positionIndex(std::int32_t position) const { return position >= 1 && position <= count() ? position - 1 : -1; }
+    std::ptrdiff_t positionIndex(std::int32_t position) const
+    {
+        return position >= 1 && position <= count() ? position - 1 : -1;
+    }
     std::ptrdiff_t indexOf(std::string_view key) const
     {
         if (key.empty()) {

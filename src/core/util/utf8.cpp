@@ -32,9 +32,8 @@ std::optional<Utf8Char> readUtf8(std::string_view text, std::size_t pos)
         unsigned low = lead == 0xF0 ? 0x90 : 0x80;
         unsigned high = lead == 0xF4 ? 0x8F : 0xBF;
         if (continuation(1, low, high) && continuation(2) && continuation(3)) {
-            return Utf8Char{((lead & 0x07U) << 18) | ((byte(1) & 0x3FU) << 12) |
-                                ((byte(2) & 0x3FU) << 6) | (byte(3) & 0x3FU),
-                            4};
+            return Utf8Char{
+                ((lead & 0x07U) << 18) | ((byte(1) & 0x3FU) << 12) | ((byte(2) & 0x3FU) << 6) | (byte(3) & 0x3FU), 4};
         }
     }
     return std::nullopt;

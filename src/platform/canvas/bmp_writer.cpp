@@ -70,7 +70,7 @@ std::string encodeBmp24(const QImage& image)
     putU32(out, kInfoHeaderSize);
     putU32(out, static_cast<std::uint32_t>(width));
     putU32(out, static_cast<std::uint32_t>(height));  // positive: rows stored bottom-up
-    putU16(out, 1);                                    // planes
+    putU16(out, 1);                                   // planes
     putU16(out, kBitsPerPixel);
     putU32(out, kNoCompression);
     putU32(out, static_cast<std::uint32_t>(pixelBytes));

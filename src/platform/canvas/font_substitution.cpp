@@ -10,21 +10,19 @@ namespace probel {
 namespace {
 
 constexpr std::array kSubstitutes = {
-    FontSubstitute{"ＭＳ Ｐゴシック", "IPAPGothic"},
-    FontSubstitute{"MS PGothic", "IPAPGothic"},
-    FontSubstitute{"ＭＳ ゴシック", "IPAGothic"},
-    FontSubstitute{"MS Gothic", "IPAGothic"},
-    FontSubstitute{"ＭＳ 明朝", "IPAMincho"},
-    FontSubstitute{"MS Mincho", "IPAMincho"},
-    FontSubstitute{"ＭＳ Ｐ明朝", "IPAPMincho"},
-    FontSubstitute{"MS PMincho", "IPAPMincho"},
-    FontSubstitute{"ＭＳ ＵＩ Gothic", "IPAPGothic"},
-    FontSubstitute{"MS UI Gothic", "IPAPGothic"},
+    FontSubstitute{"ＭＳ Ｐゴシック", "IPAPGothic"},  FontSubstitute{"MS PGothic", "IPAPGothic"},
+    FontSubstitute{"ＭＳ ゴシック", "IPAGothic"},     FontSubstitute{"MS Gothic", "IPAGothic"},
+    FontSubstitute{"ＭＳ 明朝", "IPAMincho"},         FontSubstitute{"MS Mincho", "IPAMincho"},
+    FontSubstitute{"ＭＳ Ｐ明朝", "IPAPMincho"},      FontSubstitute{"MS PMincho", "IPAPMincho"},
+    FontSubstitute{"ＭＳ ＵＩ Gothic", "IPAPGothic"}, FontSubstitute{"MS UI Gothic", "IPAPGothic"},
 };
 
 }  // namespace
 
-std::span<const FontSubstitute> fontSubstitutes() { return kSubstitutes; }
+std::span<const FontSubstitute> fontSubstitutes()
+{
+    return kSubstitutes;
+}
 
 void installFontSubstitutions()
 {

@@ -29,7 +29,6 @@ constexpr double kPageDotsPerInch = kScreenDotsPerInch;
 constexpr double kMetresPerInch = 0.0254;
 constexpr const char* kCreator = "Probel";
 
-
 std::string lowerCaseExtension(const std::string& path)
 {
     const auto slash = path.find_last_of('/');
@@ -43,7 +42,10 @@ std::string lowerCaseExtension(const std::string& path)
     return extension;
 }
 
-QSize pixelSize(const PaperSize& paper) { return QSize(paper.widthPixels, paper.heightPixels); }
+QSize pixelSize(const PaperSize& paper)
+{
+    return QSize(paper.widthPixels, paper.heightPixels);
+}
 
 QPainterCanvas::Options pageOptions(const PaperSize& paper, bool printerPage)
 {

@@ -57,12 +57,14 @@ bool drawable(PointF point)
            std::abs(point.y) < kFarthestCoordinate;
 }
 
-double snapped(double coordinate) { return roundHalfEven(coordinate); }
+double snapped(double coordinate)
+{
+    return roundHalfEven(coordinate);
+}
 
 }  // namespace
 
-QPainterCanvas::QPainterCanvas(QPaintDevice& device, Options options)
-    : ownPainter_(std::make_unique<QPainter>())
+QPainterCanvas::QPainterCanvas(QPaintDevice& device, Options options) : ownPainter_(std::make_unique<QPainter>())
 {
     if (ownPainter_->begin(&device)) {
         painter_ = ownPainter_.get();
@@ -87,8 +89,8 @@ QPainterCanvas::QPainterCanvas(QPainter& painter, Options options) : painter_(&p
     dotsPerInch_ = options.dotsPerInch.value_or(deviceDotsPerInch_);
     printerPage_ = options.printerPage;
     repaintRequest_ = std::move(options.repaintRequest);
-    rasterDevice_ = device != nullptr &&
-                    (device->devType() == QInternal::Image || device->devType() == QInternal::Pixmap);
+    rasterDevice_ =
+        device != nullptr && (device->devType() == QInternal::Image || device->devType() == QInternal::Pixmap);
     initialise();
 }
 
@@ -115,7 +117,10 @@ void QPainterCanvas::initialise()
     updateQtFont();
 }
 
-bool QPainterCanvas::isActive() const { return painter_ != nullptr; }
+bool QPainterCanvas::isActive() const
+{
+    return painter_ != nullptr;
+}
 
 void QPainterCanvas::clear()
 {
@@ -197,7 +202,10 @@ double QPainterCanvas::textWidth(std::string_view text)
     return metrics_->horizontalAdvance(lastMeasuredText_);
 }
 
-double QPainterCanvas::textHeight(std::string_view /*text*/) { return metrics_->lineSpacing(); }
+double QPainterCanvas::textHeight(std::string_view /*text*/)
+{
+    return metrics_->lineSpacing();
+}
 
 void QPainterCanvas::drawText(PointF topLeft, std::string_view text)
 {
@@ -260,8 +268,7 @@ void QPainterCanvas::stampText(std::span<const PointF> topLefts, std::string_vie
         return;
     }
     const QString qtText = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const bool cached = fastStamping_ && rasterDevice_ &&
-                        painter_->deviceTransform().type() <= QTransform::TxTranslate;
+    const bool cached = fastStamping_ && rasterDevice_ && painter_->deviceTransform().type() <= QTransform::TxTranslate;
     if (!cached) {
         if (!fastStamping_) {
             Canvas::stampText(topLefts, text);

@@ -32,8 +32,10 @@ std::atomic<int> umaskCalls{0};
 
 // Stands in for the C library's umask in this test program and passes every call on, so a test
 // can see that saving leaves the process's umask alone (threads share it).
-extern "C" mode_t umask(mode_t mask) noexcept {
-    if (probel::test::countingUmask) ++probel::test::umaskCalls;
+extern "C" mode_t umask(mode_t mask) noexcept
+{
+    if (probel::test::countingUmask)
+        ++probel::test::umaskCalls;
     return static_cast<mode_t>(::syscall(SYS_umask, mask));
 }
 
@@ -44,12 +46,15 @@ namespace fs = std::filesystem;
 
 class TemporaryFolder {
 public:
-    TemporaryFolder() {
+    TemporaryFolder()
+    {
         std::string pattern = (fs::temp_directory_path() / "probel-atomic-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("mkdtemp failed");
         path_ = pattern;
     }
-    ~TemporaryFolder() {
+    ~TemporaryFolder()
+    {
         std::error_code ignored;
         fs::remove_all(path_, ignored);
     }
@@ -59,7 +64,8 @@ public:
     std::string file(const std::string& name) const { return (path_ / name).string(); }
     std::string path() const { return path_.string(); }
 
-    std::vector<std::string> names() const {
+    std::vector<std::string> names() const
+    {
         std::vector<std::string> names;
         for (const fs::directory_entry& entry : fs::directory_iterator(path_)) {
             names.push_back(entry.path().filename().string());
@@ -72,29 +78,35 @@ private:
     fs::path path_;
 };
 
-std::string contentOf(const std::string& path) {
+std::string contentOf(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-mode_t permissionsOf(const std::string& path) {
+mode_t permissionsOf(const std::string& path)
+{
     struct stat status {};
     EXPECT_EQ(::stat(path.c_str(), &status), 0);
     return status.st_mode & 0777;
 }
 
-std::string documentBytes(std::size_t size) {
+std::string documentBytes(std::size_t size)
+{
     std::string bytes;
-    for (std::size_t i = 0; bytes.size() < size; ++i) bytes += std::to_string(i) + "\r\n";
+    for (std::size_t i = 0; bytes.size() < size; ++i)
+        bytes += std::to_string(i) + "\r\n";
     bytes.resize(size);
     return bytes;
 }
 
-std::string saveMessage(const std::string& path, int error) {
+std::string saveMessage(const std::string& path, int error)
+{
     return "ファイルを保存できません: " + path + ": " + std::strerror(error);
 }
 
-TEST(AtomicFile, WritesANewFileAndReplacesAnOldOne) {
+TEST(AtomicFile, WritesANewFileAndReplacesAnOldOne)
+{
     TemporaryFolder folder;
     const std::string path = folder.file("sheet.pbl");
     const std::string first("\"0100\"\r\n0\r\n\0\xFF\r\n", 15);
@@ -110,7 +122,8 @@ TEST(AtomicFile, WritesANewFileAndReplacesAnOldOne) {
     EXPECT_EQ(folder.names(), std::vector<std::string>{"sheet.pbl"});
 }
 
-TEST(AtomicFile, KeepsThePermissionsOfTheOldFile) {
+TEST(AtomicFile, KeepsThePermissionsOfTheOldFile)
+{
     TemporaryFolder folder;
     const std::string path = folder.file("sheet.pbl");
     ASSERT_TRUE(writeFileAtomically(path, "old").ok());
@@ -119,7 +132,8 @@ TEST(AtomicFile, KeepsThePermissionsOfTheOldFile) {
     EXPECT_EQ(permissionsOf(path), 0604U);
 }
 
-TEST(AtomicFile, GivesANewFileTheUmaskPermissions) {
+TEST(AtomicFile, GivesANewFileTheUmaskPermissions)
+{
     TemporaryFolder folder;
     const mode_t saved = ::umask(027);
     Status status = writeFileAtomically(folder.file("a.pbl"), "a");
@@ -134,7 +148,8 @@ TEST(AtomicFile, GivesANewFileTheUmaskPermissions) {
 
 // Changing the umask even for a moment would give a file another thread creates meanwhile the
 // wrong permissions.
-TEST(AtomicFile, SavingNeverTouchesTheUmask) {
+TEST(AtomicFile, SavingNeverTouchesTheUmask)
+{
     TemporaryFolder folder;
     test::umaskCalls = 0;
     test::countingUmask = true;
@@ -146,7 +161,8 @@ TEST(AtomicFile, SavingNeverTouchesTheUmask) {
     EXPECT_EQ(test::umaskCalls, 0);
 }
 
-TEST(AtomicFile, WritesThroughASymbolicLink) {
+TEST(AtomicFile, WritesThroughASymbolicLink)
+{
     TemporaryFolder folder;
     fs::create_directory(folder.file("real"));
     const std::string real = folder.file("real/sheet.pbl");
@@ -159,7 +175,8 @@ TEST(AtomicFile, WritesThroughASymbolicLink) {
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"link.pbl", "real"}));
 }
 
-TEST(AtomicFile, AMissingFolderIsReportedWithThePath) {
+TEST(AtomicFile, AMissingFolderIsReportedWithThePath)
+{
     TemporaryFolder folder;
     const std::string path = folder.file("missing/sheet.pbl");
     Status status = writeFileAtomically(path, "data");
@@ -169,21 +186,22 @@ TEST(AtomicFile, AMissingFolderIsReportedWithThePath) {
     EXPECT_TRUE(folder.names().empty());
 }
 
-TEST(AtomicFile, AFolderInTheWayIsLeftAlone) {
+TEST(AtomicFile, AFolderInTheWayIsLeftAlone)
+{
     TemporaryFolder folder;
     const std::string path = folder.file("sheet.pbl");
     fs::create_directory(path);
     Status status = writeFileAtomically(path, "data");
     ASSERT_FALSE(status.ok());
-    EXPECT_NE(errorText(status.error()).find("ファイルを保存できません: " + path + ": "),
-              std::string::npos);
+    EXPECT_NE(errorText(status.error()).find("ファイルを保存できません: " + path + ": "), std::string::npos);
     EXPECT_TRUE(fs::is_directory(path));
     EXPECT_EQ(folder.names(), std::vector<std::string>{"sheet.pbl"});
 }
 
 // A file size limit makes write() stop part way, as a full disk does: the first write comes
 // back short and the next one fails with EFBIG. Run in a child so the limit dies with it.
-TEST(AtomicFile, AWriteThatStopsPartWayLeavesTheOldFile) {
+TEST(AtomicFile, AWriteThatStopsPartWayLeavesTheOldFile)
+{
     TemporaryFolder folder;
     const std::string path = folder.file("sheet.pbl");
     const std::string old = documentBytes(1000);
@@ -201,7 +219,8 @@ TEST(AtomicFile, AWriteThatStopsPartWayLeavesTheOldFile) {
             rlimit fileSize{};
             ::getrlimit(RLIMIT_FSIZE, &fileSize);
             fileSize.rlim_cur = limit;
-            if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0) ::_exit(2);
+            if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
+                ::_exit(2);
             Status status = writeFileAtomically(path, replacement);
             const std::string& message = status.ok() ? std::string() : errorText(status.error());
             ssize_t written = ::write(channel[1], message.data(), message.size());
@@ -210,7 +229,8 @@ TEST(AtomicFile, AWriteThatStopsPartWayLeavesTheOldFile) {
         ::close(channel[1]);
         std::string message;
         char buffer[512];
-        for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;) message.append(buffer, n);
+        for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+            message.append(buffer, n);
         ::close(channel[0]);
         int childStatus = 0;
         ASSERT_EQ(::waitpid(child, &childStatus, 0), child);
@@ -223,8 +243,10 @@ TEST(AtomicFile, AWriteThatStopsPartWayLeavesTheOldFile) {
 }
 
 // A real full disk: a 64 KiB tmpfs. Needs root and a system that allows mounting.
-TEST(AtomicFile, AFullDiskLeavesTheOldFile) {
-    if (::geteuid() != 0) GTEST_SKIP() << "mounting a tmpfs needs root";
+TEST(AtomicFile, AFullDiskLeavesTheOldFile)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a tmpfs needs root";
     TemporaryFolder folder;
     if (::mount("none", folder.path().c_str(), "tmpfs", 0, "size=64k") != 0) {
         GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
@@ -250,7 +272,8 @@ TEST(AtomicFile, AFullDiskLeavesTheOldFile) {
     EXPECT_EQ(contentOf(path), fits);
 }
 
-TEST(AtomicFile, ReadsAWholeFile) {
+TEST(AtomicFile, ReadsAWholeFile)
+{
     TemporaryFolder folder;
     const std::string path = folder.file("sheet.pbl");
     const std::string bytes = documentBytes(1'000'000) + std::string("\0\x81", 2);
@@ -263,19 +286,18 @@ TEST(AtomicFile, ReadsAWholeFile) {
     EXPECT_EQ(readWholeFile(path).value(), "");
 }
 
-TEST(AtomicFile, ReadingRefusesWhatIsNotAFile) {
+TEST(AtomicFile, ReadingRefusesWhatIsNotAFile)
+{
     TemporaryFolder folder;
     const std::string missing = folder.file("missing.pbl");
     Result<std::string> read = readWholeFile(missing);
     ASSERT_FALSE(read.ok());
-    EXPECT_EQ(errorText(read.error()),
-              "ファイルを開けません: " + missing + ": " + std::strerror(ENOENT));
+    EXPECT_EQ(errorText(read.error()), "ファイルを開けません: " + missing + ": " + std::strerror(ENOENT));
     EXPECT_EQ(read.error().file, missing);
 
     read = readWholeFile(folder.path());
     ASSERT_FALSE(read.ok());
-    EXPECT_EQ(errorText(read.error()),
-              "ファイルを開けません: " + folder.path() + ": " + std::strerror(EISDIR));
+    EXPECT_EQ(errorText(read.error()), "ファイルを開けません: " + folder.path() + ": " + std::strerror(EISDIR));
 
     const std::string pipe = folder.file("pipe.pbl");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);

@@ -12,7 +12,8 @@
 namespace probel {
 namespace {
 
-std::string utf8Of(char32_t c) {
+std::string utf8Of(char32_t c)
+{
     std::string out;
     appendUtf8(out, c);
     return out;
@@ -23,7 +24,8 @@ struct Pair {
     std::string bytes;
 };
 
-TEST(Cp932, TextAndBytesConvertBothWays) {
+TEST(Cp932, TextAndBytesConvertBothWays)
+{
     const std::vector<Pair> cases = {
         {"", ""},
         {"0.##", "0.##"},
@@ -35,9 +37,9 @@ TEST(Cp932, TextAndBytesConvertBothWays) {
         {"～", "\x81\x60"},
         {"￥", "\x81\x8F"},
         {"○", "\x81\x9B"},
-        {"①", "\x87\x40"},                      // NEC special row
-        {"ⅰ", "\xFA\x40"},                      // IBM extension
-        {"\xEE\x80\x80", "\xF0\x40"},            // first user-defined character, U+E000
+        {"①", "\x87\x40"},             // NEC special row
+        {"ⅰ", "\xFA\x40"},             // IBM extension
+        {"\xEE\x80\x80", "\xF0\x40"},  // first user-defined character, U+E000
         {"試料A\r\nロットB", "\x8E\x8E\x97\xBF\x41\r\n\x83\x8D\x83\x62\x83\x67\x42"},
     };
     for (const Pair& c : cases) {
@@ -50,15 +52,18 @@ TEST(Cp932, TextAndBytesConvertBothWays) {
     }
 }
 
-TEST(Cp932, EveryAsciiByteIsItself) {
+TEST(Cp932, EveryAsciiByteIsItself)
+{
     std::string ascii;
-    for (int b = 0; b < 0x80; ++b) ascii += static_cast<char>(b);
+    for (int b = 0; b < 0x80; ++b)
+        ascii += static_cast<char>(b);
     EXPECT_EQ(encodeCp932(ascii).value(), ascii);
     EXPECT_EQ(decodeCp932(ascii).value(), ascii);
 }
 
 // What the input methods type, what is saved, and the bytes of what is saved.
-TEST(Cp932, LookAlikesAreSavedAsTheCodePageCharacters) {
+TEST(Cp932, LookAlikesAreSavedAsTheCodePageCharacters)
+{
     struct LookAlike {
         std::string typed;
         std::string saved;
@@ -66,14 +71,17 @@ TEST(Cp932, LookAlikesAreSavedAsTheCodePageCharacters) {
     };
     const std::vector<LookAlike> cases = {
         {"〜", "～", "\x81\x60"},  // U+301C
-        {"−", "－", "\x81\x7C"},  // U+2212
+        {"−", "－", "\x81\x7C"},   // U+2212
         {"¢", "￠", "\x81\x91"},
         {"£", "￡", "\x81\x92"},
         {"¬", "￢", "\x81\xCA"},
-        {"‖", "∥", "\x81\x61"},  // U+2016
-        {"—", "―", "\x81\x5C"},  // U+2014
+        {"‖", "∥", "\x81\x61"},   // U+2016
+        {"—", "―", "\x81\x5C"},   // U+2014
         {"¥", "￥", "\x81\x8F"},  // not 0x5C, which reads back as a backslash
-        {"10〜20 −5¥", "10～20 －5￥", "10\x81\x60" "20 \x81\x7C" "5\x81\x8F"},
+        {"10〜20 −5¥", "10～20 －5￥",
+         "10\x81\x60"
+         "20 \x81\x7C"
+         "5\x81\x8F"},
     };
     for (const LookAlike& c : cases) {
         Result<std::string> bytes = encodeCp932(c.typed);
@@ -83,7 +91,8 @@ TEST(Cp932, LookAlikesAreSavedAsTheCodePageCharacters) {
     }
 }
 
-TEST(Cp932, CharactersOutsideTheCodePageAreRefusedByName) {
+TEST(Cp932, CharactersOutsideTheCodePageAreRefusedByName)
+{
     struct Refused {
         std::string text;
         std::string message;
@@ -106,10 +115,10 @@ TEST(Cp932, CharactersOutsideTheCodePageAreRefusedByName) {
     }
 }
 
-TEST(Cp932, InvalidUtf8IsRefused) {
+TEST(Cp932, InvalidUtf8IsRefused)
+{
     const std::vector<std::string> cases = {
-        "\xFF", "平\xE5", "\xC3", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
-        "\x80",
+        "\xFF", "平\xE5", "\xC3", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80",
     };
     for (const std::string& text : cases) {
         Result<std::string> bytes = encodeCp932(text);
@@ -118,38 +127,41 @@ TEST(Cp932, InvalidUtf8IsRefused) {
     }
 }
 
-TEST(Cp932, InvalidBytesAreRefusedWithTheBytes) {
+TEST(Cp932, InvalidBytesAreRefusedWithTheBytes)
+{
     const std::vector<Pair> cases = {
-        {"\x81", "(0x81)"},                // lead byte at the end
+        {"\x81", "(0x81)"},  // lead byte at the end
         {"abc\x82", "(0x82)"},
         {"\x80", "(0x80)"},
         {"\xA0", "(0xA0)"},
         {"\xFD", "(0xFD)"},
         {"\xFF", "(0xFF)"},
-        {"\x81\x20", "(0x81 0x20)"},       // trail byte out of range
+        {"\x81\x20", "(0x81 0x20)"},  // trail byte out of range
         {"\x81\x7F", "(0x81 0x7F)"},
         {"\x81\r\n", "(0x81 0x0D)"},
-        {"\x85\x40", "(0x85 0x40)"},       // unassigned row
+        {"\x85\x40", "(0x85 0x40)"},  // unassigned row
         {"\xEB\x40", "(0xEB 0x40)"},
-        {"\xFC\x4C", "(0xFC 0x4C)"},       // after the last IBM extension
+        {"\xFC\x4C", "(0xFC 0x4C)"},  // after the last IBM extension
         {"\x95\xBD\x8B\xCF\x80", "(0x80)"},
     };
     for (const Pair& c : cases) {
         Result<std::string> text = decodeCp932(c.text);
         ASSERT_FALSE(text.ok()) << testing::PrintToString(c.text);
-        EXPECT_NE(text.error().message.find(c.bytes), std::string::npos)
-            << text.error().message;
+        EXPECT_NE(text.error().message.find(c.bytes), std::string::npos) << text.error().message;
         EXPECT_TRUE(text.error().file.empty());
     }
 }
 
 // Whatever is accepted for saving must read back as itself (after the look-alike mapping).
-TEST(Cp932, EverySavedCharacterReadsBack) {
+TEST(Cp932, EverySavedCharacterReadsBack)
+{
     int saved = 0;
     for (char32_t c = 0x80; c < 0x30000; ++c) {
-        if (c >= 0xD800 && c < 0xE000) continue;
+        if (c >= 0xD800 && c < 0xE000)
+            continue;
         Result<std::string> bytes = encodeCp932(utf8Of(c));
-        if (!bytes.ok()) continue;
+        if (!bytes.ok())
+            continue;
         ++saved;
         Result<std::string> back = decodeCp932(bytes.value());
         ASSERT_TRUE(back.ok());
@@ -157,8 +169,8 @@ TEST(Cp932, EverySavedCharacterReadsBack) {
         ASSERT_TRUE(again.ok());
         EXPECT_EQ(again.value(), bytes.value()) << "U+" << std::hex << static_cast<unsigned>(c);
         if (back.value() != utf8Of(c)) {
-            EXPECT_TRUE(c == 0xA2 || c == 0xA3 || c == 0xA5 || c == 0xAC || c == 0x2014 ||
-                        c == 0x2016 || c == 0x2212 || c == 0x301C)
+            EXPECT_TRUE(c == 0xA2 || c == 0xA3 || c == 0xA5 || c == 0xAC || c == 0x2014 || c == 0x2016 || c == 0x2212 ||
+                        c == 0x301C)
                 << "U+" << std::hex << static_cast<unsigned>(c) << " changed on saving";
         }
     }
@@ -168,12 +180,14 @@ TEST(Cp932, EverySavedCharacterReadsBack) {
 }
 
 // Every character of a file written by Windows can be saved again.
-TEST(Cp932, EveryReadableCharacterCanBeSavedAgain) {
+TEST(Cp932, EveryReadableCharacterCanBeSavedAgain)
+{
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
         for (int trail = 0x40; trail <= 0xFC; ++trail) {
             const std::string bytes{static_cast<char>(lead), static_cast<char>(trail)};
             Result<std::string> text = decodeCp932(bytes);
-            if (!text.ok()) continue;
+            if (!text.ok())
+                continue;
             Result<std::string> again = encodeCp932(text.value());
             ASSERT_TRUE(again.ok()) << std::hex << lead << trail;
             EXPECT_EQ(decodeCp932(again.value()).value(), text.value());
@@ -181,7 +195,8 @@ TEST(Cp932, EveryReadableCharacterCanBeSavedAgain) {
     }
 }
 
-TEST(Cp932, AFailedConversionDoesNotDisturbTheNext) {
+TEST(Cp932, AFailedConversionDoesNotDisturbTheNext)
+{
     EXPECT_FALSE(encodeCp932("😀").ok());
     EXPECT_EQ(encodeCp932("平均").value(), "\x95\xBD\x8B\xCF");
     EXPECT_FALSE(decodeCp932("\x95\xBD\x8B").ok());
@@ -189,21 +204,24 @@ TEST(Cp932, AFailedConversionDoesNotDisturbTheNext) {
     EXPECT_EQ(decodeCp932("\x8B\xCF").value(), "均");
 }
 
-TEST(Cp932, ThreadsConvertIndependently) {
+TEST(Cp932, ThreadsConvertIndependently)
+{
     std::vector<std::thread> threads;
     std::vector<int> failures(4, 0);
     for (int t = 0; t < 4; ++t) {
         threads.emplace_back([&failures, t] {
             for (int i = 0; i < 2000; ++i) {
                 Result<std::string> bytes = encodeCp932("平均 : ｱ" + std::to_string(i));
-                Result<std::string> text =
-                    bytes.ok() ? decodeCp932(bytes.value()) : Result<std::string>(bytes.error());
-                if (!text.ok() || text.value() != "平均 : ｱ" + std::to_string(i)) ++failures[t];
-                if (decodeCp932("\x81").ok()) ++failures[t];
+                Result<std::string> text = bytes.ok() ? decodeCp932(bytes.value()) : Result<std::string>(bytes.error());
+                if (!text.ok() || text.value() != "平均 : ｱ" + std::to_string(i))
+                    ++failures[t];
+                if (decodeCp932("\x81").ok())
+                    ++failures[t];
             }
         });
     }
-    for (std::thread& thread : threads) thread.join();
+    for (std::thread& thread : threads)
+        thread.join();
     EXPECT_EQ(failures, std::vector<int>(4, 0));
 }
 

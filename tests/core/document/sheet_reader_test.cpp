@@ -42,8 +42,9 @@ std::function<void(Lines&)> withDetailLabel(std::function<void(Lines&)> then = {
 {
     return [then](Lines& lines) {
         lines.at(49) = "#TRUE#";
-        const Lines label = {"300", "6000", "\"IPAGothic\"", "9.75", "#TRUE#", "#FALSE#", "#FALSE#", "#FALSE#",
-                             "255", "\"" + test::cp932("○:試料A\r\n平均 : 2") + "\""};
+        const Lines label = {
+            "300",     "6000",    "\"IPAGothic\"", "9.75", "#TRUE#",
+            "#FALSE#", "#FALSE#", "#FALSE#",       "255",  "\"" + test::cp932("○:試料A\r\n平均 : 2") + "\""};
         lines.insert(lines.begin() + 50, label.begin(), label.end());
         if (then) {
             then(lines);
@@ -75,7 +76,8 @@ TEST(SheetReaderTest, DamagedDocumentsAreRefusedNamingFileLineAndFault)
         {"extra text after blank lines", test::exampleBytes() + "\r\n\r\n  x y", 64, "余分なデータ「x y」"},
         {"text for a number", exampleWith(setLine(7, "\"0\"")), 7,
          "グラフ 1 の枠の線種に整数が必要ですが、文字列 \"0\" があります"},
-        {"malformed real", exampleWith(setLine(31, "2.0.1")), 31, "グラフ 1 のデータ 1 の値 2に数値が必要ですが、「2.0.1」"},
+        {"malformed real", exampleWith(setLine(31, "2.0.1")), 31,
+         "グラフ 1 のデータ 1 の値 2に数値が必要ですが、「2.0.1」"},
         {"infinity", exampleWith(setLine(31, "inf")), 31, "値 2に数値が必要ですが、「inf」"},
         {"NaN", exampleWith(setLine(16, "NaN")), 16, "グラフ 1 の最大値に数値が必要ですが、「NaN」"},
         {"hexadecimal", exampleWith(setLine(30, "0x1p3")), 30, "「0x1p3」"},
@@ -92,7 +94,8 @@ TEST(SheetReaderTest, DamagedDocumentsAreRefusedNamingFileLineAndFault)
         {"integer property beyond 32 bits", exampleWith(setLine(13, "2147483648")), 13,
          "グラフ 1 の目盛り線の色の「2147483648」は大きすぎます"},
         {"integer property rounding beyond 32 bits", exampleWith(setLine(13, "2147483647.5")), 13, "は大きすぎます"},
-        {"frame beyond 32-bit pixels", exampleWith(setLine(8, "1E+12")), 8, "グラフ 1 の枠の幅の「1E+12」は大きすぎます"},
+        {"frame beyond 32-bit pixels", exampleWith(setLine(8, "1E+12")), 8,
+         "グラフ 1 の枠の幅の「1E+12」は大きすぎます"},
         {"label position beyond single precision", exampleWith(setLine(52, "1E+39")), 52,
          "テキスト 1 の上端の「1E+39」は大きすぎます"},
         {"series count does not match", exampleWith(setLine(3, "2")), 55,
@@ -102,7 +105,8 @@ TEST(SheetReaderTest, DamagedDocumentsAreRefusedNamingFileLineAndFault)
         {"huge graph count", exampleWith(setLine(2, "2000000000")), 2,
          "グラフの数が 2000000000 ですが、ファイルの残りにはそれだけのデータがありません"},
         {"huge series count", exampleWith(setLine(3, "100000")), 3, "グラフ 1 のデータ系列の数が 100000 ですが"},
-        {"huge value count", exampleWith(setLine(29, "2000000000")), 29, "グラフ 1 のデータ 1 の値の個数が 2000000000 ですが"},
+        {"huge value count", exampleWith(setLine(29, "2000000000")), 29,
+         "グラフ 1 のデータ 1 の値の個数が 2000000000 ですが"},
         {"huge label count", exampleWith(setLine(51, "99999")), 51, "テキストの数が 99999 ですが"},
         {"negative graph count", exampleWith(setLine(2, "-1")), 2, "グラフの数が -1 です。負の数は使えません。"},
         {"series without values", exampleWith(setLine(29, "0")), 29,
@@ -114,7 +118,8 @@ TEST(SheetReaderTest, DamagedDocumentsAreRefusedNamingFileLineAndFault)
          "テキスト 1 の内容の文字列に終わりの \" がありません"},
         {"unterminated comment swallows a line", exampleWith(setLine(34, "\"" + test::cp932("試料A"))), 35,
          "グラフ 1 のデータ 1 のコメントの文字列の後に余分な「0.##\"」があります"},
-        {"text after a closing quote", exampleWith(setLine(21, "\"mm\" cm")), 21, "グラフ 1 の単位の文字列の後に余分な「cm」"},
+        {"text after a closing quote", exampleWith(setLine(21, "\"mm\" cm")), 21,
+         "グラフ 1 の単位の文字列の後に余分な「cm」"},
         {"unquoted text", exampleWith(setLine(21, "mm")), 21,
          "グラフ 1 の単位に「\"」で囲んだ文字列が必要ですが、「mm」があります"},
         {"empty number field", exampleWith(setLine(12, "")), 12, "グラフ 1 の分割数が空です（整数が必要です）"},
@@ -198,7 +203,12 @@ TEST(SheetReaderTest, FieldsAreConvertedAsTheirPropertiesConvertThem)
         {"first label count ignored (more)", setLine(4, "5"), labels(1)},
         {"first label count ignored (none)", setLine(4, "0"), labels(1)},
         {"first label count ignored (negative)", setLine(4, "-3"), labels(1)},
-        {"no text labels", [](Lines& l) { l.resize(50); l.push_back("0"); }, labels(0)},
+        {"no text labels",
+         [](Lines& l) {
+             l.resize(50);
+             l.push_back("0");
+         },
+         labels(0)},
         {"leading point", setLine(30, ".5"), firstValue(0.5)},
         {"negative leading point", setLine(30, "-.25"), firstValue(-0.25)},
         {"trailing point", setLine(30, "5."), firstValue(5)},

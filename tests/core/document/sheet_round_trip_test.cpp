@@ -148,8 +148,8 @@ TEST(SheetRoundTripTest, OtherLayoutsOfTheExampleReadTheSame)
 
     EXPECT_EQ(sheetLayout(crlfText(longVersion)), SheetLayout::Current);
     EXPECT_EQ(sheetLayout(crlfText(old)), SheetLayout::Old);
-    for (const std::string& variant : {crlfText(longVersion), crlfText(old), lfOnly, commas,
-                                       example + "\r\n  \r\n\t\r\n"}) {
+    for (const std::string& variant :
+         {crlfText(longVersion), crlfText(old), lfOnly, commas, example + "\r\n  \r\n\t\r\n"}) {
         EXPECT_EQ(writeOk(*readOk(variant)), example);
     }
 }
@@ -225,8 +225,8 @@ TEST(SheetRoundTripTest, RichSheetRoundTripsWithDenseNumbers)
 TEST(SheetRoundTripTest, LogarithmicAxisEndsRoundTripToTheirExponents)
 {
     const std::vector<std::pair<double, std::string>> ends = {
-        {1000, "1000"}, {0.01, ".01"}, {1E+20, "1E+20"}, {1E-07, "1E-07"}, {1, "1"}, {1E+308, "1E+308"},
-        {1E-300, "1E-300"},
+        {1000, "1000"}, {0.01, ".01"},      {1E+20, "1E+20"},   {1E-07, "1E-07"},
+        {1, "1"},       {1E+308, "1E+308"}, {1E-300, "1E-300"},
     };
     for (const auto& [value, text] : ends) {
         ChartSheet sheet;
@@ -265,8 +265,7 @@ TEST(SheetRoundTripTest, ExtremeValuesStayReadable)
     EXPECT_NE(bytes.find("\r\n1.79769313486232E+308\r\n-1.79769313486232E+308\r\n4.94065645841247E-324\r\n0\r\n"),
               std::string::npos);
     const auto read = readOk(bytes);
-    EXPECT_EQ(read->graph(1)->dataIfAny()->item(1).iniValues(),
-              (std::vector<double>{largest, -largest, smallest, 0}));
+    EXPECT_EQ(read->graph(1)->dataIfAny()->item(1).iniValues(), (std::vector<double>{largest, -largest, smallest, 0}));
     EXPECT_EQ(writeOk(*read), bytes);
 }
 

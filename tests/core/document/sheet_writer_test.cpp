@@ -89,11 +89,10 @@ TEST(SheetWriterTest, NumbersTakeTheDocumentsRealForm)
     const std::vector<std::string> frame(lines.begin() + 7, lines.begin() + 11);
     EXPECT_EQ(frame, (std::vector<std::string>{"6000", "45", "-30", "0"}));
     const std::vector<std::string> values(lines.begin() + 29, lines.begin() + 36);
-    EXPECT_EQ(values, (std::vector<std::string>{".5", "-.25", "1234.5", "1E+16", "2.5E-07", ".3",
-                                                ".333333333333333"}));
+    EXPECT_EQ(values, (std::vector<std::string>{".5", "-.25", "1234.5", "1E+16", "2.5E-07", ".3", ".333333333333333"}));
     const std::vector<std::string> labelLines(lines.end() - 10, lines.end() - 5);
-    EXPECT_EQ(labelLines,
-              (std::vector<std::string>{"5", "1507.5", "\"" + test::cp932("ＭＳ Ｐゴシック") + "\"", "10.5", "#FALSE#"}));
+    EXPECT_EQ(labelLines, (std::vector<std::string>{"5", "1507.5", "\"" + test::cp932("ＭＳ Ｐゴシック") + "\"", "10.5",
+                                                    "#FALSE#"}));
 }
 
 TEST(SheetWriterTest, LogLimitsAreWrittenWithTheLimitsOwnDigits)
@@ -182,14 +181,18 @@ TEST(SheetWriterTest, RefusalsNameTheFieldAndWriteNothing)
     const std::vector<Case> cases = {
         {"emoji in a comment", [](ChartSheet& sheet) { sheet.graph(2)->data().item(2).setComment("良😀"); },
          "グラフ 1 のデータ 2 のコメントを保存できません: 文字 \"😀\""},
-        {"accent in the unit", [](ChartSheet& sheet) { sheet.graph(5)->setTanni("é"); }, "グラフ 2 の単位を保存できません"},
+        {"accent in the unit", [](ChartSheet& sheet) { sheet.graph(5)->setTanni("é"); },
+         "グラフ 2 の単位を保存できません"},
         {"invalid UTF-8 in a caption", [](ChartSheet& sheet) { sheet.comLabel(2)->caption = "\xFF"; },
          "テキスト 2 の内容を保存できません"},
         {"detail label font", [](ChartSheet& sheet) { sheet.sLabel(203)->font.name = "Ωμέγα"; },
          "グラフ 1 のデータ 2 の詳細ラベルのフォント名"},
         {"series without values", [](ChartSheet& sheet) { sheet.graph(5)->data().add(); },
          "グラフ 2 のデータ 2 の値の個数が 0 です"},
-        {"infinite value", [](ChartSheet& sheet) { sheet.graph(2)->data().item(1).setIniData({1, HUGE_VAL}); },
+        {"infinite value",
+         [](ChartSheet& sheet) {
+             sheet.graph(2)->data().item(1).setIniData({1, HUGE_VAL});
+         },
          "グラフ 1 のデータ 1 の値 (Inf)"},
         {"infinite font size", [](ChartSheet& sheet) { sheet.comLabel(1)->font.size = 1E+300; },
          "テキスト 1 のフォントサイズ (1E+300) は大きすぎて保存できません"},

@@ -48,8 +48,8 @@ TEST(FittedLineEnds, AgreeWithStepping)
 {
     const FittedLine line = frame500x400();
     // Halves of a pixel (0.5, 2.5) test the rounding of y; 0 and huge slopes the guards.
-    const double slopes[] = {0.0,   -0.438596, 0.5,   -0.5,  2.5,   -2.5,  1.0,   -1.0,  -250.0,
-                             250.0, 1E-9,      -1E-9, 0.001, 1E6,   -1E6,  1E300, 0.4,   -0.6};
+    const double slopes[] = {0.0,   -0.438596, 0.5,   -0.5,  2.5, -2.5, 1.0,   -1.0, -250.0,
+                             250.0, 1E-9,      -1E-9, 0.001, 1E6, -1E6, 1E300, 0.4,  -0.6};
     const std::int32_t means[] = {300, 50, 49, 51, 550, 549, 551, 0, 1000, -1000};
     for (const double slope : slopes) {
         for (const std::int32_t xMean : means) {

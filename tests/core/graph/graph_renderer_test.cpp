@@ -7,8 +7,8 @@
 
 #include <cmath>
 #include <limits>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/graph/recording_canvas.h"
@@ -79,8 +79,7 @@ TEST(Refresh, GraphWithoutSeriesDrawsFrameAndGrids)
 
     const auto lines = canvas.polylines();
     ASSERT_EQ(lines.size(), 1U + 13U + 9U);
-    EXPECT_EQ(lines[0].points,
-              (std::vector<Point>{{50, 100}, {550, 100}, {550, 500}, {50, 500}, {50, 100}}));
+    EXPECT_EQ(lines[0].points, (std::vector<Point>{{50, 100}, {550, 100}, {550, 500}, {50, 500}, {50, 100}}));
     EXPECT_EQ(lines[0].color, kFrameColor);
     EXPECT_EQ(lines[0].penStyle, kPenSolid);
     for (std::size_t i = 0; i < 13; ++i) {
@@ -129,9 +128,8 @@ TEST(Refresh, LogarithmicAxisDrawsTenLinesPerDecadeIncludingTheCoincidingOnes)
     ASSERT_EQ(graph->storedMax(), 2);
     graph->refresh();
     // Per decade: the decade line, then j = 1 (the previous decade line again) ... 9.
-    const std::vector<std::int32_t> expected{217, 50,  100, 130, 150, 166, 180, 191, 201, 209,
-                                             383, 217, 267, 296, 317, 333, 346, 358, 367, 376,
-                                             550, 383, 434, 463, 484, 500, 513, 524, 534, 542};
+    const std::vector<std::int32_t> expected{217, 50,  100, 130, 150, 166, 180, 191, 201, 209, 383, 217, 267, 296, 317,
+                                             333, 346, 358, 367, 376, 550, 383, 434, 463, 484, 500, 513, 524, 534, 542};
     EXPECT_EQ(verticalLineColumns(canvas), expected);
     EXPECT_EQ(canvas.polylines().size(), 1U + 13U + 30U);
 }
@@ -193,16 +191,17 @@ TEST(Refresh, LinearValueLabelTexts)
         {0, 100, 10, 3, {" 0 ", " 30 ", " 60 ", " 90 "}},  // the right end falls between steps
         {0, 1, 4, 2, {" 0 ", " 0.5 ", " 1 "}},
         {0, 1, 3, 1, {" 0 ", " 0.333333333333333 ", " 0.666666666666667 ", " 1 "}},
-        {0, 10, 2, 0, {" 0 ", " 5 ", " 10 "}},   // a step below 1 counts as 1
+        {0, 10, 2, 0, {" 0 ", " 5 ", " 10 "}},  // a step below 1 counts as 1
         {0, 10, 2, -4, {" 0 ", " 5 ", " 10 "}},
         {0, 10, 2, 50, {" 0 "}},
-        {0, 10, 0, 1, {}},                        // no divisions: nothing to place
+        {0, 10, 0, 1, {}},  // no divisions: nothing to place
         {0, 10, -3, 1, {}},
         {50, 50, 2, 1, {" 50 ", " 50 ", " 50 "}},  // a zero-length axis still has labels
     };
     for (const auto& c : cases) {
         RecordingCanvas canvas(640, 600, false, kDpi);
-        auto graph = standardGraph().axis(c.min, c.max).divisions(c.bunnkatu, c.step).labels(true, false).build(&canvas);
+        auto graph =
+            standardGraph().axis(c.min, c.max).divisions(c.bunnkatu, c.step).labels(true, false).build(&canvas);
         graph->setTanni("");
         graph->refresh();
         EXPECT_EQ(textsOf(canvas), c.printed) << c.min << ".." << c.max << " / " << c.bunnkatu << " step " << c.step;
@@ -232,8 +231,8 @@ TEST(Refresh, ProbabilityLabelsEndAtTheFrameAndCentreOnTheirHeights)
     auto graph = standardGraph().labels(false, true).build(&canvas);
     graph->refresh();
     const auto texts = canvas.texts();
-    const std::pair<double, const char*> labels[] = {{0.1, "0.1"}, {1, "1.0"},  {10, "10"},     {50, "50"},
-                                                     {90, "90"},   {99, "99"},  {99.9, "99.9"}, {99.99, "99.99"}};
+    const std::pair<double, const char*> labels[] = {{0.1, "0.1"}, {1, "1.0"}, {10, "10"},     {50, "50"},
+                                                     {90, "90"},   {99, "99"}, {99.9, "99.9"}, {99.99, "99.99"}};
     ASSERT_EQ(texts.size(), 8U);
     for (std::size_t i = 0; i < 8; ++i) {
         const auto& [percent, text] = labels[i];

@@ -65,9 +65,8 @@ struct DecadeCase {
 TEST(NormoBp, LogarithmicAxisStoresWholeDecades)
 {
     const DecadeCase cases[] = {
-        {5, 1, 10},          {0.02, -2, 0.01},   {3000, 3, 1000},  {500, 3, 1000},   {0.5, 0, 1},
-        {1, 0, 1},           {100, 2, 100},      {0.1, -1, 0.1},   {31.6, 1, 10},    {31.7, 2, 100},
-        {1E-7, -7, 1E-7},
+        {5, 1, 10},    {0.02, -2, 0.01}, {3000, 3, 1000}, {500, 3, 1000}, {0.5, 0, 1},      {1, 0, 1},
+        {100, 2, 100}, {0.1, -1, 0.1},   {31.6, 1, 10},   {31.7, 2, 100}, {1E-7, -7, 1E-7},
     };
     for (const auto& c : cases) {
         NormoBp graph;
@@ -87,8 +86,8 @@ TEST(NormoBp, LogarithmicAxisRefusesValuesWithoutALogarithm)
     graph.setLogV(true);
     graph.setMin(0.1);
     graph.setMax(1000);
-    for (const double bad : {0.0, -5.0, std::numeric_limits<double>::quiet_NaN(),
-                             std::numeric_limits<double>::infinity()}) {
+    for (const double bad :
+         {0.0, -5.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         graph.setMin(bad);
         graph.setMax(bad);
         EXPECT_EQ(graph.storedMin(), -1) << bad;

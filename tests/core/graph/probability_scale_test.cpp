@@ -33,10 +33,10 @@ TEST(ProbabilityToY, HeightsInAFrameFrom100To500)
         {99.99, 100, 0},
         {1, 300 + 200 * 2.32634 / 3.71947, 1E-4},  // about 425.09
         {99, 300 - 200 * 2.32634 / 3.71947, 1E-4},
-        {0.014, 500, 0},                            // 1.4 steps round to entry 1
+        {0.014, 500, 0},  // 1.4 steps round to entry 1
         {99.986, 100, 0},
         {25, 300 + 200 * 0.67449 / 3.71947, 1E-4},
-        {50.004, 300, 0},                           // (100 - 50.004) x 100 rounds to 5000
+        {50.004, 300, 0},  // (100 - 50.004) x 100 rounds to 5000
     };
     for (const auto& c : cases) {
         EXPECT_NEAR(heightOf(c.percent), c.y, c.tolerance) << "P = " << c.percent;
@@ -64,9 +64,8 @@ TEST(ProbabilityToY, ScaleIsSymmetricAboutMidHeight)
 
 TEST(ProbabilityToY, OutsideZeroToHundredHasNoHeight)
 {
-    for (const double percent :
-         {-0.01, -1.0, 100.001, 150.0, std::numeric_limits<double>::quiet_NaN(),
-          std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
+    for (const double percent : {-0.01, -1.0, 100.001, 150.0, std::numeric_limits<double>::quiet_NaN(),
+                                 std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
         EXPECT_FALSE(probabilityToY(QuantileTable::shared(), kTop, kHeight, percent).has_value()) << percent;
     }
 }

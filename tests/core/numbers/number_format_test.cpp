@@ -119,9 +119,9 @@ TEST(FormatNumber, GroupingAndLiteralText)
         {5, "0\\", "5"},
         {-5, "x0", "-x5"},
         {1234, "00-00", "12-34"},
-        {7, "EUR-0", "EUR-7"},     // "E" without a following placeholder is text
+        {7, "EUR-0", "EUR-7"},  // "E" without a following placeholder is text
         {5, "0E+", "5E+"},
-        {7, "abc", "abc"},         // no placeholder: the text only
+        {7, "abc", "abc"},  // no placeholder: the text only
         {2.5, "0%", "3%"},
         {1.5, "平均0.0", "平均1.5"},
     };
@@ -131,8 +131,8 @@ TEST(FormatNumber, GroupingAndLiteralText)
 TEST(FormatNumber, EmptyPatternAndNonFiniteValues)
 {
     const FormatCase cases[] = {
-        {0.5, "", "0.5"}, {1e16, "", "1E+16"}, {kInf, "0.##", "Inf"}, {-kInf, "0.0E+0", "-Inf"},
-        {kNaN, "0", "NaN"}, {kNaN, "", "NaN"},
+        {0.5, "", "0.5"},          {1e16, "", "1E+16"}, {kInf, "0.##", "Inf"},
+        {-kInf, "0.0E+0", "-Inf"}, {kNaN, "0", "NaN"},  {kNaN, "", "NaN"},
     };
     expectFormats(std::begin(cases), std::end(cases));
 }
@@ -153,8 +153,7 @@ TEST(FormatNumber, HugePatternsAndMagnitudesStaySound)
 
     EXPECT_EQ(formatNumber(42, std::string(100000, '0')), std::string(99998, '0') + "42");
     EXPECT_EQ(formatNumber(10, "0.0E+" + std::string(1000, '0')), "1.0E+" + std::string(999, '0') + "1");
-    EXPECT_EQ(formatNumber(12345, std::string(500, '0') + ".0E+0"),
-              "12345" + std::string(495, '0') + ".0E-495");
+    EXPECT_EQ(formatNumber(12345, std::string(500, '0') + ".0E+0"), "12345" + std::string(495, '0') + ".0E-495");
     EXPECT_EQ(formatNumber(1, std::string(1000, ',')), std::string(1000, ','));
     std::string commas(1000, ',');
     EXPECT_EQ(formatNumber(1234, commas.insert(0, 1, '0').append(1, '0')), "1,234");
@@ -164,8 +163,8 @@ TEST(FormatNumber, HugePatternsAndMagnitudesStaySound)
 // what roundDecimal gives, or the two would disagree on a shown figure.
 TEST(FormatNumber, AgreesWithRoundDecimal)
 {
-    const double values[] = {1.005, 2.345, -2.345, 0.125, 68.2689492137086, 1.0 / 3, 999.9995,
-                             0.1 + 0.2, 1e-7, 123456.789, -0.0049};
+    const double values[] = {1.005,    2.345,     -2.345, 0.125,      68.2689492137086, 1.0 / 3,
+                             999.9995, 0.1 + 0.2, 1e-7,   123456.789, -0.0049};
     for (const double value : values) {
         std::string pattern = "0.";
         for (int decimals = 0; decimals <= 9; ++decimals) {

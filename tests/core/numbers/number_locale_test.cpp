@@ -29,8 +29,8 @@ public:
             return true;
         }
         const std::string folder = ::testing::TempDir() + "probel-locales";
-        const std::string compile = "mkdir -p '" + folder + "' && localedef -i de_DE -f UTF-8 '" + folder +
-                                    "/de_DE.UTF-8' >/dev/null 2>&1";
+        const std::string compile =
+            "mkdir -p '" + folder + "' && localedef -i de_DE -f UTF-8 '" + folder + "/de_DE.UTF-8' >/dev/null 2>&1";
         if (std::system(compile.c_str()) != 0) {
             return false;
         }

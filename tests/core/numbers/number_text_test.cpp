@@ -98,8 +98,9 @@ TEST(RealText, DocumentFormWithoutLeadingZero)
 
 TEST(NumberText, ReadsBackToTheSameValue)
 {
-    const double exact[] = {0.1,   0.5,    -0.25, 1234.5,    6000,    1e16,  2.5e-7, 1e-300,
-                            1e300, 0.0001, 1e-5,  123456789012345.0, -987.654321, kMax, kDenormMin};
+    const double exact[] = {0.1,         0.5,    -0.25,     1234.5, 6000, 1e16,
+                            2.5e-7,      1e-300, 1e300,     0.0001, 1e-5, 123456789012345.0,
+                            -987.654321, kMax,   kDenormMin};
     for (const double value : exact) {
         EXPECT_EQ(wholeNumber(generalNumberText(value)), value) << generalNumberText(value);
         EXPECT_EQ(leadingNumber(realText(value)), value) << realText(value);
@@ -181,16 +182,15 @@ TEST(WholeNumber, AcceptsOnlyAWholeNumber)
         double expected;
     };
     const Accepted accepted[] = {
-        {"1e3", 1000},       {" 42 ", 42},   {"\t-1.5\r\n", -1.5}, {"+3", 3},
-        {".5", 0.5},         {"5.", 5},      {"1E+16", 1e16},      {"2.5E-07", 2.5e-7},
-        {"-.25", -0.25},     {"0", 0},       {"1e400", kMax},
+        {"1e3", 1000},   {" 42 ", 42},        {"\t-1.5\r\n", -1.5}, {"+3", 3}, {".5", 0.5},     {"5.", 5},
+        {"1E+16", 1e16}, {"2.5E-07", 2.5e-7}, {"-.25", -0.25},      {"0", 0},  {"1e400", kMax},
     };
     for (const auto& c : accepted) {
         EXPECT_EQ(wholeNumber(c.text), c.expected) << '"' << c.text << '"';
     }
 
-    const char* const refused[] = {"",    "   ", "12abc", "1 000", "1e",  "1e+",  "inf", "nan", "-inf",
-                                   "Infinity", "1,5", ".",  "-",   "abc", "0x10", "--1", "1.2.3", "- 1"};
+    const char* const refused[] = {"",         "   ", "12abc", "1 000", "1e",  "1e+",  "inf", "nan",   "-inf",
+                                   "Infinity", "1,5", ".",     "-",     "abc", "0x10", "--1", "1.2.3", "- 1"};
     for (const char* text : refused) {
         EXPECT_EQ(wholeNumber(text), std::nullopt) << '"' << text << '"';
     }

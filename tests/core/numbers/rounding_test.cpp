@@ -26,11 +26,24 @@ struct RoundCase {
 TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour)
 {
     const RoundCase cases[] = {
-        {2.5, 2},         {3.5, 4},         {-2.5, -2},    {-3.5, -4},     {0.5, 0},
-        {1.5, 2},         {-0.5, 0},        {2.6, 3},      {-2.6, -3},     {2.4, 2},
-        {0.49999999999999994, 0},           {2.5000000000000004, 3},       {kLastHalf, 4503599627370496.0},
-        {4503599627370497.0, 4503599627370497.0},          {1e300, 1e300}, {-1e300, -1e300},
-        {kInf, kInf},     {-kInf, -kInf},
+        {2.5, 2},
+        {3.5, 4},
+        {-2.5, -2},
+        {-3.5, -4},
+        {0.5, 0},
+        {1.5, 2},
+        {-0.5, 0},
+        {2.6, 3},
+        {-2.6, -3},
+        {2.4, 2},
+        {0.49999999999999994, 0},
+        {2.5000000000000004, 3},
+        {kLastHalf, 4503599627370496.0},
+        {4503599627370497.0, 4503599627370497.0},
+        {1e300, 1e300},
+        {-1e300, -1e300},
+        {kInf, kInf},
+        {-kInf, -kInf},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(roundHalfEven(c.value), c.expected) << "value " << c.value;
@@ -41,12 +54,21 @@ TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour)
 TEST(RoundHalfUp, RoundsHalvesUpwardWithoutTheFloorPlusHalfError)
 {
     const RoundCase cases[] = {
-        {2.5, 3},   {-2.5, -2},  {-0.5, 0},    {-1.5, -1}, {1.4, 1},   {-1.6, -2},
+        {2.5, 3},
+        {-2.5, -2},
+        {-0.5, 0},
+        {-1.5, -1},
+        {1.4, 1},
+        {-1.6, -2},
         // floor(x + 0.5) gives 1 here, because x + 0.5 rounds to 1.0 in binary.
-        {0.49999999999999994, 0}, {-0.49999999999999994, 0},
+        {0.49999999999999994, 0},
+        {-0.49999999999999994, 0},
         // The area table look-up of a limit 2.995 sigma away must reach entry 300.
-        {2.995 * 100, 300},       {299.49999999999994, 299},
-        {kLastHalf, 4503599627370496.0}, {kInf, kInf}, {-kInf, -kInf},
+        {2.995 * 100, 300},
+        {299.49999999999994, 299},
+        {kLastHalf, 4503599627370496.0},
+        {kInf, kInf},
+        {-kInf, -kInf},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(roundHalfUp(c.value), c.expected) << "value " << c.value;
@@ -86,10 +108,9 @@ TEST(ModSigned, KeepsTheSignOfTheDividend)
         std::int64_t expected;
     };
     const Case cases[] = {
-        {-7, 3, -1}, {7, -3, 1},  {7, 3, 1},  {-7, -3, -1}, {0, 5, 0},  {-10, 10, 0},
-        {-15, 10, -5}, {123, 10, 3},
-        {INT64_MIN, -1, 0},  // overflows with a plain %
-        {5, 0, 0},           // no trap on a broken precondition
+        {-7, 3, -1},  {7, -3, 1},    {7, 3, 1},    {-7, -3, -1},       {0, 5, 0},
+        {-10, 10, 0}, {-15, 10, -5}, {123, 10, 3}, {INT64_MIN, -1, 0},  // overflows with a plain %
+        {5, 0, 0},                                                      // no trap on a broken precondition
     };
     for (const auto& c : cases) {
         EXPECT_EQ(modSigned(c.a, c.b), c.expected) << c.a << " mod " << c.b;
@@ -105,32 +126,21 @@ TEST(RoundDecimal, RoundsTheDecimalDigitsHalvesAwayFromZero)
     };
     const Case cases[] = {
         // The binary values lie just below the halves; the decimal digits decide.
-        {1.005, 2, 1.01},
-        {2.345, 2, 2.35},
-        {-2.345, 2, -2.35},
-        {0.3413447460685429, 4, 0.3413},
-        {2.5, 0, 3},
-        {-2.5, 0, -3},
-        {0.5, 0, 1},
-        {0.4, 0, 0},
-        {9.995, 2, 10},
-        {1234.5, -2, 1200},
-        {1250, -2, 1300},
-        {49.9, -2, 0},
-        {50, -2, 100},
-        {0.1 + 0.2, 20, 0.3},  // more decimals than digits: the 15-digit form
-        {1e-320, 400, 1e-320},
-        {123, INT_MAX, 123},
-        {123, INT_MIN, 0},
-        {kMax, 0, kMax},       // its 15-digit form lies beyond the range: saturates
-        {kMax, -308, kMax},    // rounds up to 2E+308
-        {-kMax, -308, -kMax},
-        {kInf, 2, kInf},
+        {1.005, 2, 1.01},      {2.345, 2, 2.35},
+        {-2.345, 2, -2.35},    {0.3413447460685429, 4, 0.3413},
+        {2.5, 0, 3},           {-2.5, 0, -3},
+        {0.5, 0, 1},           {0.4, 0, 0},
+        {9.995, 2, 10},        {1234.5, -2, 1200},
+        {1250, -2, 1300},      {49.9, -2, 0},
+        {50, -2, 100},         {0.1 + 0.2, 20, 0.3},  // more decimals than digits: the 15-digit form
+        {1e-320, 400, 1e-320}, {123, INT_MAX, 123},
+        {123, INT_MIN, 0},     {kMax, 0, kMax},  // its 15-digit form lies beyond the range: saturates
+        {kMax, -308, kMax},                      // rounds up to 2E+308
+        {-kMax, -308, -kMax},  {kInf, 2, kInf},
         {-kInf, 2, -kInf},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(roundDecimal(c.value, c.decimals), c.expected)
-            << "value " << c.value << " decimals " << c.decimals;
+        EXPECT_EQ(roundDecimal(c.value, c.decimals), c.expected) << "value " << c.value << " decimals " << c.decimals;
     }
     EXPECT_TRUE(std::isnan(roundDecimal(kNaN, 2)));
 }

@@ -14,8 +14,8 @@ TEST(SheetPlacement, MovesSnapToTenPixelStepsAsymmetricallyBySign)
         std::int32_t moved;
     };
     const Case cases[] = {
-        {7, -10}, {4, 0},   {5, -10},  {15, -20}, {10, -10}, {0, 0},
-        {-7, 0},  {-13, 10}, {-20, 20}, {-5, 0},  {-17, 10}, {-25, 20},
+        {7, -10}, {4, 0},    {5, -10},  {15, -20}, {10, -10}, {0, 0},
+        {-7, 0},  {-13, 10}, {-20, 20}, {-5, 0},   {-17, 10}, {-25, 20},
     };
     for (const Case& one : cases) {
         EXPECT_EQ(snappedMove(one.displacement), one.moved) << one.displacement;
@@ -30,10 +30,10 @@ TEST(SheetPlacement, GripsAreTheFivePixelEdgesWithTheVerticalOnesWinningInCorner
         FrameGrip grip;
     };
     const Case cases[] = {
-        {0, 50, FrameGrip::LeftEdge},      {5, 50, FrameGrip::LeftEdge},     {5.5, 50, FrameGrip::Move},
-        {195, 50, FrameGrip::RightEdge},   {200, 50, FrameGrip::RightEdge},  {194, 50, FrameGrip::Move},
-        {100, 0, FrameGrip::TopEdge},      {100, 100, FrameGrip::BottomEdge}, {100, 94, FrameGrip::Move},
-        {198, 2, FrameGrip::TopEdge},      {2, 98, FrameGrip::BottomEdge},   {2, 2, FrameGrip::TopEdge},
+        {0, 50, FrameGrip::LeftEdge},    {5, 50, FrameGrip::LeftEdge},      {5.5, 50, FrameGrip::Move},
+        {195, 50, FrameGrip::RightEdge}, {200, 50, FrameGrip::RightEdge},   {194, 50, FrameGrip::Move},
+        {100, 0, FrameGrip::TopEdge},    {100, 100, FrameGrip::BottomEdge}, {100, 94, FrameGrip::Move},
+        {198, 2, FrameGrip::TopEdge},    {2, 98, FrameGrip::BottomEdge},    {2, 2, FrameGrip::TopEdge},
     };
     for (const Case& one : cases) {
         EXPECT_EQ(frameGripAt(one.x, one.y, 200, 100), one.grip) << one.x << "," << one.y;

@@ -150,7 +150,10 @@ TEST(NormoDataTest, AreaTableFollowsTheNormalCurveWithItsOneException)
 }
 
 // A series with mean 0 and sigma 1.
-NormoData unitSeries() { return seriesOf({-1, 1}); }
+NormoData unitSeries()
+{
+    return seriesOf({-1, 1});
+}
 
 TEST(NormoDataTest, ProbelIsTheAreaBetweenTheLimits)
 {
@@ -158,13 +161,9 @@ TEST(NormoDataTest, ProbelIsTheAreaBetweenTheLimits)
         double min, max, expectedPercent;
     };
     const Case cases[] = {
-        {-1, 1, 68.26},
-        {1, -1, -68.26},      // reversed limits give a negative area
-        {0, 1, 34.13},
-        {0.5, 1, 14.98},
-        {-2.995, 2.995, 100}, // 299.5 rounds up to the full half
-        {-2.994, 2.994, 99.72},
-        {-50, 50, 100},
+        {-1, 1, 68.26},         {1, -1, -68.26},                        // reversed limits give a negative area
+        {0, 1, 34.13},          {0.5, 1, 14.98}, {-2.995, 2.995, 100},  // 299.5 rounds up to the full half
+        {-2.994, 2.994, 99.72}, {-50, 50, 100},
     };
     for (const auto& c : cases) {
         auto series = unitSeries();

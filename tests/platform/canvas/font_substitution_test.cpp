@@ -21,8 +21,8 @@ TEST(FontSubstitutionTest, WindowsNamesDrawWithTheirIpaFonts)
     };
     const Case cases[] = {
         {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"MS PGothic", "IPAPGothic"}, {"ＭＳ ゴシック", "IPAGothic"},
-        {"MS Gothic", "IPAGothic"},        {"ＭＳ 明朝", "IPAMincho"},    {"MS Mincho", "IPAMincho"},
-        {"ＭＳ Ｐ明朝", "IPAPMincho"},     {"MS PMincho", "IPAPMincho"},  {"ＭＳ ＵＩ Gothic", "IPAPGothic"},
+        {"MS Gothic", "IPAGothic"},        {"ＭＳ 明朝", "IPAMincho"},   {"MS Mincho", "IPAMincho"},
+        {"ＭＳ Ｐ明朝", "IPAPMincho"},     {"MS PMincho", "IPAPMincho"}, {"ＭＳ ＵＩ Gothic", "IPAPGothic"},
         {"MS UI Gothic", "IPAPGothic"},
     };
     for (const auto& test : cases) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -43,15 +43,17 @@ std::uint16_t u16At(const std::string& bytes, std::size_t at)
                                       (static_cast<unsigned char>(bytes.at(at + 1)) << 8));
 }
 
-PaperSize a4Upright() { return *paperSizeFromCode(kPaperCodeA4Upright); }
+PaperSize a4Upright()
+{
+    return *paperSizeFromCode(kPaperCodeA4Upright);
+}
 
 // A frame 10 px inside the page's edges and a red square at the top left.
 void drawTestPage(Canvas& canvas)
 {
     const std::int32_t right = canvas.width() - 11;
     const std::int32_t bottom = canvas.height() - 11;
-    const std::array frame = {Point{10, 10}, Point{right, 10}, Point{right, bottom}, Point{10, bottom},
-                              Point{10, 10}};
+    const std::array frame = {Point{10, 10}, Point{right, 10}, Point{right, bottom}, Point{10, bottom}, Point{10, 10}};
     canvas.polyline(frame);
     canvas.setColor(0x0000FF);
     canvas.drawText({20, 20}, "■ 正規確率紙");
@@ -59,7 +61,10 @@ void drawTestPage(Canvas& canvas)
 
 class PageExportTest : public ::testing::Test {
 protected:
-    std::string path(const std::string& name) const { return directory_.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string path(const std::string& name) const
+    {
+        return directory_.filePath(QString::fromStdString(name)).toStdString();
+    }
 
     QTemporaryDir directory_;
 };
@@ -179,7 +184,7 @@ TEST_F(PageExportTest, PdfIsOnePageOfThePaper)
     };
     // Points: 210 × 297 mm is 595 × 842 pt; the lying sheet is the same page turned.
     for (const auto& test : {Case{210297, R"(/MediaBox \[0 0 595(\.0+)? 842(\.0+)?\])"},
-                            Case{297210, R"(/MediaBox \[0 0 842(\.0+)? 595(\.0+)?\])"}}) {
+                             Case{297210, R"(/MediaBox \[0 0 842(\.0+)? 595(\.0+)?\])"}}) {
         const std::string file = path("sheet" + std::to_string(test.code) + ".pdf");
         ASSERT_TRUE(exportPage(file, *paperSizeFromCode(test.code), drawTestPage));
         const std::string pdf = readBytes(file);

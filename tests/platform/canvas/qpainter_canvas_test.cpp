@@ -30,8 +30,14 @@ QImage whitePage(int width, int height)
     return image;
 }
 
-bool isWhite(const QImage& image, int x, int y) { return image.pixel(x, y) == qRgb(255, 255, 255); }
-bool isDark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
+bool isWhite(const QImage& image, int x, int y)
+{
+    return image.pixel(x, y) == qRgb(255, 255, 255);
+}
+bool isDark(const QImage& image, int x, int y)
+{
+    return qGray(image.pixel(x, y)) < 128;
+}
 
 int darkPixels(const QImage& image, const QRect& area)
 {
@@ -129,8 +135,8 @@ TEST(QPainterCanvasTest, PenStylesAndColours)
     };
     // A line over 101 pixels: solid covers all of them, the patterns leave gaps, 5 none.
     const std::array cases = {
-        Case{kPenSolid, 101, 101},      Case{kPenDash, 55, 80},         Case{kPenDot, 25, 45},
-        Case{kPenDashDot, 45, 75},      Case{kPenDashDotDot, 40, 70},   Case{kPenInvisible, 0, 0},
+        Case{kPenSolid, 101, 101},       Case{kPenDash, 55, 80},       Case{kPenDot, 25, 45},
+        Case{kPenDashDot, 45, 75},       Case{kPenDashDotDot, 40, 70}, Case{kPenInvisible, 0, 0},
         Case{kPenInsideSolid, 101, 101}, Case{42, 101, 101},
     };
     for (const auto& test : cases) {
@@ -243,8 +249,7 @@ TEST(QPainterCanvasTest, MarkersFarOffThePageAreLeftOut)
     QImage image = whitePage(50, 50);
     {
         QPainterCanvas canvas(image);
-        const std::array places = {PointF{1e12, 10}, PointF{-1e300, 10}, PointF{10, std::nan("")},
-                                   PointF{10, -5000}};
+        const std::array places = {PointF{1e12, 10}, PointF{-1e300, 10}, PointF{10, std::nan("")}, PointF{10, -5000}};
         canvas.stampText(places, "●");
         canvas.drawText({1e15, 1e15}, "●");
     }

@@ -116,7 +116,8 @@ TEST_F(QtFileDialogsTest, SaveTakesTheNameAsTypedWithoutAddingAnExtension)
         typeFileNames(dialog, QStringLiteral("report"));
         pressAccept(dialog);
     });
-    const std::string chosen = dialogs.saveFile("名前を付けて保存", kSaveFilter, folder.path().toStdString(), "old.pbl");
+    const std::string chosen =
+        dialogs.saveFile("名前を付けて保存", kSaveFilter, folder.path().toStdString(), "old.pbl");
     EXPECT_EQ(shownName, QStringLiteral("old.pbl"));
     EXPECT_EQ(chosen, folder.filePath(QStringLiteral("report")).toStdString());
 }

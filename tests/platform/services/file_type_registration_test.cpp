@@ -67,10 +67,8 @@ TEST(FileTypeRegistrationTest, WritesTheMimePackageAndTheDesktopEntry)
     QTemporaryDir dataHome;
     QTemporaryDir tools;
     // Records its arguments, so the test sees what each tool was run on.
-    writeScript(tools.filePath(QStringLiteral("update-mime-database")),
-                "printf '%s\\n' \"$@\" > \"$0.args\"\n");
-    writeScript(tools.filePath(QStringLiteral("update-desktop-database")),
-                "printf '%s\\n' \"$@\" > \"$0.args\"\n");
+    writeScript(tools.filePath(QStringLiteral("update-mime-database")), "printf '%s\\n' \"$@\" > \"$0.args\"\n");
+    writeScript(tools.filePath(QStringLiteral("update-desktop-database")), "printf '%s\\n' \"$@\" > \"$0.args\"\n");
     PathOverride path(tools.path());
 
     FileTypeRegistration registration(QStringLiteral("/opt/probel/bin/probel"), dataHome.path());

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "platform/hand_off_message.h"
 #include "platform/instance_link.h"
+#include "platform/hand_off_message.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,8 +53,8 @@ public:
     static std::unique_ptr<Helper> send(const QString& server, int timeoutMs, const QStringList& files,
                                         const QString& workingDirectory = {})
     {
-        return std::make_unique<Helper>(
-            QStringList{QStringLiteral("send"), server, QString::number(timeoutMs)} + files, workingDirectory);
+        return std::make_unique<Helper>(QStringList{QStringLiteral("send"), server, QString::number(timeoutMs)} + files,
+                                        workingDirectory);
     }
 
     // The next line the helper prints; the event loop runs meanwhile, so this process can

@@ -56,8 +56,8 @@ TEST_F(QtMessageBoxesTest, JapaneseTranslationOfQtIsInstalled)
 
 struct ButtonCase {
     MessageButtons buttons;
-    QStringList texts;        // Yes, No, Ok, Cancel as present
-    QString defaultText;      // the first button
+    QStringList texts;    // Yes, No, Ok, Cancel as present
+    QString defaultText;  // the first button
     QMessageBox::StandardButton clicked;
     MessageAnswer answer;
     MessageAnswer onEscape;
@@ -73,8 +73,17 @@ TEST_F(QtMessageBoxesTest, ButtonsAreJapaneseAndAnswerAsClicked)
         {MessageButtons::Ok, {ok}, ok, QMessageBox::Ok, MessageAnswer::Ok, MessageAnswer::Ok},
         {MessageButtons::OkCancel, {ok, cancel}, ok, QMessageBox::Cancel, MessageAnswer::Cancel, MessageAnswer::Cancel},
         {MessageButtons::OkCancel, {ok, cancel}, ok, QMessageBox::Ok, MessageAnswer::Ok, MessageAnswer::Cancel},
-        {MessageButtons::YesNoCancel, {yes, no, cancel}, yes, QMessageBox::No, MessageAnswer::No, MessageAnswer::Cancel},
-        {MessageButtons::YesNoCancel, {yes, no, cancel}, yes, QMessageBox::Yes, MessageAnswer::Yes,
+        {MessageButtons::YesNoCancel,
+         {yes, no, cancel},
+         yes,
+         QMessageBox::No,
+         MessageAnswer::No,
+         MessageAnswer::Cancel},
+        {MessageButtons::YesNoCancel,
+         {yes, no, cancel},
+         yes,
+         QMessageBox::Yes,
+         MessageAnswer::Yes,
          MessageAnswer::Cancel},
         {MessageButtons::YesNo, {yes, no}, yes, QMessageBox::Yes, MessageAnswer::Yes, MessageAnswer::No},
         {MessageButtons::YesNo, {yes, no}, yes, QMessageBox::No, MessageAnswer::No, MessageAnswer::No},

@@ -112,8 +112,8 @@ TEST(QtSettingsStoreTest, HandEditedValuesAreReadAsText)
 TEST(QtSettingsStoreTest, UserStoreIsProbelIniInTheConfigFolder)
 {
     QtSettingsStore store;
-    const QString expected = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                             QStringLiteral("/Probel/Probel.ini");
+    const QString expected =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Probel/Probel.ini");
     EXPECT_EQ(QDir::cleanPath(store.fileName()), QDir::cleanPath(expected));
 }
 

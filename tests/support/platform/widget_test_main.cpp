@@ -28,8 +28,7 @@ void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 
 bool setFolder(const char* variable, const QString& path)
 {
-    if (!QDir().mkpath(path) ||
-        !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+    if (!QDir().mkpath(path) || !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
         return false;
     }
     return qputenv(variable, QFile::encodeName(path));

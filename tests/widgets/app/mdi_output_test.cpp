@@ -87,8 +87,8 @@ TEST_F(MDIOutputTest, RightPressesOnObjectsAskForTheirMenusWithTheirNumbers)
     QObject::connect(form, &PicForm::labelMenuRequested,
                      [&labels](PicForm*, std::int32_t index, QPoint) { labels.push_back(index); });
     const auto rightPress = [](QWidget* target) {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)),
-                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), Qt::RightButton,
+                          Qt::RightButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &press);
     };
     rightPress(form->sekFrame(2));

@@ -28,15 +28,15 @@ TEST(SheetScrollingTest, RangeIsThePaperHiddenBehindTheWindowAndTheCrossingBar)
         ScrollRange expected;
     };
     const std::vector<Case> cases = {
-        {kA4Width, 9000, 255, 0, {3162, 0}},              // 600 pixels wide at 15 twips per pixel
-        {kA4Height, 9000, 255, 0, {8095, 0}},             // 8094.9 rounds up
-        {kA4Width, 9000, 255, -1500, {3162, 1500}},       // the paper scrolled 100 pixels
-        {kA4Width, 9000, 255, -5000, {3162, 3162}},       // a wider window brings the position down
-        {kA4Width, 15000, 255, -3000, {0, 0}},            // paper narrower than the window
-        {kA4Width, 12162, 255, 0, {0, 0}},                // exactly fits
-        {kA4Width, 12162.5, 255, 0, {0, 0}},              // -0.5 rounds to even: 0
-        {kA4Width, 12161.5, 255, 0, {0, 0}},              // 0.5 rounds to even: 0
-        {kA4Width, 12160.5, 255, 0, {2, 0}},              // 1.5 rounds to even: 2
+        {kA4Width, 9000, 255, 0, {3162, 0}},         // 600 pixels wide at 15 twips per pixel
+        {kA4Height, 9000, 255, 0, {8095, 0}},        // 8094.9 rounds up
+        {kA4Width, 9000, 255, -1500, {3162, 1500}},  // the paper scrolled 100 pixels
+        {kA4Width, 9000, 255, -5000, {3162, 3162}},  // a wider window brings the position down
+        {kA4Width, 15000, 255, -3000, {0, 0}},       // paper narrower than the window
+        {kA4Width, 12162, 255, 0, {0, 0}},           // exactly fits
+        {kA4Width, 12162.5, 255, 0, {0, 0}},         // -0.5 rounds to even: 0
+        {kA4Width, 12161.5, 255, 0, {0, 0}},         // 0.5 rounds to even: 0
+        {kA4Width, 12160.5, 255, 0, {2, 0}},         // 1.5 rounds to even: 2
     };
     for (const Case& one : cases) {
         EXPECT_EQ(scrollRange(one.paper, one.window, one.bar, one.offset), one.expected)
@@ -47,17 +47,16 @@ TEST(SheetScrollingTest, RangeIsThePaperHiddenBehindTheWindowAndTheCrossingBar)
 TEST(SheetScrollingTest, DraggingMovesByTheTwipsOfThePointerUntilThePaperEnds)
 {
     const std::vector<std::tuple<std::int32_t, std::int32_t, double, std::int32_t>> cases = {
-        {0, 3162, -10, 150},     // 10 pixels left scrolls 150 twips to the right
-        {150, 3162, 10, 0},      // and back
-        {1000, 3162, 2.5, 962},  // 37.5 twips, halves to even
-        {3100, 3162, -10, 3162}, // beyond the end stops at the end
-        {100, 3162, 20, 0},      // beyond the start stops at the start
-        {0, 0, -10, 0},          // nothing to scroll
+        {0, 3162, -10, 150},      // 10 pixels left scrolls 150 twips to the right
+        {150, 3162, 10, 0},       // and back
+        {1000, 3162, 2.5, 962},   // 37.5 twips, halves to even
+        {3100, 3162, -10, 3162},  // beyond the end stops at the end
+        {100, 3162, 20, 0},       // beyond the start stops at the start
+        {0, 0, -10, 0},           // nothing to scroll
         {500, 3162, 0, 500},
     };
     for (const auto& [position, maximum, delta, expected] : cases) {
-        EXPECT_EQ(dragScrollPosition(position, maximum, delta, kTwipsPerPixel), expected)
-            << position << " " << delta;
+        EXPECT_EQ(dragScrollPosition(position, maximum, delta, kTwipsPerPixel), expected) << position << " " << delta;
     }
     EXPECT_EQ(paperOffsetPixels(150, kTwipsPerPixel), -10);
     EXPECT_EQ(paperOffsetPixels(160, kTwipsPerPixel), -11);  // 10.67 pixels

@@ -79,7 +79,8 @@ TEST_F(WindowMenuTest, AnAmpersandInAFileNameIsShownAsWritten)
     QMenu* menu = window_->menuWindow();
     emit menu->aboutToShow();
     const QString entry = menu->actions().back()->text();
-    EXPECT_EQ(entry.toStdString(), "&1 " + QString::fromStdString(path).replace(u'&', QStringLiteral("&&")).toStdString());
+    EXPECT_EQ(entry.toStdString(),
+              "&1 " + QString::fromStdString(path).replace(u'&', QStringLiteral("&&")).toStdString());
 }
 
 }  // namespace

@@ -82,9 +82,8 @@ TEST(WindowPlacementTest, ValuesThatAreNoPlaceOnAScreenLeaveTheWindowWhereItIs)
         const char* top;
         const char* state;
     };
-    for (const Case& one : {Case{"abc", "3000", "0"}, Case{"1500", "", "0"},
-                            Case{"1500.5", "3000", "x"}, Case{"99999999", "99999999", "0"},
-                            Case{"-99999999", "0", "1"}}) {
+    for (const Case& one : {Case{"abc", "3000", "0"}, Case{"1500", "", "0"}, Case{"1500.5", "3000", "x"},
+                            Case{"99999999", "99999999", "0"}, Case{"-99999999", "0", "1"}}) {
         InMemorySettingsStore settings;
         settings.saveSetting(kSection, "Left", one.left);
         settings.saveSetting(kSection, "Top", one.top);

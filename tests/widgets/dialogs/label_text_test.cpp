@@ -142,11 +142,11 @@ TEST_F(LabelTextTest, CaptionLineBreaksAreShownAsLinesAndComeBackAsCrLf)
     const Case cases[] = {
         {"一行", 1, "一行"},
         {"a\r\nb\r\nc", 3, "a\r\nb\r\nc"},
-        {"a\nb", 2, "a\r\nb"},             // a lone LF from an older document
-        {"a\rb", 2, "a\r\nb"},             // a lone CR likewise
-        {"a\r\n\r\nb", 3, "a\r\n\r\nb"},   // an empty line in between stays
-        {"a\r\n", 2, "a\r\n"},             // so does a trailing line break
-        {"\r\n", 2, "\r\n"},               // only a line break is not an empty text
+        {"a\nb", 2, "a\r\nb"},            // a lone LF from an older document
+        {"a\rb", 2, "a\r\nb"},            // a lone CR likewise
+        {"a\r\n\r\nb", 3, "a\r\n\r\nb"},  // an empty line in between stays
+        {"a\r\n", 2, "a\r\n"},            // so does a trailing line break
+        {"\r\n", 2, "\r\n"},              // only a line break is not an empty text
     };
     for (const auto& item : cases) {
         SCOPED_TRACE(item.caption);

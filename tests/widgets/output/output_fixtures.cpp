@@ -66,7 +66,10 @@ PdfPages pdfPages(const QByteArray& pdf)
     return pages;
 }
 
-bool havePdfRasteriser() { return !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty(); }
+bool havePdfRasteriser()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
+}
 
 std::optional<QImage> rasterisePdf(const QString& pdfPath, int dotsPerInch)
 {
@@ -76,8 +79,8 @@ std::optional<QImage> rasterisePdf(const QString& pdfPath, int dotsPerInch)
     }
     const QString prefix = folder.filePath(QStringLiteral("page"));
     QProcess tool;
-    tool.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dotsPerInch),
-                                            QStringLiteral("-png"), QStringLiteral("-singlefile"), pdfPath, prefix});
+    tool.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-png"),
+                                            QStringLiteral("-singlefile"), pdfPath, prefix});
     constexpr int kToolTimeoutMs = 60000;
     if (!tool.waitForFinished(kToolTimeoutMs) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
         return std::nullopt;

@@ -27,8 +27,8 @@ std::int32_t addFramedGraph(ChartSheet& sheet, std::int32_t left, std::int32_t t
                             std::int32_t height);
 
 // Adds a visible free text label and returns it.
-ChartLabel& addTextLabel(ChartSheet& sheet, const std::string& caption, float left, float top,
-                         double points = 20, std::int32_t bgr = 0, bool bold = false);
+ChartLabel& addTextLabel(ChartSheet& sheet, const std::string& caption, float left, float top, double points = 20,
+                         std::int32_t bgr = 0, bool bold = false);
 
 // The pages of a PDF: the number of page objects and each page's media box size in points.
 struct PdfPages {

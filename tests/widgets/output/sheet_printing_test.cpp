@@ -9,8 +9,8 @@
 #include "app/sheet_printing.h"
 #include "core/graph/recording_canvas.h"
 #include "core/util/error_text.h"
-#include "platform/canvas/sheet_page_layout.h"
 #include "output_fixtures.h"
+#include "platform/canvas/sheet_page_layout.h"
 
 namespace probel {
 namespace {
@@ -74,11 +74,11 @@ TEST(ScreenToDevicePixels, ScalesByTwipsAndRoundsHalvesToEven)
         std::int32_t device;
     };
     const Case cases[] = {
-        {400, 600, 2500},  // 400 × 15 ÷ 2.4
-        {100, 96, 100},    {1, 1200, 12},  // 12.5 goes down to even
-        {3, 1200, 38},                      // 37.5 goes up to even
-        {5, 300, 16},                       // 15.625
-        {-3, 1200, -38},   {0, 600, 0},
+        {400, 600, 2500},                 // 400 × 15 ÷ 2.4
+        {100, 96, 100},   {1, 1200, 12},  // 12.5 goes down to even
+        {3, 1200, 38},                    // 37.5 goes up to even
+        {5, 300, 16},                     // 15.625
+        {-3, 1200, -38},  {0, 600, 0},
     };
     for (const Case& one : cases) {
         EXPECT_EQ(screenToDevicePixels(one.screen, one.dpi), one.device) << one.screen << " at " << one.dpi;
@@ -112,11 +112,9 @@ TEST(PrintSheet, OnePageOfTheSheetsPaperInItsOrientation)
         double heightMm;
     };
     const Case cases[] = {
-        {210297, 210, 297},
-        {257182, 257, 182},  // JIS B5 lying
-        {250354, 257, 364},  // JIS B4 holds the 250 × 354 sheet
-        {420297, 420, 297},
-        {100150, 100, 150},  // a code outside the tables prints on its own size
+        {210297, 210, 297}, {257182, 257, 182},  // JIS B5 lying
+        {250354, 257, 364},                      // JIS B4 holds the 250 × 354 sheet
+        {420297, 420, 297}, {100150, 100, 150},  // a code outside the tables prints on its own size
     };
     for (const Case& one : cases) {
         SCOPED_TRACE(one.code);
