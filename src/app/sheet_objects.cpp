@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
-#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -190,11 +189,7 @@ void SheetLabelObject::mouseReleaseEvent(QMouseEvent* event)
 
 QString labelAccessibleName(const ChartLabel& label)
 {
-    QStringList lines;
-    for (const std::string_view line : captionLines(label.caption)) {
-        lines.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
-    }
-    return lines.join(QLatin1Char(' ')).trimmed();
+    return QString::fromStdString(joinedCaptionLines(label.caption, " ")).trimmed();
 }
 
 }  // namespace probel

@@ -37,21 +37,6 @@ std::int32_t pixels(double length)
     return static_cast<std::int32_t>(roundHalfEven(length));
 }
 
-// Sheets keep CR LF between the lines of a caption, whatever the command line had.
-std::string withCrLf(std::string_view text)
-{
-    std::string caption;
-    bool first = true;
-    for (const std::string_view line : captionLines(text)) {
-        if (!first) {
-            caption += "\r\n";
-        }
-        caption += line;
-        first = false;
-    }
-    return caption;
-}
-
 std::string_view trimmedBlanks(std::string_view text)
 {
     while (!text.empty() && text.front() == ' ') {
@@ -102,7 +87,7 @@ Status arrangePlotSheet(ChartSheet& sheet, std::int32_t number, const PlotExtras
 
     if (!extras.title.empty()) {
         ChartLabel& title = *sheet.comLabel(sheet.addComLabel());
-        title.caption = withCrLf(extras.title);
+        title.caption = joinedCaptionLines(extras.title, "\r\n");
         title.font.size = kTitlePoints;
         title.visible = true;
         const LabelExtent size = labelExtent(title, measure);

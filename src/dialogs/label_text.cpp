@@ -7,7 +7,6 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringList>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -15,6 +14,7 @@
 
 #include "core/sheet/chart_label.h"
 #include "platform/canvas/bgr_color.h"
+#include "platform/canvas/qt_font.h"
 #include "platform/color_dialog.h"
 #include "platform/font_dialog.h"
 
@@ -25,46 +25,16 @@ namespace {
 constexpr int kInitialWidth = 500;
 constexpr int kInitialHeight = 260;
 
-// A Windows font name keeps its spelling; the substitutions installed at start-up draw it
-// with its IPA stand-in.
-QFont qtFont(const CanvasFont& font)
-{
-    QFont result(QString::fromStdString(font.name));
-    if (font.size > 0) {
-        result.setPointSizeF(font.size);
-    }
-    result.setBold(font.bold);
-    result.setItalic(font.italic);
-    result.setStrikeOut(font.strikethru);
-    result.setUnderline(font.underline);
-    return result;
-}
-
 // The text box has a line per paragraph; captions break lines with CR LF (a lone CR or LF in
 // an older document also breaks one).
 QString shownText(std::string_view caption)
 {
-    QStringList lines;
-    for (const std::string_view line : captionLines(caption)) {
-        lines.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
-    }
-    return lines.join(QLatin1Char('\n'));
+    return QString::fromStdString(joinedCaptionLines(caption, "\n"));
 }
 
 std::string captionText(const QString& shown)
 {
-    const std::string text = shown.toStdString();
-    std::string caption;
-    caption.reserve(text.size());
-    bool first = true;
-    for (const std::string_view line : captionLines(text)) {
-        if (!first) {
-            caption += "\r\n";
-        }
-        caption += line;
-        first = false;
-    }
-    return caption;
+    return joinedCaptionLines(shown.toStdString(), "\r\n");
 }
 
 QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent)
@@ -144,7 +114,7 @@ LabelSettings LabelText::settings() const
 
 void LabelText::fontSet()
 {
-    text1_->setFont(qtFont(font_));
+    text1_->setFont(qtFontOf(font_));
     QPalette palette = text1_->palette();
     palette.setColor(QPalette::Text, colorFromBgr(color_));
     text1_->setPalette(palette);

@@ -9,21 +9,10 @@
 #include <cstdlib>
 #include <limits>
 
+#include "platform/canvas/qt_font.h"
+
 namespace probel {
 namespace {
-
-QFont qtFont(const CanvasFont& font)
-{
-    QFont result(QString::fromStdString(font.name));
-    if (font.size > 0) {
-        result.setPointSizeF(font.size);
-    }
-    result.setBold(font.bold);
-    result.setItalic(font.italic);
-    result.setStrikeOut(font.strikethru);
-    result.setUnderline(font.underline);
-    return result;
-}
 
 // The family's own name for the style closest to `font` ("Book", "Bold Oblique"). The dialog
 // looks a font's style up by its translated name ("太字" for bold in Japanese), which is never
@@ -60,7 +49,7 @@ void QtFontDialog::setParentWidget(QWidget* parent)
 
 std::optional<CanvasFont> QtFontDialog::chooseFont(const CanvasFont& initial)
 {
-    const QFont initialFont = qtFont(initial);
+    const QFont initialFont = qtFontOf(initial);
     // Opened on the family actually drawn for the name: given a family it does not list, the
     // dialog would fall back to its first family and drop the style.
     const QString standIn = QFontInfo(initialFont).family();

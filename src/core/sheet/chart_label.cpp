@@ -39,6 +39,21 @@ std::vector<std::string_view> captionLines(std::string_view caption)
     return lines;
 }
 
+std::string joinedCaptionLines(std::string_view caption, std::string_view separator)
+{
+    std::string joined;
+    joined.reserve(caption.size());
+    bool first = true;
+    for (const std::string_view line : captionLines(caption)) {
+        if (!first) {
+            joined += separator;
+        }
+        joined += line;
+        first = false;
+    }
+    return joined;
+}
+
 LabelExtent labelExtent(const ChartLabel& label, Canvas& canvas)
 {
     canvas.setFont(label.font);

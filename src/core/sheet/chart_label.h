@@ -34,6 +34,9 @@ struct ChartLabel {
 // also ends a line. An empty caption is one empty line; a caption ending in a line break has
 // an empty last line.
 std::vector<std::string_view> captionLines(std::string_view caption);
+// The lines of a caption joined with `separator`: "\r\n" gives a caption as sheets keep it,
+// "\n" the text an edit box shows, " " one line for a screen reader.
+std::string joinedCaptionLines(std::string_view caption, std::string_view separator);
 
 // Width and height of a label's text in its own font: the widest line and the sum of the
 // line heights, measured on `canvas` (whose font this changes).
