@@ -4,6 +4,7 @@
 namespace probel {
 
 class FileDialogs;
+class GraphSettingsEditor;
 class LabelTextEditor;
 class MessageBoxes;
 class PaperSizeChooser;
@@ -18,6 +19,7 @@ struct AppServices {
     PaperSizeChooser& paperSizes;
     SettingsStore& settings;
     LabelTextEditor& labelEditor;
+    GraphSettingsEditor& graphEditor;
 };
 
 }  // namespace probel

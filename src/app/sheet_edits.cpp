@@ -88,4 +88,48 @@ void ChangeTextLabel::apply(const std::optional<ChartLabel>& label)
     }
 }
 
+ChangeGraphSettings::ChangeGraphSettings(ChartSheet& sheet, std::int32_t number, GraphSettings before,
+                                         GraphSettings after)
+    : QUndoCommand(editName("グラフの編集")),
+      sheet_(sheet),
+      number_(number),
+      before_(std::move(before)),
+      after_(std::move(after))
+{
+}
+
+void ChangeGraphSettings::apply(const GraphSettings& settings)
+{
+    if (NormoBp* graph = sheet_.graph(number_)) {
+        setGraphSettings(*graph, settings);
+    }
+}
+
+AddOrDeleteGraph::AddOrDeleteGraph(ChartSheet& sheet, ChartSheet::TakenGraph taken)
+    : QUndoCommand(editName("グラフの追加")),
+      sheet_(sheet),
+      number_(taken.number),
+      adding_(true),
+      taken_(std::move(taken))
+{
+}
+
+AddOrDeleteGraph::AddOrDeleteGraph(ChartSheet& sheet, std::int32_t number)
+    : QUndoCommand(editName("グラフの削除")), sheet_(sheet), number_(number), adding_(false)
+{
+}
+
+void AddOrDeleteGraph::put()
+{
+    if (taken_) {
+        sheet_.putGraph(std::move(*taken_));
+        taken_.reset();
+    }
+}
+
+void AddOrDeleteGraph::take()
+{
+    taken_ = sheet_.takeGraph(number_);
+}
+
 }  // namespace probel

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/graph/graph_frame.h"
+#include "core/graph/graph_settings.h"
 #include "core/sheet/chart_sheet.h"
 
 namespace probel {
@@ -73,6 +74,44 @@ private:
     std::int32_t index_;
     std::optional<ChartLabel> before_;
     std::optional<ChartLabel> after_;
+};
+
+// A graph's settings changed by its dialog (and the font button, and the clamps of the
+// frame when the dialog opens).
+class ChangeGraphSettings : public QUndoCommand {
+public:
+    ChangeGraphSettings(ChartSheet& sheet, std::int32_t number, GraphSettings before, GraphSettings after);
+    void redo() override { apply(after_); }
+    void undo() override { apply(before_); }
+
+private:
+    void apply(const GraphSettings& settings);
+
+    ChartSheet& sheet_;
+    std::int32_t number_;
+    GraphSettings before_;
+    GraphSettings after_;
+};
+
+// A graph added to the sheet or deleted from it, with its series and their detail labels; it
+// comes back under its number and at its place among the graphs.
+class AddOrDeleteGraph : public QUndoCommand {
+public:
+    // Adding puts `taken` onto the sheet.
+    AddOrDeleteGraph(ChartSheet& sheet, ChartSheet::TakenGraph taken);
+    // Deleting takes graph `number` off the sheet.
+    AddOrDeleteGraph(ChartSheet& sheet, std::int32_t number);
+    void redo() override { adding_ ? put() : take(); }
+    void undo() override { adding_ ? take() : put(); }
+
+private:
+    void put();
+    void take();
+
+    ChartSheet& sheet_;
+    std::int32_t number_;
+    bool adding_;
+    std::optional<ChartSheet::TakenGraph> taken_;
 };
 
 }  // namespace probel

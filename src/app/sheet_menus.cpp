@@ -8,6 +8,7 @@
 #include <map>
 #include <utility>
 
+#include "app/graph_commands.h"
 #include "app/label_commands.h"
 #include "app/mdi_output.h"
 #include "app/pic_form.h"
@@ -32,6 +33,14 @@ struct BoundMenu {
 
     BoundMenu(QWidget* parent, const char* name) : menu(parent) { menu.setObjectName(QString::fromLatin1(name)); }
 
+    // A separator between groups of entries; none before the first entry.
+    void separate()
+    {
+        if (!menu.actions().isEmpty()) {
+            menu.addSeparator();
+        }
+    }
+
     void add(const char* name, const char* caption, std::function<void()> command)
     {
         QAction* action = menu.addAction(QString::fromUtf8(caption));
@@ -43,6 +52,7 @@ struct BoundMenu {
 SheetMenus::SheetMenus(MDIOutput& window, const AppServices& services)
     : window_(window),
       labelCommands_(std::make_unique<LabelCommands>(services)),
+      graphCommands_(std::make_unique<GraphCommands>(services)),
       popUp_([](QMenu& menu, QPoint at) { return menu.exec(at); })
 {
 }
@@ -63,16 +73,18 @@ void SheetMenus::showPaperMenu(PicForm& form, QPoint globalPosition)
 {
     BoundMenu bound(&window_, "CMenu");
     bound.add("PopMenuComNew", "テキストの追加", [this, &form] { labelCommands_->popMenuComNew(form); });
+    bound.separate();
+    bound.add("PopMenuNormoNew", "グラフの追加", [this, &form] { graphCommands_->popMenuNormoNew(form); });
     run(bound, globalPosition);
 }
 
 void SheetMenus::showFrameMenu(PicForm& form, std::int32_t number, QPoint globalPosition)
 {
     BoundMenu bound(&window_, "SekMenu");
-    // The graph's own entries come with the graph and data dialogs; a menu of nothing but
-    // its cancel entry is not worth opening.
-    static_cast<void>(form);
-    static_cast<void>(number);
+    bound.add("PopMenuNormoRe", "グラフの編集",
+              [this, &form, number] { graphCommands_->popMenuNormoRe(form, number); });
+    bound.add("PopMenuNormoDel", "グラフの削除",
+              [this, &form, number] { graphCommands_->popMenuNormoDel(form, number); });
     run(bound, globalPosition);
 }
 

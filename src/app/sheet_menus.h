@@ -16,6 +16,7 @@ class QMenu;
 namespace probel {
 
 struct BoundMenu;
+class GraphCommands;
 class LabelCommands;
 class MDIOutput;
 class PicForm;
@@ -51,6 +52,7 @@ private:
 
     MDIOutput& window_;
     std::unique_ptr<LabelCommands> labelCommands_;
+    std::unique_ptr<GraphCommands> graphCommands_;
     PopUp popUp_;
 };
 

@@ -15,6 +15,7 @@
 #include "app/mdi_output.h"
 #include "app/program_icon.h"
 #include "app/window_placement.h"
+#include "dialogs/qt_graph_settings_editor.h"
 #include "dialogs/qt_label_text_editor.h"
 #include "dialogs/qt_paper_size_chooser.h"
 #include "platform/canvas/font_substitution.h"
@@ -104,13 +105,15 @@ int runProbel(QApplication& app, const QStringList& arguments)
     QtFontDialog fontDialog;
     QtColorDialog colorDialog;
     QtLabelTextEditor labelEditor(fontDialog, colorDialog);
-    MDIOutput window(AppServices{messages, fileDialogs, paperSizes, settings, labelEditor});
+    QtGraphSettingsEditor graphEditor(fontDialog, colorDialog, messages);
+    MDIOutput window(AppServices{messages, fileDialogs, paperSizes, settings, labelEditor, graphEditor});
     messages.setParentWidget(&window);
     fileDialogs.setParentWidget(&window);
     paperSizes.setParentWidget(&window);
     fontDialog.setParentWidget(&window);
     colorDialog.setParentWidget(&window);
     labelEditor.setParentWidget(&window);
+    graphEditor.setParentWidget(&window);
     installEnvironmentHooks(window);
 
     if (firstInstance) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/sheet/chart_sheet.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <memory>
@@ -113,6 +114,42 @@ void ChartSheet::removeGraph(std::int32_t number)
         myNormo_.remove(graphKey(number));
     }
     frames_.erase(number);
+}
+
+std::optional<ChartSheet::TakenGraph> ChartSheet::takeGraph(std::int32_t number)
+{
+    const std::string key = graphKey(number);
+    if (!myNormo_.contains(key)) {
+        return std::nullopt;
+    }
+    TakenGraph taken;
+    taken.number = number;
+    taken.position = myNormo_.positionOf(key);
+    taken.frameVisible = frameVisible(number);
+    if (const Data* series = myNormo_.item(key).dataIfAny()) {
+        for (const NormoData& one : *series) {
+            const std::int64_t index = detailLabelIndex(number, one.id());
+            if (const auto label = sLabels_.find(index); label != sLabels_.end()) {
+                taken.detailLabels.insert(*label);
+            }
+        }
+    }
+    taken.graph = myNormo_.take(key);
+    removeGraph(number);
+    for (const auto& [index, label] : taken.detailLabels) {
+        removeSLabel(index);
+    }
+    return taken;
+}
+
+void ChartSheet::putGraph(TakenGraph taken)
+{
+    const std::int32_t position = std::min(taken.position, myNormo_.count() + 1);
+    myNormo_.insert(std::max(position, 1), std::move(taken.graph), graphKey(taken.number));
+    frames_[taken.number] = taken.frameVisible;
+    for (auto& [index, label] : taken.detailLabels) {
+        sLabels_.insert_or_assign(index, std::move(label));
+    }
 }
 
 bool ChartSheet::frameVisible(std::int32_t number) const

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,6 +71,21 @@ public:
     void discardGraph(std::int32_t number);
     // Deletes a graph with the detail labels of its series and unloads its frame element.
     void removeGraph(std::int32_t number);
+
+    // A graph taken off the sheet with everything that belongs to it, so that putting it back
+    // gives the sheet it came from: its place in myNormo(), its frame element and the detail
+    // labels of its series.
+    struct TakenGraph {
+        std::int32_t number = 0;
+        std::int32_t position = 0;
+        bool frameVisible = false;
+        std::unique_ptr<NormoBp> graph;
+        std::map<std::int64_t, ChartLabel> detailLabels;
+    };
+    // removeGraph, handing over what it removes; empty when there is no such graph.
+    std::optional<TakenGraph> takeGraph(std::int32_t number);
+    // Puts a taken graph back under its number and at its position.
+    void putGraph(TakenGraph taken);
 
     bool frameLoaded(std::int32_t number) const { return frames_.count(number) != 0; }
     bool frameVisible(std::int32_t number) const;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/sheet/sheet_placement.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "core/numbers/rounding.h"
 
 namespace probel {
@@ -110,6 +113,29 @@ std::int32_t gridStart(double clicked)
 {
     const std::int32_t pixel = toPixels(clicked);
     return pixel - static_cast<std::int32_t>(modSigned(pixel, kSnapStep));
+}
+
+GraphFrame clampFrameOnCanvas(const GraphFrame& frame, std::int32_t canvasWidth, std::int32_t canvasHeight)
+{
+    const auto clamp = [](std::int32_t start, std::int32_t extent, std::int32_t canvas) {
+        start = std::max(start, 0);
+        const std::int64_t last = std::int64_t{canvas} - extent;
+        return start > last ? static_cast<std::int32_t>(last) : start;
+    };
+    GraphFrame clamped = frame;
+    clamped.left = clamp(frame.left, frame.width, canvasWidth);
+    clamped.top = clamp(frame.top, frame.height, canvasHeight);
+    return clamped;
+}
+
+std::int32_t nearestGridPosition(std::int32_t typed)
+{
+    const std::int64_t remainder = modSigned(typed, kSnapStep);
+    // The multiple of 10 at or below the position, and how far above it the position lies.
+    const std::int64_t below = typed - remainder - (remainder < 0 ? kSnapStep : 0);
+    const std::int64_t above = typed - below;
+    const std::int64_t nearest = above > kSnapStep / 2 ? below + kSnapStep : below;
+    return static_cast<std::int32_t>(nearest > std::numeric_limits<std::int32_t>::max() ? below : nearest);
 }
 
 }  // namespace probel

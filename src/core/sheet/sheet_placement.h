@@ -56,4 +56,12 @@ double visibleLabelStart(double scrolled);
 // click rounded to a whole pixel first, halves to even).
 std::int32_t gridStart(double clicked);
 
+// A frame as the graph settings dialog finds it: its left moved onto the canvas (0 at least,
+// at most canvasWidth − width) and its top likewise.
+GraphFrame clampFrameOnCanvas(const GraphFrame& frame, std::int32_t canvasWidth, std::int32_t canvasHeight);
+
+// A typed frame position put on the 10-pixel grid: the nearest multiple of 10, halves
+// downward, so a position already on the grid stays where it is.
+std::int32_t nearestGridPosition(std::int32_t typed);
+
 }  // namespace probel

@@ -38,6 +38,32 @@ public:
         return *entries_.back().object;
     }
 
+    // Puts `object` under `key` at a 1-based position (count() + 1 appends), the entries from
+    // there on moving up one. CollectionError for a key in use or a position out of range.
+    T& insert(std::int32_t position, std::unique_ptr<T> object, std::string key = {})
+    {
+        if (position < 1 || position > count() + 1) {
+            throw CollectionError("位置 " + std::to_string(position) + " には入れられません。");
+        }
+        if (!key.empty() && indexOf(key) >= 0) {
+            throw CollectionError("キー \"" + key + "\" は既に使われています。");
+        }
+        const auto at = entries_.insert(entries_.begin() + (position - 1), Entry{std::move(key), std::move(object)});
+        return *at->object;
+    }
+
+    // Removes the entry under `key` and hands the object over; CollectionError when there is none.
+    std::unique_ptr<T> take(std::string_view key)
+    {
+        const auto index = checkedIndex(key);
+        std::unique_ptr<T> object = std::move(entries_[index].object);
+        entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+        return object;
+    }
+
+    // The 1-based position of the entry under `key`; 0 when there is none.
+    std::int32_t positionOf(std::string_view key) const { return static_cast<std::int32_t>(indexOf(key) + 1); }
+
     std::int32_t count() const { return static_cast<std::int32_t>(entries_.size()); }
     bool empty() const { return entries_.empty(); }
 

@@ -154,6 +154,35 @@ TEST(ChartSheetTest, DetailLabelsAreCreatedOnceFromTheirTemplate)
     EXPECT_EQ(sheet.sLabel(2123), nullptr);
 }
 
+TEST(ChartSheetTest, ATakenGraphComesBackWithItsPlaceFrameAndDetailLabels)
+{
+    ChartSheet sheet;
+    for (int i = 0; i < 3; ++i) {
+        sheet.setFrameVisible(sheet.addGraph(), true);
+    }
+    NormoBp& second = *sheet.graph(2);
+    second.data().add().setId(4);
+    sheet.addSLabel(ChartSheet::detailLabelIndex(2, 4)).caption = "二番目";
+    sheet.addSLabel(ChartSheet::detailLabelIndex(3, 1)).caption = "三番目";
+
+    auto taken = sheet.takeGraph(2);
+    ASSERT_TRUE(taken.has_value());
+    EXPECT_EQ(taken->position, 2);
+    EXPECT_TRUE(taken->frameVisible);
+    EXPECT_EQ(sheet.graph(2), nullptr);
+    EXPECT_FALSE(sheet.frameLoaded(2));
+    EXPECT_EQ(sheet.sLabel(204), nullptr);
+    EXPECT_NE(sheet.sLabel(301), nullptr);
+    EXPECT_FALSE(sheet.takeGraph(2).has_value());
+
+    sheet.putGraph(std::move(*taken));
+    EXPECT_EQ(sheet.myNormo().keyAt(2), "S2");
+    EXPECT_EQ(sheet.graph(2)->data().item(1).id(), 4);
+    EXPECT_TRUE(sheet.frameVisible(2));
+    ASSERT_NE(sheet.sLabel(204), nullptr);
+    EXPECT_EQ(sheet.sLabel(204)->caption, "二番目");
+}
+
 TEST(ChartSheetTest, BindingGraphsKeepsTheirFrames)
 {
     ChartSheet sheet;

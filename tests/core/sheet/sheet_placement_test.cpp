@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace probel {
 namespace {
 
@@ -77,6 +79,27 @@ TEST(SheetPlacement, NewObjectsStartOnTheTenPixelGrid)
     EXPECT_EQ(gridStart(140), 140);
     EXPECT_EQ(gridStart(64.5), 60);  // 64.5 rounds to 64
     EXPECT_EQ(gridStart(65.5), 60);  // 65.5 rounds to 66
+}
+
+TEST(SheetPlacement, TypedPositionsGoToTheNearestGridPointHalvesDown)
+{
+    const std::pair<std::int32_t, std::int32_t> cases[] = {
+        {130, 130}, {134, 130}, {135, 130},
+        {136, 140}, {0, 0},     {-5, -10},
+        {-4, 0},    {-16, -20}, {2147483647, 2147483640},
+    };
+    for (const auto& [typed, placed] : cases) {
+        EXPECT_EQ(nearestGridPosition(typed), placed) << typed;
+    }
+}
+
+TEST(SheetPlacement, TheSettingsDialogFindsTheFrameClampedOntoTheCanvas)
+{
+    EXPECT_EQ(clampFrameOnCanvas({700, 10, 200, 100}, 794, 1123), (GraphFrame{594, 10, 200, 100}));
+    EXPECT_EQ(clampFrameOnCanvas({-5, -7, 200, 100}, 794, 1123), (GraphFrame{0, 0, 200, 100}));
+    EXPECT_EQ(clampFrameOnCanvas({10, 1100, 200, 100}, 794, 1123), (GraphFrame{10, 1023, 200, 100}));
+    // Wider than the canvas: it ends at the canvas's edge.
+    EXPECT_EQ(clampFrameOnCanvas({0, 0, 900, 100}, 794, 1123).left, -106);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QMenu>
 
+#include <cmath>
+
 #include "app/pic_form.h"
 #include "app/sheet_menus.h"
 #include "core/document/sheet_writer.h"
@@ -37,10 +39,49 @@ std::optional<LabelSettings> ScriptedLabelEditor::editLabel(const LabelSettings&
     return answer;
 }
 
+GraphDialogValues shownValues(const GraphDialogInput& input)
+{
+    const GraphSettings& graph = input.graph;
+    const auto axis = [&graph](double stored) { return graph.logV ? std::pow(10.0, stored) : stored; };
+    return GraphDialogValues{graph.logV,      graph.frameDrawStyle,  graph.lineDrawStyle,   graph.frame.left,
+                             graph.frame.top, graph.frame.width,     graph.frame.height,    graph.frameColor,
+                             graph.lineColor, axis(graph.storedMin), axis(graph.storedMax), graph.tanni,
+                             graph.xJikuStep, graph.memoriCheck,     graph.xJikuCheck,      graph.bunnkatu};
+}
+
+void ScriptedGraphEditor::confirm(std::function<void(GraphDialogValues&)> change)
+{
+    answer([change = std::move(change)](const GraphDialogInput& input) {
+        GraphDialogValues values = shownValues(input);
+        if (change) {
+            change(values);
+        }
+        return GraphDialogOutcome{std::nullopt, values};
+    });
+}
+
+void ScriptedGraphEditor::cancel(std::optional<CanvasFont> font)
+{
+    answer([font](const GraphDialogInput&) { return GraphDialogOutcome{font, std::nullopt}; });
+}
+
+GraphDialogOutcome ScriptedGraphEditor::editGraph(const GraphDialogInput& input)
+{
+    inputs_.push_back(input);
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected graph settings dialog";
+        return {};
+    }
+    const Answer answer = std::move(answers_.front());
+    answers_.pop_front();
+    return answer(input);
+}
+
 void AppTest::SetUp()
 {
     ASSERT_TRUE(folder_.isValid());
-    window_ = std::make_unique<MDIOutput>(AppServices{messages_, fileDialogs_, paperSizes_, settings_, labelEditor_});
+    window_ = std::make_unique<MDIOutput>(
+        AppServices{messages_, fileDialogs_, paperSizes_, settings_, labelEditor_, graphEditor_});
     window_->show();
     window_->sheetMenus().setPopUp([this](QMenu& menu, QPoint) -> QAction* {
         std::vector<std::string> shown{menu.objectName().toStdString()};
@@ -70,6 +111,7 @@ void AppTest::TearDown()
     EXPECT_EQ(messages_.unusedAnswers(), 0U);
     EXPECT_EQ(fileDialogs_.unusedAnswers(), 0U);
     EXPECT_EQ(labelEditor_.unusedAnswers(), 0U);
+    EXPECT_EQ(graphEditor_.unusedAnswers(), 0U);
 }
 
 std::string AppTest::pathIn(const std::string& name) const

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@
 
 #include "app/app_services.h"
 #include "app/mdi_output.h"
+#include "dialogs/graph_settings_editor.h"
 #include "dialogs/label_text_editor.h"
 #include "dialogs/paper_size_chooser.h"
 #include "support/platform/in_memory_settings_store.h"
@@ -51,6 +53,27 @@ private:
     std::vector<LabelSettings> presets_;
 };
 
+// Answers the graph settings dialog from a script: each answer turns what the dialog was
+// opened with into its outcome. With no answer left it fails the test and cancels.
+class ScriptedGraphEditor : public GraphSettingsEditor {
+public:
+    using Answer = std::function<GraphDialogOutcome(const GraphDialogInput&)>;
+    void answer(Answer answer) { answers_.push_back(std::move(answer)); }
+    // OK with every value as the dialog showed it, after `change` has edited them.
+    void confirm(std::function<void(GraphDialogValues&)> change = {});
+    void cancel(std::optional<CanvasFont> font = std::nullopt);
+    GraphDialogOutcome editGraph(const GraphDialogInput& input) override;
+    const std::vector<GraphDialogInput>& inputs() const { return inputs_; }
+    std::size_t unusedAnswers() const { return answers_.size(); }
+
+private:
+    std::deque<Answer> answers_;
+    std::vector<GraphDialogInput> inputs_;
+};
+
+// The values a settings dialog shows for `input` and returns on OK unchanged.
+GraphDialogValues shownValues(const GraphDialogInput& input);
+
 // What a sheet document written for a test holds.
 struct TestDocument {
     std::int32_t paperCode = 210297;
@@ -78,6 +101,7 @@ protected:
     ScriptedPaperSizes paperSizes_;
     InMemorySettingsStore settings_;
     ScriptedLabelEditor labelEditor_;
+    ScriptedGraphEditor graphEditor_;
     // The context menus shown (object name, then each entry's text, "-" for a separator) and
     // the entry to choose in the next one by its object name (empty: close it unchosen).
     std::vector<std::vector<std::string>> shownMenus_;

@@ -58,10 +58,11 @@ TEST_F(LabelCommandsTest, MenusOfferTheEntriesOfTheirObject)
     rightPress(form.comLabel(1));
     rightPress(form.sekFrame(1));
     const std::vector<Entries> expected = {
-        {"CMenu", "テキストの追加", "-", "ｷｬﾝｾﾙ"},
+        {"CMenu", "テキストの追加", "-", "グラフの追加", "-", "ｷｬﾝｾﾙ"},
         {"ComMenu", "テキストの編集", "テキストの削除", "-", "ｷｬﾝｾﾙ"},
+        {"SekMenu", "グラフの編集", "グラフの削除", "-", "ｷｬﾝｾﾙ"},
     };
-    EXPECT_EQ(shownMenus_, expected) << "a frame has no entries of its own yet, so no menu";
+    EXPECT_EQ(shownMenus_, expected);
     EXPECT_EQ(form.sheet().pMouseX, 123);
     EXPECT_EQ(form.sheet().pMouseY, 47);
     EXPECT_FALSE(form.moveFlag()) << "a menu closed without a choice changes nothing";
