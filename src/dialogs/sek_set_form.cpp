@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleOptionSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -18,6 +17,7 @@
 #include "core/graph/normo_bp.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
+#include "dialogs/arrow_text_box.h"
 #include "dialogs/line_preview.h"
 #include "dialogs/line_style_box.h"
 #include "dialogs/percent_range.h"
@@ -29,8 +29,7 @@ namespace {
 
 // A logarithmic axis has no 0; a limit of 0 is taken as the decade 10^-4.
 constexpr const char* kLogZeroText = "0.0001";
-// Widths in digits: a frame position or size, a count, an axis end.
-constexpr int kArrowBoxDigits = 6;
+// Widths in digits: a count, an axis end.
 constexpr int kCountBoxDigits = 5;
 constexpr int kLimitBoxDigits = 10;
 
@@ -147,72 +146,6 @@ QLineEdit* makeTextBox(const char* objectName, const QString& accessibleName, in
 }
 
 }  // namespace
-
-ArrowTextBox::ArrowTextBox(QWidget* parent) : QAbstractSpinBox(parent)
-{
-    // The arrows are drawn enabled or not from the text, so they follow typing.
-    connect(lineEdit(), &QLineEdit::textChanged, this, [this] { update(); });
-}
-
-void ArrowTextBox::setText(const QString& text)
-{
-    lineEdit()->setText(text);
-    if (const auto value = int32Of(text)) {
-        arrowValue_ = std::clamp(*value, 0, maximum_);
-    }
-}
-
-void ArrowTextBox::setMaximum(std::int32_t maximum)
-{
-    maximum_ = std::max(maximum, 0);
-    arrowValue_ = std::clamp(arrowValue_, 0, maximum_);
-    update();
-}
-
-std::int32_t ArrowTextBox::arrowStart() const
-{
-    const auto typed = int32Of(text());
-    return std::clamp(typed.value_or(arrowValue_), 0, maximum_);
-}
-
-void ArrowTextBox::stepBy(int steps)
-{
-    const std::int64_t moved = std::int64_t{arrowStart()} + std::int64_t{steps} * kStep;
-    arrowValue_ = static_cast<std::int32_t>(std::clamp<std::int64_t>(moved, 0, maximum_));
-    lineEdit()->setText(QString::number(arrowValue_));
-    if (hasFocus()) {
-        selectAll();
-    }
-}
-
-QAbstractSpinBox::StepEnabled ArrowTextBox::stepEnabled() const
-{
-    const std::int32_t start = arrowStart();
-    StepEnabled enabled = StepNone;
-    if (start < maximum_) {
-        enabled |= StepUpEnabled;
-    }
-    if (start > 0) {
-        enabled |= StepDownEnabled;
-    }
-    return enabled;
-}
-
-QSize ArrowTextBox::sizeHint() const
-{
-    ensurePolished();
-    const QFontMetrics metrics = fontMetrics();
-    QSize content(metrics.horizontalAdvance(QString(kArrowBoxDigits, QLatin1Char('0'))) + 4,
-                  lineEdit()->sizeHint().height());
-    QStyleOptionSpinBox option;
-    initStyleOption(&option);
-    return style()->sizeFromContents(QStyle::CT_SpinBox, &option, content, this);
-}
-
-QSize ArrowTextBox::minimumSizeHint() const
-{
-    return sizeHint();
-}
 
 SekSetForm::SekSetForm(FontDialog& fontDialog, ColorDialog& colorDialog, MessageBoxes& messages, QWidget* parent)
     : QDialog(parent), fontDialog_(fontDialog), colorDialog_(colorDialog), messages_(messages)

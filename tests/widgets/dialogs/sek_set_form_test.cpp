@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/arrow_text_box.h"
 #include "dialogs/line_preview.h"
 #include "dialogs/line_style_box.h"
 #include "dialogs/qt_graph_settings_editor.h"
