@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace probel {
+
+// What a paste of clipboard text into the value store did.
+struct PastedValues {
+    enum class Status {
+        Complete,     // every line was taken
+        NotANumber,   // stopped at `stopLine`; the values before it were stored
+        TooManyLines  // more lines than the store holds; nothing was stored
+    };
+    Status status = Status::Complete;
+    // Values stored, from position 0.
+    std::size_t taken = 0;
+    // NotANumber: the line (counted from 1) that is not a number; 0 otherwise.
+    std::size_t stopLine = 0;
+};
+
+// Stores the numbers of a text, one per line, in the store from position 0. Lines end with
+// LF, CR LF or CR; the last line needs no line end, and blank lines at the very end are
+// ignored. Each line must be a number as a whole (blanks around it allowed, full-width forms
+// as an input method types them accepted); the paste stops at the first line that is not,
+// an empty line included. A text with more lines than the store holds is refused before
+// anything is stored. Linear in the length of the text.
+PastedValues pasteValues(std::string_view text, std::span<double> store);
+
+// The clipboard text of values: each one's general number text followed by CR LF.
+std::string copyText(std::span<const double> values);
+
+}  // namespace probel
