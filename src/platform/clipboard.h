@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+namespace probel {
+
+// The system clipboard's plain text, for the value grid's paste and copy; tests may stand in
+// for it.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+
+    // True when the clipboard holds plain text (which may be empty).
+    virtual bool hasText() const = 0;
+    // The plain text, UTF-8; empty when there is none.
+    virtual std::string text() const = 0;
+    // Replaces the clipboard's content by plain text (UTF-8).
+    virtual void setText(const std::string& text) = 0;
+};
+
+}  // namespace probel
