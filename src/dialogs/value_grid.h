@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace probel {
+
+class Clipboard;
+class MessageBoxes;
+
+// The content of the data entry dialog's frame "データ" (Frame1): ten rows DataText 0 … 9 with
+// their labels NumLabel "No,n", that scroll (DataScroll) over a store of 30001 values; the
+// count box MaxNumText with its caption "データ数(MAX 30000)"; and the buttons ClipButton
+// "クリップボードから張り付け" and ClipCopyButton "クリップボードへコピー", which paste one value a
+// line from the clipboard and copy the first count values to it.
+//
+// Rows show values as general number text and store the leading number of what is typed
+// ("12abc" stores 12, full-width digits are read). Every change of the count text enables the
+// rows it covers and runs the count check: the dialog's validation, then the scroll range.
+class ValueGrid : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kSlots = 30001;  // positions 0 … 30000
+    static constexpr int kRows = 10;
+    static constexpr int kMaxCount = 30000;
+
+    ValueGrid(Clipboard& clipboard, MessageBoxes& messages, QWidget* parent = nullptr);
+
+    // Fills the store from position 0 with `values` (those beyond the store are dropped) and
+    // the rest with 0, and shows them.
+    void setValues(const std::vector<double>& values);
+    // The values at positions 0 … last, `last` clamped to the store; empty when it is below 0.
+    std::vector<double> values(int last) const;
+
+    // MaxNumText; its initial text "10" has enabled every row.
+    QLineEdit* countBox() const { return countBox_; }
+    // Sets the count text and runs the count change, also when the text stays the same.
+    void setCountText(const QString& text);
+    // The count text as a number as a whole (blanks around it and full-width forms allowed);
+    // empty when it is none.
+    std::optional<double> countNumber() const;
+
+    // The dialog's validation, run by the count check: returns true when the input is bad,
+    // having shown its message. Until one is set, the count check itself refuses a count that
+    // is not a whole number of 1 … 30000 with the data-error message.
+    void setDataError(std::function<bool()> dataError);
+
+    // DataText and NumLabel elements 0 … 9; nullptr for any other index.
+    QLineEdit* dataText(int row) const;
+    QLabel* numLabel(int row) const;
+    QScrollBar* dataScroll() const { return dataScroll_; }
+    QLabel* countCaption() const { return countCaption_; }
+    QPushButton* clipButton() const { return clipButton_; }
+    QPushButton* clipCopyButton() const { return clipCopyButton_; }
+
+signals:
+    // After each run of the count change.
+    void countChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Rewrites the labels and the texts of the ten rows from the store at the view position.
+    void refresh();
+    // Stores the leading number of a row's text in the slot the row shows.
+    void rowChanged(int row);
+    void rowEnter(int row);
+    // Enables the rows the count covers and, for a usable count, checks it and refreshes.
+    void countChange();
+    // Runs the validation; back in the count box and false when it fails, otherwise sets the
+    // scroll range.
+    bool countCheck();
+    bool countRefused();
+    void countEnter();
+    void pasteClicked();
+    void copyClicked();
+    void showPasteStop(std::size_t line, std::size_t taken);
+
+    Clipboard& clipboard_;
+    MessageBoxes& messages_;
+    std::function<bool()> dataError_;
+    std::vector<double> store_;
+
+    std::array<QLineEdit*, kRows> dataText_{};
+    std::array<QLabel*, kRows> numLabel_{};
+    QScrollBar* dataScroll_ = nullptr;
+    QLabel* countCaption_ = nullptr;
+    QLineEdit* countBox_ = nullptr;
+    QPushButton* clipButton_ = nullptr;
+    QPushButton* clipCopyButton_ = nullptr;
+};
+
+}  // namespace probel
