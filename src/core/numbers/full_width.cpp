@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/numbers/full_width.h"
 
-#include <algorithm>
-
 namespace probel {
 namespace {
 
@@ -17,7 +15,6 @@ constexpr char32_t kFullWidthOffset = 0xFEE0;
 constexpr std::size_t kFullWidthBytes = 3;
 constexpr unsigned char kContinuationBits = 0x3F;
 constexpr unsigned char kContinuationTag = 0x80;
-constexpr unsigned char kFirstNonAscii = 0x80;
 // U+3000 IDEOGRAPHIC SPACE, what the space bar types while the input method is on.
 constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
 // Only what can be part of a number; other full-width letters stay as typed.
@@ -40,12 +37,6 @@ char asciiFormAt(std::string_view text, std::size_t at)
 }
 
 }  // namespace
-
-bool hasNonAscii(std::string_view text)
-{
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= kFirstNonAscii; });
-}
 
 std::string halfWidthNumberText(std::string_view text)
 {

@@ -13,7 +13,4 @@ namespace probel {
 // UTF-8, are copied unchanged.
 std::string halfWidthNumberText(std::string_view text);
 
-// True when the text holds a byte outside ASCII, i.e. when halfWidthNumberText could change it.
-bool hasNonAscii(std::string_view text);
-
 }  // namespace probel

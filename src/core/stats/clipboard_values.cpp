@@ -2,6 +2,7 @@
 #include "core/stats/clipboard_values.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "core/numbers/full_width.h"
@@ -10,7 +11,6 @@
 namespace probel {
 namespace {
 
-constexpr std::string_view kLineEnds = "\r\n";
 constexpr std::string_view kCrLf = "\r\n";
 // Blanks that may trail the last number, the ideographic space among them.
 constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
@@ -37,21 +37,42 @@ std::string_view withoutTrailingBlanks(std::string_view text)
     return text;
 }
 
-// The line count of a non-empty text, counting no further than `limit` + 1.
-std::size_t lineCount(std::string_view text, std::size_t limit)
+// The number of lines of a text whose last line has no line end. One branch-free pass, which
+// the compiler vectorises: a CR ends a line unless an LF follows it and ends it instead.
+std::size_t lineCount(std::string_view text)
 {
-    std::size_t lines = 1;
-    for (std::size_t at = 0; at < text.size() && lines <= limit; ++at) {
-        if (text[at] == '\n' || (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'))) {
-            ++lines;
+    constexpr std::size_t kBlock = 255;  // what an 8-bit counter can hold
+    std::size_t ends = 0;
+    const std::size_t scanned = text.empty() ? 0 : text.size() - 1;
+    for (std::size_t block = 0; block < scanned; block += kBlock) {
+        const std::size_t blockEnd = std::min(block + kBlock, scanned);
+        std::uint8_t blockEnds = 0;
+        for (std::size_t at = block; at < blockEnd; ++at) {
+            blockEnds += static_cast<std::uint8_t>((text[at] == '\n') | ((text[at] == '\r') & (text[at + 1] != '\n')));
         }
+        ends += blockEnds;
     }
-    return lines;
+    return ends + 1;
 }
 
-std::optional<double> lineNumber(std::string_view line)
+struct Line {
+    std::string_view text;
+    std::size_t next = 0;  // where the line after it starts
+    bool ascii = true;
+};
+
+// The line starting at `start` and, in the same pass, whether it holds non-ASCII bytes.
+Line lineAt(std::string_view text, std::size_t start)
 {
-    return hasNonAscii(line) ? wholeNumber(halfWidthNumberText(line)) : wholeNumber(line);
+    constexpr unsigned char kFirstNonAscii = 0x80;
+    unsigned char high = 0;
+    std::size_t end = start;
+    while (end < text.size() && text[end] != '\n' && text[end] != '\r') {
+        high |= static_cast<unsigned char>(text[end]) & kFirstNonAscii;
+        ++end;
+    }
+    const std::size_t lineEnd = text.substr(end, kCrLf.size()) == kCrLf ? kCrLf.size() : 1;
+    return {text.substr(start, end - start), end + lineEnd, high == 0};
 }
 
 }  // namespace
@@ -62,19 +83,20 @@ PastedValues pasteValues(std::string_view text, std::span<double> store)
     if (text.empty()) {
         return {};
     }
-    if (lineCount(text, store.size()) > store.size()) {
+    if (lineCount(text) > store.size()) {
         return {PastedValues::Status::TooManyLines, 0, 0};
     }
     std::size_t taken = 0;
     std::size_t start = 0;
     while (start <= text.size()) {
-        const std::size_t end = std::min(text.find_first_of(kLineEnds, start), text.size());
-        const std::optional<double> value = lineNumber(text.substr(start, end - start));
+        const Line line = lineAt(text, start);
+        const std::optional<double> value =
+            line.ascii ? wholeNumber(line.text) : wholeNumber(halfWidthNumberText(line.text));
         if (!value) {
             return {PastedValues::Status::NotANumber, taken, taken + 1};
         }
         store[taken++] = *value;
-        start = end + (text.substr(end, kCrLf.size()) == kCrLf ? kCrLf.size() : 1);
+        start = line.next;
     }
     return {PastedValues::Status::Complete, taken, 0};
 }

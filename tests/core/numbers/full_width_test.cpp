@@ -57,13 +57,5 @@ TEST(HalfWidthNumberText, MakesTheNumberReadersTakeFullWidthNumbers)
     EXPECT_EQ(leadingNumber("１２"), 0);
 }
 
-TEST(HasNonAscii, TellsWhetherConvertingCanChangeTheText)
-{
-    EXPECT_FALSE(hasNonAscii(""));
-    EXPECT_FALSE(hasNonAscii("1.5E+3\r\n\t~"));
-    EXPECT_TRUE(hasNonAscii("１"));
-    EXPECT_TRUE(hasNonAscii("1\x80"));
-}
-
 }  // namespace
 }  // namespace probel

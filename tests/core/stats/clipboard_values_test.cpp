@@ -105,7 +105,8 @@ TEST(PasteValues, RefusesMoreLinesThanTheStoreHoldsBeforeStoringAny)
 
     // Trailing blank lines do not count; one line more does, whatever its line ends.
     expectResult(paste("1\n2\n3\n4\n\n\n\n", 4).result, Status::Complete, 4, 0);
-    for (const char* text : {"1\n2\n3\n4\n5", "1\r\n2\r\n3\r\n4\r\n5\r\n", "1\r2\r3\r4\r5", "1\n2\n3\n4\nx"}) {
+    for (const char* text :
+         {"1\n2\n3\n4\n5", "1\r\n2\r\n3\r\n4\r\n5\r\n", "1\r2\r3\r4\r5", "1\n2\n3\n4\nx", "1\n\r2\n3\n4"}) {
         SCOPED_TRACE(testing::PrintToString(std::string(text)));
         const Paste refused = paste(text, 4);
         expectResult(refused.result, Status::TooManyLines, 0, 0);
@@ -134,6 +135,11 @@ TEST(PasteValues, FillsAFullSizeStore)
     for (std::size_t i = 0; i < kCount; ++i) {
         ASSERT_EQ(pasted.store[i], static_cast<double>(i)) << i;
     }
+    // Every CR LF counted once, wherever it falls in the text, and one line more refused.
+    text += "1";
+    const Paste refused = paste(text, kCount);
+    expectResult(refused.result, Status::TooManyLines, 0, 0);
+    EXPECT_EQ(refused.store, storeWith({}, kCount));
 }
 
 TEST(CopyText, GeneralNumberTextOfEachValueEachFollowedByCrLf)
