@@ -602,5 +602,34 @@ TEST_F(ValueGridTest, CopyWithoutAUsableCountCopiesNothingAndSaysWhy)
     }
 }
 
+TEST_F(ValueGridTest, LayoutShowsTheWidestValuesAndLabelsWhole)
+{
+    grid.setValues({-1.23456789012345e-300});
+    grid.setCountText(QString::number(ValueGrid::kMaxCount));
+    grid.dataScroll()->setValue(grid.dataScroll()->maximum());
+    showGrid();
+    ASSERT_EQ(grid.numLabel(9)->text(), QStringLiteral("No,30000"));
+    for (const QWidget* control : grid.findChildren<QWidget*>()) {
+        SCOPED_TRACE(control->objectName().toStdString());
+        EXPECT_TRUE(grid.rect().contains(control->geometry()));
+        EXPECT_GE(control->width(), control->sizeHint().width());
+    }
+    EXPECT_GE(grid.numLabel(9)->width(), grid.numLabel(9)->fontMetrics().horizontalAdvance(grid.numLabel(9)->text()));
+
+    // The widest value is seen whole: going from its end to its start does not scroll the row.
+    grid.dataScroll()->setValue(1);
+    QLineEdit* row = grid.dataText(0);
+    ASSERT_EQ(row->text(), QStringLiteral("-1.23456789012345E-300"));
+    const auto cursorX = [row] {
+        row->repaint();  // the box scrolls its text when it paints
+        return row->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    };
+    row->end(false);
+    const int end = cursorX();
+    row->home(false);
+    const int start = cursorX();
+    EXPECT_GE(end - start + 1, row->fontMetrics().horizontalAdvance(row->text()));
+}
+
 }  // namespace
 }  // namespace probel
