@@ -3,11 +3,13 @@
 
 namespace probel {
 
+class DataSettingsEditor;
 class FileDialogs;
 class GraphSettingsEditor;
 class LabelTextEditor;
 class MessageBoxes;
 class PaperSizeChooser;
+class SeriesChooser;
 class SettingsStore;
 
 // Everything the main window's commands ask the user or keep for the user. The program passes
@@ -20,6 +22,8 @@ struct AppServices {
     SettingsStore& settings;
     LabelTextEditor& labelEditor;
     GraphSettingsEditor& graphEditor;
+    DataSettingsEditor& dataEditor;
+    SeriesChooser& seriesChooser;
 };
 
 }  // namespace probel

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <utility>
 
 namespace probel {
@@ -130,6 +131,51 @@ void AddOrDeleteGraph::put()
 void AddOrDeleteGraph::take()
 {
     taken_ = sheet_.takeGraph(number_);
+}
+
+SeriesState seriesState(const ChartSheet& sheet, std::int32_t number, const std::vector<std::int32_t>& ids)
+{
+    SeriesState state;
+    if (const NormoBp* graph = sheet.graph(number); graph != nullptr && graph->dataIfAny() != nullptr) {
+        for (const NormoData& one : *graph->dataIfAny()) {
+            state.series.push_back(one);
+        }
+    }
+    for (const std::int32_t id : ids) {
+        const std::int64_t index = ChartSheet::detailLabelIndex(number, id);
+        const ChartLabel* label = index > 0 ? sheet.sLabel(index) : nullptr;
+        state.labels[index] = label != nullptr ? std::optional<ChartLabel>(*label) : std::nullopt;
+    }
+    return state;
+}
+
+ChangeSeries::ChangeSeries(ChartSheet& sheet, std::int32_t number, SeriesState before, SeriesState after,
+                           const char* name)
+    : QUndoCommand(editName(name)), sheet_(sheet), number_(number), before_(std::move(before)), after_(std::move(after))
+{
+}
+
+void ChangeSeries::apply(const SeriesState& state)
+{
+    NormoBp* graph = sheet_.graph(number_);
+    if (graph == nullptr) {
+        return;
+    }
+    auto data = std::make_unique<Data>();
+    for (const NormoData& one : state.series) {
+        KeyedCollection<NormoData>& collection = *data;
+        collection.add(std::make_unique<NormoData>(one));
+    }
+    graph->setData(std::move(data));
+    for (const auto& [index, label] : state.labels) {
+        if (index <= 0) {
+            continue;
+        }
+        sheet_.removeSLabel(index);
+        if (label) {
+            sheet_.addSLabel(index) = *label;
+        }
+    }
 }
 
 }  // namespace probel

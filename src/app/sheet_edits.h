@@ -4,11 +4,14 @@
 #include <QUndoCommand>
 
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <vector>
 
 #include "core/graph/graph_frame.h"
 #include "core/graph/graph_settings.h"
 #include "core/sheet/chart_sheet.h"
+#include "core/stats/normo_data.h"
 
 namespace probel {
 
@@ -112,6 +115,34 @@ private:
     std::int32_t number_;
     bool adding_;
     std::optional<ChartSheet::TakenGraph> taken_;
+};
+
+// The series of one graph and the detail labels that belong to them, as they stand at one
+// moment: what a data command changes, kept whole so undo puts back exactly what was there.
+struct SeriesState {
+    std::vector<NormoData> series;
+    // Every detail label index the change touches, with the label there (empty: none).
+    std::map<std::int64_t, std::optional<ChartLabel>> labels;
+};
+
+// Takes the state of graph `number`'s series and of the detail labels of `ids` (the series of
+// both sides of a change).
+SeriesState seriesState(const ChartSheet& sheet, std::int32_t number, const std::vector<std::int32_t>& ids);
+
+// A series added, edited or deleted on a graph.
+class ChangeSeries : public QUndoCommand {
+public:
+    ChangeSeries(ChartSheet& sheet, std::int32_t number, SeriesState before, SeriesState after, const char* name);
+    void redo() override { apply(after_); }
+    void undo() override { apply(before_); }
+
+private:
+    void apply(const SeriesState& state);
+
+    ChartSheet& sheet_;
+    std::int32_t number_;
+    SeriesState before_;
+    SeriesState after_;
 };
 
 }  // namespace probel

@@ -8,6 +8,7 @@
 #include <map>
 #include <utility>
 
+#include "app/data_commands.h"
 #include "app/graph_commands.h"
 #include "app/label_commands.h"
 #include "app/mdi_output.h"
@@ -53,6 +54,7 @@ SheetMenus::SheetMenus(MDIOutput& window, const AppServices& services)
     : window_(window),
       labelCommands_(std::make_unique<LabelCommands>(services)),
       graphCommands_(std::make_unique<GraphCommands>(services)),
+      dataCommands_(std::make_unique<DataCommands>(services)),
       popUp_([](QMenu& menu, QPoint at) { return menu.exec(at); })
 {
 }
@@ -81,6 +83,15 @@ void SheetMenus::showPaperMenu(PicForm& form, QPoint globalPosition)
 void SheetMenus::showFrameMenu(PicForm& form, std::int32_t number, QPoint globalPosition)
 {
     BoundMenu bound(&window_, "SekMenu");
+    bound.add("PopMenuDataNew", "データの追加", [this, &form, number] { dataCommands_->popMenuDataNew(form, number); });
+    if (const NormoBp* graph = form.sheet().graph(number);
+        graph != nullptr && graph->dataIfAny() != nullptr && !graph->dataIfAny()->empty()) {
+        bound.add("PopMenuDataRe", "データの編集",
+                  [this, &form, number] { dataCommands_->popMenuDataRe(form, number); });
+        bound.add("PopMenuDataDel", "データの削除",
+                  [this, &form, number] { dataCommands_->popMenuDataDel(form, number); });
+    }
+    bound.separate();
     bound.add("PopMenuNormoRe", "グラフの編集",
               [this, &form, number] { graphCommands_->popMenuNormoRe(form, number); });
     bound.add("PopMenuNormoDel", "グラフの削除",

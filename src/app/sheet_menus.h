@@ -16,6 +16,7 @@ class QMenu;
 namespace probel {
 
 struct BoundMenu;
+class DataCommands;
 class GraphCommands;
 class LabelCommands;
 class MDIOutput;
@@ -53,6 +54,7 @@ private:
     MDIOutput& window_;
     std::unique_ptr<LabelCommands> labelCommands_;
     std::unique_ptr<GraphCommands> graphCommands_;
+    std::unique_ptr<DataCommands> dataCommands_;
     PopUp popUp_;
 };
 

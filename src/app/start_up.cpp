@@ -15,12 +15,15 @@
 #include "app/mdi_output.h"
 #include "app/program_icon.h"
 #include "app/window_placement.h"
+#include "dialogs/data_select.h"
+#include "dialogs/qt_data_settings_editor.h"
 #include "dialogs/qt_graph_settings_editor.h"
 #include "dialogs/qt_label_text_editor.h"
 #include "dialogs/qt_paper_size_chooser.h"
 #include "platform/canvas/font_substitution.h"
 #include "platform/file_type_registration.h"
 #include "platform/instance_link.h"
+#include "platform/qt_clipboard.h"
 #include "platform/qt_color_dialog.h"
 #include "platform/qt_file_dialogs.h"
 #include "platform/qt_font_dialog.h"
@@ -106,7 +109,11 @@ int runProbel(QApplication& app, const QStringList& arguments)
     QtColorDialog colorDialog;
     QtLabelTextEditor labelEditor(fontDialog, colorDialog);
     QtGraphSettingsEditor graphEditor(fontDialog, colorDialog, messages);
-    MDIOutput window(AppServices{messages, fileDialogs, paperSizes, settings, labelEditor, graphEditor});
+    QtClipboard clipboard;
+    QtDataSettingsEditor dataEditor(fontDialog, colorDialog, messages, clipboard);
+    QtSeriesChooser seriesChooser;
+    MDIOutput window(
+        AppServices{messages, fileDialogs, paperSizes, settings, labelEditor, graphEditor, dataEditor, seriesChooser});
     messages.setParentWidget(&window);
     fileDialogs.setParentWidget(&window);
     paperSizes.setParentWidget(&window);
@@ -114,6 +121,8 @@ int runProbel(QApplication& app, const QStringList& arguments)
     colorDialog.setParentWidget(&window);
     labelEditor.setParentWidget(&window);
     graphEditor.setParentWidget(&window);
+    dataEditor.setParentWidget(&window);
+    seriesChooser.setParentWidget(&window);
     installEnvironmentHooks(window);
 
     if (firstInstance) {

@@ -77,11 +77,36 @@ GraphDialogOutcome ScriptedGraphEditor::editGraph(const GraphDialogInput& input)
     return answer(input);
 }
 
+std::optional<DataDialogValues> ScriptedDataEditor::editData(const DataDialogInput& input)
+{
+    inputs_.push_back(input);
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected data dialog";
+        return std::nullopt;
+    }
+    const Answer answer = std::move(answers_.front());
+    answers_.pop_front();
+    return answer(input);
+}
+
+std::optional<std::int32_t> ScriptedSeriesChooser::chooseSeries(const std::string& title,
+                                                                const std::vector<std::string>& comments)
+{
+    shown_.emplace_back(title, comments);
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected series chooser";
+        return std::nullopt;
+    }
+    const std::optional<std::int32_t> chosen = answers_.front();
+    answers_.pop_front();
+    return chosen;
+}
+
 void AppTest::SetUp()
 {
     ASSERT_TRUE(folder_.isValid());
-    window_ = std::make_unique<MDIOutput>(
-        AppServices{messages_, fileDialogs_, paperSizes_, settings_, labelEditor_, graphEditor_});
+    window_ = std::make_unique<MDIOutput>(AppServices{messages_, fileDialogs_, paperSizes_, settings_, labelEditor_,
+                                                      graphEditor_, dataEditor_, seriesChooser_});
     window_->show();
     window_->sheetMenus().setPopUp([this](QMenu& menu, QPoint) -> QAction* {
         std::vector<std::string> shown{menu.objectName().toStdString()};
@@ -112,6 +137,8 @@ void AppTest::TearDown()
     EXPECT_EQ(fileDialogs_.unusedAnswers(), 0U);
     EXPECT_EQ(labelEditor_.unusedAnswers(), 0U);
     EXPECT_EQ(graphEditor_.unusedAnswers(), 0U);
+    EXPECT_EQ(dataEditor_.unusedAnswers(), 0U);
+    EXPECT_EQ(seriesChooser_.unusedAnswers(), 0U);
 }
 
 std::string AppTest::pathIn(const std::string& name) const

@@ -11,13 +11,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/app_services.h"
 #include "app/mdi_output.h"
+#include "dialogs/data_settings_editor.h"
 #include "dialogs/graph_settings_editor.h"
 #include "dialogs/label_text_editor.h"
 #include "dialogs/paper_size_chooser.h"
+#include "dialogs/series_chooser.h"
 #include "support/platform/in_memory_settings_store.h"
 #include "support/platform/scripted_file_dialogs.h"
 #include "support/platform/scripted_message_boxes.h"
@@ -71,6 +74,35 @@ private:
     std::vector<GraphDialogInput> inputs_;
 };
 
+// Answers the data dialog from a script: each answer turns what the dialog was opened with
+// into what OK gives (nothing: キャンセル).
+class ScriptedDataEditor : public DataSettingsEditor {
+public:
+    using Answer = std::function<std::optional<DataDialogValues>(const DataDialogInput&)>;
+    void answer(Answer answer) { answers_.push_back(std::move(answer)); }
+    std::optional<DataDialogValues> editData(const DataDialogInput& input) override;
+    const std::vector<DataDialogInput>& inputs() const { return inputs_; }
+    std::size_t unusedAnswers() const { return answers_.size(); }
+
+private:
+    std::deque<Answer> answers_;
+    std::vector<DataDialogInput> inputs_;
+};
+
+// Answers the series chooser from a script and records what each showing listed.
+class ScriptedSeriesChooser : public SeriesChooser {
+public:
+    void answer(std::optional<std::int32_t> chosen) { answers_.push_back(chosen); }
+    std::optional<std::int32_t> chooseSeries(const std::string& title,
+                                             const std::vector<std::string>& comments) override;
+    const std::vector<std::pair<std::string, std::vector<std::string>>>& shown() const { return shown_; }
+    std::size_t unusedAnswers() const { return answers_.size(); }
+
+private:
+    std::deque<std::optional<std::int32_t>> answers_;
+    std::vector<std::pair<std::string, std::vector<std::string>>> shown_;
+};
+
 // The values a settings dialog shows for `input` and returns on OK unchanged.
 GraphDialogValues shownValues(const GraphDialogInput& input);
 
@@ -102,6 +134,8 @@ protected:
     InMemorySettingsStore settings_;
     ScriptedLabelEditor labelEditor_;
     ScriptedGraphEditor graphEditor_;
+    ScriptedDataEditor dataEditor_;
+    ScriptedSeriesChooser seriesChooser_;
     // The context menus shown (object name, then each entry's text, "-" for a separator) and
     // the entry to choose in the next one by its object name (empty: close it unchosen).
     std::vector<std::vector<std::string>> shownMenus_;

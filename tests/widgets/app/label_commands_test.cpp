@@ -60,7 +60,7 @@ TEST_F(LabelCommandsTest, MenusOfferTheEntriesOfTheirObject)
     const std::vector<Entries> expected = {
         {"CMenu", "テキストの追加", "-", "グラフの追加", "-", "ｷｬﾝｾﾙ"},
         {"ComMenu", "テキストの編集", "テキストの削除", "-", "ｷｬﾝｾﾙ"},
-        {"SekMenu", "グラフの編集", "グラフの削除", "-", "ｷｬﾝｾﾙ"},
+        {"SekMenu", "データの追加", "-", "グラフの編集", "グラフの削除", "-", "ｷｬﾝｾﾙ"},
     };
     EXPECT_EQ(shownMenus_, expected);
     EXPECT_EQ(form.sheet().pMouseX, 123);

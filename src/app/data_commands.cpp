@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: MIT
+#include "app/data_commands.h"
+
+#include <QPointF>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/data_defaults.h"
+#include "app/pic_form.h"
+#include "app/sheet_edits.h"
+#include "core/numbers/number_text.h"
+#include "core/numbers/rounding.h"
+#include "core/sheet/sheet_placement.h"
+#include "core/stats/detail_text.h"
+#include "dialogs/data_settings_editor.h"
+#include "dialogs/series_chooser.h"
+#include "platform/message_boxes.h"
+
+namespace probel {
+namespace {
+
+constexpr auto kCommentPrefix = "データ - ";
+constexpr auto kChooseTitle = "データの選択";
+constexpr auto kDeleteTitle = "データの削除";
+constexpr auto kDeleteQuestion = "削除しますか?";
+constexpr std::size_t kTagDigits = 5;
+
+struct DetailLabelPlace {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+};
+
+std::int32_t wholePixel(double value)
+{
+    return toInt32HalfEven(value).value_or(0);
+}
+
+std::vector<std::int32_t> seriesIds(const NormoBp& graph)
+{
+    std::vector<std::int32_t> ids;
+    if (const Data* series = graph.dataIfAny()) {
+        for (const NormoData& one : *series) {
+            ids.push_back(one.id());
+        }
+    }
+    return ids;
+}
+
+std::int32_t smallestFreeId(const std::vector<std::int32_t>& ids)
+{
+    std::int32_t id = 1;
+    while (std::find(ids.begin(), ids.end(), id) != ids.end()) {
+        ++id;
+    }
+    return id;
+}
+
+// The five check boxes of the detail label, as a series keeps them ("11001").
+std::string tagOf(const DataDialogValues& values)
+{
+    std::string tag;
+    for (const bool on : {values.label, values.heikin, values.siguma, values.probel, values.cp}) {
+        tag += on ? '1' : '0';
+    }
+    return tag;
+}
+
+bool tagDigit(const std::string& tag, std::size_t position)
+{
+    return position < tag.size() && tag[position] == '1';
+}
+
+NormoData seriesOf(const DataDialogValues& values, std::int32_t id)
+{
+    NormoData series;
+    series.setIniData(values.values);
+    series.setMrkSize(values.mrkSize);
+    series.setMrk(values.mrk);
+    series.setColor(values.color);
+    series.setDrawStyle(values.drawStyle);
+    series.setComment(values.comment);
+    series.setId(id);
+    series.setHeikinFormat(values.heikinFormat);
+    series.setSigumaFormat(values.sigumaFormat);
+    series.setProbelFormat(values.probelFormat);
+    series.setCpFormat(values.cpFormat);
+    series.setMin(values.min);
+    series.setMax(values.max);
+    series.setTag(tagOf(values));
+    series.setLabel(values.label);
+    series.setLineVisible(values.lineVisible);
+    series.setVisible(true);
+    return series;
+}
+
+// The detail label of a confirmed series; reading Cp for it keeps the option in the series.
+std::optional<ChartLabel> detailLabelOf(NormoData& series, const DataDialogValues& values, DetailLabelPlace place,
+                                        bool logAxis)
+{
+    if (!values.label) {
+        return std::nullopt;
+    }
+    DetailChoice choice;
+    choice.meanLines = values.heikin;
+    choice.sigmaLine = values.siguma;
+    choice.probelLine = values.probel;
+    choice.cpOption = values.cp ? values.cpOption : std::nullopt;
+    choice.meanFormat = values.heikinFormat;
+    choice.sigmaFormat = values.sigumaFormat;
+    choice.probelFormat = values.probelFormat;
+    choice.cpFormat = values.cpFormat;
+    choice.logAxis = logAxis;
+    ChartLabel label;
+    label.caption = detailCaption(series, choice);
+    label.left = static_cast<float>(place.left);
+    label.top = static_cast<float>(place.top);
+    label.font = values.labelFont;
+    label.foreColor = values.color;
+    label.visible = true;
+    return label;
+}
+
+std::vector<std::string> seriesComments(const NormoBp& graph)
+{
+    std::vector<std::string> comments;
+    if (const Data* series = graph.dataIfAny()) {
+        for (const NormoData& one : *series) {
+            comments.push_back(one.comment());
+        }
+    }
+    return comments;
+}
+
+// The graph's series after a confirmed dialog: `replaced` (a series number, or 0) taken out,
+// the new series appended, its detail label put in or removed. The defaults are stored.
+void confirmSeries(PicForm& form, std::int32_t number, const DataDialogValues& values, std::int32_t id,
+                   std::int32_t replaced, DetailLabelPlace place, const AppServices& services, const char* editName)
+{
+    ChartSheet& sheet = form.sheet();
+    const NormoBp& graph = *sheet.graph(number);
+    const SeriesState before = seriesState(sheet, number, {id});
+    SeriesState after = before;
+    if (replaced >= 1 && static_cast<std::size_t>(replaced) <= after.series.size()) {
+        after.series.erase(after.series.begin() + (replaced - 1));
+    }
+    NormoData series = seriesOf(values, id);
+    after.labels[ChartSheet::detailLabelIndex(number, id)] = detailLabelOf(series, values, place, graph.logV());
+    after.series.push_back(std::move(series));
+    storeDataDefaults(values, services.settings);
+    form.edit(new ChangeSeries(sheet, number, before, std::move(after), editName));
+}
+
+}  // namespace
+
+bool DataCommands::popMenuDataNew(PicForm& form, std::int32_t number)
+{
+    ChartSheet& sheet = form.sheet();
+    const NormoBp* graph = sheet.graph(number);
+    if (graph == nullptr) {
+        return false;
+    }
+    const std::int32_t id = smallestFreeId(seriesIds(*graph));
+    DataDialogInput input;
+    input.adding = true;
+    input.dataNumber = id;
+    input.comment = kCommentPrefix + std::to_string(id);
+    input.countText = "10";
+    readDataDefaults(input, services_.settings);
+    input.min = graph->min();
+    input.max = graph->max();
+    // New series read Cp with both limits, as they always have.
+    input.cpOption = kCpBothLimits;
+    input.labelFont = sheet.sLabelTemplate().font;
+    const QPointF view = form.visibleTopLeft();
+    const DetailLabelPlace place{wholePixel(visibleLabelStart(static_cast<float>(view.x()))),
+                                 wholePixel(visibleLabelStart(static_cast<float>(view.y())))};
+
+    const std::optional<DataDialogValues> confirmed = services_.dataEditor.editData(input);
+    form.setFocus();
+    form.setMoveFlag(true);
+    if (!confirmed) {
+        return false;
+    }
+    confirmSeries(form, number, *confirmed, id, 0, place, services_, "データの追加");
+    return true;
+}
+
+bool DataCommands::popMenuDataRe(PicForm& form, std::int32_t number)
+{
+    ChartSheet& sheet = form.sheet();
+    const NormoBp* graph = sheet.graph(number);
+    if (graph == nullptr) {
+        return false;
+    }
+    const std::optional<std::int32_t> chosen =
+        services_.seriesChooser.chooseSeries(kChooseTitle, seriesComments(*graph));
+    form.setFocus();
+    const Data* data = graph->dataIfAny();
+    if (!chosen || data == nullptr || *chosen < 1 || *chosen > data->count()) {
+        return false;
+    }
+    const NormoData& series = data->item(*chosen);
+    DataDialogInput input;
+    input.adding = false;
+    input.values = series.iniValues();
+    input.comment = series.comment();
+    input.dataNumber = *chosen;
+    input.countText = std::to_string(series.dataCount());
+    input.drawStyle = series.drawStyle();
+    input.lineVisible = series.lineVisible();
+    input.sizeText = std::to_string(series.mrkSize());
+    input.mrk = series.mrk();
+    const std::string& tag = series.tag();
+    input.label = tagDigit(tag, 0);
+    input.heikin = tagDigit(tag, 1);
+    input.siguma = tagDigit(tag, 2);
+    input.probel = tagDigit(tag, 3);
+    input.cp = tagDigit(tag, kTagDigits - 1);
+    const QPointF view = form.visibleTopLeft();
+    DetailLabelPlace place{wholePixel(view.x()), wholePixel(view.y())};
+    input.labelFont = sheet.sLabelTemplate().font;
+    if (const ChartLabel* label = sheet.sLabel(ChartSheet::detailLabelIndex(number, series.id()));
+        input.label && label != nullptr) {
+        place = DetailLabelPlace{wholePixel(label->left), wholePixel(label->top)};
+        input.labelFont = label->font;
+    }
+    input.heikinFormat = series.heikinFormat();
+    input.probelFormat = series.probelFormat();
+    input.sigumaFormat = series.sigumaFormat();
+    input.cpFormat = series.cpFormat();
+    input.min = series.min();
+    input.max = series.max();
+    input.color = series.color();
+    input.cpOption = series.cpOption();
+
+    const std::optional<DataDialogValues> confirmed = services_.dataEditor.editData(input);
+    form.setFocus();
+    form.setMoveFlag(true);
+    if (!confirmed) {
+        return false;
+    }
+    confirmSeries(form, number, *confirmed, series.id(), *chosen, place, services_, "データの編集");
+    return true;
+}
+
+bool DataCommands::popMenuDataDel(PicForm& form, std::int32_t number)
+{
+    ChartSheet& sheet = form.sheet();
+    const NormoBp* graph = sheet.graph(number);
+    if (graph == nullptr) {
+        return false;
+    }
+    const std::optional<std::int32_t> chosen =
+        services_.seriesChooser.chooseSeries(kDeleteTitle, seriesComments(*graph));
+    form.setFocus();
+    const Data* data = graph->dataIfAny();
+    if (!chosen || data == nullptr || *chosen < 1 || *chosen > data->count()) {
+        return false;
+    }
+    const MessageAnswer answer =
+        services_.messages.show(kDeleteQuestion, kDeleteTitle, MessageButtons::OkCancel, MessageIcon::Exclamation);
+    form.setFocus();
+    if (answer == MessageAnswer::Cancel) {
+        return false;
+    }
+    const std::int32_t id = data->item(*chosen).id();
+    const SeriesState before = seriesState(sheet, number, {id});
+    SeriesState after = before;
+    after.series.erase(after.series.begin() + (*chosen - 1));
+    after.labels[ChartSheet::detailLabelIndex(number, id)] = std::nullopt;
+    form.edit(new ChangeSeries(sheet, number, before, std::move(after), "データの削除"));
+    return true;
+}
+
+}  // namespace probel

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+
+#include "app/app_services.h"
+
+namespace probel {
+
+class PicForm;
+
+// The data commands of a graph's context menu: "データの追加" (PopMenuDataNew), "データの編集"
+// (PopMenuDataRe) and "データの削除" (PopMenuDataDel). The data dialog and the series chooser
+// answer through their interfaces. Closing the data dialog with either button marks the
+// sheet as modified; a confirmed change of a graph's series and their detail labels is one
+// undoable edit. Each returns whether the sheet's content changed.
+class DataCommands {
+public:
+    explicit DataCommands(const AppServices& services) : services_(services) {}
+
+    // A new series under the smallest ID no series of the graph has, its detail label at the
+    // top-left of the part of the paper in view, the dialog preset from the stored defaults.
+    bool popMenuDataNew(PicForm& form, std::int32_t number);
+    // The chosen series, confirmed, goes to the end of the graph's series with its ID and
+    // detail label index kept.
+    bool popMenuDataRe(PicForm& form, std::int32_t number);
+    // The chosen series and its detail label, after the question "削除しますか?".
+    bool popMenuDataDel(PicForm& form, std::int32_t number);
+
+private:
+    AppServices services_;
+};
+
+}  // namespace probel

@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: MIT
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QUndoStack>
+
+#include <gtest/gtest.h>
+
+#include "app/file_commands.h"
+#include "app/pic_form.h"
+#include "app/sheet_objects.h"
+#include "app_fixture.h"
+#include "core/document/sheet_writer.h"
+
+namespace probel::test {
+namespace {
+
+class DataCommandsTest : public AppTest {
+protected:
+    PicForm& openSheet()
+    {
+        window_->fileCommands().openDocuments({writeDocument("lot.pbl", {.graphs = 2, .labelCaption = ""})});
+        return *window_->activeSheet();
+    }
+
+    void onFrame(PicForm& form, std::int32_t number, const char* entry)
+    {
+        nextMenuChoice_ = entry;
+        QWidget* frame = form.sekFrame(number);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 20), frame->mapToGlobal(QPointF(20, 20)),
+                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(frame, &press);
+    }
+
+    // OK with the values 1, 2, 3, 4, the dialog's presets otherwise, and `change` applied.
+    void confirm(std::function<void(DataDialogValues&)> change = {})
+    {
+        dataEditor_.answer([change](const DataDialogInput& input) {
+            DataDialogValues values;
+            values.values = input.adding ? std::vector<double>{1, 2, 3, 4} : input.values;
+            values.comment = input.comment;
+            values.mrk = input.mrk;
+            values.color = input.color;
+            values.drawStyle = input.drawStyle;
+            values.lineVisible = input.lineVisible;
+            values.label = input.label;
+            values.heikin = input.heikin;
+            values.siguma = input.siguma;
+            values.probel = input.probel;
+            values.cp = input.cp;
+            values.heikinFormat = input.heikinFormat;
+            values.sigumaFormat = input.sigumaFormat;
+            values.probelFormat = input.probelFormat;
+            values.cpFormat = input.cpFormat;
+            values.min = input.min;
+            values.max = input.max;
+            values.cpOption = input.cpOption;
+            values.labelFont = input.labelFont;
+            if (change) {
+                change(values);
+            }
+            return std::optional<DataDialogValues>(values);
+        });
+    }
+
+    static const Data& series(PicForm& form, std::int32_t number) { return form.sheet().graph(number)->data(); }
+};
+
+TEST_F(DataCommandsTest, AddingTakesTheSmallestFreeIdAndBuildsTheDetailLabel)
+{
+    PicForm& form = openSheet();
+    settings_.saveSetting("DataNewForm", "Mrk", "△");
+    settings_.saveSetting("DataNewForm", "LabelCk", "1");
+    for (const std::int32_t id : {1, 2, 4}) {
+        NormoData& one = form.sheet().graph(2)->data().add();
+        one.setIniData({1, 2});
+        one.setId(id);
+    }
+    form.tateS()->setValue(1851);  // the view's top at 123.4 pixels: the label goes to 130
+    confirm([](DataDialogValues& values) {
+        values.heikin = true;
+        values.cp = true;
+        values.min = 0;
+        values.max = 5;
+    });
+    onFrame(form, 2, "PopMenuDataNew");
+    const DataDialogInput& shown = dataEditor_.inputs().at(0);
+    EXPECT_EQ(shown.comment, "データ - 3");
+    EXPECT_EQ(shown.dataNumber, 3);
+    EXPECT_EQ(shown.mrk, "△");
+    EXPECT_TRUE(shown.label);
+    EXPECT_EQ(shown.countText, "10");
+    EXPECT_EQ(shown.cpOption, kCpBothLimits) << "new series read Cp with both limits";
+    EXPECT_EQ(shown.max, 100);
+
+    const Data& data = series(form, 2);
+    ASSERT_EQ(data.count(), 4);
+    const NormoData& added = data.item(4);
+    EXPECT_EQ(added.id(), 3);
+    EXPECT_EQ(added.tag(), "11001");
+    EXPECT_EQ(added.dataCount(), 4);
+    const ChartLabel* label = form.sheet().sLabel(203);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->top, 130);
+    EXPECT_EQ(label->caption, "△:\r\nデータ - 3\r\n平均 : 2.5\r\n最小値:1\r\n最大値:4\r\nCp   : 0.75\r\n");
+    EXPECT_NE(form.sLabel(203), nullptr);
+    EXPECT_EQ(form.sLabel(203)->accessibleName().toStdString(), "詳細 203");
+    EXPECT_EQ(settings_.getSetting("DataNewForm", "HeikinCk", ""), "1");
+    EXPECT_TRUE(form.moveFlag());
+    EXPECT_EQ(form.undoStack()->undoText().toStdString(), "データの追加");
+}
+
+TEST_F(DataCommandsTest, CancelMarksTheSheetButAddsNothing)
+{
+    PicForm& form = openSheet();
+    dataEditor_.answer([](const DataDialogInput&) { return std::nullopt; });
+    onFrame(form, 1, "PopMenuDataNew");
+    EXPECT_TRUE(form.moveFlag());
+    EXPECT_TRUE(series(form, 1).empty());
+    EXPECT_EQ(form.undoStack()->count(), 0);
+}
+
+TEST_F(DataCommandsTest, EditingMovesTheSeriesToTheEndKeepingItsIdAndLabel)
+{
+    PicForm& form = openSheet();
+    for (int i = 0; i < 3; ++i) {
+        confirm([i](DataDialogValues& values) {
+            values.label = true;
+            values.comment = "ロット" + std::to_string(i + 1);
+        });
+        onFrame(form, 1, "PopMenuDataNew");
+    }
+    form.sheet().sLabel(102)->left = 333;
+    seriesChooser_.answer(2);
+    confirm([](DataDialogValues& values) { values.values = {7, 8}; });
+    onFrame(form, 1, "PopMenuDataRe");
+    EXPECT_EQ(seriesChooser_.shown().at(0).first, "データの選択");
+    EXPECT_EQ(seriesChooser_.shown().at(0).second, (std::vector<std::string>{"ロット1", "ロット2", "ロット3"}));
+    const DataDialogInput& shown = dataEditor_.inputs().back();
+    EXPECT_FALSE(shown.adding);
+    EXPECT_EQ(shown.values, (std::vector<double>{1, 2, 3, 4}));
+    EXPECT_EQ(shown.countText, "4");
+    EXPECT_EQ(shown.dataNumber, 2);
+    EXPECT_TRUE(shown.label);
+
+    const Data& data = series(form, 1);
+    ASSERT_EQ(data.count(), 3);
+    EXPECT_EQ(data.item(2).comment(), "ロット3");
+    EXPECT_EQ(data.item(3).comment(), "ロット2");
+    EXPECT_EQ(data.item(3).id(), 2);
+    EXPECT_EQ(data.item(3).sortData(), (std::vector<double>{7, 8}));
+    EXPECT_EQ(form.sheet().sLabel(102)->left, 333) << "the label stays where it was";
+}
+
+TEST_F(DataCommandsTest, DeletingAsksRemovesTheLabelMarksTheSheetAndUndoRestoresTheDocument)
+{
+    PicForm& form = openSheet();
+    for (int i = 0; i < 2; ++i) {
+        confirm([](DataDialogValues& values) { values.label = true; });
+        onFrame(form, 1, "PopMenuDataNew");
+    }
+    const std::string before = sheetFileBytes(form.sheet()).value();
+    form.setMoveFlag(false);
+    seriesChooser_.answer(std::nullopt);
+    onFrame(form, 1, "PopMenuDataDel");
+    seriesChooser_.answer(1);
+    messages_.answer(MessageAnswer::Cancel);
+    onFrame(form, 1, "PopMenuDataDel");
+    EXPECT_EQ(series(form, 1).count(), 2);
+    EXPECT_FALSE(form.moveFlag());
+
+    seriesChooser_.answer(1);
+    messages_.answer(MessageAnswer::Ok);
+    onFrame(form, 1, "PopMenuDataDel");
+    EXPECT_EQ(seriesChooser_.shown().back().first, "データの削除");
+    EXPECT_EQ(messages_.asked().back().title, "データの削除");
+    ASSERT_EQ(series(form, 1).count(), 1);
+    EXPECT_EQ(series(form, 1).item(1).id(), 2);
+    EXPECT_EQ(form.sheet().sLabel(101), nullptr);
+    EXPECT_NE(form.sheet().sLabel(102), nullptr);
+    EXPECT_TRUE(form.moveFlag()) << "a deletion that is not saved must not be lost silently";
+
+    form.undoStack()->undo();
+    EXPECT_EQ(sheetFileBytes(form.sheet()).value(), before);
+}
+
+TEST_F(DataCommandsTest, TheGraphMenuOffersEditAndDeleteOnlyWithSeries)
+{
+    PicForm& form = openSheet();
+    confirm();
+    onFrame(form, 1, "PopMenuDataNew");
+    onFrame(form, 2, "");
+    onFrame(form, 1, "");
+    using Entries = std::vector<std::string>;
+    EXPECT_EQ(shownMenus_.at(1),
+              (Entries{"SekMenu", "データの追加", "-", "グラフの編集", "グラフの削除", "-", "ｷｬﾝｾﾙ"}));
+    EXPECT_EQ(shownMenus_.at(2), (Entries{"SekMenu", "データの追加", "データの編集", "データの削除", "-",
+                                          "グラフの編集", "グラフの削除", "-", "ｷｬﾝｾﾙ"}));
+}
+
+}  // namespace
+}  // namespace probel::test
