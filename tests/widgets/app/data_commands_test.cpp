@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include <QCoreApplication>
+#include <QFile>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
 
+#include "app/data_defaults.h"
 #include "app/file_commands.h"
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
 #include "app_fixture.h"
 #include "core/document/sheet_writer.h"
+#include "platform/qt_settings_store.h"
 
 namespace probel::test {
 namespace {
@@ -182,6 +186,70 @@ TEST_F(DataCommandsTest, DeletingAsksRemovesTheLabelMarksTheSheetAndUndoRestores
 
     form.undoStack()->undo();
     EXPECT_EQ(sheetFileBytes(form.sheet()).value(), before);
+}
+
+TEST_F(DataCommandsTest, UndoOfAddAndEditRestoresTheDocumentAndRedoTheEdit)
+{
+    PicForm& form = openSheet();
+    const std::string empty = sheetFileBytes(form.sheet()).value();
+    confirm([](DataDialogValues& values) { values.label = true; });
+    onFrame(form, 1, "PopMenuDataNew");
+    const std::string added = sheetFileBytes(form.sheet()).value();
+    seriesChooser_.answer(1);
+    confirm([](DataDialogValues& values) {
+        values.values = {10, 20};
+        values.siguma = true;
+    });
+    onFrame(form, 1, "PopMenuDataRe");
+    const std::string edited = sheetFileBytes(form.sheet()).value();
+    ASSERT_NE(edited, added);
+
+    form.undoStack()->undo();
+    EXPECT_EQ(sheetFileBytes(form.sheet()).value(), added);
+    form.undoStack()->undo();
+    EXPECT_EQ(sheetFileBytes(form.sheet()).value(), empty);
+    EXPECT_EQ(form.sLabel(101), nullptr);
+    form.undoStack()->redo();
+    form.undoStack()->redo();
+    EXPECT_EQ(sheetFileBytes(form.sheet()).value(), edited);
+}
+
+TEST_F(DataCommandsTest, TheDialogsChoicesAreTheNextSeriesDefaultsInTheIniFile)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString ini = folder.filePath(QStringLiteral("Probel.ini"));
+    DataDialogValues values;
+    values.mrk = "□";
+    values.mrkSizeSetting = 12.5;
+    values.color = 255;
+    values.drawStyle = 3;
+    values.lineVisible = false;
+    values.label = true;
+    values.siguma = true;
+    values.heikinFormat = "0.000";
+    {
+        QtSettingsStore settings(ini);
+        storeDataDefaults(values, settings);
+    }
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    for (const char* line : {"[DataNewForm]", "MrkSize=12.5", "Color=255", "DrawStyle=3", "LineCk=0", "LabelCk=1",
+                             "SigumaCk=1", "HeikinCk=0", "HeikinFormat=0.000"}) {
+        EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
+    }
+    DataDialogInput read;
+    readDataDefaults(read, QtSettingsStore(ini));
+    EXPECT_EQ(read.mrk, "□");
+    EXPECT_EQ(read.sizeText, "12") << "sizes are read as whole numbers, halves to even";
+    EXPECT_EQ(read.drawStyle, 3);
+    EXPECT_FALSE(read.lineVisible);
+    EXPECT_TRUE(read.label);
+    EXPECT_TRUE(read.siguma);
+    EXPECT_FALSE(read.heikin);
+    EXPECT_EQ(read.heikinFormat, "0.000");
+    EXPECT_EQ(read.color, 0) << "a new series starts black";
 }
 
 TEST_F(DataCommandsTest, TheGraphMenuOffersEditAndDeleteOnlyWithSeries)
