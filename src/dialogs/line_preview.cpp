@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/line_preview.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include "platform/canvas/qpainter_canvas.h"
 #include "platform/color_dialog.h"
@@ -19,7 +15,7 @@ constexpr QSize kSmallestPreviewSize(24, 12);
 
 }  // namespace
 
-LinePreview::LinePreview(ColorDialog& colorDialog, QWidget* parent) : QFrame(parent), colorDialog_(colorDialog)
+LinePreview::LinePreview(ColorDialog& colorDialog, QWidget* parent) : ColorPickFrame(parent), colorDialog_(colorDialog)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
@@ -78,53 +74,7 @@ void LinePreview::paintEvent(QPaintEvent* event)
     const Point ends[] = {{0, middle}, {inner.width(), middle}};
     canvas.polyline(ends);
 
-    if (hasFocus()) {
-        painter.resetTransform();
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = inner.adjusted(1, 1, -1, -1);
-        option.backgroundColor = Qt::white;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
-}
-
-void LinePreview::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
-        event->accept();
-        return;
-    }
-    QFrame::mousePressEvent(event);
-}
-
-void LinePreview::mouseReleaseEvent(QMouseEvent* event)
-{
-    // Like a button: the click counts where it is released over the preview.
-    if (event->button() == Qt::LeftButton && pressed_) {
-        pressed_ = false;
-        event->accept();
-        if (rect().contains(event->position().toPoint())) {
-            pickColor();
-        }
-        return;
-    }
-    QFrame::mouseReleaseEvent(event);
-}
-
-void LinePreview::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // Taken here so that Enter picks a colour instead of confirming the dialog.
-        event->accept();
-        pickColor();
-        return;
-    default:
-        QFrame::keyPressEvent(event);
-    }
+    drawFocusFrame(painter, inner);
 }
 
 }  // namespace probel

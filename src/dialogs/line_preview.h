@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QFrame>
+#include "dialogs/color_pick_frame.h"
 
 #include <cstdint>
 
@@ -13,7 +13,7 @@ class ColorDialog;
 // horizontal line through its middle in the pen style and pen colour being edited. A click,
 // or Space or Enter while it has the focus, opens the colour dialog on the current colour;
 // the chosen colour becomes the pen colour, a cancelled dialog leaves it.
-class LinePreview : public QFrame {
+class LinePreview : public ColorPickFrame {
     Q_OBJECT
 
 public:
@@ -26,7 +26,7 @@ public:
     void setPenStyle(std::int32_t style);
 
     // Opens the colour dialog as a click does.
-    void pickColor();
+    void pickColor() override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -36,15 +36,11 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ColorDialog& colorDialog_;
     std::int32_t penColor_ = 0;
     std::int32_t penStyle_ = 0;
-    bool pressed_ = false;
 };
 
 }  // namespace probel

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/marker_preview.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include <cmath>
 
@@ -23,7 +19,8 @@ constexpr double kLargestMarkerPoints = 2160;
 
 }  // namespace
 
-MarkerPreview::MarkerPreview(ColorDialog& colorDialog, QWidget* parent) : QFrame(parent), colorDialog_(colorDialog)
+MarkerPreview::MarkerPreview(ColorDialog& colorDialog, QWidget* parent)
+    : ColorPickFrame(parent), colorDialog_(colorDialog)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
@@ -110,53 +107,7 @@ void MarkerPreview::paintEvent(QPaintEvent* event)
         canvas.polyline(ends);
     }
 
-    if (hasFocus()) {
-        painter.resetTransform();
-        painter.setClipping(false);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = inner.adjusted(1, 1, -1, -1);
-        option.backgroundColor = Qt::white;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
-}
-
-void MarkerPreview::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
-        event->accept();
-        return;
-    }
-    QFrame::mousePressEvent(event);
-}
-
-void MarkerPreview::mouseReleaseEvent(QMouseEvent* event)
-{
-    // Like a button: the click counts where it is released over the preview.
-    if (event->button() == Qt::LeftButton && pressed_) {
-        pressed_ = false;
-        event->accept();
-        if (rect().contains(event->position().toPoint())) {
-            pickColor();
-        }
-        return;
-    }
-    QFrame::mouseReleaseEvent(event);
-}
-
-void MarkerPreview::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        pickColor();
-        return;
-    default:
-        QFrame::keyPressEvent(event);
-    }
+    drawFocusFrame(painter, inner);
 }
 
 }  // namespace probel

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QFrame>
+#include "dialogs/color_pick_frame.h"
 
 #include <cstdint>
 #include <string>
@@ -15,7 +15,7 @@ class ColorDialog;
 // the lower left corner in the line style. Drawn on the graphs' own canvas at the screen's
 // 96 dpi, so it looks as the series will. A click, or Space or Enter while it has the focus,
 // opens the colour dialog on the current colour; a cancelled dialog keeps it.
-class MarkerPreview : public QFrame {
+class MarkerPreview : public ColorPickFrame {
     Q_OBJECT
 
 public:
@@ -34,7 +34,7 @@ public:
     void setLineStyle(std::int32_t style);
 
     // Opens the colour dialog as a click does.
-    void pickColor();
+    void pickColor() override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -44,9 +44,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ColorDialog& colorDialog_;
@@ -55,7 +52,6 @@ private:
     double markerSize_ = 10;
     bool lineVisible_ = false;
     std::int32_t lineStyle_ = 0;
-    bool pressed_ = false;
 };
 
 }  // namespace probel
