@@ -90,7 +90,9 @@ PicForm* FileCommands::openDocument(const std::string& name)
         reportError("ファイル \"" + name + "\" が見つかりません。", kReadErrorTitle);
         return nullptr;
     }
-    if (window_.picForms().contains(*longName)) {
+    if (PicForm* open = window_.picForms().find(*longName)) {
+        // Open already: the user asked to see it, so it comes to the front.
+        open->bringToFront();
         return nullptr;
     }
     Result<std::unique_ptr<ChartSheet>> read = [&longName] {

@@ -142,6 +142,13 @@ void MDIOutput::createMenus()
     connect(menuBitmap_, &QAction::triggered, this,
             onActive([this](PicForm& form) { outputCommands_->menuBitmap(form); }));
     connect(menuQuit_, &QAction::triggered, this, &QWidget::close);
+    // Ctrl+W closes the active sheet, with its save question, as Ctrl+F4 does.
+    auto* closeSheet = new QAction(this);
+    closeSheet->setObjectName(QStringLiteral("CloseSheet"));
+    closeSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    closeSheet->setShortcutContext(Qt::WindowShortcut);
+    addAction(closeSheet);
+    connect(closeSheet, &QAction::triggered, mdiArea_, &QMdiArea::closeActiveSubWindow);
 
     editMenu_ = std::make_unique<EditMenu>(*menuBar(), nullptr);
 

@@ -4,11 +4,13 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QUndoStack>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -80,7 +82,7 @@ PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(p
 
     undoStack_ = new QUndoStack(this);
     connect(undoStack_, &QUndoStack::indexChanged, this, &PicForm::contentChanged);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
 
     setWindowTitle(QString::fromStdString(sheet_->fName));
     const PaperSize paper = shownPaper(*sheet_);
@@ -105,7 +107,7 @@ void PicForm::setFName(std::string name)
     sheet_->fName = std::move(name);
     undoStack_ = new QUndoStack(this);
     connect(undoStack_, &QUndoStack::indexChanged, this, &PicForm::contentChanged);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
 
     setWindowTitle(QString::fromStdString(sheet_->fName));
 }
@@ -383,6 +385,57 @@ void PicForm::sendBehindOtherLabels(SheetLabelObject& label)
             return;
         }
     }
+}
+
+void PicForm::wheelEvent(QWheelEvent* event)
+{
+    // Shift turns the wheel sideways, as Linux programs do; a horizontal wheel goes sideways too.
+    const bool sideways = (event->modifiers() & Qt::ShiftModifier) ||
+                          std::abs(event->angleDelta().x()) > std::abs(event->angleDelta().y());
+    QScrollBar* bar = sideways ? yokoS_ : tateS_;
+    const int delta = event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+    // One notch (120) is three steps of the bar, as Qt scrolls elsewhere.
+    constexpr int kNotch = 120;
+    constexpr int kStepsPerNotch = 3;
+    const int steps = -delta * kStepsPerNotch / kNotch;
+    bar->setValue(bar->value() + steps * bar->singleStep());
+    event->accept();
+}
+
+void PicForm::keyPressEvent(QKeyEvent* event)
+{
+    const auto act = [](QScrollBar* bar, QAbstractSlider::SliderAction action) { bar->triggerAction(action); };
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        act(tateS_, QAbstractSlider::SliderPageStepSub);
+        break;
+    case Qt::Key_PageDown:
+        act(tateS_, QAbstractSlider::SliderPageStepAdd);
+        break;
+    case Qt::Key_Up:
+        act(tateS_, QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Down:
+        act(tateS_, QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_Left:
+        act(yokoS_, QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Right:
+        act(yokoS_, QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_Home:
+        act(tateS_, QAbstractSlider::SliderToMinimum);
+        act(yokoS_, QAbstractSlider::SliderToMinimum);
+        break;
+    case Qt::Key_End:
+        act(tateS_, QAbstractSlider::SliderToMaximum);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void PicForm::contextMenuEvent(QContextMenuEvent* event)

@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace probel {
 namespace {
 
@@ -17,6 +19,8 @@ constexpr std::array<const char*, kKnownPaperCodes.size()> kCaptions = {
 };
 
 constexpr const char* kTagProperty = "tag";
+// Room the title bar takes beside the caption: the window icon and the close button.
+constexpr int kTitleBarButtonsRoom = 120;
 
 }  // namespace
 
@@ -52,6 +56,13 @@ PSizeForm::PSizeForm(QWidget* parent) : QDialog(parent)
     connect(command1_, &QPushButton::clicked, this, &QDialog::accept);
 
     sizeOp_[kDefaultOption]->setChecked(true);
+
+    // A dialog of fixed size that shows its whole title: wide enough for the caption beside
+    // the title bar's buttons, and neither resizable nor to be minimised or maximised.
+    setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
+    const int titleRoom = fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarButtonsRoom;
+    layout->activate();
+    setFixedSize(std::max(sizeHint().width(), titleRoom), sizeHint().height());
 }
 
 QRadioButton* PSizeForm::sizeOp(int index) const

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QAction>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
@@ -96,6 +97,23 @@ TEST_F(MDIOutputTest, RightPressesOnObjectsAskForTheirMenusWithTheirNumbers)
     EXPECT_EQ(frames, (std::vector<std::int32_t>{2}));
     EXPECT_EQ(labels, (std::vector<std::int32_t>{1}));
     EXPECT_EQ(form->sheet().pMouseX, 0) << "only the empty paper sets the point";
+}
+
+TEST_F(MDIOutputTest, OpeningAnOpenFileBringsItsSheetToTheFrontAndCtrlWClosesTheActiveSheet)
+{
+    const std::string first = writeDocument("first.pbl");
+    const std::string second = writeDocument("second.pbl");
+    window_->fileCommands().openDocuments({first, second});
+    ASSERT_EQ(window_->activeSheet()->fName(), second);
+    EXPECT_TRUE(window_->fileCommands().openDocuments({first}).empty()) << "not opened twice";
+    EXPECT_EQ(window_->activeSheet()->fName(), first);
+
+    auto* closeSheet = window_->findChild<QAction*>(QStringLiteral("CloseSheet"));
+    ASSERT_NE(closeSheet, nullptr);
+    EXPECT_EQ(closeSheet->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+    closeSheet->trigger();
+    settle();
+    EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{second}));
 }
 
 TEST_F(MDIOutputTest, LabelsLieAboveTheGraphFrames)

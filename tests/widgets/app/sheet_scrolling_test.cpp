@@ -2,8 +2,10 @@
 #include "app/sheet_scrolling.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -152,6 +154,46 @@ TEST_F(SheetWindowScrollTest, RightClickOnThePaperRemembersThePointAndAsksForThe
     EXPECT_EQ(form_->sheet().pMouseX, 123);
     EXPECT_EQ(form_->sheet().pMouseY, 47);
     EXPECT_EQ(form_->yokoS()->value(), 0) << "the right button does not drag";
+}
+
+}  // namespace
+}  // namespace probel
+
+namespace probel {
+namespace {
+
+TEST_F(SheetWindowScrollTest, TheWheelAndTheKeysScrollThroughTheBarsWithTheirSteps)
+{
+    open(210297, QSize(600, 500));
+    const auto wheel = [this](QPoint delta, Qt::KeyboardModifiers modifiers) {
+        QWheelEvent event(QPointF(100, 100), form_->mapToGlobal(QPointF(100, 100)), QPoint(), delta, Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(form_.get(), &event);
+    };
+    wheel(QPoint(0, -120), Qt::NoModifier);  // one notch down: three arrow steps
+    EXPECT_EQ(form_->tateS()->value(), 3 * 120);
+    EXPECT_EQ(form_->mainPic()->y(), paperOffsetPixels(360, 15));
+    wheel(QPoint(0, -120), Qt::ShiftModifier);  // sideways
+    EXPECT_EQ(form_->yokoS()->value(), 3 * 160);
+    wheel(QPoint(120, 0), Qt::NoModifier);  // a horizontal wheel back
+    EXPECT_EQ(form_->yokoS()->value(), 0);
+
+    const auto key = [this](int code) {
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
+        QApplication::sendEvent(form_.get(), &press);
+    };
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(form_->tateS()->value(), 360 + 1190);
+    key(Qt::Key_Up);
+    EXPECT_EQ(form_->tateS()->value(), 360 + 1190 - 120);
+    key(Qt::Key_Right);
+    EXPECT_EQ(form_->yokoS()->value(), 160);
+    key(Qt::Key_End);
+    EXPECT_EQ(form_->tateS()->value(), form_->tateS()->maximum());
+    key(Qt::Key_Home);
+    EXPECT_EQ(form_->tateS()->value(), 0);
+    EXPECT_EQ(form_->yokoS()->value(), 0);
+    EXPECT_EQ(form_->mainPic()->pos(), QPoint(0, 0));
 }
 
 }  // namespace

@@ -123,3 +123,19 @@ TEST(QtPaperSizeChooser, AnswersThroughTheDialog)
 
 }  // namespace
 }  // namespace probel
+
+namespace probel {
+namespace {
+
+TEST(PSizeForm, AFixedSizeDialogWideEnoughForItsWholeTitle)
+{
+    PSizeForm form;
+    form.show();
+    EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "not resizable";
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_GT(form.width(), form.fontMetrics().horizontalAdvance(form.windowTitle()) + 60);
+}
+
+}  // namespace
+}  // namespace probel
