@@ -5,10 +5,8 @@
 // one is chosen; the dialog's font, colour and message boxes are never opened here.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPushButton>
 
-#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -19,6 +17,7 @@
 #include "platform/color_dialog.h"
 #include "platform/font_dialog.h"
 #include "platform/message_boxes.h"
+#include "widget_benchmark_main.h"
 
 namespace {
 
@@ -83,12 +82,5 @@ BENCHMARK(BM_EditDialogOpenAndConfirm)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return probel::bench::runWidgetBenchmarks(argc, argv);
 }

@@ -9,12 +9,12 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include <cstdlib>
 #include <memory>
 
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
 #include "normal_values.h"
+#include "widget_benchmark_main.h"
 
 namespace {
 
@@ -91,12 +91,5 @@ BENCHMARK(BM_HeldFrameMotionStep)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return probel::bench::runWidgetBenchmarks(argc, argv);
 }

@@ -144,6 +144,11 @@ void PicForm::edit(QUndoCommand* change)
 void PicForm::contentChanged()
 {
     sheet_->moveFlag = true;
+    redrawUnderBusyWindow();
+}
+
+void PicForm::redrawUnderBusyWindow()
+{
     const BusyScope busy(busyOptions_ ? busyOptions_() : BusyScope::Options{});
     objRefresh();
 }
@@ -307,8 +312,7 @@ void PicForm::releaseFrame(std::int32_t number)
         if (frame != held.start) {
             edit(new MoveGraphFrame(*sheet_, number, held.start, frame));
         } else {
-            const BusyScope busy(busyOptions_ ? busyOptions_() : BusyScope::Options{});
-            objRefresh();
+            redrawUnderBusyWindow();
         }
     }
     if (object != nullptr) {
@@ -371,8 +375,7 @@ void PicForm::releaseLabel(LabelArray array, std::int64_t index)
             return;
         }
     }
-    const BusyScope busy(busyOptions_ ? busyOptions_() : BusyScope::Options{});
-    objRefresh();
+    redrawUnderBusyWindow();
 }
 
 void PicForm::sendBehindOtherLabels(SheetLabelObject& label)

@@ -117,6 +117,7 @@ private:
     void endPaperDrag();
     void paperRightPressed(QPointF position, QPoint globalPosition);
     void contentChanged();
+    void redrawUnderBusyWindow();
     QSize paperPixels() const;
 
     void holdFrame(std::int32_t number, QPointF position);
