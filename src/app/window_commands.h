@@ -16,8 +16,12 @@ enum class WindowArrangement { Cascade = 0, OneAboveTheOther = 1, SideBySide = 2
 // of an uneven division goes to the first bands, one pixel each.
 std::vector<QRect> tileBands(QRect area, int count, WindowArrangement arrangement);
 
+// `count` places of equal size within `area`, each `step` pixels lower and further right than
+// the one before; a run that would reach past the middle of the area starts at the corner again.
+std::vector<QRect> cascadeRects(QRect area, int count, int step);
+
 // Arranges the sheet windows of `area`: cascaded, or in bands. Minimised windows stay where
-// they are; a maximised one is brought back to normal first; the front window comes first.
+// they are; a maximised one is brought back to normal first; the front window stays in front.
 void arrangeSheets(QMdiArea& area, WindowArrangement arrangement);
 
 }  // namespace probel

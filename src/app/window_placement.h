@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
 class QWidget;
 
 namespace probel {
@@ -8,12 +12,18 @@ namespace probel {
 class SettingsStore;
 
 // The main window's placement in the settings section "MDIOutput": "Left" and "Top" are the
-// window's outer top-left corner in twips, "WindowState" 0 (normal) or 2 (maximised), all as
-// decimal text.
+// top-left corner of the window's inside (below the title bar the desktop draws) in twips,
+// "WindowState" 0 (normal) or 2 (maximised), all as decimal text. Saving and restoring the same
+// corner keeps the window in place over any number of starts, whatever frame the desktop adds.
 
-// Moves `window` to the stored corner and marks it maximised when so stored; call before the
-// window is shown. A value that is not a whole number, or a corner that lies on no screen, is
-// ignored and the window keeps its place.
+// Where a window of `size` whose stored corner is `corner` goes within the screen area `area`:
+// a corner inside the area stays; one outside is brought in, with room above it for a title
+// bar of `titleBarHeight` and as much of the window in view as fits.
+QPoint cornerOnScreen(QPoint corner, QSize size, QRect area, int titleBarHeight);
+
+// Moves `window` to the stored corner (brought onto the nearest screen when it lies off every
+// screen) and marks it maximised when so stored; call before the window is shown. A missing
+// value or one that is not a whole number leaves the place to the desktop.
 void restoreWindowPlacement(QWidget& window, const SettingsStore& settings);
 
 // Normal state: Left, Top and WindowState 0. Maximised: WindowState 2 alone, so the last

@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,23 @@ TEST(WindowTilingTest, BandsFillTheAreaExactly)
               (std::vector<QRect>{QRect(0, 0, 500, 400)}));
     EXPECT_TRUE(tileBands(QRect(0, 0, 500, 400), 0, WindowArrangement::SideBySide).empty());
     EXPECT_TRUE(tileBands(QRect(0, 0, 500, 400), 3, WindowArrangement::Cascade).empty());
+}
+
+TEST(WindowTilingTest, CascadedPlacesShareTheAreaAndStartAgainPastItsMiddle)
+{
+    EXPECT_EQ(cascadeRects(QRect(0, 0, 900, 600), 3, 20),
+              (std::vector<QRect>{QRect(0, 0, 860, 560), QRect(20, 20, 860, 560), QRect(40, 40, 860, 560)}));
+    EXPECT_EQ(cascadeRects(QRect(0, 0, 900, 600), 1, 20), (std::vector<QRect>{QRect(0, 0, 900, 600)}));
+    EXPECT_TRUE(cascadeRects(QRect(0, 0, 900, 600), 0, 20).empty());
+
+    // 200 / 2 / 30 + 1 = 4 windows a run: every one keeps more than half the area.
+    const std::vector<QRect> many = cascadeRects(QRect(10, 10, 300, 200), 9, 30);
+    ASSERT_EQ(many.size(), 9U);
+    for (std::size_t i = 0; i < many.size(); ++i) {
+        EXPECT_EQ(many[i], QRect(QPoint(10, 10) + QPoint(30, 30) * static_cast<int>(i % 4), QSize(210, 110))) << i;
+    }
+    EXPECT_EQ(cascadeRects(QRect(0, 0, 10, 10), 2, 0), (std::vector<QRect>{QRect(0, 0, 9, 9), QRect(1, 1, 9, 9)}))
+        << "a step of 0 is taken as 1";
 }
 
 using WindowMenuTest = AppTest;
@@ -63,8 +81,14 @@ TEST_F(WindowMenuTest, ArrangementsTileTheSheetsAndTheMenuListsThem)
         EXPECT_NEAR(sub->width(), area.width() / 3, 1);
     }
     window_->findChild<QAction*>(QStringLiteral("WindowTile0"))->trigger();
-    const QList<QMdiSubWindow*> cascaded = window_->mdiArea()->subWindowList(QMdiArea::CreationOrder);
-    EXPECT_NE(cascaded[0]->pos(), cascaded[1]->pos());
+    const QList<QMdiSubWindow*> cascaded = window_->mdiArea()->subWindowList(QMdiArea::StackingOrder);
+    ASSERT_EQ(cascaded.size(), 3);
+    const int step = cascaded[0]->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(cascaded[i]->geometry(), QRect(QPoint(i * step, i * step), area - QSize(2 * step, 2 * step)))
+            << "as large as the cascade allows, the front window lowest";
+    }
+    EXPECT_EQ(cascaded.back()->widget(), window_->activeSheet()) << "the active sheet stays in front";
 
     // Choosing a sheet in the list brings it to the front.
     emit menu->aboutToShow();
