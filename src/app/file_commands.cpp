@@ -137,20 +137,25 @@ SaveOutcome FileCommands::npdSave(PicForm& form)
 {
     const MDIOutput::CommandScope command(window_);
     const SaveDialogStart start = saveDialogStart(form.fName());
-    const std::string path = services_.fileDialogs.saveFile(kSaveAsTitle, kSaveFilter, start.folder, start.fileName);
+    // Two windows cannot show one file: the other would be overwritten behind its back. The
+    // name is refused in the dialog, before the question whether to replace the file. An open
+    // sheet may name a file that was deleted meanwhile, so the name is compared whether or not
+    // the file exists now.
+    const auto notShownElsewhere = [this, &form](const std::string& chosen) {
+        const std::string plannedName = savedPathName(chosen);
+        const PicForm* other = window_.picForms().find(plannedName);
+        if (other == nullptr || other == &form) {
+            return true;
+        }
+        reportError("ファイル \"" + plannedName + "\" は別のウィンドウで開いています。\n別の名前で保存してください。",
+                    kSaveErrorTitle);
+        return false;
+    };
+    const std::string path =
+        services_.fileDialogs.saveFile(kSaveAsTitle, kSaveFilter, start.folder, start.fileName, notShownElsewhere);
     if (path.empty()) {
         form.bringToFront();
         return SaveOutcome::Cancelled;
-    }
-    // Two windows cannot show one file: the other would be overwritten behind its back. An
-    // open sheet may name a file that was deleted meanwhile, so the name is compared whether
-    // or not the file exists now.
-    const std::string plannedName = savedPathName(path);
-    const PicForm* other = window_.picForms().find(plannedName);
-    if (other != nullptr && other != &form) {
-        reportError("ファイル \"" + plannedName + "\" は別のウィンドウで開いています。\n別の名前で保存してください。",
-                    kSaveErrorTitle);
-        return SaveOutcome::Failed;
     }
     if (!writeSheet(form, path)) {
         return SaveOutcome::Failed;

@@ -50,7 +50,7 @@ bool OutputCommands::menuPrint(PicForm& form)
 bool OutputCommands::menuPdf(PicForm& form)
 {
     const MDIOutput::CommandScope command(window_);
-    const std::string path = services_.fileDialogs.saveFile(kPdfTitle, kPdfFilter, {}, {});
+    const std::string path = services_.fileDialogs.saveFile(kPdfTitle, kPdfFilter, {}, {}, {});
     if (path.empty()) {
         return false;
     }
@@ -60,7 +60,7 @@ bool OutputCommands::menuPdf(PicForm& form)
 bool OutputCommands::menuBitmap(PicForm& form)
 {
     const MDIOutput::CommandScope command(window_);
-    const std::string path = services_.fileDialogs.saveFile(kBitmapTitle, kBitmapFilter, {}, {});
+    const std::string path = services_.fileDialogs.saveFile(kBitmapTitle, kBitmapFilter, {}, {}, {});
     if (path.empty()) {
         return false;
     }

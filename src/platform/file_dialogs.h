@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,11 +19,16 @@ public:
     // when the dialog was cancelled.
     virtual std::vector<std::string> openFiles(const std::string& title, const std::string& filter,
                                                const std::string& initialDir) = 0;
-    // Lets the user name a file to write, asking before an existing file is replaced. The name
-    // is taken as typed (no extension is added). Returns the absolute path, or an empty text
-    // when the dialog was cancelled.
+    // Said of each absolute path the user confirms in a save dialog, before anything else is
+    // asked about it: false refuses the name (the check has told the user why) and the dialog
+    // stays open for another one.
+    using NameCheck = std::function<bool(const std::string& path)>;
+
+    // Lets the user name a file to write: a name `acceptable` refuses is not taken, and the
+    // replace question comes only for a name it took. The name is taken as typed (no extension
+    // is added). Returns the absolute path, or an empty text when the dialog was cancelled.
     virtual std::string saveFile(const std::string& title, const std::string& filter, const std::string& initialDir,
-                                 const std::string& initialName) = 0;
+                                 const std::string& initialName, const NameCheck& acceptable) = 0;
 };
 
 }  // namespace probel

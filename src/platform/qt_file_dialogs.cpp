@@ -4,6 +4,7 @@
 #include "platform/file_filter.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace probel {
@@ -20,6 +21,32 @@ void prepare(QFileDialog& dialog, const std::string& filter)
         dialog.setNameFilters(filters);
     }
 }
+
+// Qt's dialog asks before replacing a file inside its own accept; the check comes first, so a
+// refused name is never offered for replacing.
+class CheckedSaveDialog : public QFileDialog {
+public:
+    CheckedSaveDialog(QWidget* parent, const QString& title, const QString& folder,
+                      const FileDialogs::NameCheck& acceptable)
+        : QFileDialog(parent, title, folder), acceptable_(acceptable)
+    {
+    }
+
+protected:
+    void accept() override
+    {
+        // The first name is the one Qt's save dialog goes on with.
+        const QStringList chosen = selectedFiles();
+        if (acceptable_ && !chosen.isEmpty() && !QFileInfo(chosen.front()).isDir() &&
+            !acceptable_(chosen.front().toStdString())) {
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    const FileDialogs::NameCheck& acceptable_;
+};
 
 }  // namespace
 
@@ -48,9 +75,10 @@ std::vector<std::string> QtFileDialogs::openFiles(const std::string& title, cons
 }
 
 std::string QtFileDialogs::saveFile(const std::string& title, const std::string& filter, const std::string& initialDir,
-                                    const std::string& initialName)
+                                    const std::string& initialName, const NameCheck& acceptable)
 {
-    QFileDialog dialog(parent_.data(), QString::fromStdString(title), QString::fromStdString(initialDir));
+    CheckedSaveDialog dialog(parent_.data(), QString::fromStdString(title), QString::fromStdString(initialDir),
+                             acceptable);
     prepare(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -117,7 +117,7 @@ TEST_F(QtFileDialogsTest, SaveTakesTheNameAsTypedWithoutAddingAnExtension)
         pressAccept(dialog);
     });
     const std::string chosen =
-        dialogs.saveFile("名前を付けて保存", kSaveFilter, folder.path().toStdString(), "old.pbl");
+        dialogs.saveFile("名前を付けて保存", kSaveFilter, folder.path().toStdString(), "old.pbl", {});
     EXPECT_EQ(shownName, QStringLiteral("old.pbl"));
     EXPECT_EQ(chosen, folder.filePath(QStringLiteral("report")).toStdString());
 }
@@ -143,7 +143,7 @@ TEST_F(QtFileDialogsTest, SaveAsksBeforeReplacingAnExistingFile)
         });
         pressAccept(dialog);
     });
-    const std::string chosen = dialogs.saveFile("名前を付けて保存", kSaveFilter, folder.path().toStdString(), "");
+    const std::string chosen = dialogs.saveFile("名前を付けて保存", kSaveFilter, folder.path().toStdString(), "", {});
     EXPECT_EQ(questions, 2);
     EXPECT_TRUE(stillOpenAfterNo);
     EXPECT_EQ(chosen, folder.filePath(QStringLiteral("exists.pbl")).toStdString());
@@ -153,7 +153,41 @@ TEST_F(QtFileDialogsTest, CancelledSaveGivesAnEmptyName)
 {
     QtFileDialogs dialogs;
     test::whenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-    EXPECT_EQ(dialogs.saveFile("名前を付けて保存", kSaveFilter, "", ""), "");
+    EXPECT_EQ(dialogs.saveFile("名前を付けて保存", kSaveFilter, "", "", {}), "");
+}
+
+TEST_F(QtFileDialogsTest, ARefusedNameIsNeverOfferedForReplacing)
+{
+    QTemporaryDir folder;
+    touch(folder.filePath(QStringLiteral("shown.pbl")));
+    touch(folder.filePath(QStringLiteral("free.pbl")));
+    QtFileDialogs dialogs;
+    std::vector<std::string> checked;
+    const FileDialogs::NameCheck acceptable = [&](const std::string& path) {
+        checked.push_back(path);
+        return path.find("shown") == std::string::npos;
+    };
+    int questions = 0;
+    bool stillOpenAfterRefusal = false;
+    test::whenModal<QFileDialog>([&](QFileDialog* dialog) {
+        // Answers the first replace question, whichever name it comes for.
+        test::whenModal<QMessageBox>([&](QMessageBox* box) {
+            ++questions;
+            box->button(QMessageBox::Yes)->click();
+        });
+        typeFileNames(dialog, QStringLiteral("shown.pbl"));
+        pressAccept(dialog);  // refused by the check: no replace question, the dialog stays
+        stillOpenAfterRefusal = dialog->isVisible();
+        dialog->selectFile(QStringLiteral("free.pbl"));
+        pressAccept(dialog);
+    });
+    const std::string chosen =
+        dialogs.saveFile("名前を付けて保存", kSaveFilter, folder.path().toStdString(), "", acceptable);
+    EXPECT_TRUE(stillOpenAfterRefusal);
+    EXPECT_EQ(questions, 1) << "only the accepted name is offered for replacing";
+    EXPECT_EQ(checked, (std::vector<std::string>{folder.filePath(QStringLiteral("shown.pbl")).toStdString(),
+                                                 folder.filePath(QStringLiteral("free.pbl")).toStdString()}));
+    EXPECT_EQ(chosen, folder.filePath(QStringLiteral("free.pbl")).toStdString());
 }
 
 TEST_F(QtColorDialogTest, StartsFromTheGivenColourAndReturnsTheChosenOne)

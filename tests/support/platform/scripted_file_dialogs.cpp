@@ -19,16 +19,23 @@ std::vector<std::string> ScriptedFileDialogs::openFiles(const std::string& title
 }
 
 std::string ScriptedFileDialogs::saveFile(const std::string& title, const std::string& filter,
-                                          const std::string& initialDir, const std::string& initialName)
+                                          const std::string& initialDir, const std::string& initialName,
+                                          const NameCheck& acceptable)
 {
-    calls_.push_back(FileDialogCall{FileDialogCall::Kind::Save, title, filter, initialDir, initialName});
+    calls_.push_back(FileDialogCall{FileDialogCall::Kind::Save, title, filter, initialDir, initialName, {}});
     if (saveAnswers_.empty()) {
         ADD_FAILURE() << "unexpected save dialog \"" << title << "\"";
         return {};
     }
-    std::string path = std::move(saveAnswers_.front());
-    saveAnswers_.pop_front();
-    return path;
+    while (!saveAnswers_.empty()) {
+        std::string path = std::move(saveAnswers_.front());
+        saveAnswers_.pop_front();
+        if (path.empty() || !acceptable || acceptable(path)) {
+            return path;
+        }
+        calls_.back().refused.push_back(path);
+    }
+    return {};
 }
 
 }  // namespace probel::test

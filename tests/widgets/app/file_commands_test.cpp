@@ -247,19 +247,25 @@ TEST_F(FileCommandsTest, SaveWritesTheSheetOverItsFileAndClearsTheFlag)
     EXPECT_TRUE(fileDialogs_.calls().empty());
 }
 
-TEST_F(FileCommandsTest, SaveAsOntoTheFileOfAnotherOpenSheetIsRefused)
+TEST_F(FileCommandsTest, SaveAsOntoTheFileOfAnotherOpenSheetIsRefusedInTheDialog)
 {
     const std::string first = writeDocument("first.pbl");
     const std::string second = writeDocument("second.pbl");
     ASSERT_EQ(window_->fileCommands().openDocuments({first, second}).size(), 2U);
     PicForm* form = window_->picForms().find(second);
     const std::string before = fileBytes(first);
+    const std::string third = pathIn("third.pbl");
     fileDialogs_.answerSave(first);
+    fileDialogs_.answerSave(third);  // the dialog stays open and the user names another file
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Failed);
+    EXPECT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Saved);
+    ASSERT_EQ(fileDialogs_.calls().size(), 1U);
+    EXPECT_EQ(fileDialogs_.calls()[0].refused, (std::vector<std::string>{first}));
+    ASSERT_EQ(messages_.asked().size(), 1U);
+    EXPECT_NE(messages_.asked()[0].text.find("別のウィンドウで開いています"), std::string::npos);
     EXPECT_EQ(fileBytes(first), before);
-    EXPECT_EQ(form->fName(), second);
-    EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{first, second}));
+    EXPECT_EQ(form->fName(), third);
+    EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{first, third}));
 }
 
 TEST_F(FileCommandsTest, SaveAsOntoTheDeletedFileOfAnotherOpenSheetIsRefused)
@@ -269,9 +275,9 @@ TEST_F(FileCommandsTest, SaveAsOntoTheDeletedFileOfAnotherOpenSheetIsRefused)
     ASSERT_EQ(window_->fileCommands().openDocuments({first, second}).size(), 2U);
     std::filesystem::remove(first);  // deleted behind the program's back; its sheet stays open
     PicForm* form = window_->picForms().find(second);
-    fileDialogs_.answerSave(first);
+    fileDialogs_.answerSave(first);  // refused; the user then cancels the dialog
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Failed);
+    EXPECT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Cancelled);
     EXPECT_FALSE(std::filesystem::exists(first));
     EXPECT_EQ(form->fName(), second);
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{first, second}));
