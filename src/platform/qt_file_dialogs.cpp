@@ -5,10 +5,16 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QStringList>
+#include <QTreeView>
 
 namespace probel {
 namespace {
+
+// Room for a name beside its size, type and date.
+constexpr int kMinimumWidth = 760;
+constexpr int kMinimumHeight = 460;
 
 void prepare(QFileDialog& dialog, const std::string& filter)
 {
@@ -20,6 +26,16 @@ void prepare(QFileDialog& dialog, const std::string& filter)
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
     }
+    // Sizes, types and dates in full; the name takes the rest of the width.
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column) {
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+        }
+    }
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(kMinimumWidth, kMinimumHeight)));
 }
 
 // Qt's dialog asks before replacing a file inside its own accept; the check comes first, so a

@@ -11,10 +11,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +99,36 @@ TEST_F(QtFileDialogsTest, OpenReturnsEveryChosenFileAsAnAbsolutePath)
     const std::vector<std::string> expected = {folder.filePath(QStringLiteral("a.pbl")).toStdString(),
                                                folder.filePath(QStringLiteral("データ 2.pbl")).toStdString()};
     EXPECT_EQ(chosen, expected);
+}
+
+TEST_F(QtFileDialogsTest, DatesSizesAndTypesAreJapaneseWhateverTheLocale)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    const QString file = folder.filePath(QStringLiteral("data.pbl"));
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray(300, 'x'));
+    }
+    QtFileDialogs dialogs;
+    QString folderType;
+    QString size;
+    QString date;
+    test::whenModal<QFileDialog>([&](QFileDialog* dialog) {
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        if (model != nullptr && QTest::qWaitFor([&] { return model->index(file).isValid(); })) {
+            folderType = model->index(folder.filePath(QStringLiteral("sub")), 2).data().toString();
+            size = model->index(file).siblingAtColumn(1).data().toString();
+            date = model->index(file).siblingAtColumn(3).data().toString();
+        }
+        dialog->reject();
+    });
+    dialogs.openFiles("開く", kOpenFilter, folder.path().toStdString());
+    EXPECT_EQ(folderType, QStringLiteral("フォルダ"));
+    EXPECT_EQ(size, QStringLiteral("300 バイト"));
+    const QDate today = QFileInfo(file).lastModified().date();
+    EXPECT_TRUE(date.startsWith(today.toString(QStringLiteral("yyyy/MM/dd")))) << date.toStdString();
 }
 
 TEST_F(QtFileDialogsTest, CancelledOpenGivesNothing)
@@ -226,7 +260,9 @@ TEST_F(QtFontDialogTest, AcceptingUnchangedGivesBackTheSameFont)
         });
         const auto kept = dialog.chooseFont(initial);
         const QString substitute = ipaFamilyFor(QString::fromStdString(initial.name));
-        EXPECT_EQ(shownFamily, substitute.isEmpty() ? QString::fromStdString(initial.name) : substitute);
+        // Under the name the font database gives the family in the program's language.
+        const QString drawnFamily = QFontInfo(QFont(substitute)).family();
+        EXPECT_EQ(shownFamily, substitute.isEmpty() ? QString::fromStdString(initial.name) : drawnFamily);
         ASSERT_TRUE(kept.has_value());
         EXPECT_EQ(kept->name, initial.name);
         EXPECT_EQ(kept->size, initial.size) << initial.name;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/canvas/font_substitution.h"
+#include "platform/qt_translations.h"
 
 namespace probel::test {
 namespace {
@@ -48,6 +49,7 @@ int runWidgetTests(int argc, char** argv)
         return 1;
     }
     defaultHandler = qInstallMessageHandler(quietOffscreenNotes);
+    useJapaneseLocale();  // as the program does, whatever locale the tests run under
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();
