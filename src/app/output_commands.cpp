@@ -10,6 +10,7 @@
 #include "app/pic_form.h"
 #include "app/sheet_printing.h"
 #include "core/util/error_text.h"
+#include "platform/canvas/page_export.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 
@@ -54,7 +55,11 @@ bool OutputCommands::menuPdf(PicForm& form)
     if (path.empty()) {
         return false;
     }
-    return run(form, kExportErrorTitle, [&path](const ChartSheet& sheet) { return exportSheetPdf(sheet, path); });
+    // The same drawing as every other export of the page, and as probel-cli's PDF: label texts
+    // in their colours and lines as wide as on the screen, where the printer path would leave
+    // hairlines that PDF viewers draw a whole screen pixel wide.
+    return run(form, kExportErrorTitle,
+               [&path](const ChartSheet& sheet) { return exportSheetPage(sheet, path, PageFormat::Pdf); });
 }
 
 bool OutputCommands::menuBitmap(PicForm& form)

@@ -1,37 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "app/sheet_printing.h"
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QFileInfo>
 #include <QMarginsF>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 #include <exception>
 #include <optional>
 
-#include "core/document/atomic_file.h"
-#include "core/util/file_errors.h"
 #include "platform/canvas/qpainter_canvas.h"
 #include "platform/canvas/sheet_page_layout.h"
 
 namespace probel {
 namespace {
 
-// A PDF stands in for a printer of this resolution.
-constexpr int kPdfDotsPerInch = 600;
 constexpr const char* kCreator = "Probel";
 
 // Device coordinates start at the paper's corner, so a place on the sheet is the same
 // place on the page.
-bool applyPaper(const ChartSheet& sheet, PageFit fit, QPagedPaintDevice& device)
+bool applyPaper(const ChartSheet& sheet, QPagedPaintDevice& device)
 {
     QPageLayout layout;
     if (const auto paper = sheet.paperSize()) {
-        layout = sheetPageLayout(*paper, fit);
+        layout = sheetPageLayout(*paper, PageFit::PrinterPaper);
     } else {
         layout = device.pageLayout();
         layout.setOrientation(QPageLayout::Portrait);
@@ -45,13 +38,13 @@ bool applyPaper(const ChartSheet& sheet, PageFit fit, QPagedPaintDevice& device)
 }
 
 // Draws the sheet on the device; the reason when it could not.
-std::optional<std::string> printOnDevice(const ChartSheet& sheet, QPagedPaintDevice& device, PageFit fit)
+std::optional<std::string> printOnDevice(const ChartSheet& sheet, QPagedPaintDevice& device)
 {
     auto* printer = dynamic_cast<QPrinter*>(&device);
     if (printer != nullptr && !printer->isValid()) {
         return "プリンターが使えません。";
     }
-    if (!applyPaper(sheet, fit, device)) {
+    if (!applyPaper(sheet, device)) {
         return "用紙の大きさと向きを設定できません。";
     }
     QPainter painter;
@@ -93,7 +86,7 @@ std::optional<std::string> printOnDevice(const ChartSheet& sheet, QPagedPaintDev
 
 Status printSheet(const ChartSheet& sheet, QPagedPaintDevice& device)
 {
-    if (const auto reason = printOnDevice(sheet, device, PageFit::PrinterPaper)) {
+    if (const auto reason = printOnDevice(sheet, device)) {
         return Error{"印刷できません: " + *reason, {}, 0, 0};
     }
     return {};
@@ -109,25 +102,6 @@ Status printSheetToDefaultPrinter(const ChartSheet& sheet)
     printer.setCreator(QString::fromLatin1(kCreator));
     printer.setDocName(QFileInfo(QString::fromStdString(sheet.fName)).fileName());
     return printSheet(sheet, printer);
-}
-
-Status exportSheetPdf(const ChartSheet& sheet, const std::string& path)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    std::optional<std::string> failure;
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QString::fromLatin1(kCreator));
-        writer.setTitle(QFileInfo(QString::fromStdString(path)).completeBaseName());
-        writer.setResolution(kPdfDotsPerInch);
-        failure = printOnDevice(sheet, writer, PageFit::ExactSize);
-    }
-    if (failure) {
-        return saveFileError(path, *failure);
-    }
-    return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace probel

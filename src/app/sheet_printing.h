@@ -24,9 +24,4 @@ Status printSheet(const ChartSheet& sheet, QPagedPaintDevice& device);
 // "プリンターが見つかりません。" and changes nothing when there is no printer.
 Status printSheetToDefaultPrinter(const ChartSheet& sheet);
 
-// "PDF保存": the same drawing as printing, into a one-page PDF of exactly the sheet's paper at
-// `path`. The file is written to a temporary file and replaced atomically, so on failure the
-// old file stays as it was; the error names the path and the reason.
-Status exportSheetPdf(const ChartSheet& sheet, const std::string& path);
-
 }  // namespace probel

@@ -2,16 +2,19 @@
 #include "app/output_commands.h"
 
 #include <QImage>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/file_commands.h"
 #include "app/pic_form.h"
 #include "app/sheet_paper.h"
 #include "app_fixture.h"
+#include "support/platform/pdf_pages.h"
 
 namespace probel::test {
 namespace {
@@ -91,6 +94,42 @@ TEST_F(OutputCommandsTest, PdfExportWritesOnePage)
     fileDialogs_.answerSave(path);
     EXPECT_TRUE(window_->outputCommands().menuPdf(*form));
     EXPECT_GT(std::filesystem::file_size(path), 0U);
+}
+
+TEST_F(OutputCommandsTest, PdfExportDrawsWhatTheCommandLineToolDraws)
+{
+    if (!havePdfRasteriser()) {
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    }
+    constexpr int kComparedDpi = 150;
+    int compared = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(PROBEL_SOURCE_DIR) + "/examples")) {
+        if (entry.path().extension() != ".pbl") {
+            continue;
+        }
+        const std::string example = entry.path().string();
+        const std::string name = entry.path().stem().string();
+        SCOPED_TRACE(name);
+        const std::vector<PicForm*> opened = window_->fileCommands().openDocuments({example});
+        ASSERT_EQ(opened.size(), 1U);
+        const std::string fromProgram = pathIn(name + "-program.pdf");
+        fileDialogs_.answerSave(fromProgram);
+        ASSERT_TRUE(window_->outputCommands().menuPdf(*opened.front()));
+        const std::string fromTool = pathIn(name + "-cli.pdf");
+        QProcess tool;
+        tool.start(QStringLiteral(PROBEL_CLI_PATH), {QStringLiteral("render"), QString::fromStdString(example),
+                                                     QStringLiteral("-o"), QString::fromStdString(fromTool)});
+        ASSERT_TRUE(tool.waitForFinished());
+        ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+
+        const auto programPage = rasterisePdf(QString::fromStdString(fromProgram), kComparedDpi);
+        const auto toolPage = rasterisePdf(QString::fromStdString(fromTool), kComparedDpi);
+        ASSERT_TRUE(programPage && toolPage);
+        EXPECT_EQ(programPage->size(), toolPage->size());
+        EXPECT_TRUE(*programPage == *toolPage) << "the two PDFs render to different pixels";
+        ++compared;
+    }
+    EXPECT_GE(compared, 6);
 }
 
 }  // namespace

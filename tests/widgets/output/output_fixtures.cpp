@@ -2,9 +2,7 @@
 #include "output_fixtures.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace probel::test {
@@ -64,32 +62,6 @@ PdfPages pdfPages(const QByteArray& pdf)
                                       box.captured(4).toDouble() - box.captured(2).toDouble());
     }
     return pages;
-}
-
-bool havePdfRasteriser()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
-}
-
-std::optional<QImage> rasterisePdf(const QString& pdfPath, int dotsPerInch)
-{
-    QTemporaryDir folder;
-    if (!folder.isValid()) {
-        return std::nullopt;
-    }
-    const QString prefix = folder.filePath(QStringLiteral("page"));
-    QProcess tool;
-    tool.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-png"),
-                                            QStringLiteral("-singlefile"), pdfPath, prefix});
-    constexpr int kToolTimeoutMs = 60000;
-    if (!tool.waitForFinished(kToolTimeoutMs) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
-        return std::nullopt;
-    }
-    QImage page(prefix + QStringLiteral(".png"));
-    if (page.isNull()) {
-        return std::nullopt;
-    }
-    return page.convertToFormat(QImage::Format_RGB32);
 }
 
 QRect inkBox(const QImage& image, const std::function<bool(QRgb)>& ink, QRect area)

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/sheet/chart_sheet.h"
+#include "support/platform/pdf_pages.h"
 
 namespace probel::test {
 
@@ -36,11 +37,6 @@ struct PdfPages {
     std::vector<QSizeF> mediaBoxes;
 };
 PdfPages pdfPages(const QByteArray& pdf);
-
-// Whether pdftoppm can be run.
-bool havePdfRasteriser();
-// The first page of the PDF file rendered at `dotsPerInch`; empty when rendering failed.
-std::optional<QImage> rasterisePdf(const QString& pdfPath, int dotsPerInch);
 
 // The bounding box of the pixels that pass `ink` within `area` (the whole image when empty);
 // an empty rectangle when none does.

@@ -10,6 +10,7 @@
 #include "core/graph/recording_canvas.h"
 #include "core/util/error_text.h"
 #include "output_fixtures.h"
+#include "platform/canvas/page_export.h"
 #include "platform/canvas/sheet_page_layout.h"
 
 namespace probel {
@@ -143,7 +144,11 @@ protected:
     QImage printAndRender(ChartSheet& sheet)
     {
         const std::string path = folder_.path("page.pdf");
-        const Status saved = exportSheetPdf(sheet, path);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setResolution(kPrinterDpi);
+        printer.setOutputFileName(QString::fromStdString(path));
+        const Status saved = printSheet(sheet, printer);
         EXPECT_TRUE(saved.ok()) << saved.error().message;
         const auto page = test::rasterisePdf(QString::fromStdString(path), kScreenDpi);
         EXPECT_TRUE(page.has_value());
@@ -151,6 +156,7 @@ protected:
     }
 
     static constexpr int kScreenDpi = 96;
+    static constexpr int kPrinterDpi = 600;
     test::ScratchFolder folder_;
 };
 
@@ -230,7 +236,7 @@ TEST(PrintSheet, PrinterThatCannotStartIsReportedAndChangesNothing)
     ASSERT_TRUE(folder.valid());
     // A printer that prints to a file below a file: its job cannot start.
     const std::string blocker = folder.path("blocker");
-    ASSERT_TRUE(exportSheetPdf(*emptySheet(), blocker).ok());
+    ASSERT_TRUE(exportSheetPage(*emptySheet(), blocker, PageFormat::Pdf).ok());
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(folder.path("blocker/job.pdf")));
@@ -257,14 +263,14 @@ TEST(PrintSheet, NoDefaultPrinterGivesAClearMessage)
     EXPECT_EQ(sheet->graph(1)->showObj(), nullptr);
 }
 
-TEST(ExportSheetPdf, WritesThePageAndNamesThePathWhenItCannot)
+TEST(SheetPdf, WritesThePageAndNamesThePathWhenItCannot)
 {
     test::ScratchFolder folder;
     ASSERT_TRUE(folder.valid());
     auto sheet = emptySheet(297210);
     addFramedGraph(*sheet, 100, 100, 400, 300);
     const std::string path = folder.path("sheet.pdf");
-    ASSERT_TRUE(exportSheetPdf(*sheet, path).ok());
+    ASSERT_TRUE(exportSheetPage(*sheet, path, PageFormat::Pdf).ok());
     const test::PdfPages pages = test::pdfPages(test::fileBytes(path));
     EXPECT_EQ(pages.count, 1);
     ASSERT_EQ(pages.mediaBoxes.size(), 1u);
@@ -273,7 +279,7 @@ TEST(ExportSheetPdf, WritesThePageAndNamesThePathWhenItCannot)
     // Unlike the printer, which takes JIS B4 for it, the PDF has the sheet's own 250 × 354 mm.
     auto b4 = emptySheet(250354);
     const std::string b4Path = folder.path("b4.pdf");
-    ASSERT_TRUE(exportSheetPdf(*b4, b4Path).ok());
+    ASSERT_TRUE(exportSheetPage(*b4, b4Path, PageFormat::Pdf).ok());
     const test::PdfPages b4Pages = test::pdfPages(test::fileBytes(b4Path));
     ASSERT_EQ(b4Pages.mediaBoxes.size(), 1u);
     EXPECT_NEAR(b4Pages.mediaBoxes[0].width(), 250 * kPointsPerMillimetre, 1.0);
@@ -281,7 +287,7 @@ TEST(ExportSheetPdf, WritesThePageAndNamesThePathWhenItCannot)
 
     // A folder that is a file: nothing can be written below it.
     const std::string blocked = folder.path("sheet.pdf/inner.pdf");
-    const Status failed = exportSheetPdf(*sheet, blocked);
+    const Status failed = exportSheetPage(*sheet, blocked, PageFormat::Pdf);
     ASSERT_FALSE(failed.ok());
     EXPECT_NE(errorText(failed.error()).find(blocked), std::string::npos) << errorText(failed.error());
     EXPECT_EQ(test::pdfPages(test::fileBytes(path)).count, 1);
