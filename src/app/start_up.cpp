@@ -128,8 +128,10 @@ int runProbel(QApplication& app, const QStringList& arguments)
     if (firstInstance) {
         storeWindowHandle(window, settings);
         restoreWindowPlacement(window, settings);
-        ensureDocumentTypeRegistered(
-            settings, [] { return FileTypeRegistration(QCoreApplication::applicationFilePath()).run(); });
+        const FileTypeRegistration registration(QCoreApplication::applicationFilePath());
+        ensureDocumentTypeRegistered(settings, [&registration] { return registration.run(); });
+        // A registration made before the icon was part of it: the launcher gets its icon now.
+        registration.installIcon();
     }
     QObject::connect(&link, &InstanceLink::filesReceived, &window, &MDIOutput::receiveHandOff);
     window.show();

@@ -21,6 +21,9 @@ constexpr auto kMimePackagesFolder = "mime/packages";
 constexpr auto kApplicationsFolder = "applications";
 constexpr auto kMimePackageName = "probel.xml";
 constexpr auto kDesktopEntryName = "probel.desktop";
+// The desktop entry's "Icon=probel", in the icon theme every desktop falls back to.
+constexpr auto kIconFolder = "icons/hicolor/scalable/apps";
+constexpr auto kIconName = "probel.svg";
 constexpr auto kUpdateMimeDatabase = "update-mime-database";
 constexpr auto kUpdateDesktopDatabase = "update-desktop-database";
 
@@ -112,6 +115,19 @@ QString FileTypeRegistration::desktopEntryPath() const
            QLatin1String(kDesktopEntryName);
 }
 
+QString FileTypeRegistration::iconPath() const
+{
+    return dataHome_ + QLatin1Char('/') + QLatin1String(kIconFolder) + QLatin1Char('/') + QLatin1String(kIconName);
+}
+
+bool FileTypeRegistration::installIcon() const
+{
+    if (dataHome_.isEmpty()) {
+        return false;
+    }
+    return QFileInfo::exists(iconPath()) || writeFile(iconPath(), resourceBytes(QStringLiteral(":/data/probel.svg")));
+}
+
 QByteArray FileTypeRegistration::mimePackage()
 {
     // The same package the installation puts in the system folders. Globs are matched without
@@ -136,13 +152,13 @@ QByteArray FileTypeRegistration::desktopEntry(const QString& programPath)
     return lines.join(QLatin1Char('\n')).toUtf8();
 }
 
-bool FileTypeRegistration::run()
+bool FileTypeRegistration::run() const
 {
     const QByteArray entry = desktopEntry(programPath_);
     if (entry.isEmpty() || dataHome_.isEmpty()) {
         return false;
     }
-    return writeFile(mimePackagePath(), mimePackage()) && writeFile(desktopEntryPath(), entry) &&
+    return writeFile(mimePackagePath(), mimePackage()) && installIcon() && writeFile(desktopEntryPath(), entry) &&
            runTool(QLatin1String(kUpdateMimeDatabase), dataHome_ + QLatin1Char('/') + QLatin1String(kMimeFolder)) &&
            runTool(QLatin1String(kUpdateDesktopDatabase),
                    dataHome_ + QLatin1Char('/') + QLatin1String(kApplicationsFolder));

@@ -7,11 +7,11 @@
 namespace probel {
 
 // Registers the document type for the user the freedesktop way: a shared-mime-info package
-// for "*.pbl" in any letter case (application/x-probel, "Probelファイル") and a desktop entry
-// that opens such files with this program, below the user's data folder ($XDG_DATA_HOME, else
-// ~/.local/share). Then the MIME and desktop databases are rebuilt with update-mime-database
-// and update-desktop-database where they are installed; those run without a shell and are
-// given toolTimeoutMs each.
+// for "*.pbl" in any letter case (application/x-probel, "Probelファイル"), the program's icon in
+// the hicolor theme, and a desktop entry that opens such files with this program, below the
+// user's data folder ($XDG_DATA_HOME, else ~/.local/share). Then the MIME and desktop databases are rebuilt with
+// update-mime-database and update-desktop-database where they are installed; those run without a shell and are given
+// toolTimeoutMs each.
 class FileTypeRegistration {
 public:
     static constexpr int kDefaultToolTimeoutMs = 30000;
@@ -22,13 +22,18 @@ public:
 
     static QString defaultDataHome();
 
-    // Writes both files and runs the tools, stopping at the first step that fails. Returns true
+    // Writes the files and runs the tools, stopping at the first step that fails. Returns true
     // only when every step succeeded (a tool that is not installed is no failure). A program
     // path that is not absolute or holds control characters fails before anything is written.
-    bool run();
+    bool run() const;
 
     QString mimePackagePath() const;
     QString desktopEntryPath() const;
+    QString iconPath() const;
+
+    // Puts the icon in place unless it is there already (a registration made before the icon
+    // was part of it has none). False when it cannot be written.
+    bool installIcon() const;
 
     // The contents written.
     static QByteArray mimePackage();

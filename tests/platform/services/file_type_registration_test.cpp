@@ -78,10 +78,32 @@ TEST(FileTypeRegistrationTest, WritesTheMimePackageAndTheDesktopEntry)
     EXPECT_EQ(registration.desktopEntryPath(), dataHome.filePath(QStringLiteral("applications/probel.desktop")));
     EXPECT_EQ(readBytes(registration.mimePackagePath()), kExpectedMimePackage);
     EXPECT_EQ(readBytes(registration.desktopEntryPath()), expectedDesktopEntry("/opt/probel/bin/probel"));
+    // The desktop entry names Icon=probel; the launcher finds it in the user's hicolor theme.
+    EXPECT_EQ(registration.iconPath(), dataHome.filePath(QStringLiteral("icons/hicolor/scalable/apps/probel.svg")));
+    EXPECT_EQ(readBytes(registration.iconPath()), installedDataFile("probel.svg"));
     EXPECT_EQ(readBytes(tools.filePath(QStringLiteral("update-mime-database.args"))),
               QFile::encodeName(dataHome.filePath(QStringLiteral("mime"))) + '\n');
     EXPECT_EQ(readBytes(tools.filePath(QStringLiteral("update-desktop-database.args"))),
               QFile::encodeName(dataHome.filePath(QStringLiteral("applications"))) + '\n');
+}
+
+TEST(FileTypeRegistrationTest, AMissingIconIsPutBackAndAPresentOneIsLeftAlone)
+{
+    QTemporaryDir dataHome;
+    FileTypeRegistration registration(QStringLiteral("/usr/bin/probel"), dataHome.path());
+    ASSERT_TRUE(registration.installIcon());
+    EXPECT_EQ(readBytes(registration.iconPath()), installedDataFile("probel.svg"));
+
+    QFile own(registration.iconPath());
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.write("<svg/>");  // a theme's own version of the icon
+    own.close();
+    EXPECT_TRUE(registration.installIcon());
+    EXPECT_EQ(readBytes(registration.iconPath()), QByteArray("<svg/>"));
+
+    QFile blocker(dataHome.filePath(QStringLiteral("blocked")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    EXPECT_FALSE(FileTypeRegistration(QStringLiteral("/usr/bin/probel"), blocker.fileName()).installIcon());
 }
 
 TEST(FileTypeRegistrationTest, TheMimeDatabaseMatchesPblInAnyLetterCase)
