@@ -28,7 +28,6 @@ PSizeForm::PSizeForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("PSizeForm"));
     setWindowTitle(QStringLiteral("用紙サイズの設定"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* layout = new QGridLayout(this);
     // The group's ids are the option numbers, which index kKnownPaperCodes.
@@ -59,7 +58,8 @@ PSizeForm::PSizeForm(QWidget* parent) : QDialog(parent)
 
     // A dialog of fixed size that shows its whole title: wide enough for the caption beside
     // the title bar's buttons, and neither resizable nor to be minimised or maximised.
-    setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
+    // Without CustomizeWindowHint the window manager is told nothing and draws every button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     const int titleRoom = fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarButtonsRoom;
     layout->activate();
     setFixedSize(std::max(sizeHint().width(), titleRoom), sizeHint().height());

@@ -134,6 +134,9 @@ TEST(PSizeForm, AFixedSizeDialogWideEnoughForItsWholeTitle)
     EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "not resizable";
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    // Only with this flag does Qt tell the window manager which buttons the title bar has.
+    EXPECT_TRUE(form.windowFlags() & Qt::CustomizeWindowHint);
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_GT(form.width(), form.fontMetrics().horizontalAdvance(form.windowTitle()) + 60);
 }
 
