@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+#include "core/stats/series_summary.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "core/numbers/number_format.h"
+#include "core/numbers/number_text.h"
+#include "core/stats/normo_data.h"
+#include "core/stats/series_moments.h"
+
+namespace probel {
+namespace {
+
+constexpr int kUpperOnly = 1;
+constexpr int kLowerOnly = 2;
+constexpr auto kUndefined = "—";
+// Enough digits to compare with a statistics package, few enough to read at a glance.
+constexpr int kSignificantDigits = 6;
+
+std::string figure(double value)
+{
+    if (!std::isfinite(value)) {
+        return generalNumberText(value);
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*g", kSignificantDigits, value);
+    return generalNumberText(leadingNumber(text));
+}
+
+std::string figure(const std::optional<double>& value)
+{
+    return value ? figure(*value) : kUndefined;
+}
+
+// A value as the series' detail label shows it when it has a format for it.
+std::string measured(double value, const std::string& format)
+{
+    return format.empty() ? figure(value) : formatNumber(value, format);
+}
+
+}  // namespace
+
+std::optional<double> capabilityCp(int option, double lower, double upper, double mean, double sigma)
+{
+    if (!(sigma > 0)) {
+        return std::nullopt;
+    }
+    switch (option) {
+    case kUpperOnly:
+        return (upper - mean) / (3 * sigma);
+    case kLowerOnly:
+        return (mean - lower) / (3 * sigma);
+    default:
+        return (upper - lower) / (6 * sigma);
+    }
+}
+
+std::optional<double> capabilityCpk(int option, double lower, double upper, double mean, double sigma)
+{
+    if (!(sigma > 0)) {
+        return std::nullopt;
+    }
+    const double upperIndex = (upper - mean) / (3 * sigma);
+    const double lowerIndex = (mean - lower) / (3 * sigma);
+    switch (option) {
+    case kUpperOnly:
+        return upperIndex;
+    case kLowerOnly:
+        return lowerIndex;
+    default:
+        return std::min(upperIndex, lowerIndex);
+    }
+}
+
+SeriesSummary summarise(const NormoData& series)
+{
+    SeriesSummary summary;
+    const std::vector<double>& sorted = series.sortData();
+    summary.count = static_cast<int>(sorted.size());
+    if (sorted.empty()) {
+        return summary;
+    }
+    const SeriesMoments moments = seriesMoments(sorted);
+    summary.mean = moments.mean;
+    summary.sigma = moments.sigma;
+    if (sorted.size() > 1) {
+        const auto n = static_cast<double>(sorted.size());
+        summary.s = moments.sigma * std::sqrt(n / (n - 1));
+    }
+    summary.minimum = sorted.front();
+    summary.maximum = sorted.back();
+    summary.cp = capabilityCp(series.cpOption(), series.min(), series.max(), moments.mean, moments.sigma);
+    summary.cpk = capabilityCpk(series.cpOption(), series.min(), series.max(), moments.mean, moments.sigma);
+    summary.normality = andersonDarling(sorted);
+    return summary;
+}
+
+std::string summaryText(const NormoData& series, const SeriesSummary& summary)
+{
+    std::string text = series.comment().empty() ? "データ - " + std::to_string(series.id()) : series.comment();
+    text += "\nn = " + std::to_string(summary.count);
+    if (summary.count == 0) {
+        return text;
+    }
+    text += "    平均 = " + measured(summary.mean, series.heikinFormat());
+    text += "\nσ = " + measured(summary.sigma, series.sigumaFormat()) + "    s = " + figure(summary.s);
+    text += "\n最小 = " + figure(summary.minimum) + "    最大 = " + figure(summary.maximum);
+    text += "\nCp = " + figure(summary.cp) + "    Cpk = " + figure(summary.cpk);
+    if (const auto& test = summary.normality) {
+        text += "\nA² = " + figure(test->a2) + "    A* = " + figure(test->a2Star) + "    p = " + figure(test->p);
+        text += rejectsNormality(*test) ? "\n正規性: 棄却 (p < 0.05)" : "\n正規性: 棄却されない";
+    } else {
+        text += std::string("\nA² = ") + kUndefined + "    A* = " + kUndefined + "    p = " + kUndefined;
+    }
+    return text;
+}
+
+}  // namespace probel

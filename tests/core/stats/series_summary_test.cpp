@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+#include "core/stats/series_summary.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/stats/normo_data.h"
+
+namespace probel {
+namespace {
+
+NormoData series(std::vector<double> values, double lower, double upper, int option)
+{
+    NormoData data;
+    data.setIniData(std::move(values));
+    data.setMin(lower);
+    data.setMax(upper);
+    data.setCpOption(option);
+    return data;
+}
+
+TEST(SeriesSummaryTest, CapabilityFollowsTheSeriesOption)
+{
+    // mean 10, σ (divisor n) 1: both limits 6σ apart around a mean nearer the upper one.
+    const std::vector<double> values = {9, 11, 9, 11};
+    const SeriesSummary both = summarise(series(values, 6, 12, 0));
+    EXPECT_DOUBLE_EQ(both.mean, 10);
+    EXPECT_DOUBLE_EQ(both.sigma, 1);
+    EXPECT_DOUBLE_EQ(*both.s, std::sqrt(4.0 / 3.0));
+    EXPECT_DOUBLE_EQ(*both.cp, 1);
+    EXPECT_DOUBLE_EQ(*both.cpk, 2.0 / 3.0) << "the upper side is the nearer";
+
+    const SeriesSummary upperOnly = summarise(series(values, 6, 12, 1));
+    EXPECT_DOUBLE_EQ(*upperOnly.cp, 2.0 / 3.0);
+    EXPECT_DOUBLE_EQ(*upperOnly.cpk, 2.0 / 3.0);
+    const SeriesSummary lowerOnly = summarise(series(values, 6, 12, 2));
+    EXPECT_DOUBLE_EQ(*lowerOnly.cp, 4.0 / 3.0);
+    EXPECT_DOUBLE_EQ(*lowerOnly.cpk, 4.0 / 3.0);
+}
+
+TEST(SeriesSummaryTest, NoSpreadLeavesCapabilityUndefinedAndTheSeriesUntouched)
+{
+    NormoData data = series({5, 5, 5}, 4, 6, 0);
+    const SeriesSummary summary = summarise(data);
+    EXPECT_FALSE(summary.cp.has_value());
+    EXPECT_FALSE(summary.cpk.has_value());
+    EXPECT_FALSE(summary.normality.has_value());
+    EXPECT_EQ(data.siguma(), 0) << "the reader of Cp would put its stand-in here; the summary must not";
+    EXPECT_EQ(data.cpOption(), 0);
+}
+
+TEST(SeriesSummaryTest, TextNamesTheSeriesAndShowsADashWhereTheTestIsUndefined)
+{
+    NormoData small = series({1, 2, 3}, 0, 4, 0);
+    small.setComment("ロットA 外径");
+    const std::string text = summaryText(small, summarise(small));
+    EXPECT_EQ(text.rfind("ロットA 外径\nn = 3    平均 = 2\n", 0), 0U) << text;
+    EXPECT_NE(text.find("\nA² = —    A* = —    p = —"), std::string::npos) << text;
+
+    NormoData eight = series({9.8, 10.1, 10.0, 9.9, 10.3, 10.2, 9.7, 10.0}, 9, 11, 0);
+    eight.setId(4);
+    eight.setHeikinFormat("0.00");
+    const std::string shown = summaryText(eight, summarise(eight));
+    EXPECT_EQ(shown.rfind("データ - 4\nn = 8    平均 = 10.00\n", 0), 0U) << shown;
+    EXPECT_NE(shown.find("\n最小 = 9.7    最大 = 10.3\n"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("    p = 0.959878\n正規性: 棄却されない"), std::string::npos) << shown;
+
+    NormoData skewed = series({0.1, 0.1, 0.2, 0.2, 0.3, 0.5, 0.9, 1.5, 2.8, 6.0}, 0, 10, 0);
+    EXPECT_NE(summaryText(skewed, summarise(skewed)).find("\n正規性: 棄却 (p < 0.05)"), std::string::npos);
+}
+
+TEST(SeriesSummaryTest, AnEmptySeriesShowsItsCountOnly)
+{
+    NormoData empty;
+    empty.setComment("空");
+    EXPECT_EQ(summaryText(empty, summarise(empty)), "空\nn = 0");
+}
+
+}  // namespace
+}  // namespace probel
