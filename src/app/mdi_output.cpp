@@ -4,12 +4,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 
@@ -65,6 +67,12 @@ MDIOutput::MDIOutput(const AppServices& services, QWidget* parent)
         }
         updateFileMenu();
     });
+    // The read-off of the graph under the pointer; a label, so screen readers read it.
+    readOff_ = new QLabel(this);
+    readOff_->setObjectName(QStringLiteral("ReadOff"));
+    readOff_->setAccessibleName(text("読み取り"));
+    readOff_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->addWidget(readOff_, 1);
     splash_ = new Splash(this);
     splash_->hide();
     createMenus();
@@ -222,6 +230,7 @@ PicForm* MDIOutput::addSheet(std::unique_ptr<ChartSheet> sheet)
     auto* form = new PicForm(std::move(sheet));
     form->setCloseGuard([this](PicForm& closing) { return fileCommands_->confirmClose(closing); });
     connect(form, &PicForm::closed, this, &MDIOutput::forgetSheet);
+    connect(form, &PicForm::readOffChanged, readOff_, &QLabel::setText);
     form->setBusyOptions([this] { return busyOptions(); });
     editMenu_->addSheet(*form);
     sheetMenus_->attach(*form);

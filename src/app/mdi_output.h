@@ -13,6 +13,7 @@
 #include "app/pic_forms.h"
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -47,6 +48,8 @@ public:
     PicForms& picForms() { return picForms_; }
     const PicForms& picForms() const { return picForms_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
+    // The status bar's read-off of the graph under the pointer.
+    QLabel* readOff() const { return readOff_; }
     Splash* splash() const { return splash_; }
     FileCommands& fileCommands() { return *fileCommands_; }
     OutputCommands& outputCommands() { return *outputCommands_; }
@@ -106,6 +109,7 @@ private:
     AppServices services_;
     QMdiArea* mdiArea_ = nullptr;
     Splash* splash_ = nullptr;
+    QLabel* readOff_ = nullptr;
     PicForms picForms_;
     // The commands act on this window; holding them by pointer keeps their headers out of this one.
     std::unique_ptr<FileCommands> fileCommands_;

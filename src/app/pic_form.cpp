@@ -4,19 +4,23 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QUndoStack>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <set>
 #include <utility>
 
+#include "app/graph_figures.h"
 #include "app/sheet_objects.h"
 #include "app/sheet_paper.h"
 #include "app/sheet_scrolling.h"
@@ -195,6 +199,9 @@ void PicForm::placeFrames()
             connect(frame, &GraphFrameObject::leftReleased, this, &PicForm::releaseFrame);
             connect(frame, &GraphFrameObject::contextMenuRequested, this,
                     [this, n](std::int32_t, QPoint global) { emit frameMenuRequested(this, n, global); });
+            connect(frame, &GraphFrameObject::hovered, this, &PicForm::showReadOff);
+            connect(frame, &GraphFrameObject::unhovered, this, [this] { emit readOffChanged({}); });
+            frame->installEventFilter(this);
             // A new frame lies above the other frames and below every label.
             stackFrameUnderLabels(*frame);
         }
@@ -210,6 +217,35 @@ void PicForm::placeFrames()
             ++it;
         }
     }
+}
+
+void PicForm::showReadOff(std::int32_t number, QPointF position)
+{
+    const GraphFrameObject* frame = sekFrame(number);
+    if (frame != nullptr) {
+        emit readOffChanged(readOffAt(*sheet_, number, position + QPointF(frame->pos())));
+    }
+}
+
+bool PicForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip) {
+        return QWidget::eventFilter(watched, event);
+    }
+    std::optional<std::int32_t> number;
+    if (const auto* frame = qobject_cast<GraphFrameObject*>(watched)) {
+        number = frame->number();
+    } else if (const auto* label = qobject_cast<SheetLabelObject*>(watched)) {
+        number = graphOfDetailLabel(*sheet_, label->index());
+    }
+    const QString figures = number ? seriesFigures(*sheet_, *number) : QString();
+    auto* help = static_cast<QHelpEvent*>(event);
+    if (figures.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        QToolTip::showText(help->globalPos(), figures, qobject_cast<QWidget*>(watched));
+    }
+    return true;
 }
 
 void PicForm::stackFrameUnderLabels(GraphFrameObject& frame)
@@ -248,6 +284,9 @@ void PicForm::placeLabels()
                         [this, array](std::int64_t at, QPointF position) { dragLabel(array, at, position); });
                 connect(object, &SheetLabelObject::leftReleased, this,
                         [this, array](std::int64_t at) { releaseLabel(array, at); });
+                if (kind == SheetLabelObject::Kind::Detail) {
+                    object->installEventFilter(this);
+                }
                 if (kind == SheetLabelObject::Kind::Text) {
                     const auto number = static_cast<std::int32_t>(index);
                     connect(

@@ -97,8 +97,13 @@ signals:
     void paperMenuRequested(PicForm* form, QPoint globalPosition);
     void frameMenuRequested(PicForm* form, std::int32_t number, QPoint globalPosition);
     void labelMenuRequested(PicForm* form, std::int32_t index, QPoint globalPosition);
+    // What the pointer points at on a graph (its value and percentage, or a marker), for the
+    // status bar; empty when it leaves the graph.
+    void readOffChanged(const QString& text);
 
 protected:
+    // Tooltips of graph frames and detail labels: the figures of the graph's series.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -107,6 +112,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The read-off at `position` (pixels of frame `number`'s own widget) goes to the status bar.
+    void showReadOff(std::int32_t number, QPointF position);
     void layoutScrollBars();
     void placeObjects();
     void placeFrames();

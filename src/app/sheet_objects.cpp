@@ -101,8 +101,15 @@ void GraphFrameObject::mouseMoveEvent(QMouseEvent* event)
         emit leftDragged(number_, event->position());
     } else if (!held_) {
         showGripAt(event->position());
+        emit hovered(number_, event->position());
     }
     event->accept();
+}
+
+void GraphFrameObject::leaveEvent(QEvent* event)
+{
+    emit unhovered(number_);
+    QWidget::leaveEvent(event);
 }
 
 void GraphFrameObject::mouseReleaseEvent(QMouseEvent* event)

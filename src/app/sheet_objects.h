@@ -40,12 +40,16 @@ signals:
     void leftDragged(std::int32_t number, QPointF position);
     void leftReleased(std::int32_t number);
     void contextMenuRequested(std::int32_t number, QPoint globalPosition);
+    // The pointer moves over the frame while nothing is held, or leaves it.
+    void hovered(std::int32_t number, QPointF position);
+    void unhovered(std::int32_t number);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void showGripAt(QPointF position);
