@@ -9,6 +9,7 @@
 #include "app/mdi_output.h"
 #include "app/path_names.h"
 #include "app/pic_form.h"
+#include "app/recent_files.h"
 #include "core/document/sheet_reader.h"
 #include "core/document/sheet_writer.h"
 #include "core/util/error_text.h"
@@ -105,7 +106,21 @@ PicForm* FileCommands::openDocument(const std::string& name)
     }
     std::unique_ptr<ChartSheet> sheet = std::move(read).value();
     sheet->fName = *longName;
+    RecentFiles(services_.settings).add(*longName);
     return window_.addSheet(std::move(sheet));
+}
+
+PicForm* FileCommands::openRecent(const std::string& path)
+{
+    const MDIOutput::CommandScope command(window_);
+    if (!namesExistingFile(path)) {
+        RecentFiles(services_.settings).remove(path);
+        reportError("ファイル \"" + path + "\" が見つかりません。\n最近使ったファイルの一覧から外します。",
+                    kReadErrorTitle);
+        return nullptr;
+    }
+    const std::vector<PicForm*> opened = openDocuments({path});
+    return opened.empty() ? nullptr : opened.front();
 }
 
 bool FileCommands::writeSheet(PicForm& form, const std::string& path)
@@ -118,8 +133,10 @@ bool FileCommands::writeSheet(PicForm& form, const std::string& path)
     form.bringToFront();
     if (!written) {
         reportError(writeErrorText(written.error(), path), kSaveErrorTitle);
+        return false;
     }
-    return written.ok();
+    RecentFiles(services_.settings).add(savedPathName(path));
+    return true;
 }
 
 SaveOutcome FileCommands::npdNewSave(PicForm& form)

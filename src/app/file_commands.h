@@ -44,6 +44,8 @@ public:
     // Opens every named document that is not open yet (compared by canonical path). A name
     // that names no file is reported and skipped. Returns the sheets opened.
     std::vector<PicForm*> openDocuments(const std::vector<std::string>& names);
+    // An entry of "最近使ったファイル": opens it, or says it is gone and drops it from the list.
+    PicForm* openRecent(const std::string& path);
 
     // "新規作成" and the number of open sheets plus one, or the next number not in use.
     std::string untitledName() const;

@@ -26,6 +26,7 @@
 #include "app/output_commands.h"
 #include "app/path_names.h"
 #include "app/pic_form.h"
+#include "app/recent_files.h"
 #include "app/sheet_menus.h"
 #include "app/sheet_paper.h"
 #include "app/splash.h"
@@ -116,6 +117,10 @@ void MDIOutput::createMenus()
     menuPdf_ = addEntry(menuFile_, "MenuPdf", "PDF保存", {});
     menuFile_->addSeparator();
     menuBitmap_ = addEntry(menuFile_, "MenuBitmap", "ビットマップ保存", {});
+    menuImage_ = addEntry(menuFile_, "MenuImage", "画像として保存…", {});
+    menuFile_->addSeparator();
+    menuRecent_ = menuFile_->addMenu(text("最近使ったファイル"));
+    menuRecent_->setObjectName(QStringLiteral("MenuRecent"));
     menuFile_->addSeparator();
     menuQuit_ = addEntry(menuFile_, "MenuQuit", "終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(menuFile_, &QMenu::aboutToShow, this, &MDIOutput::updateFileMenu);
@@ -149,6 +154,8 @@ void MDIOutput::createMenus()
     connect(menuPdf_, &QAction::triggered, this, onActive([this](PicForm& form) { outputCommands_->menuPdf(form); }));
     connect(menuBitmap_, &QAction::triggered, this,
             onActive([this](PicForm& form) { outputCommands_->menuBitmap(form); }));
+    connect(menuImage_, &QAction::triggered, this,
+            onActive([this](PicForm& form) { outputCommands_->menuImage(form); }));
     connect(menuQuit_, &QAction::triggered, this, &QWidget::close);
     // Ctrl+W closes the active sheet, with its save question, as Ctrl+F4 does.
     auto* closeSheet = new QAction(this);
@@ -285,8 +292,26 @@ void MDIOutput::updateFileMenu()
     menuPrint_->setEnabled(any);
     menuPdf_->setEnabled(any);
     menuBitmap_->setEnabled(any);
+    menuImage_->setEnabled(any);
+    fillRecentMenu();
     npdNew_->setEnabled(true);
     npdOpen_->setEnabled(true);
+}
+
+void MDIOutput::fillRecentMenu()
+{
+    menuRecent_->clear();
+    const std::vector<std::string> paths = RecentFiles(services_.settings).paths();
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const QString path = QString::fromStdString(paths[i]);
+        QAction* entry = menuRecent_->addAction(QStringLiteral("&%1 ").arg(i + 1) +
+                                                QString(path).replace(u'&', QStringLiteral("&&")));
+        connect(entry, &QAction::triggered, this, [this, file = paths[i]] {
+            fileCommands_->openRecent(file);
+            updateFileMenu();
+        });
+    }
+    menuRecent_->setEnabled(!paths.empty());
 }
 
 BusyScope::Options MDIOutput::busyOptions()

@@ -65,7 +65,8 @@ public:
     // returns it; nullptr (and no window) when the name is in use.
     PicForm* addSheet(std::unique_ptr<ChartSheet> sheet);
 
-    // Sets the enabled state of the File menu's entries from the open sheets.
+    // Sets the enabled state of the File menu's entries from the open sheets, and lists the
+    // recent files.
     void updateFileMenu();
 
     // The busy window over this window, the window disabled: for commands that take time.
@@ -99,6 +100,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void fillRecentMenu();
     void createMenus();
     void fillWindowMenu();
     void openPendingHandOffs();
@@ -110,6 +112,8 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     Splash* splash_ = nullptr;
     QLabel* readOff_ = nullptr;
+    QAction* menuImage_ = nullptr;
+    QMenu* menuRecent_ = nullptr;
     PicForms picForms_;
     // The commands act on this window; holding them by pointer keeps their headers out of this one.
     std::unique_ptr<FileCommands> fileCommands_;

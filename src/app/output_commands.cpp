@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/output_commands.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -21,6 +22,16 @@ constexpr auto kPrintErrorTitle = "印刷エラー";
 constexpr auto kExportErrorTitle = "保存エラー";
 constexpr auto kPdfTitle = "PDF保存";
 constexpr auto kBitmapTitle = "ビットマップ保存";
+constexpr auto kImageTitle = "画像として保存";
+
+std::optional<PageFormat> imageFormatFor(const std::string& path)
+{
+    const std::optional<PageFormat> format = pageFormatForPath(path);
+    if (format == PageFormat::Png || format == PageFormat::Svg) {
+        return format;
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -70,6 +81,28 @@ bool OutputCommands::menuBitmap(PicForm& form)
         return false;
     }
     return run(form, kExportErrorTitle, [&path](const ChartSheet& sheet) { return exportSheetBitmap(sheet, path); });
+}
+
+bool OutputCommands::menuImage(PicForm& form)
+{
+    const MDIOutput::CommandScope command(window_);
+    // A name without .png or .svg is refused in the dialog, which stays open for another.
+    const auto knownFormat = [this](const std::string& chosen) {
+        if (imageFormatFor(chosen)) {
+            return true;
+        }
+        services_.messages.show(
+            "画像の形式はファイル名の拡張子で選びます。\n名前の終わりを .png か .svg にしてください。", kImageTitle,
+            MessageButtons::Ok, MessageIcon::Exclamation);
+        return false;
+    };
+    const std::string path = services_.fileDialogs.saveFile(kImageTitle, kImageFilter, {}, {}, knownFormat);
+    const std::optional<PageFormat> format = imageFormatFor(path);
+    if (path.empty() || !format) {
+        return false;
+    }
+    return run(form, kExportErrorTitle,
+               [&path, format](const ChartSheet& sheet) { return exportSheetPage(sheet, path, *format); });
 }
 
 }  // namespace probel

@@ -16,12 +16,16 @@ class OutputCommands {
 public:
     static constexpr auto kPdfFilter = "PDFﾌｧｲﾙ(*.pdf)|*.pdf";
     static constexpr auto kBitmapFilter = "ビットマップ(*.bmp)|*.bmp";
+    static constexpr auto kImageFilter = "PNG画像(*.png)|*.png|SVG画像(*.svg)|*.svg";
 
     OutputCommands(MDIOutput& window, const AppServices& services);
 
     bool menuPrint(PicForm& form);
     bool menuPdf(PicForm& form);
     bool menuBitmap(PicForm& form);
+    // "画像として保存…": the page as PNG or SVG, as the name's extension says; the same drawing
+    // as the other exports at the paper's size.
+    bool menuImage(PicForm& form);
 
 private:
     template <class Output>

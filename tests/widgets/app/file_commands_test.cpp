@@ -74,9 +74,21 @@ TEST_F(FileCommandsTest, FileMenuHoldsTheEntriesInOrderWithSeparators)
     for (const QAction* action : window_->menuFile()->actions()) {
         captions.push_back(action->isSeparator() ? "-" : action->text().toStdString());
     }
-    const std::vector<std::string> expected = {
-        "新規作成(&N)",     "開く(&O)", "-",       "上書き保存", "名前を付けて保存", "-", "印刷", "PDF保存", "-",
-        "ビットマップ保存", "-",        "終了(&X)"};
+    const std::vector<std::string> expected = {"新規作成(&N)",
+                                               "開く(&O)",
+                                               "-",
+                                               "上書き保存",
+                                               "名前を付けて保存",
+                                               "-",
+                                               "印刷",
+                                               "PDF保存",
+                                               "-",
+                                               "ビットマップ保存",
+                                               "画像として保存…",
+                                               "-",
+                                               "最近使ったファイル",
+                                               "-",
+                                               "終了(&X)"};
     EXPECT_EQ(captions, expected);
     EXPECT_EQ(window_->menuFile()->title().toStdString(), "ﾌｧｲﾙ(&F)");
     EXPECT_EQ(window_->findChild<QAction*>(QStringLiteral("MenuQuit"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/output_commands.h"
 
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 
@@ -94,6 +95,28 @@ TEST_F(OutputCommandsTest, PdfExportWritesOnePage)
     fileDialogs_.answerSave(path);
     EXPECT_TRUE(window_->outputCommands().menuPdf(*form));
     EXPECT_GT(std::filesystem::file_size(path), 0U);
+}
+
+TEST_F(OutputCommandsTest, ImageExportWritesPngOrSvgByTheNameAndRefusesOtherNames)
+{
+    PicForm* form = openSheet();
+    const std::string png = pathIn("page.png");
+    fileDialogs_.answerSave(png);
+    ASSERT_TRUE(window_->outputCommands().menuImage(*form));
+    const QImage picture(QString::fromStdString(png));
+    EXPECT_EQ(picture.size(), form->mainPic()->paperSize()) << "the page's size";
+
+    const std::string other = pathIn("page.jpg");
+    const std::string svg = pathIn("page.SVG");
+    fileDialogs_.answerSave(other);  // refused in the dialog, which stays open
+    fileDialogs_.answerSave(svg);
+    messages_.answer(MessageAnswer::Ok);
+    ASSERT_TRUE(window_->outputCommands().menuImage(*form));
+    EXPECT_EQ(fileDialogs_.calls().back().refused, (std::vector<std::string>{other}));
+    EXPECT_FALSE(std::filesystem::exists(other));
+    QFile written(QString::fromStdString(svg));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith("<?xml"));
 }
 
 TEST_F(OutputCommandsTest, PdfExportDrawsWhatTheCommandLineToolDraws)
