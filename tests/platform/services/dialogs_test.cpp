@@ -209,7 +209,15 @@ TEST_F(QtFileDialogsTest, ARefusedNameIsNeverOfferedForReplacing)
             ++questions;
             box->button(QMessageBox::Yes)->click();
         });
-        typeFileNames(dialog, QStringLiteral("shown.pbl"));
+        // Chosen once the folder is listed, so the list's selection and the name agree.
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        const QString free = folder.filePath(QStringLiteral("free.pbl"));
+        if (model == nullptr || !QTest::qWaitFor([&] { return model->index(free).isValid(); })) {
+            ADD_FAILURE() << "the folder was not listed";
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(QStringLiteral("shown.pbl"));
         pressAccept(dialog);  // refused by the check: no replace question, the dialog stays
         stillOpenAfterRefusal = dialog->isVisible();
         dialog->selectFile(QStringLiteral("free.pbl"));
