@@ -67,10 +67,13 @@ std::optional<AndersonDarling> andersonDarling(std::span<const double> sorted)
     // the tail area of each value once.
     double sum = 0;
     const std::size_t count = sorted.size();
+    const double perS = 1 / s;
     for (std::size_t i = 0; i < count; ++i) {
-        const double z = (sorted[i] - moments.mean) / s;
-        const double tail = normalCdf(-std::abs(z));  // the smaller of Φ(z) and Φ(−z)
-        const double logTail = tail > 0 ? std::log(tail) : logNormalCdf(-std::abs(z));
+        const double z = (sorted[i] - moments.mean) * perS;
+        const double distance = std::fabs(z);
+        // The smaller of Φ(z) and Φ(−z), and the larger.
+        const double tail = 0.5 * std::erfc(distance * (1 / std::numbers::sqrt2));
+        const double logTail = tail > 0 ? std::log(tail) : logNormalCdf(-distance);
         const double logBody = std::log1p(-tail);
         const double below = z < 0 ? logTail : logBody;
         const double above = z < 0 ? logBody : logTail;
