@@ -3,6 +3,8 @@
 
 #include <QPointF>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <utility>
@@ -27,6 +29,8 @@ constexpr auto kChooseTitle = "データの選択";
 constexpr auto kDeleteTitle = "データの削除";
 constexpr auto kDeleteQuestion = "削除しますか?";
 constexpr std::size_t kTagDigits = 5;
+// The marker size of a series made without the dialog when the stored one is unreadable.
+constexpr std::int32_t kNewSeriesMarkerSize = 10;
 
 struct DetailLabelPlace {
     std::int32_t left = 0;
@@ -153,7 +157,80 @@ void confirmSeries(PicForm& form, std::int32_t number, const DataDialogValues& v
     form.edit(new ChangeSeries(sheet, number, before, std::move(after), editName));
 }
 
+// The defaults of the data dialog as OK would confirm them unchanged, for a series made
+// without the dialog.
+DataDialogValues defaultValues(const AppServices& services, const ChartSheet& sheet, const NormoBp& graph)
+{
+    DataDialogInput input;
+    readDataDefaults(input, services.settings);
+    DataDialogValues values;
+    values.mrk = input.mrk;
+    values.mrkSize = toInt32HalfEven(leadingNumber(input.sizeText)).value_or(kNewSeriesMarkerSize);
+    values.mrkSizeSetting = leadingNumber(input.sizeText);
+    values.color = input.color;
+    values.drawStyle = input.drawStyle;
+    values.lineVisible = input.lineVisible;
+    values.label = input.label;
+    values.heikin = input.heikin;
+    values.siguma = input.siguma;
+    values.probel = input.probel;
+    values.cp = input.cp;
+    values.heikinFormat = input.heikinFormat;
+    values.sigumaFormat = input.sigumaFormat;
+    values.probelFormat = input.probelFormat;
+    values.cpFormat = input.cpFormat;
+    values.min = graph.min();
+    values.max = graph.max();
+    values.cpOption = kCpBothLimits;
+    values.labelFont = sheet.sLabelTemplate().font;
+    return values;
+}
+
+// Height of a detail label's lines on the 10-pixel grid, so the next label goes below it.
+std::int32_t labelStep(const ChartLabel& label)
+{
+    constexpr double kLineSpacing = 1.25;
+    constexpr double kPixelsPerPoint = 96.0 / 72.0;
+    const auto lines = static_cast<double>(std::count(label.caption.begin(), label.caption.end(), '\n') + 1);
+    const double height = lines * label.font.size * kPixelsPerPoint * kLineSpacing;
+    return wholePixel(std::ceil(height / kSnapStep) * kSnapStep);
+}
+
 }  // namespace
+
+bool DataCommands::addSeriesColumns(PicForm& form, std::int32_t number, const std::vector<NamedValues>& columns)
+{
+    ChartSheet& sheet = form.sheet();
+    const NormoBp* graph = sheet.graph(number);
+    if (graph == nullptr || columns.empty()) {
+        return false;
+    }
+    std::vector<std::int32_t> ids = seriesIds(*graph);
+    const std::size_t existing = ids.size();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        ids.push_back(smallestFreeId(ids));
+    }
+    const std::vector<std::int32_t> added(ids.begin() + static_cast<std::ptrdiff_t>(existing), ids.end());
+    const SeriesState before = seriesState(sheet, number, added);
+    SeriesState after = before;
+    const QPointF view = form.visibleTopLeft();
+    DetailLabelPlace place{wholePixel(visibleLabelStart(static_cast<float>(view.x()))),
+                           wholePixel(visibleLabelStart(static_cast<float>(view.y())))};
+    DataDialogValues values = defaultValues(services_, sheet, *graph);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        values.values = columns[i].values;
+        values.comment = columns[i].name;
+        NormoData series = seriesOf(values, added[i]);
+        std::optional<ChartLabel> label = detailLabelOf(series, values, place, graph->logV());
+        if (label) {
+            place.top += labelStep(*label);
+        }
+        after.labels[ChartSheet::detailLabelIndex(number, added[i])] = std::move(label);
+        after.series.push_back(std::move(series));
+    }
+    form.edit(new ChangeSeries(sheet, number, before, std::move(after), "データの追加"));
+    return true;
+}
 
 bool DataCommands::popMenuDataNew(PicForm& form, std::int32_t number)
 {

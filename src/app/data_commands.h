@@ -2,12 +2,20 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "app/app_services.h"
 
 namespace probel {
 
 class PicForm;
+
+// Values for a new series and the comment it takes.
+struct NamedValues {
+    std::string name;
+    std::vector<double> values;
+};
 
 // The data commands of a graph's context menu: "データの追加" (PopMenuDataNew), "データの編集"
 // (PopMenuDataRe) and "データの削除" (PopMenuDataDel). The data dialog and the series chooser
@@ -26,6 +34,11 @@ public:
     bool popMenuDataRe(PicForm& form, std::int32_t number);
     // The chosen series and its detail label, after the question "削除しますか?".
     bool popMenuDataDel(PicForm& form, std::int32_t number);
+    // A series for each of `columns`, as データの追加 would make it from the stored defaults
+    // with the column's values and name, its detail label below the one before from the top-left
+    // of the paper in view; all of them one undoable edit. False (and nothing changed) for no
+    // columns or a graph that is not there.
+    bool addSeriesColumns(PicForm& form, std::int32_t number, const std::vector<NamedValues>& columns);
 
 private:
     AppServices services_;

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,6 +23,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/drop_commands.h"
 #include "app/edit_menu.h"
 #include "app/file_commands.h"
 #include "app/output_commands.h"
@@ -28,6 +31,7 @@
 #include "app/pic_form.h"
 #include "app/recent_files.h"
 #include "app/sheet_menus.h"
+#include "app/sheet_objects.h"
 #include "app/sheet_paper.h"
 #include "app/splash.h"
 #include "app/window_commands.h"
@@ -55,8 +59,10 @@ MDIOutput::MDIOutput(const AppServices& services, QWidget* parent)
       services_(services),
       fileCommands_(std::make_unique<FileCommands>(*this, services)),
       outputCommands_(std::make_unique<OutputCommands>(*this, services)),
-      sheetMenus_(std::make_unique<SheetMenus>(*this, services))
+      sheetMenus_(std::make_unique<SheetMenus>(*this, services)),
+      dropCommands_(std::make_unique<DropCommands>(*this, services))
 {
+    setAcceptDrops(true);
     setObjectName(QStringLiteral("MDIOutput"));
     setWindowTitle(text(kCaption));
     mdiArea_ = new QMdiArea(this);
@@ -238,6 +244,15 @@ PicForm* MDIOutput::addSheet(std::unique_ptr<ChartSheet> sheet)
     form->setCloseGuard([this](PicForm& closing) { return fileCommands_->confirmClose(closing); });
     connect(form, &PicForm::closed, this, &MDIOutput::forgetSheet);
     connect(form, &PicForm::readOffChanged, readOff_, &QLabel::setText);
+    connect(form, &PicForm::filesDroppedOnGraph, this,
+            [this](PicForm* sheet, std::int32_t number, const QStringList& paths) {
+                const CommandScope command(*this);
+                std::vector<std::string> files;
+                for (const QString& path : paths) {
+                    files.push_back(path.toStdString());
+                }
+                dropCommands_->dropFilesOnGraph(*sheet, number, files);
+            });
     form->setBusyOptions([this] { return busyOptions(); });
     editMenu_->addSheet(*form);
     sheetMenus_->attach(*form);
@@ -296,6 +311,28 @@ void MDIOutput::updateFileMenu()
     fillRecentMenu();
     npdNew_->setEnabled(true);
     npdOpen_->setEnabled(true);
+}
+
+void MDIOutput::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedLocalFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MDIOutput::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = droppedLocalFiles(event->mimeData());
+    if (paths.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    std::vector<std::string> files;
+    for (const QString& path : paths) {
+        files.push_back(path.toStdString());
+    }
+    dropCommands_->dropFiles(files);
+    updateFileMenu();
 }
 
 void MDIOutput::fillRecentMenu()

@@ -25,6 +25,7 @@ class EditMenu;
 class FileCommands;
 class OutputCommands;
 class PicForm;
+class DropCommands;
 class SheetMenus;
 class Splash;
 
@@ -55,6 +56,7 @@ public:
     OutputCommands& outputCommands() { return *outputCommands_; }
     EditMenu& editMenu() { return *editMenu_; }
     SheetMenus& sheetMenus() { return *sheetMenus_; }
+    DropCommands& dropCommands() { return *dropCommands_; }
 
     // The sheet the commands act on: the MDI area's current sheet (also when the program is
     // not the active application), else the one activated last, else the newest; nullptr
@@ -98,6 +100,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Documents dropped anywhere on the window open; tables go onto the graph they are dropped on.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void fillRecentMenu();
@@ -119,6 +124,7 @@ private:
     std::unique_ptr<FileCommands> fileCommands_;
     std::unique_ptr<OutputCommands> outputCommands_;
     std::unique_ptr<SheetMenus> sheetMenus_;
+    std::unique_ptr<DropCommands> dropCommands_;
     std::unique_ptr<EditMenu> editMenu_;
     QPointer<QMdiSubWindow> lastActivated_;
     QStringList pendingHandOffs_;

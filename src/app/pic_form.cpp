@@ -201,6 +201,8 @@ void PicForm::placeFrames()
                     [this, n](std::int32_t, QPoint global) { emit frameMenuRequested(this, n, global); });
             connect(frame, &GraphFrameObject::hovered, this, &PicForm::showReadOff);
             connect(frame, &GraphFrameObject::unhovered, this, [this] { emit readOffChanged({}); });
+            connect(frame, &GraphFrameObject::filesDropped, this,
+                    [this](std::int32_t at, const QStringList& paths) { emit filesDroppedOnGraph(this, at, paths); });
             frame->installEventFilter(this);
             // A new frame lies above the other frames and below every label.
             stackFrameUnderLabels(*frame);

@@ -100,6 +100,8 @@ signals:
     // What the pointer points at on a graph (its value and percentage, or a marker), for the
     // status bar; empty when it leaves the graph.
     void readOffChanged(const QString& text);
+    // Local files dropped on graph `number`.
+    void filesDroppedOnGraph(PicForm* form, std::int32_t number, const QStringList& paths);
 
 protected:
     // Tooltips of graph frames and detail labels: the figures of the graph's series.

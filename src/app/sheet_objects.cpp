@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/sheet_objects.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QUrl>
 
 #include <algorithm>
 #include <cmath>
@@ -58,6 +62,7 @@ GraphFrameObject::GraphFrameObject(std::int32_t number, QWidget* paper) : QWidge
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
+    setAcceptDrops(true);
 }
 
 void GraphFrameObject::setHeld(bool held)
@@ -104,6 +109,36 @@ void GraphFrameObject::mouseMoveEvent(QMouseEvent* event)
         emit hovered(number_, event->position());
     }
     event->accept();
+}
+
+void GraphFrameObject::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedLocalFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void GraphFrameObject::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = droppedLocalFiles(event->mimeData());
+    if (!paths.isEmpty()) {
+        event->acceptProposedAction();
+        emit filesDropped(number_, paths);
+    }
+}
+
+QStringList droppedLocalFiles(const QMimeData* data)
+{
+    QStringList paths;
+    if (data == nullptr || !data->hasUrls()) {
+        return paths;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            paths.append(url.toLocalFile());
+        }
+    }
+    return paths;
 }
 
 void GraphFrameObject::leaveEvent(QEvent* event)

@@ -4,12 +4,15 @@
 #include <QPoint>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
 
 #include "core/sheet/chart_label.h"
 #include "core/sheet/sheet_placement.h"
+
+class QMimeData;
 
 namespace probel {
 
@@ -43,6 +46,8 @@ signals:
     // The pointer moves over the frame while nothing is held, or leaves it.
     void hovered(std::int32_t number, QPointF position);
     void unhovered(std::int32_t number);
+    // Local files dropped on the frame.
+    void filesDropped(std::int32_t number, const QStringList& paths);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,6 +55,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void showGripAt(QPointF position);
@@ -97,6 +104,9 @@ private:
     ChartLabel label_;
     bool held_ = false;
 };
+
+// The local files among dropped data; empty when there are none.
+QStringList droppedLocalFiles(const QMimeData* data);
 
 // The name a screen reader gives a label: its caption on one line.
 QString labelAccessibleName(const ChartLabel& label);

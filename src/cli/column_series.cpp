@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "cli/csv_series_reader.h"
+#include "core/document/csv_columns.h"
 #include "core/graph/canvas.h"
 #include "core/stats/data.h"
 

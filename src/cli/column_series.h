@@ -8,11 +8,10 @@
 
 namespace probel {
 class Data;
+struct CsvColumn;
 }  // namespace probel
 
 namespace probel::cli {
-
-struct CsvColumn;
 
 inline constexpr std::int32_t kColumnSeriesMarkerSize = 10;
 

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "cli/column_series.h"
-#include "cli/csv_series_reader.h"
+#include "core/document/csv_columns.h"
 #include "core/stats/data.h"
 
 namespace probel::cli {

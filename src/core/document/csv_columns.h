@@ -7,7 +7,7 @@
 
 #include "core/util/result.h"
 
-namespace probel::cli {
+namespace probel {
 
 // One column of a table of measurements: its values in row order, each with the line it
 // came from, and the text of its header cell (empty when the table has no header row).
@@ -27,4 +27,4 @@ struct CsvColumn {
 // column. Every column that any row reaches is returned, also those without values.
 Result<std::vector<CsvColumn>> readCsvColumns(std::istream& in, const std::string& sourceName);
 
-}  // namespace probel::cli
+}  // namespace probel

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/csv_series_reader.h"
+#include "core/document/csv_columns.h"
 
 #include <istream>
 #include <iterator>
@@ -10,7 +10,7 @@
 #include "core/numbers/number_text.h"
 #include "core/util/utf8.h"
 
-namespace probel::cli {
+namespace probel {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r";
@@ -144,4 +144,4 @@ Result<std::vector<CsvColumn>> readCsvColumns(std::istream& in, const std::strin
     return columns;
 }
 
-}  // namespace probel::cli
+}  // namespace probel

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+#include "app/drop_commands.h"
+
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QUndoStack>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/mdi_output.h"
+#include "app/pic_form.h"
+#include "app/sheet_objects.h"
+#include "app_fixture.h"
+#include "core/sheet/chart_sheet.h"
+#include "core/stats/data.h"
+
+namespace probel::test {
+namespace {
+
+class DropCommandsTest : public AppTest {
+protected:
+    std::string writeText(const std::string& name, const std::string& text)
+    {
+        const std::string path = pathIn(name);
+        QFile file(QString::fromStdString(path));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        return path;
+    }
+
+    // Drops the files on `target` as a file manager would.
+    static void drop(QWidget* target, const std::vector<std::string>& paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const std::string& path : paths) {
+            urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
+        }
+        data.setUrls(urls);
+        QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // Straight to the widget: the application would deliver a drop only after a drag
+        // entered through the window system.
+        static_cast<QObject*>(target)->event(&event);
+        EXPECT_TRUE(event.isAccepted());
+    }
+
+    PicForm* openSheet()
+    {
+        drop(window_.get(), {writeDocument("lot.pbl")});
+        return window_->activeSheet();
+    }
+
+    static const Data* seriesOf(PicForm& form, std::int32_t number = 1)
+    {
+        return form.sheet().graph(number)->dataIfAny();
+    }
+};
+
+TEST_F(DropCommandsTest, ADocumentDroppedOnTheWindowOpensAsWithOpen)
+{
+    PicForm* form = openSheet();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->fName(), pathIn("lot.pbl"));
+    EXPECT_TRUE(DropCommands::isSheetDocument("/x/A.PbL"));
+    EXPECT_FALSE(DropCommands::isSheetDocument("/x/a.csv"));
+}
+
+TEST_F(DropCommandsTest, ATableOnAGraphAddsEachNumericColumnAsOneUndoableStep)
+{
+    settings_.saveSetting("DataNewForm", "Mrk", "△");
+    PicForm* form = openSheet();
+    ASSERT_NE(form, nullptr);
+    const int stepsBefore = form->undoStack()->count();
+    const std::string table = writeText("lot.csv", "外径,内径\n10.1,5.2\n10.2,5.1\n9.9,\n");
+    drop(form->sekFrame(1), {table});
+
+    const Data* series = seriesOf(*form);
+    ASSERT_NE(series, nullptr);
+    ASSERT_EQ(series->count(), 2);
+    EXPECT_EQ(series->item(1).comment(), "外径");
+    EXPECT_EQ(series->item(1).iniValues(), (std::vector<double>{10.1, 10.2, 9.9}));
+    EXPECT_EQ(series->item(2).comment(), "内径");
+    EXPECT_EQ(series->item(2).dataCount(), 2);
+    EXPECT_EQ(series->item(1).mrk(), "△") << "the data dialog's remembered defaults";
+    EXPECT_EQ(series->item(2).id(), 2);
+    EXPECT_EQ(form->undoStack()->count(), stepsBefore + 1);
+    EXPECT_TRUE(form->moveFlag());
+
+    form->undoStack()->undo();
+    EXPECT_TRUE(seriesOf(*form) == nullptr || seriesOf(*form)->empty());
+}
+
+TEST_F(DropCommandsTest, AColumnWithoutHeaderIsNamedAfterTheFile)
+{
+    PicForm* form = openSheet();
+    drop(form->sekFrame(1), {writeText("raw values.txt", "1.5\n2.5\n3.5\n")});
+    ASSERT_NE(seriesOf(*form), nullptr);
+    ASSERT_EQ(seriesOf(*form)->count(), 1);
+    EXPECT_EQ(seriesOf(*form)->item(1).comment(), "raw values.txt");
+}
+
+TEST_F(DropCommandsTest, ATableWithoutNumbersIsRefusedAndChangesNothing)
+{
+    PicForm* form = openSheet();
+    const int stepsBefore = form->undoStack()->count();
+    messages_.answer(MessageAnswer::Ok);
+    drop(form->sekFrame(1), {writeText("names.csv", "名前,備考\n")});
+    messages_.answer(MessageAnswer::Ok);
+    drop(form->sekFrame(1), {writeText("bad.csv", "a\n1\nx2\n")});
+    ASSERT_EQ(messages_.asked().size(), 2U);
+    EXPECT_NE(messages_.asked()[0].text.find("数値の列がありません"), std::string::npos) << messages_.asked()[0].text;
+    EXPECT_NE(messages_.asked()[1].text.find("bad.csv"), std::string::npos) << messages_.asked()[1].text;
+    EXPECT_TRUE(seriesOf(*form) == nullptr || seriesOf(*form)->empty());
+    EXPECT_EQ(form->undoStack()->count(), stepsBefore);
+}
+
+TEST_F(DropCommandsTest, ATableDroppedAwayFromAGraphIsNotAdded)
+{
+    PicForm* form = openSheet();
+    messages_.answer(MessageAnswer::Ok);
+    drop(window_.get(), {writeText("lot.csv", "1\n2\n")});
+    ASSERT_EQ(messages_.asked().size(), 1U);
+    EXPECT_TRUE(seriesOf(*form) == nullptr || seriesOf(*form)->empty());
+}
+
+}  // namespace
+}  // namespace probel::test
