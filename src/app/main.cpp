@@ -2,9 +2,11 @@
 #include <QApplication>
 
 #include "app/start_up.h"
+#include "core/util/file_size_signal.h"
 
 int main(int argc, char** argv)
 {
+    probel::failWritesPastTheFileSizeLimit();
     QApplication app(argc, argv);
     return probel::runProbel(app, QApplication::arguments().mid(1));
 }

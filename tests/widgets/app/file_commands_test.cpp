@@ -327,6 +327,24 @@ TEST_F(SaveFailureTest, SaveIntoAFolderThatBecameReadOnly)
     expectNothingChanged(*form, path, path, before);
 }
 
+// The file's own mode says read-only, so this holds for root as well.
+TEST_F(SaveFailureTest, SaveOverAReadOnlyFile)
+{
+    const std::string path = writeDocument("lot.pbl");
+    ASSERT_EQ(window_->fileCommands().openDocuments({path}).size(), 1U);
+    PicForm* form = window_->picForms().find(path);
+    form->sheet().comLabel(1)->caption = "変更";
+    form->setMoveFlag(true);
+    const std::string before = fileBytes(path);
+    QFile::setPermissions(QString::fromStdString(path), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    messages_.answer(MessageAnswer::Ok);
+    EXPECT_EQ(window_->fileCommands().npdNewSave(*form), SaveOutcome::Failed);
+    expectNothingChanged(*form, path, path, before);
+    EXPECT_NE(messages_.asked()[0].text.find("読み取り専用"), std::string::npos) << messages_.asked()[0].text;
+    using std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(path).permissions(), perms::owner_read | perms::group_read | perms::others_read);
+}
+
 TEST_F(SaveFailureTest, SaveAsOntoAFullFileSystemKeepsTheOldFile)
 {
     if (!runningAsRoot()) {
