@@ -34,6 +34,12 @@ void installEnvironmentHooks(MDIOutput& window)
                 report("opened " + form->fName());
             }
         });
+    }
+}
+
+void startUpFinished(MDIOutput& window)
+{
+    if (!qEnvironmentVariableIsEmpty(kReportVariable)) {
         QTimer::singleShot(0, &window, [] { report("ready"); });
     }
     const QString screenshot = qEnvironmentVariable(kScreenshotVariable);

@@ -25,9 +25,29 @@ constexpr auto kSaveAsTitle = "名前を付けて保存";
 constexpr auto kReadErrorTitle = "読み込みエラー";
 constexpr auto kSaveErrorTitle = "保存エラー";
 
+// A long list of failures is cut here: the message box would outgrow the screen.
+constexpr std::size_t kMostListedFailures = 10;
+
 std::string writeErrorText(const Error& error, const std::string& path)
 {
     return "ファイル \"" + path + "\" に保存できませんでした。\n" + errorText(error);
+}
+
+// What could not be opened, said once however many files a command or a hand-off named.
+std::string openFailuresText(const std::vector<std::string>& failures)
+{
+    if (failures.size() == 1) {
+        return failures.front();
+    }
+    std::string text = std::to_string(failures.size()) + " 個のファイルを開けませんでした。\n";
+    const std::size_t listed = std::min(failures.size(), kMostListedFailures);
+    for (std::size_t i = 0; i < listed; ++i) {
+        text += "\n" + failures[i];
+    }
+    if (failures.size() > listed) {
+        text += "\n\nほか " + std::to_string(failures.size() - listed) + " 個";
+    }
+    return text;
 }
 
 }  // namespace
@@ -73,22 +93,26 @@ std::vector<PicForm*> FileCommands::openDocuments(const std::vector<std::string>
 {
     const MDIOutput::CommandScope command(window_);
     std::vector<PicForm*> opened;
+    std::vector<std::string> failures;
     for (const std::string& name : names) {
         if (name.empty()) {
             continue;
         }
-        if (PicForm* form = openDocument(name)) {
+        if (PicForm* form = openDocument(name, failures)) {
             opened.push_back(form);
         }
+    }
+    if (!failures.empty()) {
+        reportError(openFailuresText(failures), kReadErrorTitle);
     }
     return opened;
 }
 
-PicForm* FileCommands::openDocument(const std::string& name)
+PicForm* FileCommands::openDocument(const std::string& name, std::vector<std::string>& failures)
 {
     const std::optional<std::string> longName = longPathName(name);
     if (!longName) {
-        reportError("ファイル \"" + name + "\" が見つかりません。", kReadErrorTitle);
+        failures.push_back("ファイル \"" + name + "\" が見つかりません。");
         return nullptr;
     }
     if (PicForm* open = window_.picForms().find(*longName)) {
@@ -101,7 +125,7 @@ PicForm* FileCommands::openDocument(const std::string& name)
         return readSheetFile(*longName);
     }();
     if (!read) {
-        reportError(errorText(read.error()), kReadErrorTitle);
+        failures.push_back(errorText(read.error()));
         return nullptr;
     }
     std::unique_ptr<ChartSheet> sheet = std::move(read).value();

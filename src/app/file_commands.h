@@ -41,8 +41,9 @@ public:
     // canonical path of the file written.
     SaveOutcome npdSave(PicForm& form);
 
-    // Opens every named document that is not open yet (compared by canonical path). A name
-    // that names no file is reported and skipped. Returns the sheets opened.
+    // Opens every named document that is not open yet (compared by canonical path). Names of
+    // files that are missing or cannot be read are skipped and reported together in one
+    // message at the end. Returns the sheets opened.
     std::vector<PicForm*> openDocuments(const std::vector<std::string>& names);
     // An entry of "最近使ったファイル": opens it, or says it is gone and drops it from the list.
     PicForm* openRecent(const std::string& path);
@@ -59,7 +60,8 @@ public:
     bool confirmCloseAll();
 
 private:
-    PicForm* openDocument(const std::string& name);
+    // Opens one document; on failure adds its message to `failures` and returns nullptr.
+    PicForm* openDocument(const std::string& name, std::vector<std::string>& failures);
     void reportError(const std::string& text, const char* title);
     // Writes the sheet to `path` under the busy window; a failure is reported and the sheet,
     // its name and its modified flag stay as they were. True when written.

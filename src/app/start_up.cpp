@@ -137,6 +137,7 @@ int runProbel(QApplication& app, const QStringList& arguments)
     window.show();
     window.fileCommands().openDocuments(documentNames(files));
     window.updateFileMenu();
+    startUpFinished(window);
     return app.exec();
 }
 

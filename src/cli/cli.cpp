@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/error_report.h"
 #include "cli/exit_codes.h"
 
 namespace probel::cli {
@@ -40,9 +41,7 @@ void printUsage(std::ostream& out)
     out << convertUsage();
 }
 
-}  // namespace
-
-int runCli(const Arguments& arguments, CliIo io)
+int runCommand(const Arguments& arguments, CliIo io)
 {
     if (arguments.empty()) {
         printUsage(io.err);
@@ -60,6 +59,20 @@ int runCli(const Arguments& arguments, CliIo io)
         return kExitUsage;
     }
     return found->second(Arguments(arguments.begin() + 1, arguments.end()), io);
+}
+
+}  // namespace
+
+int runCli(const Arguments& arguments, CliIo io)
+{
+    const int exitCode = runCommand(arguments, io);
+    // Output lost on a full disk or a closed pipe must not pass for success.
+    io.out.flush();
+    if (!io.out && exitCode == kExitOk) {
+        reportError(io.err, Error{"標準出力に書き込めません。", "", 0});
+        return kExitBadInput;
+    }
+    return exitCode;
 }
 
 }  // namespace probel::cli

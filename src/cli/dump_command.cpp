@@ -33,11 +33,6 @@ int runDump(const Arguments& arguments, CliIo io)
         return kExitBadInput;
     }
     printSheetJson(*sheet.value(), io.out);
-    io.out.flush();
-    if (!io.out) {
-        reportError(io.err, Error{"標準出力に書き込めません。", "", 0});
-        return kExitBadInput;
-    }
     return kExitOk;
 }
 

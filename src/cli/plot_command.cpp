@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <fstream>
 #include <limits>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 #include "cli/axis_range.h"
 #include "cli/column_series.h"
@@ -17,6 +17,7 @@
 #include "cli/error_report.h"
 #include "cli/exit_codes.h"
 #include "cli/gui_application.h"
+#include "cli/input_bytes.h"
 #include "cli/measuring_canvas.h"
 #include "cli/option_parser.h"
 #include "cli/plot_sheet.h"
@@ -33,7 +34,6 @@ namespace {
 
 constexpr std::int32_t kDivisions = 10;
 constexpr std::int32_t kLabelStep = 1;
-constexpr const char* kStandardInputName = "標準入力";
 constexpr std::string_view kDocumentExtension = ".pbl";
 
 struct PlotOptions {
@@ -134,16 +134,12 @@ Result<std::vector<CsvColumn>> readInputs(const std::vector<std::string>& inputs
 {
     std::vector<CsvColumn> columns;
     for (const auto& input : inputs) {
-        Result<std::vector<CsvColumn>> read = Error{};
-        if (input == "-") {
-            read = readCsvColumns(standardInput, kStandardInputName);
-        } else {
-            std::ifstream file(input, std::ios::binary);
-            if (!file) {
-                return Error{"ファイルを開けません。", input, 0};
-            }
-            read = readCsvColumns(file, input);
+        Result<std::string> bytes = readInputBytes(input, standardInput);
+        if (!bytes) {
+            return bytes.error();
         }
+        std::istringstream text(std::move(bytes.value()));
+        Result<std::vector<CsvColumn>> read = readCsvColumns(text, inputName(input));
         if (!read) {
             return read.error();
         }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // probel-cli stats: the statistics of one series, as text lines or as JSON.
-#include <fstream>
 #include <ostream>
 
 #include "cli/commands.h"
 #include "cli/error_report.h"
 #include "cli/exit_codes.h"
+#include "cli/input_bytes.h"
 #include "cli/json_writer.h"
 #include "cli/option_parser.h"
 #include "cli/value_lines.h"
@@ -27,7 +27,7 @@ struct StatsOptions {
     bool log = false;
     bool json = false;
     std::string format = kDefaultFormat;
-    std::string input;  // empty or "-": standard input
+    std::string input = "-";  // "-": standard input
 };
 
 int usageError(CliIo io, const std::string& message)
@@ -50,9 +50,18 @@ bool parseOptions(const Arguments& arguments, StatsOptions& options, std::string
                 error = std::string(name) + " は数値で指定してください: " + *text;
                 return false;
             }
+            if (parser.has("--log") && *number <= 0) {
+                error = std::string(name) + " は対数軸では 0 より大きい数で指定してください: " + *text;
+                return false;
+            }
             *target = *number;
             options.hasLimit = true;
         }
+    }
+    // Crossed limits give a negative percentage and Cp; a limit left out stays 0 as before.
+    if (parser.has("--lower") && parser.has("--upper") && options.lower > options.upper) {
+        error = "--lower は --upper 以下にしてください。";
+        return false;
     }
     if (const auto text = parser.value("--cp-option")) {
         const auto number = wholeNumber(*text);
@@ -76,6 +85,19 @@ bool parseOptions(const Arguments& arguments, StatsOptions& options, std::string
         options.input = parser.positional().front();
     }
     return true;
+}
+
+// The logarithm of a value of zero or below is no number; the statistics would quietly take
+// the value itself instead.
+Status checkLogValues(const ValueLines& read, const std::string& sourceName)
+{
+    for (std::size_t i = 0; i < read.values.size(); ++i) {
+        if (read.values[i] <= 0) {
+            return Error{"対数軸では 0 以下の値を扱えません: " + generalNumberText(read.values[i]), sourceName,
+                         read.lines[i]};
+        }
+    }
+    return {};
 }
 
 void printJson(NormoData& series, const StatsOptions& options, std::ostream& out)
@@ -129,30 +151,31 @@ int runStats(const Arguments& arguments, CliIo io)
         return usageError(io, error);
     }
 
-    Result<std::vector<double>> values = Error{};
-    if (options.input.empty() || options.input == "-") {
-        values = readValueLines(io.in, "標準入力");
-    } else {
-        std::ifstream file(options.input, std::ios::binary);
-        if (!file) {
-            reportError(io.err, Error{"ファイルを開けません。", options.input, 0});
+    const Result<std::string> bytes = readInputBytes(options.input, io.in);
+    if (!bytes) {
+        reportError(io.err, bytes.error());
+        return kExitBadInput;
+    }
+    Result<ValueLines> read = readValueLines(bytes.value(), inputName(options.input));
+    if (!read) {
+        reportError(io.err, read.error());
+        return kExitBadInput;
+    }
+    if (read->values.empty()) {
+        reportError(io.err, Error{"数値が一つもありません。", inputName(options.input), 0});
+        return kExitBadInput;
+    }
+    if (options.log) {
+        if (const Status positive = checkLogValues(read.value(), inputName(options.input)); !positive) {
+            reportError(io.err, positive.error());
             return kExitBadInput;
         }
-        values = readValueLines(file, options.input);
-    }
-    if (!values) {
-        reportError(io.err, values.error());
-        return kExitBadInput;
-    }
-    if (values->empty()) {
-        reportError(io.err, Error{"数値が一つもありません。", options.input.empty() ? "標準入力" : options.input, 0});
-        return kExitBadInput;
     }
 
     NormoData series;
     series.setMin(options.lower);
     series.setMax(options.upper);
-    series.setIniData(std::move(values).value());
+    series.setIniData(std::move(read.value().values));
     if (options.json) {
         printJson(series, options, io.out);
     } else {

@@ -1,39 +1,36 @@
 // SPDX-License-Identifier: MIT
 #include "cli/value_lines.h"
 
-#include <istream>
-
 #include "core/numbers/number_text.h"
+#include "core/util/text_excerpt.h"
 #include "core/util/utf8.h"
 
 namespace probel::cli {
 
-Result<std::vector<double>> readValueLines(std::istream& in, const std::string& sourceName)
+Result<ValueLines> readValueLines(std::string_view text, const std::string& sourceName)
 {
-    std::vector<double> values;
-    std::string line;
+    text = withoutByteOrderMark(text);
+    ValueLines read;
     int lineNumber = 0;
-    while (std::getline(in, line)) {
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         ++lineNumber;
-        if (lineNumber == 1) {
-            removeByteOrderMark(line);
-        }
-        if (line.find_first_not_of(" \t\r") == std::string::npos) {
+        if (line.find_first_not_of(" \t\r") == std::string_view::npos) {
             continue;
         }
         const auto value = wholeNumber(line);
         if (!value) {
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
+            if (line.ends_with('\r')) {
+                line.remove_suffix(1);
             }
-            return Error{"数値ではありません: \"" + line + "\"", sourceName, lineNumber};
+            return Error{"数値ではありません: \"" + textExcerpt(line) + "\"", sourceName, lineNumber};
         }
-        values.push_back(*value);
+        read.values.push_back(*value);
+        read.lines.push_back(lineNumber);
     }
-    if (in.bad()) {
-        return Error{"読み込みに失敗しました。", sourceName, lineNumber};
-    }
-    return values;
+    return read;
 }
 
 }  // namespace probel::cli

@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/util/result.h"
 
 namespace probel::cli {
 
-// Reads one number per line (CR LF or LF); blank lines are skipped. A line that is not a
-// number as a whole is an error naming `sourceName` and the line.
-Result<std::vector<double>> readValueLines(std::istream& in, const std::string& sourceName);
+// The numbers of a list, each with the 1-based line it stood on.
+struct ValueLines {
+    std::vector<double> values;
+    std::vector<int> lines;
+};
+
+// Reads one number per line (CR LF or LF) from `text`; a byte order mark before the first
+// line and blank lines are skipped. A line that is not a number as a whole is an error naming
+// `sourceName` and the line, quoting the start of the line (textExcerpt).
+Result<ValueLines> readValueLines(std::string_view text, const std::string& sourceName);
 
 }  // namespace probel::cli

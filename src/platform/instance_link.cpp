@@ -97,7 +97,7 @@ InstanceLink::InstanceLink(QString serverPath, QObject* parent) : QObject(parent
 InstanceLink::~InstanceLink()
 {
     // Closing removes the socket file; the open connections go with the server while this
-    // object can still count them.
+    // object can still keep track of them.
     delete server_;
     server_ = nullptr;
 }
@@ -140,19 +140,43 @@ bool InstanceLink::isListening() const
 void InstanceLink::acceptConnections()
 {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        if (connections_ >= kMaxConnections) {
-            socket->abort();
-            socket->deleteLater();
-            continue;
+        if (openConnections() >= kMaxConnections) {
+            dropSilentestPeer();
         }
         serve(socket);
     }
 }
 
+void InstanceLink::dropSilentestPeer()
+{
+    // A real hand-off sends its whole message as it connects; whoever has been silent longest
+    // is the least likely to be one.
+    const auto silentest = std::min_element(peers_.begin(), peers_.end(),
+                                            [](const Peer& a, const Peer& b) { return a.lastHeardMs < b.lastHeardMs; });
+    QLocalSocket* socket = silentest->socket;
+    peers_.erase(silentest);
+    socket->abort();
+    socket->deleteLater();
+}
+
+void InstanceLink::heardFrom(QLocalSocket* socket)
+{
+    for (Peer& peer : peers_) {
+        if (peer.socket == socket) {
+            peer.lastHeardMs = clock_.elapsed();
+        }
+    }
+}
+
 void InstanceLink::serve(QLocalSocket* socket)
 {
-    ++connections_;
-    connect(socket, &QObject::destroyed, this, [this] { --connections_; });
+    if (!clock_.isValid()) {
+        clock_.start();
+    }
+    peers_.push_back(Peer{socket, clock_.elapsed()});
+    // Compared by address only: the socket is being destroyed.
+    connect(socket, &QObject::destroyed, this,
+            [this, socket] { std::erase_if(peers_, [socket](const Peer& peer) { return peer.socket == socket; }); });
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
 
     // The peer has this long for the whole exchange, whatever it sends meanwhile.
@@ -173,6 +197,7 @@ void InstanceLink::serve(QLocalSocket* socket)
     };
     auto exchange = std::make_shared<Exchange>();
     connect(socket, &QLocalSocket::readyRead, this, [this, socket, exchange] {
+        heardFrom(socket);
         HandOffMessageReader& reader = exchange->reader;
         while (socket->bytesAvailable() > 0 && reader.state() == HandOffMessageReader::State::Incomplete) {
             // One byte more than may still come is enough to tell that the message is too large.

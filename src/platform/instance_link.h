@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class QLocalServer;
 class QLocalSocket;
@@ -34,10 +36,10 @@ enum class ListenResult {
 // reach, guarded by a lock file next to it, and takes over a socket left by a crashed
 // instance. What arrives is treated as untrusted (HandOffMessageReader); a peer that sends
 // nothing, too little or too slowly is cut off after peerTimeoutMs() without blocking the
-// event loop. Each accepted hand-off is acknowledged and then reported by filesReceived()
-// from the event loop. Two starts at the same moment can both miss each other's link: when
-// listen() answers OtherInstanceRunning right after a hand-off found nobody, the other one was
-// starting up, and handing off once more is worth a try.
+// event loop, or sooner when its place is needed. Each accepted hand-off is acknowledged and then reported by
+// filesReceived() from the event loop. Two starts at the same moment can both miss each other's link: when listen()
+// answers OtherInstanceRunning right after a hand-off found nobody, the other one was starting up, and handing off once
+// more is worth a try.
 class InstanceLink : public QObject {
     Q_OBJECT
 
@@ -65,8 +67,10 @@ public:
     bool isListening() const;
     QString serverPath() const { return serverPath_; }
 
-    // Peers connected at the moment (at most kMaxConnections; more are closed at once).
-    int openConnections() const { return connections_; }
+    // Peers connected at the moment: at most kMaxConnections. A peer that connects when all
+    // are taken gets the place of the one that has been silent longest, so peers that only
+    // hold connections open cannot keep a real hand-off out.
+    int openConnections() const { return static_cast<int>(peers_.size()); }
 
     int peerTimeoutMs() const { return peerTimeoutMs_; }
     void setPeerTimeoutMs(int milliseconds) { peerTimeoutMs_ = milliseconds; }
@@ -76,13 +80,21 @@ signals:
     void filesReceived(const QStringList& files);
 
 private:
+    struct Peer {
+        QLocalSocket* socket;
+        qint64 lastHeardMs;  // on clock_
+    };
+
     void acceptConnections();
     void serve(QLocalSocket* socket);
+    void dropSilentestPeer();
+    void heardFrom(QLocalSocket* socket);
 
     QString serverPath_;
     std::unique_ptr<QLockFile> lock_;
     QLocalServer* server_ = nullptr;
-    int connections_ = 0;
+    std::vector<Peer> peers_;
+    QElapsedTimer clock_;
     int peerTimeoutMs_ = kDefaultPeerTimeoutMs;
 };
 

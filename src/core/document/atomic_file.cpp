@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -14,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/document/save_target.h"
 #include "core/util/file_errors.h"
 
 namespace probel {
@@ -35,28 +35,6 @@ constexpr std::size_t kReadChunk = std::size_t{64} * 1024;
 Error saveError(const std::string& path, int error)
 {
     return saveFileError(path, std::strerror(error));
-}
-
-// Writing through a symbolic link must not replace the link by a plain file.
-std::string resolvedTarget(const std::string& path)
-{
-    struct stat status {};
-    if (lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
-        if (char* real = realpath(path.c_str(), nullptr)) {
-            std::string resolved(real);
-            std::free(real);
-            return resolved;
-        }
-    }
-    return path;
-}
-
-std::string directoryOf(const std::string& path)
-{
-    std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // The start of a hidden sibling of the target, named after it: "folder/.name.".
@@ -166,18 +144,20 @@ private:
 
 Status writeFileAtomically(const std::string& path, std::string_view bytes)
 {
-    const std::string target = resolvedTarget(path);
-    struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    Result<SaveTarget> found = findSaveTarget(path);
+    if (!found)
+        return found.error();
+    const SaveTarget& target = found.value();
+    const bool replacing = target.exists;
 
     // A replacement keeps the old file's bits exactly, whatever the umask would take away.
     std::string temporary;
-    int fd = createTemporary(temporaryPrefix(target), replacing ? kOwnerOnly : kNewFileMode, temporary);
+    int fd = createTemporary(temporaryPrefix(target.file), replacing ? kOwnerOnly : kNewFileMode, temporary);
     if (fd < 0)
         return saveError(path, errno);
 
     int error = 0;
-    if (replacing && ::fchmod(fd, old.st_mode & kPermissionBits) != 0)
+    if (replacing && ::fchmod(fd, target.mode & kPermissionBits) != 0)
         error = errno;
     if (error == 0)
         error = writeAll(fd, bytes);
@@ -187,13 +167,13 @@ Status writeFileAtomically(const std::string& path, std::string_view bytes)
     // the data is on the disk.
     if (::close(fd) != 0 && error == 0 && errno != EINTR)
         error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
+    if (error == 0 && ::rename(temporary.c_str(), target.file.c_str()) != 0)
         error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
         return saveError(path, error);
     }
-    syncFolder(directoryOf(target));
+    syncFolder(target.folder);
     return {};
 }
 
@@ -211,7 +191,7 @@ Result<std::string> readWholeFile(const std::string& path)
         return openFileError(path, std::strerror(EISDIR));
     }
     if (!S_ISREG(status.st_mode)) {
-        return openFileError(path, "通常のファイルではありません");
+        return openFileError(path, kNotARegularFile);
     }
 
     std::string content;

@@ -11,8 +11,9 @@ namespace probel {
 // Replaces the content of the file at `path` with `bytes`, or leaves the old file exactly as
 // it was: the bytes go to a temporary file in the same folder, are flushed to the disk and
 // renamed over the target. The old file's permission bits are kept (a new file gets
-// 0666 less the umask); a symbolic link is followed, so the link stays and its file changes.
-// Fails with a saveFileError for `path` with the system's reason and leaves no temporary
+// 0666 less the umask). Symbolic links are followed as findSaveTarget (save_target.h) says,
+// so a link stays and its file changes; only a regular file that is not read-only is ever
+// replaced. Fails with a saveFileError for `path` with the reason and leaves no temporary
 // file behind.
 Status writeFileAtomically(const std::string& path, std::string_view bytes);
 

@@ -8,6 +8,7 @@
 
 #include "core/document/cp932.h"
 #include "core/numbers/number_text.h"
+#include "core/util/text_excerpt.h"
 #include "core/util/utf8.h"
 
 namespace probel {
@@ -133,7 +134,7 @@ Result<std::vector<CsvColumn>> readCsvColumns(std::istream& in, const std::strin
             }
             const auto value = wholeNumber(cells[i]);
             if (!value) {
-                return Error{"数値ではありません: \"" + cells[i] + "\"", sourceName, lineNumber,
+                return Error{"数値ではありません: \"" + textExcerpt(cells[i]) + "\"", sourceName, lineNumber,
                              static_cast<int>(i) + 1};
             }
             CsvColumn& target = column(i);

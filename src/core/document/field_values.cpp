@@ -9,11 +9,11 @@
 
 #include "core/document/cp932.h"
 #include "core/numbers/rounding.h"
+#include "core/util/text_excerpt.h"
 
 namespace probel {
 namespace {
 
-constexpr std::size_t kShownBytes = 40;
 constexpr std::size_t kMostInt32Digits = 10;
 constexpr char kFirstPrintable = 0x20;
 constexpr char kLastPrintable = 0x7E;
@@ -154,7 +154,7 @@ WholeField integerPropertyField(std::string_view text)
 
 std::string shownField(std::string_view bytes)
 {
-    const std::string_view part = bytes.substr(0, kShownBytes);
+    const std::string_view part = bytes.substr(0, kExcerptBytes);
     std::string shown;
     const Result<std::string> decoded = decodeCp932(part);
     if (decoded.ok()) {

@@ -7,6 +7,9 @@
 
 namespace probel {
 
+// The reason given for a folder entry that is no file: a device, a named pipe, a socket.
+inline constexpr const char* kNotARegularFile = "通常のファイルではありません";
+
 // Errors of file operations: the path and the reason (strerror's text or a sentence of our
 // own), which errorText shows as "ファイルを...できません: PATH: REASON".
 Error openFileError(std::string path, std::string reason);

@@ -24,13 +24,18 @@ bool isValidUtf8(std::string_view text);
 // Appends the UTF-8 bytes of a code point (at most U+10FFFF).
 void appendUtf8(std::string& out, char32_t codePoint);
 
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Takes away the byte order mark that editors on other systems often put before UTF-8 text.
 inline void removeByteOrderMark(std::string& text)
 {
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (text.starts_with(kByteOrderMark)) {
         text.erase(0, kByteOrderMark.size());
     }
+}
+inline std::string_view withoutByteOrderMark(std::string_view text)
+{
+    return text.starts_with(kByteOrderMark) ? text.substr(kByteOrderMark.size()) : text;
 }
 
 }  // namespace probel

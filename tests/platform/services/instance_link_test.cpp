@@ -209,7 +209,7 @@ TEST_F(InstanceLinkTest, SilentAndSlowPeersAreCutOffWithoutHoldingUpOthers)
     EXPECT_EQ(received.count(), 1);
 }
 
-TEST_F(InstanceLinkTest, ConnectionsBeyondTheLimitAreClosedAtOnce)
+TEST_F(InstanceLinkTest, ConnectionsBeyondTheLimitTakeThePlaceOfTheSilentest)
 {
     InstanceLink link(serverPath());
     link.setPeerTimeoutMs(kWaitMs);
@@ -220,16 +220,42 @@ TEST_F(InstanceLinkTest, ConnectionsBeyondTheLimitAreClosedAtOnce)
         held.push_back(std::make_unique<RawPeer>(serverPath()));
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return link.openConnections() == InstanceLink::kMaxConnections; }, kWaitMs));
+    // The first peer speaks, so the second is now the one silent longest.
+    QTest::qWait(20);
+    held[0]->send(QByteArrayLiteral("PB"));
+    QTest::qWait(20);
     RawPeer extra(serverPath());
-    EXPECT_TRUE(extra.waitUntilCutOff());
-    for (const auto& peer : held) {
-        EXPECT_TRUE(peer->connected());
+    EXPECT_TRUE(held[1]->waitUntilCutOff());
+    EXPECT_TRUE(extra.connected());
+    for (std::size_t i = 0; i < held.size(); ++i) {
+        EXPECT_EQ(held[i]->connected(), i != 1) << i;
     }
+    EXPECT_EQ(link.openConnections(), InstanceLink::kMaxConnections);
 
     held.clear();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return link.openConnections() == 0; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return link.openConnections() == 1; }, kWaitMs));
     auto sender = Helper::send(serverPath(), kHandOffTimeoutMs, {QStringLiteral("/tmp/a.pbl")});
     EXPECT_EQ(sender->nextLine(), QStringLiteral("acknowledged"));
+}
+
+TEST_F(InstanceLinkTest, IdlePeersHoldingEveryPlaceCannotKeepAHandOffOut)
+{
+    InstanceLink link(serverPath());
+    link.setPeerTimeoutMs(kWaitMs);
+    ASSERT_EQ(link.listen(), ListenResult::Listening);
+    QSignalSpy received(&link, &InstanceLink::filesReceived);
+
+    std::vector<std::unique_ptr<RawPeer>> idle;
+    for (int i = 0; i < 2 * InstanceLink::kMaxConnections; ++i) {
+        idle.push_back(std::make_unique<RawPeer>(serverPath()));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return link.openConnections() == InstanceLink::kMaxConnections; }, kWaitMs));
+    for (int round = 0; round < 2; ++round) {
+        auto sender = Helper::send(serverPath(), kHandOffTimeoutMs, {QStringLiteral("/tmp/a.pbl")});
+        EXPECT_EQ(sender->nextLine(), QStringLiteral("acknowledged")) << round;
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.count() == 2; }, kWaitMs));
+    EXPECT_LE(link.openConnections(), InstanceLink::kMaxConnections);
 }
 
 TEST_F(InstanceLinkTest, SenderGivesUpWhenNoAcknowledgementComes)

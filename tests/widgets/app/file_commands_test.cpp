@@ -298,6 +298,15 @@ TEST_F(FileCommandsTest, SaveAsOntoTheDeletedFileOfAnotherOpenSheetIsRefused)
 // A failed write leaves the old file, the sheet's name and its MoveFlag as they were.
 class SaveFailureTest : public AppTest {
 protected:
+    // The sheet of the document `path`, opened and changed.
+    PicForm& openChanged(const std::string& path)
+    {
+        EXPECT_EQ(window_->fileCommands().openDocuments({path}).size(), 1U);
+        PicForm* form = window_->picForms().find(path);
+        form->sheet().comLabel(1)->caption = "変更";
+        form->setMoveFlag(true);
+        return *form;
+    }
     void expectNothingChanged(PicForm& form, const std::string& name, const std::string& oldPath,
                               const std::string& oldBytes)
     {
@@ -332,17 +341,29 @@ TEST_F(SaveFailureTest, SaveIntoAFolderThatBecameReadOnly)
         GTEST_SKIP() << "root writes into read-only folders";
     }
     const std::string path = writeDocument("lot.pbl");
-    ASSERT_EQ(window_->fileCommands().openDocuments({path}).size(), 1U);
-    PicForm* form = window_->picForms().find(path);
-    form->sheet().comLabel(1)->caption = "変更";
-    form->setMoveFlag(true);
+    PicForm& form = openChanged(path);
     const std::string before = fileBytes(path);
     QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner);
     messages_.answer(MessageAnswer::Ok);
-    const SaveOutcome outcome = window_->fileCommands().npdNewSave(*form);
+    const SaveOutcome outcome = window_->fileCommands().npdNewSave(form);
     QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(outcome, SaveOutcome::Failed);
-    expectNothingChanged(*form, path, path, before);
+    expectNothingChanged(form, path, path, before);
+}
+
+// The file's own mode says read-only, so this holds for root as well.
+TEST_F(SaveFailureTest, SaveOverAReadOnlyFile)
+{
+    const std::string path = writeDocument("lot.pbl");
+    PicForm& form = openChanged(path);
+    const std::string before = fileBytes(path);
+    QFile::setPermissions(QString::fromStdString(path), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    messages_.answer(MessageAnswer::Ok);
+    EXPECT_EQ(window_->fileCommands().npdNewSave(form), SaveOutcome::Failed);
+    expectNothingChanged(form, path, path, before);
+    EXPECT_NE(messages_.asked()[0].text.find("読み取り専用"), std::string::npos) << messages_.asked()[0].text;
+    using std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(path).permissions(), perms::owner_read | perms::group_read | perms::others_read);
 }
 
 TEST_F(SaveFailureTest, SaveAsOntoAFullFileSystemKeepsTheOldFile)

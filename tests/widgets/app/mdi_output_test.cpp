@@ -59,6 +59,40 @@ TEST_F(MDIOutputTest, HandedOverFilesWaitUntilTheRunningCommandHasFinished)
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{opened, handed}));
 }
 
+// Another program may hand over any number of names; what cannot be opened is said once.
+TEST_F(MDIOutputTest, HandOffsOfMissingFilesAreReportedInOneMessage)
+{
+    const std::string present = writeDocument("present.pbl");
+    for (int i = 1; i <= 300; ++i) {
+        window_->receiveHandOff({QString::fromStdString(pathIn("missing-" + std::to_string(i) + ".pbl"))});
+    }
+    window_->receiveHandOff({QString::fromStdString(present)});
+    messages_.answer(MessageAnswer::Ok);
+    runEventsFor(300);
+    EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{present}));
+    ASSERT_EQ(messages_.asked().size(), 1U);
+    const AskedMessage& report = messages_.asked()[0];
+    EXPECT_EQ(report.title, "読み込みエラー");
+    EXPECT_TRUE(report.text.starts_with("300 個のファイルを開けませんでした。\n\nファイル \"" +
+                                        pathIn("missing-1.pbl") + "\" が見つかりません。\n"))
+        << report.text;
+    EXPECT_NE(report.text.find(pathIn("missing-10.pbl")), std::string::npos);
+    EXPECT_EQ(report.text.find(pathIn("missing-11.pbl")), std::string::npos);
+    EXPECT_TRUE(report.text.ends_with("\n\nほか 290 個")) << report.text;
+
+    // One hand-off of the most names a message may carry.
+    QStringList thousand;
+    for (int i = 0; i < 1000; ++i) {
+        thousand.append(QString::fromStdString(pathIn("gone-" + std::to_string(i) + ".pbl")));
+    }
+    window_->receiveHandOff(thousand);
+    messages_.answer(MessageAnswer::Ok);
+    runEventsFor(300);
+    ASSERT_EQ(messages_.asked().size(), 2U);
+    EXPECT_TRUE(messages_.asked()[1].text.starts_with("1000 個のファイルを開けませんでした。"))
+        << messages_.asked()[1].text;
+}
+
 TEST_F(MDIOutputTest, MinimisingAndRestoringASheetKeepsItsScrollPositions)
 {
     window_->resize(700, 600);

@@ -175,6 +175,22 @@ TEST_F(HandOffTest, ASecondStartWithoutFilesIsAnOrdinaryWindowThatLeavesTheFirst
     EXPECT_EQ(second_.state(), QProcess::Running);
 }
 
+// A script that waits for "ready" acts on the window: the documents named at the start must be
+// open by then.
+TEST_F(HandOffTest, ReadyComesAfterTheDocumentsOfTheCommandLineAreOpen)
+{
+    const std::string first = document("first.pbl");
+    const std::string second = document("second.pbl");
+    QByteArray output;
+    start(first_, {QString::fromStdString(first), QString::fromStdString(second)});
+    ASSERT_TRUE(waitForLine(first_, output, "ready")) << first_.readAllStandardError().toStdString();
+    const QList<QByteArray> lines = output.split('\n');
+    const auto ready = lines.indexOf("ready");
+    EXPECT_EQ(lines.mid(0, ready),
+              (QList<QByteArray>{QByteArray("opened ") + first.c_str(), QByteArray("opened ") + second.c_str()}))
+        << output.toStdString();
+}
+
 TEST_F(HandOffTest, AStartNamingAFileWithNobodyRunningOpensItItself)
 {
     const std::string lot = document("lot.pbl");

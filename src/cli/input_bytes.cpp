@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "cli/input_bytes.h"
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+
+namespace probel::cli {
+namespace {
+
+constexpr std::size_t kChunkBytes = std::size_t{64} * 1024;
+constexpr std::size_t kBytesPerMebibyte = std::size_t{1} << 20;
+
+std::string limitText(std::size_t limit)
+{
+    if (limit % kBytesPerMebibyte == 0) {
+        return std::to_string(limit / kBytesPerMebibyte) + " MiB";
+    }
+    return std::to_string(limit) + " バイト";
+}
+
+Result<std::string> readBounded(std::istream& in, const std::string& name, std::size_t limit)
+{
+    std::string bytes;
+    std::array<char, kChunkBytes> chunk{};
+    while (in) {
+        // A stream buffer that throws (a folder opened as a file does) leaves the stream bad.
+        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        const auto count = static_cast<std::size_t>(in.gcount());
+        if (count > limit - bytes.size()) {
+            return Error{"入力が上限 (" + limitText(limit) + ") を超えるので読み込めません。", name, 0};
+        }
+        bytes.append(chunk.data(), count);
+    }
+    if (in.bad()) {
+        return Error{"読み込みに失敗しました。", name, 0};
+    }
+    return bytes;
+}
+
+}  // namespace
+
+bool isStandardInput(const std::string& input)
+{
+    return input == "-";
+}
+
+std::string inputName(const std::string& input)
+{
+    return isStandardInput(input) ? kStandardInputName : input;
+}
+
+Result<std::string> readInputBytes(const std::string& input, std::istream& standardInput, std::size_t limit)
+{
+    if (isStandardInput(input)) {
+        return readBounded(standardInput, kStandardInputName, limit);
+    }
+    std::error_code ignored;
+    if (std::filesystem::is_directory(input, ignored)) {
+        return Error{"フォルダーなので読み込めません。", input, 0};
+    }
+    std::ifstream file(input, std::ios::binary);
+    if (!file) {
+        return Error{"ファイルを開けません。", input, 0};
+    }
+    return readBounded(file, input, limit);
+}
+
+}  // namespace probel::cli

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+#include "core/document/save_target.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/util/file_errors.h"
+
+namespace probel {
+namespace {
+
+// Linux gives up on a path after 40 links; a chain as long as that is a loop or an attack.
+constexpr int kMostLinks = 40;
+constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
+constexpr mode_t kStickyAndWritableByAll = S_ISVTX | S_IWOTH;
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The kernel's protected-symlinks rule (fs.protected_symlinks): in a sticky folder that
+// everyone may write, a link is followed only by its owner or when the folder's owner owns it.
+bool mayFollow(const std::string& link, const struct stat& linkStatus)
+{
+    if (linkStatus.st_uid == ::geteuid()) {
+        return true;
+    }
+    struct stat folder {};
+    if (::stat(folderOf(link).c_str(), &folder) != 0) {
+        return false;
+    }
+    return (folder.st_mode & kStickyAndWritableByAll) != kStickyAndWritableByAll || folder.st_uid == linkStatus.st_uid;
+}
+
+// Where the link at `link` leads; a relative destination starts in the link's folder.
+Result<std::string> linkDestination(const std::string& link, const std::string& path)
+{
+    std::vector<char> content(PATH_MAX + 1);
+    const ssize_t length = ::readlink(link.c_str(), content.data(), content.size());
+    if (length < 0) {
+        return saveFileError(path, std::strerror(errno));
+    }
+    if (static_cast<std::size_t>(length) >= content.size()) {
+        return saveFileError(path, std::strerror(ENAMETOOLONG));
+    }
+    std::string destination(content.data(), static_cast<std::size_t>(length));
+    if (destination.starts_with('/')) {
+        return destination;
+    }
+    const std::string folder = folderOf(link);
+    return (folder == "/" ? folder : folder + "/") + destination;
+}
+
+Status checkReplaceable(const std::string& file, const struct stat& status, const std::string& path)
+{
+    if (!S_ISREG(status.st_mode)) {
+        return saveFileError(path, S_ISDIR(status.st_mode) ? std::strerror(EISDIR) : kNotARegularFile);
+    }
+    // Replacing by rename needs only the folder's permission, so the file's own is asked here.
+    if ((status.st_mode & kAnyWriteBit) == 0) {
+        return saveFileError(path, "読み取り専用のファイルです");
+    }
+    if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES) {
+        return saveFileError(path, std::strerror(EACCES));
+    }
+    return {};
+}
+
+}  // namespace
+
+Result<SaveTarget> findSaveTarget(const std::string& path)
+{
+    std::string file = path;
+    for (int links = 0;; ++links) {
+        struct stat status {};
+        if (::lstat(file.c_str(), &status) != 0) {
+            if (errno == ENOENT) {
+                return SaveTarget{file, folderOf(file), false, 0};
+            }
+            return saveFileError(path, std::strerror(errno));
+        }
+        if (!S_ISLNK(status.st_mode)) {
+            if (Status replaceable = checkReplaceable(file, status, path); !replaceable) {
+                return replaceable.error();
+            }
+            return SaveTarget{file, folderOf(file), true, status.st_mode};
+        }
+        if (links == kMostLinks) {
+            return saveFileError(path, std::strerror(ELOOP));
+        }
+        if (!mayFollow(file, status)) {
+            return saveFileError(path, "他のユーザーが共有フォルダーに置いたリンクはたどりません");
+        }
+        Result<std::string> next = linkDestination(file, path);
+        if (!next) {
+            return next.error();
+        }
+        file = std::move(next.value());
+    }
+}
+
+}  // namespace probel

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: MIT
+// Feeds arbitrary bytes to what stats and plot read: the stats command, run in-process on them
+// as standard input with options picked by the first two bytes, and plot's table reader with
+// the series it makes of the columns. Besides the sanitizers' checks: stats ends with 0, or
+// with 1 and one short line that names where it stopped and never echoes the input at length;
+// a refused table names its source the same way; every value read keeps its line, and every
+// column becomes a series whose statistics can be shown.
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/cli.h"
+#include "cli/column_series.h"
+#include "cli/csv_series_reader.h"
+#include "core/stats/data.h"
+#include "core/stats/detail_text.h"
+
+namespace {
+
+// A message quotes at most an excerpt of 40 bytes and names its place: far below this.
+constexpr std::size_t kLongestMessage = 400;
+constexpr const char* kFormats[] = {"0.##", "0", "0.0E+0", "0.########"};
+// Positive and in order, so that no choice is a usage error on either scale.
+constexpr const char* kLimits[][2] = {{"0.5", "500"}, {"1e-300", "1e300"}, {"3", "3"}, {"1", "1.79e308"}};
+
+void require(bool condition)
+{
+    if (!condition) {
+        std::abort();
+    }
+}
+
+bool isOneShortLine(const std::string& text)
+{
+    return text.size() <= kLongestMessage && text.ends_with('\n') && text.find('\n') == text.size() - 1;
+}
+
+void fuzzStats(std::uint8_t options, std::uint8_t format, std::string_view text)
+{
+    std::vector<std::string> arguments = {"stats"};
+    if ((options & 1U) != 0) {
+        arguments.emplace_back("--json");
+    }
+    if ((options & 2U) != 0) {
+        arguments.emplace_back("--log");
+    }
+    if ((options & 4U) != 0) {
+        const auto& limits = kLimits[(options >> 3U) & 3U];
+        arguments.insert(arguments.end(), {"--lower", limits[0], "--upper", limits[1]});
+    }
+    arguments.push_back("--cp-option=" + std::to_string((options >> 5U) % 3));
+    arguments.push_back(std::string("--format=") + kFormats[format & 3U]);
+
+    std::istringstream in{std::string(text)};
+    std::ostringstream out;
+    std::ostringstream err;
+    const int exitCode = probel::cli::runCli(arguments, {in, out, err});
+    if (exitCode == 0) {
+        require(err.str().empty() && out.str().ends_with('\n'));
+    } else {
+        require(exitCode == 1 && out.str().empty() && isOneShortLine(err.str()));
+        require(err.str().starts_with("probel-cli: 標準入力"));
+    }
+}
+
+void fuzzTable(std::string_view text)
+{
+    const std::string name = "fuzz.csv";
+    std::istringstream in{std::string(text)};
+    const auto columns = probel::cli::readCsvColumns(in, name);
+    if (!columns) {
+        const probel::Error& error = columns.error();
+        require(error.file == name && error.line >= 0 && !error.message.empty());
+        require(error.message.size() <= kLongestMessage);
+        return;
+    }
+    std::size_t withValues = 0;
+    for (const auto& column : columns.value()) {
+        require(column.source == name && column.values.size() == column.lines.size());
+        for (std::size_t i = 0; i < column.lines.size(); ++i) {
+            require(column.lines[i] >= 1 && (i == 0 || column.lines[i] > column.lines[i - 1]));
+        }
+        withValues += column.values.empty() ? 0 : 1;
+    }
+
+    probel::Data data;
+    require(probel::cli::appendColumnSeries(data, columns.value()) == withValues);
+    probel::DetailChoice choice;
+    choice.meanLines = choice.sigmaLine = choice.probelLine = true;
+    for (int position = 1; position <= data.count(); ++position) {
+        probel::NormoData& series = data.item(position);
+        series.setMin(series.sortData().front());
+        series.setMax(series.sortData().back());
+        require(probel::detailStatLines(series, choice).size() >= 4);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 2) {
+        return 0;
+    }
+    const std::string_view text(reinterpret_cast<const char*>(data) + 2, size - 2);
+    fuzzStats(data[0], data[1], text);
+    fuzzTable(text);
+    return 0;
+}
