@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // probel-cli stats: the statistics of one series, as text lines or as JSON.
+#include <optional>
 #include <ostream>
 
 #include "cli/commands.h"
@@ -13,6 +14,7 @@
 #include "core/numbers/rounding.h"
 #include "core/stats/detail_text.h"
 #include "core/stats/normo_data.h"
+#include "core/stats/series_summary.h"
 
 namespace probel::cli {
 namespace {
@@ -100,9 +102,19 @@ Status checkLogValues(const ValueLines& read, const std::string& sourceName)
     return {};
 }
 
+// JSON's null for a figure that is undefined.
+std::string jsonFigure(const std::optional<double>& value)
+{
+    return value ? jsonNumber(*value) : "null";
+}
+
 void printJson(NormoData& series, const StatsOptions& options, std::ostream& out)
 {
     const auto& sorted = series.sortData();
+    // Taken before the readers below, which may replace a zero sigma.
+    const SeriesSummary summary = summarise(series);
+    const std::optional<double> cpk =
+        capabilityCpk(options.cpOption, series.min(), series.max(), summary.mean, summary.sigma);
     // Read in the order of the keys: reading Cp may replace a zero sigma, so sigma comes first.
     out << "{\"n\": " << series.dataCount();
     out << ", \"mean\": " << jsonNumber(series.heikin());
@@ -115,6 +127,12 @@ void printJson(NormoData& series, const StatsOptions& options, std::ostream& out
     out << ", \"log_probel\": " << jsonNumber(series.logProbel());
     out << ", \"cp\": " << jsonNumber(series.cp(options.cpOption));
     out << ", \"log_cp\": " << jsonNumber(series.logCp(options.cpOption));
+    out << ", \"s\": " << jsonFigure(summary.s);
+    out << ", \"cpk\": " << jsonFigure(cpk);
+    const auto& test = summary.normality;
+    out << ", \"ad\": " << jsonFigure(test ? std::optional(test->a2) : std::nullopt);
+    out << ", \"ad_star\": " << jsonFigure(test ? std::optional(test->a2Star) : std::nullopt);
+    out << ", \"ad_p\": " << jsonFigure(test ? std::optional(test->p) : std::nullopt);
     out << "}\n";
 }
 

@@ -48,8 +48,9 @@ TEST(StatsCommandTest, JsonHasEveryKeyInOrderAtFullPrecision)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.starts_with("{\"n\": 2, \"mean\": 4, \"sigma\": 1, \"min\": 3, \"max\": 5, \"log_mean\": "))
         << run.out;
-    const std::vector<std::string> keys = {"n",         "mean",   "sigma",      "min", "max",   "log_mean",
-                                           "log_sigma", "probel", "log_probel", "cp",  "log_cp"};
+    const std::vector<std::string> keys = {"n",         "mean",   "sigma",      "min", "max",    "log_mean",
+                                           "log_sigma", "probel", "log_probel", "cp",  "log_cp", "s",
+                                           "cpk",       "ad",     "ad_star",    "ad_p"};
     std::size_t last = 0;
     for (const auto& key : keys) {
         const auto at = run.out.find("\"" + key + "\":");
@@ -74,7 +75,30 @@ TEST(StatsCommandTest, JsonReadsSigmaBeforeCpReplacesAZeroSigma)
     EXPECT_EQ(jsonValue(run.out, "probel"), 0);
     EXPECT_DOUBLE_EQ(jsonValue(run.out, "cp"), 9 / (6 * 1E-30));
     // 10 to the power of a capability that large is no JSON number.
-    EXPECT_NE(run.out.find("\"log_cp\": null}"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"log_cp\": null,"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"cpk\": null, \"ad\": null, \"ad_star\": null, \"ad_p\": null}"), std::string::npos)
+        << "no spread: no Cpk and no test";
+}
+
+TEST(StatsCommandTest, JsonAddsSampleSigmaCpkAndTheNormalityTest)
+{
+    // Fewer than eight values: s and Cpk, the test undefined.
+    const auto two =
+        runCliInProcess({"stats", "--json", "--lower", "1", "--upper", "10", "--cp-option", "1"}, "3\n5\n");
+    EXPECT_DOUBLE_EQ(jsonValue(two.out, "s"), std::sqrt(2.0));
+    EXPECT_DOUBLE_EQ(jsonValue(two.out, "cpk"), 2) << "upper limit only: (10 - 4) / 3";
+    EXPECT_NE(two.out.find("\"ad\": null, \"ad_star\": null, \"ad_p\": null}"), std::string::npos) << two.out;
+
+    // Both limits: the nearer one. Reference A², A* and p as computed term by term.
+    const auto eight = runCliInProcess({"stats", "--json", "--lower", "9.5", "--upper", "10.2"},
+                                       "9.8\n10.1\n10.0\n9.9\n10.3\n10.2\n9.7\n10.0\n");
+    EXPECT_EQ(eight.exitCode, 0);
+    const double mean = 10.0;
+    const double sigma = std::sqrt(0.28 / 8);
+    EXPECT_NEAR(jsonValue(eight.out, "cpk"), (10.2 - mean) / (3 * sigma), 1e-12);
+    EXPECT_NEAR(jsonValue(eight.out, "ad"), 0.135071140611, 1e-9);
+    EXPECT_NEAR(jsonValue(eight.out, "ad_star"), 0.15248265483, 1e-9);
+    EXPECT_NEAR(jsonValue(eight.out, "ad_p"), 0.959878445752, 1e-9);
 }
 
 TEST(StatsCommandTest, AByteOrderMarkIsNoPartOfTheFirstValue)
