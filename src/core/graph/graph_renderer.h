@@ -20,8 +20,10 @@ class NormoData;
 // unit labels, probability labels, then each visible series' markers and fitted line. Every
 // item (a line, a label, a marker) whose position cannot be computed (an axis of zero length,
 // a quantile look-up out of range, NaN, a position beyond the integer range) is left out and
-// drawing goes on. The graph is only read; the canvas is neither cleared nor asked to repaint,
-// and is left in the colour found before the last visible series (black without one).
+// drawing goes on. Only what can meet the canvas (0 ... width, 0 ... height) is computed, so
+// the work is bounded by the page and the data, not by the size of the frame. The graph is only read; the canvas is
+// neither cleared nor asked to repaint, and is left in the colour found before the last visible series (black without
+// one).
 void drawGraph(const NormoBp& graph, Canvas& canvas, const GraphFrame& frame);
 
 class GraphRenderer {
@@ -41,6 +43,13 @@ private:
     void drawLogValueGrid();
     void drawEveryColumn();
     std::int64_t labelStep(std::int64_t labels, std::int64_t askedStep) const;
+    // Label numbers first, first + step, ... up to last.
+    struct LabelSteps {
+        std::int64_t first;
+        std::int64_t last;
+        std::int64_t step;
+    };
+    LabelSteps labelsOnPage(double pitch, std::int64_t last, std::int64_t step);
     void drawCenteredText(std::span<const PointF> points, double fontSize, const std::string& text);
     void drawValueLabels();
     void drawUnitLabel();
