@@ -166,6 +166,11 @@ private:
 
 Status writeFileAtomically(const std::string& path, std::string_view bytes)
 {
+    return writeFileAtomically(path, [bytes](const ByteSink& sink) { sink(bytes); });
+}
+
+Status writeFileAtomically(const std::string& path, const std::function<void(const ByteSink&)>& produce)
+{
     const std::string target = resolvedTarget(path);
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
@@ -180,7 +185,7 @@ Status writeFileAtomically(const std::string& path, std::string_view bytes)
     if (replacing && ::fchmod(fd, old.st_mode & kPermissionBits) != 0)
         error = errno;
     if (error == 0)
-        error = writeAll(fd, bytes);
+        produce([&](std::string_view bytes) { error = error == 0 ? writeAll(fd, bytes) : error; });
     if (error == 0)
         error = syncFile(fd);
     // After a successful fsync an interrupted close has still released the descriptor and
