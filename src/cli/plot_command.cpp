@@ -256,6 +256,8 @@ int runPlot(const Arguments& arguments, CliIo io)
         }
     }
     const Result<AxisRange> chosen = axisRange(columns.value(), options);
+    // The series hold their own copies; a million values need not be kept twice while drawing.
+    std::vector<CsvColumn>().swap(columns.value());
     if (!chosen) {
         reportError(io.err, chosen.error());
         return kExitBadInput;

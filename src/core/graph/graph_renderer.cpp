@@ -53,6 +53,8 @@ constexpr double kLabelDrop = 1.01;
 // Value labels are centred 3 pixels left of their grid line, centred texts 1 pixel left.
 constexpr double kValueLabelShift = 3.0;
 constexpr double kCentredTextShift = 1.0;
+// Marker places handed to the canvas at once.
+constexpr std::size_t kPlacesPerBatch = 32768;
 // A one-pixel line this far beyond the page cannot touch it, whatever its rounding.
 constexpr double kLineReach = 2.0;
 // Wider than any value label a linear or logarithmic axis prints (sign, 15 digits, point,
@@ -404,8 +406,7 @@ void GraphRenderer::drawMarkers(const NormoData& series)
     }
     canvas_.setColor(series.color());
     const auto count = static_cast<std::int32_t>(values.size());
-    std::vector<PointF> centres;
-    centres.reserve(values.size());
+    std::optional<CentredText> marker;
     for (std::int32_t i = 1; i <= count; ++i) {
         const auto y = pictY(plottingPosition(i, count));
         const auto x = valueToX(values[static_cast<std::size_t>(i - 1)], axisMin_, graph_.storedMax(), left_, width_);
@@ -414,37 +415,58 @@ void GraphRenderer::drawMarkers(const NormoData& series)
         }
         // One pixel right of the value's position: the centring takes it back.
         const PointF centre{*x + kCentredTextShift, static_cast<double>(*y)};
-        if (finite(centre)) {
-            centres.push_back(centre);
+        if (!finite(centre)) {
+            continue;
         }
+        if (!marker) {
+            marker.emplace(*this, series.mrkSize(), series.mrk());
+        }
+        marker->add(centre);
     }
-    if (!centres.empty()) {
-        drawCenteredText(centres, series.mrkSize(), series.mrk());
+    if (marker) {
+        marker->flush();
     }
 }
 
-// The text centred on (x - 1, y) at each point, in the given size: laid out once for all.
+// The text centred on (x - 1, y) at each point, in the given size: laid out once for all and
+// handed to the canvas in batches, so a million markers need no list of a million places.
 // Places whose text cannot reach the page are left out: the box the text is measured in,
 // widened by its own size for glyphs that reach past it, misses the page.
-void GraphRenderer::drawCenteredText(std::span<const PointF> points, double fontSize, const std::string& text)
+GraphRenderer::CentredText::CentredText(GraphRenderer& renderer, double fontSize, const std::string& text)
+    : canvas_(renderer.canvas_), text_(text)
 {
     canvas_.setFontSize(fontSize);
-    const double halfWidth = canvas_.textWidth(text) / 2;
-    const double halfHeight = canvas_.textHeight(text) / 2;
-    const double reach = 2 * std::max(halfWidth, halfHeight);
-    const auto meetsPage = [&](const PointF& topLeft) {
-        return topLeft.x + 2 * halfWidth + reach >= 0 && topLeft.x - reach <= canvas_.width() &&
-               topLeft.y + 2 * halfHeight + reach >= 0 && topLeft.y - reach <= canvas_.height();
-    };
-    std::vector<PointF> topLefts;
-    topLefts.reserve(points.size());
-    for (const PointF& point : points) {
-        const PointF topLeft{point.x - halfWidth - kCentredTextShift, point.y - halfHeight};
-        if (finite(topLeft) && meetsPage(topLeft)) {
-            topLefts.push_back(topLeft);
-        }
+    halfWidth_ = canvas_.textWidth(text) / 2;
+    halfHeight_ = canvas_.textHeight(text) / 2;
+    reach_ = 2 * std::max(halfWidth_, halfHeight_);
+}
+
+void GraphRenderer::CentredText::add(PointF centre)
+{
+    const PointF topLeft{centre.x - halfWidth_ - kCentredTextShift, centre.y - halfHeight_};
+    const bool meetsPage = topLeft.x + 2 * halfWidth_ + reach_ >= 0 && topLeft.x - reach_ <= canvas_.width() &&
+                           topLeft.y + 2 * halfHeight_ + reach_ >= 0 && topLeft.y - reach_ <= canvas_.height();
+    if (!finite(topLeft) || !meetsPage) {
+        return;
     }
-    canvas_.stampText(topLefts, text);
+    if (topLefts_.empty()) {
+        topLefts_.reserve(kPlacesPerBatch);
+    }
+    topLefts_.push_back(topLeft);
+    if (topLefts_.size() == kPlacesPerBatch) {
+        canvas_.stampText(topLefts_, text_);
+        topLefts_.clear();
+        flushed_ = true;
+    }
+}
+
+void GraphRenderer::CentredText::flush()
+{
+    if (!topLefts_.empty() || !flushed_) {
+        canvas_.stampText(topLefts_, text_);
+    }
+    topLefts_.clear();
+    flushed_ = true;
 }
 
 void GraphRenderer::drawFittedLine(const NormoData& series)

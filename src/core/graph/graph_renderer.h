@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/graph/canvas.h"
 #include "core/graph/graph_frame.h"
@@ -50,7 +51,23 @@ private:
         std::int64_t step;
     };
     LabelSteps labelsOnPage(double pitch, std::int64_t last, std::int64_t step);
-    void drawCenteredText(std::span<const PointF> points, double fontSize, const std::string& text);
+    // One text (a marker) centred on many points, measured once.
+    class CentredText {
+    public:
+        CentredText(GraphRenderer& renderer, double fontSize, const std::string& text);
+        void add(PointF centre);
+        // Hands over the places not yet drawn (at least once, even none).
+        void flush();
+
+    private:
+        Canvas& canvas_;
+        const std::string& text_;
+        double halfWidth_ = 0;
+        double halfHeight_ = 0;
+        double reach_ = 0;
+        std::vector<PointF> topLefts_;
+        bool flushed_ = false;
+    };
     void drawValueLabels();
     void drawUnitLabel();
     void drawLinearValueLabels();

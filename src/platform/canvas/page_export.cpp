@@ -17,6 +17,7 @@
 #include "core/sheet/sheet_page.h"
 #include "core/util/file_errors.h"
 #include "platform/canvas/bmp_writer.h"
+#include "platform/canvas/png_writer.h"
 #include "platform/canvas/qpainter_canvas.h"
 #include "platform/canvas/sheet_page_layout.h"
 #include "platform/canvas/svg_canvas.h"
@@ -89,13 +90,11 @@ Result<std::string> rasterBytes(const std::string& path, const PaperSize& paper,
         }
         return bytes;
     }
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) {
+    std::string encoded = encodePng(image);
+    if (encoded.empty()) {
         return saveFileError(path, "PNG 形式に変換できません。");
     }
-    return encoded.toStdString();
+    return encoded;
 }
 
 // SVG is written while it is drawn, straight into the file.
