@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "platform/canvas/png_writer.h"
 
-#include <QPainter>
-
 #include <zlib.h>
 
 #include <array>
 #include <cstdint>
 #include <vector>
+
+#include "platform/canvas/opaque_image.h"
 
 namespace probel {
 namespace {
@@ -39,18 +39,6 @@ void putChunk(std::string& out, const char* type, const std::string& data)
     out += data;
     const auto* bytes = reinterpret_cast<const Bytef*>(out.data() + start);
     putU32(out, static_cast<std::uint32_t>(crc32(0, bytes, static_cast<uInt>(out.size() - start))));
-}
-
-QImage opaqueRgb32(const QImage& image)
-{
-    if (!image.hasAlphaChannel()) {
-        return image.convertToFormat(QImage::Format_RGB32);
-    }
-    QImage flattened(image.size(), QImage::Format_RGB32);
-    flattened.fill(Qt::white);
-    QPainter painter(&flattened);
-    painter.drawImage(0, 0, image);
-    return flattened;
 }
 
 // The palette of the image and its rows as palette indices, each after its filter byte;
@@ -138,7 +126,7 @@ std::string encodePng(const QImage& source)
     if (source.isNull()) {
         return {};
     }
-    const QImage image = opaqueRgb32(source);
+    const QImage image = opaqueImage(source, QImage::Format_RGB32);
     IndexedRows indexed;
     const bool paletted = indexRows(image, indexed);
     const std::string data = compressed(paletted ? indexed.rows : rgbRows(image));

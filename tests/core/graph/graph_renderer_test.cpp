@@ -52,6 +52,16 @@ void circleMarkers(NormoData& series)
     series.setDrawStyle(kPenDashDot);
 }
 
+// Values 0 ... 99 over and over, `count` of them.
+std::vector<double> repeatingValues(int count)
+{
+    std::vector<double> values;
+    for (int i = 0; i < count; ++i) {
+        values.push_back(i % 100);
+    }
+    return values;
+}
+
 std::vector<std::int32_t> verticalLineColumns(const RecordingCanvas& canvas)
 {
     std::vector<std::int32_t> columns;
@@ -496,11 +506,7 @@ TEST(Refresh, FramesAtTheEndsOfTheIntegerRangeAreSkippedNotWrapped)
 TEST(Refresh, LargeSeriesDrawOneStampWithAllPositions)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
-    std::vector<double> values;
-    for (int i = 0; i < 5000; ++i) {
-        values.push_back(i % 100);
-    }
-    auto graph = standardGraph().series(values, circleMarkers).build(&canvas);
+    auto graph = standardGraph().series(repeatingValues(5000), circleMarkers).build(&canvas);
     graph->refresh();
     const auto stamp = canvas.stamps().at(0);
     ASSERT_EQ(stamp.topLefts.size(), 5000U);
@@ -600,11 +606,7 @@ TEST(Refresh, HugeFramesDrawOnlyWhatMeetsThePage)
 TEST(Refresh, EveryPointOfALargeSeriesIsDrawn)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
-    std::vector<double> values;
-    for (int i = 0; i < 30000; ++i) {
-        values.push_back(i % 100);
-    }
-    auto graph = standardGraph().series(values, circleMarkers).build(&canvas);
+    auto graph = standardGraph().series(repeatingValues(30000), circleMarkers).build(&canvas);
     graph->refresh();
     const auto topLefts = canvas.stamps().at(0).topLefts;
     ASSERT_EQ(topLefts.size(), 30000U);
