@@ -11,10 +11,12 @@
 
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "core/document/sheet_reader.h"
+#include "core/document/sheet_writer.h"
 #include "core/graph/normo_bp.h"
 #include "support/cli_runner.h"
 #include "support/image_pixels.h"
@@ -121,6 +123,31 @@ TEST_F(PlotExtremesTest, TheAutomaticAxisIsFilledByTheValues)
     EXPECT_EQ(graph.min(), -20);
     EXPECT_EQ(graph.max(), 100);
     EXPECT_EQ(graph.bunnkatu(), 6);
+}
+
+// A frame 2^31 - 1 pixels wide with as many divisions once took hours to draw (a grid line and
+// a label for each); now only what meets the page is drawn.
+TEST_F(PlotExtremesTest, AFrameFarWiderThanThePageRendersAtOnce)
+{
+    const std::string document = path("wide.pbl");
+    ASSERT_EQ(runCliInProcess({"plot", "-o", document, "-"}, "1\n2\n3\n").exitCode, 0);
+    auto sheet = readSheetFile(document);
+    ASSERT_TRUE(sheet);
+    NormoBp& graph = *sheet.value()->graph(1);
+    graph.setFrameWidth(std::numeric_limits<std::int32_t>::max());
+    graph.setBunnkatu(std::numeric_limits<std::int32_t>::max());
+    ASSERT_TRUE(writeSheetFile(*sheet.value(), document));
+    const std::string out = path("wide.svg");
+    const auto run = runCliInProcess({"render", document, "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string svg = readBytes(out);
+    std::size_t lines = 0;
+    for (auto at = svg.find("<polyline"); at != std::string::npos; at = svg.find("<polyline", at + 1)) {
+        ++lines;
+    }
+    // A line a pixel column of the page at most, and the probability grid.
+    EXPECT_GT(lines, 13u);
+    EXPECT_LE(lines, 794u + 20u);
 }
 
 }  // namespace
