@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Reading a column of 10^6 measurements as plot reads its input, against the least any
-// reader does: one pass over the same text, a from_chars per line. The copy of the stream
-// the reader starts with is measured on its own as well.
+// reader does: one pass over the same text, a from_chars per line. The parsing of the text
+// once read, the copy of the stream the reader starts with, and a read of the stream in large
+// pieces are measured on their own as well.
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "cli/csv_series_reader.h"
+#include "cli/csv_table.h"
 #include "normal_values.h"
 
 namespace {
@@ -44,12 +46,38 @@ void BM_ReadCsvColumns(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kValues);
 }
 
+// The parsing of the text once read: what the reader does after its copy of the stream.
+void BM_ParseCsvTable(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto columns = probel::cli::parseCsvTable(columnText(), "bench");
+        benchmark::DoNotOptimize(columns);
+    }
+    state.SetItemsProcessed(state.iterations() * kValues);
+}
+
 // The copy of the stream into a string that the reader makes before it parses.
 void BM_StreamCopy(benchmark::State& state)
 {
     for (auto _ : state) {
         std::istringstream in(columnText());
         std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.SetItemsProcessed(state.iterations() * kValues);
+}
+
+// The same text taken from the stream in large pieces, for comparison with the copy above.
+void BM_BulkRead(benchmark::State& state)
+{
+    constexpr std::size_t kPiece = 64 * 1024;
+    for (auto _ : state) {
+        std::istringstream in(columnText());
+        std::string bytes;
+        std::string piece(kPiece, '\0');
+        while (in.read(piece.data(), kPiece) || in.gcount() > 0) {
+            bytes.append(piece.data(), static_cast<std::size_t>(in.gcount()));
+        }
         benchmark::DoNotOptimize(bytes);
     }
     state.SetItemsProcessed(state.iterations() * kValues);
@@ -76,7 +104,9 @@ void BM_FromCharsPass(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_ReadCsvColumns)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParseCsvTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StreamCopy)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BulkRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FromCharsPass)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

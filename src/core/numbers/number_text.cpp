@@ -205,24 +205,13 @@ double leadingNumber(std::string_view text)
     return convertScanned(std::string_view(compact).substr(0, length));
 }
 
-std::optional<double> wholeNumber(std::string_view text)
+std::optional<double> scannedWholeNumber(std::string_view text)
 {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
     while (!text.empty() && isBlank(text.back())) {
         text.remove_suffix(1);
-    }
-    // Most texts are plain decimal numbers, which from_chars reads whole in one pass (its
-    // grammar for them is the scanner's); a plus sign, a magnitude out of range or anything
-    // else takes the scanner's way.
-    const std::size_t digitsAt = !text.empty() && text.front() == '-' ? 1 : 0;
-    if (digitsAt < text.size() && (isDigit(text[digitsAt]) || text[digitsAt] == '.')) {
-        double value = 0.0;
-        const auto read = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (read.ec == std::errc{} && read.ptr == text.data() + text.size()) {
-            return value == 0.0 ? 0.0 : value;  // "-0" reads as plain zero
-        }
     }
     const std::size_t length = scanNumber(text);
     if (length == 0 || length != text.size()) {
