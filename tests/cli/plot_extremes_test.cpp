@@ -30,6 +30,15 @@ using test::runCliInProcess;
 constexpr int kFrameTop = 112;
 constexpr int kFrameBottom = 112 + 898;
 
+std::size_t occurrences(const std::string& text, const std::string& what)
+{
+    std::size_t found = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++found;
+    }
+    return found;
+}
+
 class PlotExtremesTest : public ::testing::Test {
 protected:
     std::string path(const std::string& name) const
@@ -103,11 +112,7 @@ TEST_F(PlotExtremesTest, EveryValueOfALargeSeriesIsOneMarkerInTheSvg)
     const auto run = runCliInProcess({"plot", "-o", out, "-"}, values);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string svg = readBytes(out);
-    std::size_t markers = 0;
-    for (auto at = svg.find("<use "); at != std::string::npos; at = svg.find("<use ", at + 1)) {
-        ++markers;
-    }
-    EXPECT_EQ(markers, 30000u);
+    EXPECT_EQ(occurrences(svg, "<use "), 30000u);
     // About 45 bytes a marker, the page itself a few kilobytes.
     EXPECT_LT(svg.size(), 30000u * 60);
 }
@@ -140,11 +145,7 @@ TEST_F(PlotExtremesTest, AFrameFarWiderThanThePageRendersAtOnce)
     const std::string out = path("wide.svg");
     const auto run = runCliInProcess({"render", document, "-o", out});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const std::string svg = readBytes(out);
-    std::size_t lines = 0;
-    for (auto at = svg.find("<polyline"); at != std::string::npos; at = svg.find("<polyline", at + 1)) {
-        ++lines;
-    }
+    const std::size_t lines = occurrences(readBytes(out), "<polyline");
     // A line a pixel column of the page at most, and the probability grid.
     EXPECT_GT(lines, 13u);
     EXPECT_LE(lines, 794u + 20u);
