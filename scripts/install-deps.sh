@@ -13,6 +13,7 @@ qt6-base-dev-tools
 qt6-svg-dev
 qt6-translations-l10n
 libgl-dev
+zlib1g-dev
 libgtest-dev
 libgmock-dev
 libbenchmark-dev

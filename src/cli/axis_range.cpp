@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
+
+#include "core/numbers/number_text.h"
 
 namespace probel::cli {
 namespace {
@@ -13,7 +16,18 @@ constexpr std::array<int, 3> kNiceMantissas = {1, 2, 5};
 constexpr double kStepTolerance = 1e-9;
 // log10 of an exact power of ten may miss the whole number by an ulp.
 constexpr double kDecadeTolerance = 1e-12;
-constexpr int kStepAttempts = 6;
+// Steps from 1E-300 to 5E+307: their powers of ten and every multiple an axis of ten
+// divisions takes of them are ordinary doubles.
+constexpr int kLowestExponent = -300;
+constexpr int kHighestExponent = 307;
+// Powers of ten that are ordinary doubles, for the ends of a logarithmic axis.
+constexpr double kLowestDecade = -307;
+constexpr double kHighestDecade = 308;
+// A step at most this many times too fine reaches the right one: each next step is at least
+// twice the last.
+constexpr int kStepAttempts = 16;
+
+constexpr const char* kGiveTheEnds = "--min と --max を指定してください。";
 
 // A step m × 10^e held as its parts, so multiples of it come out as the nearest doubles to
 // the decimal numbers (3 × 0.1 is 0.3, not 0.30000000000000004).
@@ -37,72 +51,138 @@ struct Step {
     }
 };
 
-// The smallest nice step of at least `raw` (> 0).
-Step stepAtLeast(double raw)
+Error tooNarrow(double spread)
 {
+    return Error{"値の幅 " + generalNumberText(spread) + " が小さすぎて軸の目盛りを決められません。" + kGiveTheEnds, "",
+                 0};
+}
+
+Error tooWide(double low, double high)
+{
+    return Error{"値 " + generalNumberText(low) + " … " + generalNumberText(high) +
+                     " を収める軸は数値の範囲を超えます。" + kGiveTheEnds,
+                 "", 0};
+}
+
+// The largest round step of at most `raw`; empty when it is finer than any step an axis takes.
+std::optional<Step> stepAtMost(double raw)
+{
+    if (!(raw >= std::pow(10.0, kLowestExponent)) || !std::isfinite(raw)) {
+        return std::nullopt;
+    }
+    // Within the bounds just checked, so the exponent fits in an int.
     Step step{1, static_cast<int>(std::floor(std::log10(raw)))};
-    while (step.value() < raw * (1 - kStepTolerance)) {
-        step = step.next();
+    for (Step larger = step.next(); larger.times(1) <= raw && larger.exponent == step.exponent;
+         larger = larger.next()) {
+        step = larger;
     }
     return step;
 }
 
-// How many steps from zero to the multiple of `step` at or below `value`.
+// How many steps from zero to the multiple of `step` at or below (or at or above) `value`.
 double stepsBelow(double value, const Step& step)
 {
     return std::floor(value / step.value() + kStepTolerance);
 }
+double stepsAbove(double value, const Step& step)
+{
+    return std::ceil(value / step.value() - kStepTolerance);
+}
 
-// A width to spread values that are all equal over: a tenth of their size, or 1 at zero.
+// A spread for values that are all equal: their size, or 1 at zero.
 double spreadOfEqualValues(double value)
 {
     return value == 0 ? 1 : std::abs(value);
 }
 
-AxisRange freeLinearRange(double low, double high, int divisions)
+// The axis if its ends and its span are ordinary numbers in the right order.
+Result<AxisRange> checked(const AxisRange& range, double low, double high, double spread)
 {
-    const double span = high > low ? high - low : spreadOfEqualValues(low);
-    Step step = stepAtLeast(span / divisions);
-    // A range centred on the values may still miss one end by a little; a larger step holds it.
-    for (int attempt = 0; attempt < kStepAttempts && std::isfinite(step.times(divisions)); ++attempt) {
-        double first = stepsBelow((low + high) / 2 - step.value() * divisions / 2, step);
-        if (low >= 0 && first < 0) {
-            first = 0;
-        } else if (high <= 0 && first + divisions > 0) {
-            first = -divisions;
-        }
-        const AxisRange range{step.times(first), step.times(first + divisions)};
-        const double slack = step.value() * kStepTolerance;
-        if (range.min <= low + slack && range.max >= high - slack) {
-            return range;
+    if (!std::isfinite(range.min) || !std::isfinite(range.max) || !std::isfinite(range.max - range.min)) {
+        return tooWide(low, high);
+    }
+    if (!(range.min < range.max)) {
+        return tooNarrow(spread);
+    }
+    return range;
+}
+
+// The finest round step whose multiples from the one at or below `low` to the one at or
+// above `high` make at most kMostAxisDivisions divisions.
+Result<AxisRange> freeLinearRange(double low, double high)
+{
+    const double spread = high - low;
+    if (!std::isfinite(spread)) {
+        return tooWide(low, high);
+    }
+    const auto start = stepAtMost(spread / kMostAxisDivisions);
+    if (!start) {
+        return tooNarrow(spread);
+    }
+    Step step = *start;
+    for (int attempt = 0; attempt < kStepAttempts && step.exponent <= kHighestExponent; ++attempt) {
+        const double first = stepsBelow(low, step);
+        const double last = std::max(stepsAbove(high, step), first + 1);
+        if (last - first <= kMostAxisDivisions) {
+            // Adding zero turns a -0 end (from rounding up a value of zero) into 0.
+            const AxisRange range{step.times(first) + 0.0, step.times(last) + 0.0,
+                                  static_cast<std::int32_t>(last - first)};
+            return checked(range, low, high, spread);
         }
         step = step.next();
     }
-    return AxisRange{low, high};
+    return tooWide(low, high);
+}
+
+// From a kept end `from`, toward the values (direction +1 for a kept minimum, -1 for a kept
+// maximum), the finest round step reaching `reach` in at most kMostAxisDivisions steps.
+Result<AxisRange> rangeFromEnd(double from, double reach, int direction)
+{
+    if (!std::isfinite(reach)) {
+        return tooWide(from, from + direction * reach);
+    }
+    const double spread = reach > 0 ? reach : spreadOfEqualValues(from);
+    const auto start = stepAtMost(spread / kMostAxisDivisions);
+    if (!start) {
+        return tooNarrow(spread);
+    }
+    Step step = *start;
+    for (int attempt = 0; attempt < kStepAttempts && step.exponent <= kHighestExponent; ++attempt) {
+        const double count = std::max(stepsAbove(spread, step), 1.0);
+        if (count <= kMostAxisDivisions) {
+            const double other = from + direction * step.times(count);
+            const AxisRange range{std::min(from, other), std::max(from, other), static_cast<std::int32_t>(count)};
+            return checked(range, range.min, range.max, spread);
+        }
+        step = step.next();
+    }
+    return tooWide(from, from + direction * spread);
 }
 
 }  // namespace
 
-AxisRange linearAxisRange(double low, double high, int divisions, std::optional<double> fixedMin,
-                          std::optional<double> fixedMax)
+Result<AxisRange> linearAxisRange(double low, double high, std::optional<double> fixedMin,
+                                  std::optional<double> fixedMax)
 {
     if (fixedMin && fixedMax) {
-        return AxisRange{*fixedMin, *fixedMax};
+        return AxisRange{*fixedMin, *fixedMax, kMostAxisDivisions};
     }
     if (fixedMin) {
-        const double reach = std::max(high, *fixedMin) - *fixedMin;
-        const Step step = stepAtLeast((reach > 0 ? reach : spreadOfEqualValues(*fixedMin)) / divisions);
-        return AxisRange{*fixedMin, *fixedMin + step.times(divisions)};
+        return rangeFromEnd(*fixedMin, std::max(high, *fixedMin) - *fixedMin, 1);
     }
     if (fixedMax) {
-        const double reach = *fixedMax - std::min(low, *fixedMax);
-        const Step step = stepAtLeast((reach > 0 ? reach : spreadOfEqualValues(*fixedMax)) / divisions);
-        return AxisRange{*fixedMax - step.times(divisions), *fixedMax};
+        return rangeFromEnd(*fixedMax, *fixedMax - std::min(low, *fixedMax), -1);
     }
-    return freeLinearRange(low, high, divisions);
+    if (high > low) {
+        return freeLinearRange(low, high);
+    }
+    // Equal values: an axis around them, not below zero for a value of zero or above.
+    const double spread = spreadOfEqualValues(low);
+    const double below = low >= 0 ? std::max(low - spread / 2, 0.0) : low - spread / 2;
+    return freeLinearRange(below, below + spread);
 }
 
-AxisRange logAxisRange(double low, double high, std::optional<double> fixedMin, std::optional<double> fixedMax)
+Result<AxisRange> logAxisRange(double low, double high, std::optional<double> fixedMin, std::optional<double> fixedMax)
 {
     double first = std::floor(std::log10(fixedMin.value_or(low)) + kDecadeTolerance);
     double last = std::ceil(std::log10(fixedMax.value_or(high)) - kDecadeTolerance);
@@ -113,7 +193,12 @@ AxisRange logAxisRange(double low, double high, std::optional<double> fixedMin, 
             first = last - 1;
         }
     }
-    return AxisRange{std::pow(10.0, first), std::pow(10.0, last)};
+    if (!(first >= kLowestDecade && last <= kHighestDecade)) {
+        return Error{"値 " + generalNumberText(low) + " … " + generalNumberText(high) +
+                         " を収める対数軸の桁が数値の範囲を超えます。" + kGiveTheEnds,
+                     "", 0};
+    }
+    return AxisRange{std::pow(10.0, first), std::pow(10.0, last), kMostAxisDivisions};
 }
 
 }  // namespace probel::cli

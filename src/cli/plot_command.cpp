@@ -32,7 +32,6 @@
 namespace probel::cli {
 namespace {
 
-constexpr std::int32_t kDivisions = 10;
 constexpr std::int32_t kLabelStep = 1;
 constexpr std::string_view kDocumentExtension = ".pbl";
 
@@ -176,7 +175,7 @@ Status checkLogValues(const std::vector<CsvColumn>& columns)
     return {};
 }
 
-AxisRange axisRange(const std::vector<CsvColumn>& columns, const PlotOptions& options)
+Result<AxisRange> axisRange(const std::vector<CsvColumn>& columns, const PlotOptions& options)
 {
     double low = std::numeric_limits<double>::infinity();
     double high = -std::numeric_limits<double>::infinity();
@@ -189,7 +188,7 @@ AxisRange axisRange(const std::vector<CsvColumn>& columns, const PlotOptions& op
     if (options.log) {
         return logAxisRange(low, high, options.min, options.max);
     }
-    return linearAxisRange(low, high, kDivisions, options.min, options.max);
+    return linearAxisRange(low, high, options.min, options.max);
 }
 
 void setUpGraph(NormoBp& graph, const AxisRange& range, const PlotOptions& options)
@@ -198,7 +197,7 @@ void setUpGraph(NormoBp& graph, const AxisRange& range, const PlotOptions& optio
     graph.setLogV(options.log);
     graph.setMin(range.min);
     graph.setMax(range.max);
-    graph.setBunnkatu(kDivisions);
+    graph.setBunnkatu(range.divisions);
     graph.setXJikuStep(kLabelStep);
     graph.setXJikuCheck(true);
     graph.setMemoriCheck(true);
@@ -252,7 +251,14 @@ int runPlot(const Arguments& arguments, CliIo io)
             return kExitBadInput;
         }
     }
-    const AxisRange range = axisRange(columns.value(), options);
+    const Result<AxisRange> chosen = axisRange(columns.value(), options);
+    // The series hold their own copies; a million values need not be kept twice while drawing.
+    std::vector<CsvColumn>().swap(columns.value());
+    if (!chosen) {
+        reportError(io.err, chosen.error());
+        return kExitBadInput;
+    }
+    const AxisRange& range = chosen.value();
     // The span must be a number as well: the graph divides by it.
     if (!std::isfinite(range.min) || !std::isfinite(range.max) || !std::isfinite(range.max - range.min) ||
         range.min >= range.max) {

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <random>
+#include <string>
 
 #include "cli/axis_range.h"
 
@@ -17,8 +21,9 @@ void expectRoundDivisions(const AxisRange& range, int divisions)
     const double mantissa = step / power;
     EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 || std::abs(mantissa - 5) < 1e-9)
         << range.min << " .. " << range.max;
+    // Whole to the precision of the quotient, which far from zero counts millions of steps.
     const double first = range.min / step;
-    EXPECT_NEAR(first, std::round(first), 1e-6) << range.min << " .. " << range.max;
+    EXPECT_NEAR(first, std::round(first), 1e-6 * std::max(1.0, std::abs(first))) << range.min << " .. " << range.max;
 }
 
 TEST(AxisRangeTest, LinearRangesHoldTheValuesInRoundDivisions)
@@ -29,40 +34,108 @@ TEST(AxisRangeTest, LinearRangesHoldTheValuesInRoundDivisions)
         AxisRange expected;
     };
     const Case cases[] = {
-        {3, 97, {0, 100}},
-        {22, 72, {0, 100}},
-        {12, 38, {0, 50}},
-        {5, 14, {4, 14}},
-        {2, 3, {2, 3}},
-        {0.5, 1.5, {0.5, 1.5}},
-        {0.3, 1.2, {0.2, 1.2}},
-        {0, 10.5, {0, 20}},  // not below zero for values of zero and above
-        {-10.5, 0, {-20, 0}},
-        {-3, 4, {-5, 5}},
-        {5, 5, {2.5, 7.5}},  // equal values: spread around them
-        {0, 0, {0, 1}},
-        {-7, -7, {-12, -2}},
-        {1000.25, 1000.75, {1000.25, 1000.75}},
-        {1e-7, 3e-7, {1e-7, 3e-7}},
+        {3, 97, {0, 100, 10}},
+        {22, 72, {20, 80, 6}},
+        {12, 38, {10, 40, 6}},
+        {5, 14, {5, 14, 9}},
+        {2, 3, {2, 3, 10}},
+        {0.5, 1.5, {0.5, 1.5, 10}},
+        {0.3, 1.2, {0.3, 1.2, 9}},
+        {0, 10.5, {0, 12, 6}},  // not below zero for values of zero and above
+        {-10.5, 0, {-12, 0, 6}},
+        {-3, 4, {-3, 4, 7}},
+        {-2.7, 92.1, {-20, 100, 6}},  // was -60 ... 140: ten divisions of 20
+        {5, 5, {2.5, 7.5, 10}},       // equal values: spread around them
+        {0, 0, {0, 1, 10}},
+        {-7, -7, {-11, -3, 8}},
+        {1000.25, 1000.75, {1000.25, 1000.75, 10}},
+        {1e-7, 3e-7, {1e-7, 3e-7, 10}},
     };
     for (const auto& test : cases) {
-        const AxisRange range = linearAxisRange(test.low, test.high, 10);
-        EXPECT_DOUBLE_EQ(range.min, test.expected.min) << test.low << " .. " << test.high;
-        EXPECT_DOUBLE_EQ(range.max, test.expected.max) << test.low << " .. " << test.high;
-        EXPECT_LE(range.min, test.low);
-        EXPECT_GE(range.max, test.high);
-        expectRoundDivisions(range, 10);
+        const Result<AxisRange> range = linearAxisRange(test.low, test.high);
+        ASSERT_TRUE(range) << test.low << " .. " << test.high;
+        EXPECT_DOUBLE_EQ(range->min, test.expected.min) << test.low << " .. " << test.high;
+        EXPECT_DOUBLE_EQ(range->max, test.expected.max) << test.low << " .. " << test.high;
+        EXPECT_EQ(range->divisions, test.expected.divisions) << test.low << " .. " << test.high;
+        EXPECT_LE(range->min, test.low);
+        EXPECT_GE(range->max, test.high);
+        expectRoundDivisions(range.value(), range->divisions);
+    }
+}
+
+// Values of any size and spread fill at least 60 % of the axis, in at most ten divisions of a
+// round step.
+TEST(AxisRangeTest, TheValuesFillMoreThanSixtyPercentOfTheAxis)
+{
+    std::mt19937 generator(20240607);
+    std::uniform_real_distribution<double> unit(0, 1);
+    std::uniform_int_distribution<int> power(-200, 200);
+    for (int i = 0; i < 20000; ++i) {
+        const double scale = std::pow(10.0, power(generator));
+        const double low = (unit(generator) * 2 - 1) * scale;
+        // Spreads down to 1E-4 of the values' size, so the checks of roundness stay exact.
+        const double high = low + scale * std::pow(10.0, -unit(generator) * 4);
+        if (!(high > low)) {
+            continue;
+        }
+        const Result<AxisRange> range = linearAxisRange(low, high);
+        ASSERT_TRUE(range) << low << " .. " << high;
+        EXPECT_LE(range->min, low);
+        EXPECT_GE(range->max, high);
+        EXPECT_LE(range->divisions, 10);
+        EXPECT_GE((high - low) / (range->max - range->min), 0.6) << low << " .. " << high;
+        expectRoundDivisions(range.value(), range->divisions);
     }
 }
 
 TEST(AxisRangeTest, AGivenEndIsKept)
 {
-    EXPECT_EQ(linearAxisRange(3, 97, 10, 0.0, 120.0), (AxisRange{0, 120}));
-    EXPECT_EQ(linearAxisRange(3, 97, 10, 5.0), (AxisRange{5, 105}));
-    EXPECT_EQ(linearAxisRange(3, 97, 10, std::nullopt, 50.0), (AxisRange{0, 50}));
+    EXPECT_EQ(linearAxisRange(3, 97, 0.0, 120.0).value(), (AxisRange{0, 120, 10}));
+    EXPECT_EQ(linearAxisRange(3, 97, 5.0).value(), (AxisRange{5, 105, 10}));
+    EXPECT_EQ(linearAxisRange(3, 97, std::nullopt, 50.0).value(), (AxisRange{0, 50, 10}));
+    EXPECT_EQ(linearAxisRange(3, 97, 0.0).value(), (AxisRange{0, 100, 10}));
+    EXPECT_EQ(linearAxisRange(3, 47, -10.0).value(), (AxisRange{-10, 50, 6}));
     // Values beyond the given end do not move it; the other end still gets a round step.
-    EXPECT_EQ(linearAxisRange(3, 97, 10, 200.0), (AxisRange{200, 400}));
-    EXPECT_EQ(linearAxisRange(3, 97, 10, std::nullopt, -2.0), (AxisRange{-4, -2}));
+    EXPECT_EQ(linearAxisRange(3, 97, 200.0).value(), (AxisRange{200, 400, 10}));
+    EXPECT_EQ(linearAxisRange(3, 97, std::nullopt, -2.0).value(), (AxisRange{-4, -2, 10}));
+}
+
+// At the ends of the double range no round step exists or the axis cannot be drawn: the
+// reason is given instead, and nothing is computed that has no value.
+TEST(AxisRangeTest, RangesBeyondWhatDoublesHoldAreRefusedWithTheReason)
+{
+    constexpr double kLargest = std::numeric_limits<double>::max();
+    constexpr double kSmallest = std::numeric_limits<double>::denorm_min();
+    struct Case {
+        double low;
+        double high;
+        std::optional<double> fixedMin;
+        std::optional<double> fixedMax;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {0, kSmallest, {}, {}, "小さすぎて"},
+        {-1e308, 1e308, {}, {}, "範囲を超えます"},
+        {1, kLargest, {}, {}, "範囲を超えます"},
+        {-kLargest, -kLargest, {}, {}, "範囲を超えます"},
+        {1, 2, {}, kSmallest, "小さすぎて"},
+        {1, 2, -kLargest, {}, "範囲を超えます"},
+        {-kLargest, 2, {}, kLargest, "範囲を超えます"},
+        {0, 0, kSmallest, {}, "小さすぎて"},
+    };
+    for (const auto& c : cases) {
+        const Result<AxisRange> range = linearAxisRange(c.low, c.high, c.fixedMin, c.fixedMax);
+        ASSERT_FALSE(range) << c.low << " .. " << c.high;
+        EXPECT_NE(range.error().message.find(c.reason), std::string::npos) << range.error().message;
+        EXPECT_NE(range.error().message.find("--min と --max"), std::string::npos);
+    }
+    // Just inside the range an axis is still found.
+    EXPECT_TRUE(linearAxisRange(-4e307, 4e307));
+    EXPECT_TRUE(linearAxisRange(0, 1e-298));
+    EXPECT_FALSE(logAxisRange(kSmallest, 2));
+    EXPECT_FALSE(logAxisRange(1, kLargest));
+    EXPECT_FALSE(logAxisRange(1, 2, std::nullopt, kSmallest));
+    EXPECT_EQ(logAxisRange(1e-300, 1e308).value(), (AxisRange{1e-300, 1e308, 10}));
 }
 
 TEST(AxisRangeTest, LogRangesAreWholeDecades)
@@ -81,7 +154,7 @@ TEST(AxisRangeTest, LogRangesAreWholeDecades)
         {2, 50, 3.0, 4.0, {1, 10}},
     };
     for (const auto& test : cases) {
-        const AxisRange range = logAxisRange(test.low, test.high, test.fixedMin, test.fixedMax);
+        const AxisRange range = logAxisRange(test.low, test.high, test.fixedMin, test.fixedMax).value();
         EXPECT_DOUBLE_EQ(range.min, test.expected.min) << test.low << " .. " << test.high;
         EXPECT_DOUBLE_EQ(range.max, test.expected.max) << test.low << " .. " << test.high;
     }

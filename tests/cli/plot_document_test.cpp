@@ -87,8 +87,10 @@ TEST_F(PlotDocumentTest, TheDocumentHoldsTheSeriesAsTheDataDialogLeavesThem)
     EXPECT_EQ(graph.frameTop(), 79);
     EXPECT_EQ(graph.frameWidth(), 898);
     EXPECT_EQ(graph.frameHeight(), 635);
+    // Values 0.001 ... 12: six divisions of 2.
     EXPECT_EQ(graph.min(), 0);
-    EXPECT_EQ(graph.max(), 20);
+    EXPECT_EQ(graph.max(), 12);
+    EXPECT_EQ(graph.bunnkatu(), 6);
     ASSERT_EQ(graph.data().count(), 3);
     const std::vector<std::vector<double>> values = {{3, 1, 2}, {12, 10, 11}, {0.5, 0.25, 1E-3}};
     const std::vector<std::string> comments = {"A", "B", "データ - 3"};
@@ -102,7 +104,7 @@ TEST_F(PlotDocumentTest, TheDocumentHoldsTheSeriesAsTheDataDialogLeavesThem)
         EXPECT_EQ(series.heikinFormat(), "0.##");
         EXPECT_EQ(series.cpFormat(), "0.##");
         EXPECT_EQ(series.min(), 0);
-        EXPECT_EQ(series.max(), 20);
+        EXPECT_EQ(series.max(), 12);
     }
     EXPECT_TRUE(sheet->sLabels().empty());
     EXPECT_TRUE(sheet->comLabels().empty());

@@ -14,7 +14,7 @@
 
 #include "cli/cli.h"
 #include "cli/column_series.h"
-#include "cli/csv_series_reader.h"
+#include "core/document/csv_columns.h"
 #include "core/stats/data.h"
 #include "core/stats/detail_text.h"
 
@@ -70,7 +70,7 @@ void fuzzTable(std::string_view text)
 {
     const std::string name = "fuzz.csv";
     std::istringstream in{std::string(text)};
-    const auto columns = probel::cli::readCsvColumns(in, name);
+    const auto columns = probel::readCsvColumns(in, name);
     if (!columns) {
         const probel::Error& error = columns.error();
         require(error.file == name && error.line >= 0 && !error.message.empty());

@@ -144,6 +144,11 @@ private:
 
 Status writeFileAtomically(const std::string& path, std::string_view bytes)
 {
+    return writeFileAtomically(path, [bytes](const ByteSink& sink) { sink(bytes); });
+}
+
+Status writeFileAtomically(const std::string& path, const std::function<void(const ByteSink&)>& produce)
+{
     Result<SaveTarget> found = findSaveTarget(path);
     if (!found)
         return found.error();
@@ -160,7 +165,7 @@ Status writeFileAtomically(const std::string& path, std::string_view bytes)
     if (replacing && ::fchmod(fd, target.mode & kPermissionBits) != 0)
         error = errno;
     if (error == 0)
-        error = writeAll(fd, bytes);
+        produce([&](std::string_view bytes) { error = error == 0 ? writeAll(fd, bytes) : error; });
     if (error == 0)
         error = syncFile(fd);
     // After a successful fsync an interrupted close has still released the descriptor and

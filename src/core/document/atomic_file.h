@@ -3,6 +3,7 @@
 
 #include "core/util/result.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,14 @@ namespace probel {
 // replaced. Fails with a saveFileError for `path` with the reason and leaves no temporary
 // file behind.
 Status writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// Receives a file's content piece by piece.
+using ByteSink = std::function<void(std::string_view bytes)>;
+
+// The same for content made while it is written: `produce` is called once and hands the
+// content to the sink in pieces, so a large file is never held in memory whole. After a
+// failed write the sink drops the rest, and the old file stays.
+Status writeFileAtomically(const std::string& path, const std::function<void(const ByteSink&)>& produce);
 
 // The whole content of the regular file at `path`. Fails with an openFileError (directories
 // and devices are refused too) or, when reading breaks off, a readFileError.

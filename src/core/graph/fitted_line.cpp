@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/graph/fitted_line.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -80,6 +81,40 @@ std::optional<Point> FittedLine::steppedEnd(std::int32_t xMean, double slope, in
         return std::nullopt;
     }
     return Point{static_cast<std::int32_t>(x), *y};
+}
+
+std::optional<std::array<Point, 2>> FittedLine::withinFrame(const std::array<Point, 2>& ends) const
+{
+    // Liang and Barsky: the line a + t (b - a), 0 <= t <= 1, cut by each edge in turn.
+    const double ax = ends[0].x;
+    const double ay = ends[0].y;
+    const double dx = static_cast<double>(ends[1].x) - ax;
+    const double dy = static_cast<double>(ends[1].y) - ay;
+    double enter = 0;
+    double leave = 1;
+    const auto cut = [&](double toward, double room) {
+        // room >= toward * t keeps the point on the inner side of this edge.
+        if (toward == 0) {
+            return room >= 0;
+        }
+        const double t = room / toward;
+        if (toward < 0) {
+            enter = std::max(enter, t);
+        } else {
+            leave = std::min(leave, t);
+        }
+        return enter <= leave;
+    };
+    const double right = static_cast<double>(left) + width;
+    const double bottom = static_cast<double>(top) + height;
+    if (!cut(-dx, ax - left) || !cut(dx, right - ax) || !cut(-dy, ay - top) || !cut(dy, bottom - ay)) {
+        return std::nullopt;
+    }
+    const auto at = [&](double t) {
+        return Point{static_cast<std::int32_t>(roundHalfEven(ax + t * dx)),
+                     static_cast<std::int32_t>(roundHalfEven(ay + t * dy))};
+    };
+    return std::array<Point, 2>{at(enter), at(leave)};
 }
 
 }  // namespace probel

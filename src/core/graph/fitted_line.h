@@ -35,6 +35,11 @@ struct FittedLine {
     // bisection, since the points that stay inside form an unbroken run from k = 1, so the
     // cost does not grow with the frame. Empty when that point does not fit in the integer range.
     std::optional<Point> steppedEnd(std::int32_t xMean, double slope, int direction) const;
+
+    // The part of the line between `ends` that lies in the frame (edges included), its ends
+    // rounded to whole pixels; empty when the line misses the frame. The stepped ends lie
+    // outside, and a steep line (a spread below one pixel) far outside, so this is what is drawn.
+    std::optional<std::array<Point, 2>> withinFrame(const std::array<Point, 2>& ends) const;
 };
 
 }  // namespace probel

@@ -53,6 +53,13 @@ constexpr double kLabelDrop = 1.01;
 // Value labels are centred 3 pixels left of their grid line, centred texts 1 pixel left.
 constexpr double kValueLabelShift = 3.0;
 constexpr double kCentredTextShift = 1.0;
+// Marker places handed to the canvas at once.
+constexpr std::size_t kPlacesPerBatch = 32768;
+// A one-pixel line this far beyond the page cannot touch it, whatever its rounding.
+constexpr double kLineReach = 2.0;
+// Wider than any value label a linear or logarithmic axis prints (sign, 15 digits, point,
+// exponent and the blanks around them), so a label farther off the page cannot reach it.
+constexpr std::string_view kWidestValueLabel = " -8.88888888888888E-888 ";
 
 bool fitsInt32(std::int64_t value)
 {
@@ -97,6 +104,31 @@ std::string printedNumber(const std::string& text)
         return text + " ";
     }
     return " " + text + " ";
+}
+
+struct StepRange {
+    std::int64_t first = 0;
+    std::int64_t last = -1;
+};
+
+// The whole steps k of first ... last whose position origin + k * pitch lies within low ... high,
+// so that loops over divisions, decades and columns visit only those that meet the page.
+// Empty (first > last) when none does; the whole range when the pitch is not a usable number.
+StepRange stepsWithin(double origin, double pitch, double low, double high, std::int64_t first, std::int64_t last)
+{
+    if (!(pitch > 0) || !std::isfinite(pitch) || !std::isfinite(origin)) {
+        return {first, last};
+    }
+    const double lowest = std::ceil((low - origin) / pitch);
+    const double highest = std::floor((high - origin) / pitch);
+    StepRange range{first, last};
+    if (lowest > static_cast<double>(first)) {
+        range.first = lowest > static_cast<double>(last) ? last + 1 : static_cast<std::int64_t>(lowest);
+    }
+    if (highest < static_cast<double>(last)) {
+        range.last = highest < static_cast<double>(first) ? first - 1 : static_cast<std::int64_t>(highest);
+    }
+    return range;
 }
 
 }  // namespace
@@ -196,8 +228,10 @@ void GraphRenderer::drawLinearValueGrid()
         return;
     }
     // The frame supplies both edges.
-    for (std::int32_t k = 1; k < divisions; ++k) {
-        verticalLine(left_ + static_cast<double>(width_) * k / divisions);
+    const StepRange steps = stepsWithin(left_, static_cast<double>(width_) / divisions, -kLineReach,
+                                        canvas_.width() + kLineReach, 1, std::int64_t{divisions} - 1);
+    for (std::int64_t k = steps.first; k <= steps.last; ++k) {
+        verticalLine(left_ + static_cast<double>(width_) * static_cast<double>(k) / divisions);
     }
 }
 
@@ -205,8 +239,10 @@ void GraphRenderer::drawLinearValueGrid()
 // the same picture, and a document asking for billions of lines cannot stall the drawing.
 void GraphRenderer::drawEveryColumn()
 {
-    for (std::int32_t column = 1; column < width_; ++column) {
-        verticalLine(static_cast<double>(left_) + column);
+    const StepRange columns =
+        stepsWithin(left_, 1, -kLineReach, canvas_.width() + kLineReach, 1, std::int64_t{width_} - 1);
+    for (std::int64_t column = columns.first; column <= columns.last; ++column) {
+        verticalLine(static_cast<double>(left_) + static_cast<double>(column));
     }
 }
 
@@ -216,6 +252,17 @@ std::int64_t GraphRenderer::labelStep(std::int64_t labels, std::int64_t askedSte
 {
     const std::int64_t columns = std::max<std::int64_t>(width_, 1);
     return std::max(askedStep, (labels + columns - 1) / columns);
+}
+
+// The multiples of `step` among 0 ... last whose label, centred at left + k * pitch, can reach
+// the page.
+GraphRenderer::LabelSteps GraphRenderer::labelsOnPage(double pitch, std::int64_t last, std::int64_t step)
+{
+    const double reach = 2 * canvas_.textWidth(kWidestValueLabel) + kValueLabelShift;
+    const StepRange range = stepsWithin(left_, pitch, -reach, canvas_.width() + reach, 0, last);
+    // Labels stay on the multiples of the step counted from the left end.
+    const std::int64_t first = (range.first + step - 1) / step * step;
+    return LabelSteps{first, range.last, step};
 }
 
 void GraphRenderer::drawLogValueGrid()
@@ -231,11 +278,16 @@ void GraphRenderer::drawLogValueGrid()
         drawEveryColumn();
         return;
     }
-    for (std::int32_t k = 1; k <= *decades; ++k) {
-        verticalLine(static_cast<double>(width_) * k / axisSpan_ + left_);
+    // Decade k spans the positions k - 1 ... k; it is drawn when that stretch meets the page.
+    const double pitch = width_ / axisSpan_;
+    StepRange passes = stepsWithin(left_, pitch, -kLineReach, canvas_.width() + kLineReach, 1, *decades);
+    passes.first = std::max<std::int64_t>(passes.first - 1, 1);
+    passes.last = std::min<std::int64_t>(passes.last + 1, *decades);
+    for (std::int64_t k = passes.first; k <= passes.last; ++k) {
+        verticalLine(static_cast<double>(width_) * static_cast<double>(k) / axisSpan_ + left_);
         // The j = 1 line repeats the previous decade line; users' papers have it twice.
         for (int j = 1; j <= kDecadeSubdivisions; ++j) {
-            const double position = std::log10(std::pow(kDecadeBase, k) * j / kDecadeBase);
+            const double position = std::log10(std::pow(kDecadeBase, static_cast<double>(k)) * j / kDecadeBase);
             verticalLine(width_ * position / axisSpan_ + left_);
         }
     }
@@ -282,7 +334,8 @@ void GraphRenderer::drawLinearValueLabels()
     const std::int64_t step =
         labelStep(std::abs(static_cast<std::int64_t>(divisions)), std::max(graph_.xJikuStep(), 1));
     const double y = top_ + kLabelDrop * height_;
-    for (std::int64_t k = 0; k <= divisions; k += step) {
+    const LabelSteps steps = labelsOnPage(static_cast<double>(width_) / divisions, divisions, step);
+    for (std::int64_t k = steps.first; k <= steps.last; k += steps.step) {
         const double value = axisSpan_ / divisions * static_cast<double>(k) + axisMin_;
         const double x = static_cast<double>(width_) * static_cast<double>(k) / divisions + left_;
         if (!std::isfinite(value)) {
@@ -308,7 +361,8 @@ void GraphRenderer::drawLogValueLabels()
     // Measured on the pattern, not on each label, so all labels share one offset.
     const double halfWidth = canvas_.textWidth(kLogLabelPattern) / 2;
     const std::int64_t step = labelStep(std::abs(static_cast<std::int64_t>(*decades)), 1);
-    for (std::int64_t k = 0; k <= *decades; k += step) {
+    const LabelSteps steps = labelsOnPage(width_ / axisSpan_, *decades, step);
+    for (std::int64_t k = steps.first; k <= steps.last; k += steps.step) {
         const double value = std::pow(kDecadeBase, axisSpan_ / axisSpan_ * k + axisMin_);
         const double x = left_ + static_cast<double>(width_) * k / axisSpan_;
         const PointF at{x - halfWidth - kValueLabelShift, static_cast<double>(*yBottom_)};
@@ -352,8 +406,7 @@ void GraphRenderer::drawMarkers(const NormoData& series)
     }
     canvas_.setColor(series.color());
     const auto count = static_cast<std::int32_t>(values.size());
-    std::vector<PointF> centres;
-    centres.reserve(values.size());
+    std::optional<CentredText> marker;
     for (std::int32_t i = 1; i <= count; ++i) {
         const auto y = pictY(plottingPosition(i, count));
         const auto x = valueToX(values[static_cast<std::size_t>(i - 1)], axisMin_, graph_.storedMax(), left_, width_);
@@ -362,30 +415,58 @@ void GraphRenderer::drawMarkers(const NormoData& series)
         }
         // One pixel right of the value's position: the centring takes it back.
         const PointF centre{*x + kCentredTextShift, static_cast<double>(*y)};
-        if (finite(centre)) {
-            centres.push_back(centre);
+        if (!finite(centre)) {
+            continue;
         }
+        if (!marker) {
+            marker.emplace(*this, series.mrkSize(), series.mrk());
+        }
+        marker->add(centre);
     }
-    if (!centres.empty()) {
-        drawCenteredText(centres, series.mrkSize(), series.mrk());
+    if (marker) {
+        marker->flush();
     }
 }
 
-// The text centred on (x - 1, y) at each point, in the given size: laid out once for all.
-void GraphRenderer::drawCenteredText(std::span<const PointF> points, double fontSize, const std::string& text)
+// The text centred on (x - 1, y) at each point, in the given size: laid out once for all and
+// handed to the canvas in batches, so a million markers need no list of a million places.
+// Places whose text cannot reach the page are left out: the box the text is measured in,
+// widened by its own size for glyphs that reach past it, misses the page.
+GraphRenderer::CentredText::CentredText(GraphRenderer& renderer, double fontSize, const std::string& text)
+    : canvas_(renderer.canvas_), text_(text)
 {
     canvas_.setFontSize(fontSize);
-    const double halfWidth = canvas_.textWidth(text) / 2;
-    const double halfHeight = canvas_.textHeight(text) / 2;
-    std::vector<PointF> topLefts;
-    topLefts.reserve(points.size());
-    for (const PointF& point : points) {
-        const PointF topLeft{point.x - halfWidth - kCentredTextShift, point.y - halfHeight};
-        if (finite(topLeft)) {
-            topLefts.push_back(topLeft);
-        }
+    halfWidth_ = canvas_.textWidth(text) / 2;
+    halfHeight_ = canvas_.textHeight(text) / 2;
+    reach_ = 2 * std::max(halfWidth_, halfHeight_);
+}
+
+void GraphRenderer::CentredText::add(PointF centre)
+{
+    const PointF topLeft{centre.x - halfWidth_ - kCentredTextShift, centre.y - halfHeight_};
+    const bool meetsPage = topLeft.x + 2 * halfWidth_ + reach_ >= 0 && topLeft.x - reach_ <= canvas_.width() &&
+                           topLeft.y + 2 * halfHeight_ + reach_ >= 0 && topLeft.y - reach_ <= canvas_.height();
+    if (!finite(topLeft) || !meetsPage) {
+        return;
     }
-    canvas_.stampText(topLefts, text);
+    if (topLefts_.empty()) {
+        topLefts_.reserve(kPlacesPerBatch);
+    }
+    topLefts_.push_back(topLeft);
+    if (topLefts_.size() == kPlacesPerBatch) {
+        canvas_.stampText(topLefts_, text_);
+        topLefts_.clear();
+        flushed_ = true;
+    }
+}
+
+void GraphRenderer::CentredText::flush()
+{
+    if (!topLefts_.empty() || !flushed_) {
+        canvas_.stampText(topLefts_, text_);
+    }
+    topLefts_.clear();
+    flushed_ = true;
 }
 
 void GraphRenderer::drawFittedLine(const NormoData& series)
@@ -399,7 +480,9 @@ void GraphRenderer::drawFittedLine(const NormoData& series)
     const double z = std::fabs(static_cast<double>(graph_.quantileTable()[QuantileTable::kOnePercentIndex]));
     const FittedLine line{left_, top_, width_, height_, axisMin_, graph_.storedMax(), *y1_, *y50_, *y99_};
     if (const auto ends = line.ends(mean, sigma, z)) {
-        canvas_.polyline(*ends);
+        if (const auto inside = line.withinFrame(*ends)) {
+            canvas_.polyline(*inside);
+        }
     }
 }
 

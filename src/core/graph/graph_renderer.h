@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/graph/canvas.h"
 #include "core/graph/graph_frame.h"
@@ -20,8 +21,10 @@ class NormoData;
 // unit labels, probability labels, then each visible series' markers and fitted line. Every
 // item (a line, a label, a marker) whose position cannot be computed (an axis of zero length,
 // a quantile look-up out of range, NaN, a position beyond the integer range) is left out and
-// drawing goes on. The graph is only read; the canvas is neither cleared nor asked to repaint,
-// and is left in the colour found before the last visible series (black without one).
+// drawing goes on. Only what can meet the canvas (0 ... width, 0 ... height) is computed, so
+// the work is bounded by the page and the data, not by the size of the frame. The graph is only read; the canvas is
+// neither cleared nor asked to repaint, and is left in the colour found before the last visible series (black without
+// one).
 void drawGraph(const NormoBp& graph, Canvas& canvas, const GraphFrame& frame);
 
 class GraphRenderer {
@@ -41,7 +44,30 @@ private:
     void drawLogValueGrid();
     void drawEveryColumn();
     std::int64_t labelStep(std::int64_t labels, std::int64_t askedStep) const;
-    void drawCenteredText(std::span<const PointF> points, double fontSize, const std::string& text);
+    // Label numbers first, first + step, ... up to last.
+    struct LabelSteps {
+        std::int64_t first;
+        std::int64_t last;
+        std::int64_t step;
+    };
+    LabelSteps labelsOnPage(double pitch, std::int64_t last, std::int64_t step);
+    // One text (a marker) centred on many points, measured once.
+    class CentredText {
+    public:
+        CentredText(GraphRenderer& renderer, double fontSize, const std::string& text);
+        void add(PointF centre);
+        // Hands over the places not yet drawn (at least once, even none).
+        void flush();
+
+    private:
+        Canvas& canvas_;
+        const std::string& text_;
+        double halfWidth_ = 0;
+        double halfHeight_ = 0;
+        double reach_ = 0;
+        std::vector<PointF> topLefts_;
+        bool flushed_ = false;
+    };
     void drawValueLabels();
     void drawUnitLabel();
     void drawLinearValueLabels();

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "core/graph/inverse_normal.h"
 #include "core/numbers/rounding.h"
 
 namespace probel {
@@ -24,7 +25,10 @@ std::optional<float> probabilityToY(const QuantileTable& table, std::int32_t top
     if (!(index >= 0.0 && index <= QuantileTable::kLastIndex)) {
         return std::nullopt;
     }
-    const double z = table[static_cast<std::int32_t>(index)];
+    // Below half a step from 0 % or 100 % the table has only its sentinel; a plotting
+    // position there (more than 10 000 values) takes its own quantile, beyond the scale's end.
+    const bool beyondTable = index == 0.0 && tail > 0.0;
+    const double z = beyondTable ? inverseNormal(tail / kFullPercent) : table[static_cast<std::int32_t>(index)];
     const double extreme = table[1];
     const double halfHeight = height / 2.0;
     // The scale is symmetric: the upper half mirrors the lower one about mid-height.

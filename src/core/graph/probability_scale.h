@@ -12,8 +12,9 @@ namespace probel {
 
 // Height of the cumulative probability `percent` in a frame with top `top` and height
 // `height`: the quantile looked up in steps of 0.01 % (halves upward), scaled so that 50 %
-// lies at mid-height and 0.01 % / 99.99 % on the bottom / top edge. Empty when `percent` is
-// outside 0 ... 100 or NaN.
+// lies at mid-height and 0.01 % / 99.99 % on the bottom / top edge. A percentage within half
+// a step of 0 or 100 (but not 0 or 100 itself) has no table entry and is placed by its exact
+// quantile, just beyond that edge. Empty when `percent` is outside 0 ... 100 or NaN.
 std::optional<float> probabilityToY(const QuantileTable& table, std::int32_t top, std::int32_t height, double percent);
 
 // Horizontal position of `value` on an axis from `axisMin` to `axisMax` spread over a frame

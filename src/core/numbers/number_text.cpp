@@ -205,7 +205,7 @@ double leadingNumber(std::string_view text)
     return convertScanned(std::string_view(compact).substr(0, length));
 }
 
-std::optional<double> wholeNumber(std::string_view text)
+std::optional<double> scannedWholeNumber(std::string_view text)
 {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "platform/canvas/bmp_writer.h"
 
-#include <QPainter>
-
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+
+#include "platform/canvas/opaque_image.h"
 
 namespace probel {
 namespace {
@@ -30,19 +30,6 @@ void putU32(std::string& out, std::uint32_t value)
     }
 }
 
-QImage opaqueRgb(const QImage& image)
-{
-    if (!image.hasAlphaChannel()) {
-        return image.convertToFormat(QImage::Format_RGB888);
-    }
-    QImage flattened(image.size(), QImage::Format_RGB888);
-    flattened.fill(Qt::white);
-    QPainter painter(&flattened);
-    painter.drawImage(0, 0, image);
-    painter.end();
-    return flattened;
-}
-
 }  // namespace
 
 std::string encodeBmp24(const QImage& image)
@@ -50,7 +37,7 @@ std::string encodeBmp24(const QImage& image)
     if (image.isNull()) {
         return {};
     }
-    const QImage rgb = opaqueRgb(image);
+    const QImage rgb = opaqueImage(image, QImage::Format_RGB888);
     const auto width = static_cast<std::uint64_t>(rgb.width());
     const auto height = static_cast<std::uint64_t>(rgb.height());
     const std::uint64_t rowBytes = (width * kBytesPerPixel + kRowAlignment - 1) / kRowAlignment * kRowAlignment;

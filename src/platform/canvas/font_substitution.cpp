@@ -45,4 +45,17 @@ QString ipaFamilyFor(const QString& windowsName)
     return {};
 }
 
+QStringList fontFamilyList(const QString& name)
+{
+    QStringList families{name};
+    const QString ipaFamily = ipaFamilyFor(name);
+    if (!ipaFamily.isEmpty()) {
+        families.append(ipaFamily);
+    }
+    const bool mincho = ipaFamily.contains(QStringLiteral("Mincho")) || name.contains(QStringLiteral("Mincho")) ||
+                        name.contains(QString::fromUtf8("明朝"));
+    families.append(mincho ? QStringLiteral("serif") : QStringLiteral("sans-serif"));
+    return families;
+}
+
 }  // namespace probel

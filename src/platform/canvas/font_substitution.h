@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <span>
 
@@ -25,5 +26,11 @@ void installFontSubstitutions();
 
 // The IPA family for a Windows name, or an empty string when the name has none.
 QString ipaFamilyFor(const QString& windowsName);
+
+// The families a document that names `name` lists for viewers elsewhere, best first: the name
+// itself, the IPA font that draws it here (when it has one), then the generic family of its
+// kind (serif for Mincho, sans-serif otherwise), so a viewer without the first two still
+// draws the right kind of letters.
+QStringList fontFamilyList(const QString& name);
 
 }  // namespace probel

@@ -8,7 +8,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cctype>
@@ -18,8 +17,10 @@
 #include "core/sheet/sheet_page.h"
 #include "core/util/file_errors.h"
 #include "platform/canvas/bmp_writer.h"
+#include "platform/canvas/png_writer.h"
 #include "platform/canvas/qpainter_canvas.h"
 #include "platform/canvas/sheet_page_layout.h"
+#include "platform/canvas/svg_canvas.h"
 
 namespace probel {
 namespace {
@@ -89,31 +90,24 @@ Result<std::string> rasterBytes(const std::string& path, const PaperSize& paper,
         }
         return bytes;
     }
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) {
+    std::string encoded = encodePng(image);
+    if (encoded.empty()) {
         return saveFileError(path, "PNG 形式に変換できません。");
     }
-    return encoded.toStdString();
+    return encoded;
 }
 
-Result<std::string> svgBytes(const std::string& path, const PaperSize& paper, const PageDrawing& draw)
+// SVG is written while it is drawn, straight into the file.
+Status writeSvgPage(const std::string& path, const PaperSize& paper, const PageDrawing& draw)
 {
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(pixelSize(paper));
-    generator.setViewBox(QRect(QPoint(0, 0), pixelSize(paper)));
-    generator.setResolution(static_cast<int>(kPageDotsPerInch));
-    generator.setTitle(QFileInfo(QString::fromStdString(path)).completeBaseName());
-    generator.setDescription(QString::fromLatin1(kCreator));
-    if (!drawPage(generator, paper, false, draw)) {
-        return saveFileError(path, "SVG を作れません。");
-    }
-    return encoded.toStdString();
+    const SvgPage page{pixelSize(paper), kPageDotsPerInch,
+                       QFileInfo(QString::fromStdString(path)).completeBaseName().toStdString(), kCreator};
+    return writeFileAtomically(path, [&](const ByteSink& sink) {
+        SvgCanvas canvas(page, sink);
+        canvas.clear();
+        draw(canvas);
+        canvas.finish();
+    });
 }
 
 Result<std::string> pdfBytes(const std::string& path, const PaperSize& paper, const PageDrawing& draw)
@@ -177,8 +171,7 @@ Status exportPage(const std::string& path, const PaperSize& paper, const PageDra
         bytes = rasterBytes(path, paper, draw, format);
         break;
     case PageFormat::Svg:
-        bytes = svgBytes(path, paper, draw);
-        break;
+        return writeSvgPage(path, paper, draw);
     case PageFormat::Pdf:
         bytes = pdfBytes(path, paper, draw);
         break;

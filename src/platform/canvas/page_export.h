@@ -22,7 +22,8 @@ using PageDrawing = std::function<void(Canvas&)>;
 
 // Draws one page through `draw` and saves it to `path` in the format its extension names.
 // The canvas is the paper's pixel size (15 twips per pixel, 96 per inch) and starts white.
-// Images are that many pixels (BMP uncompressed 24-bit); SVG has that size and view box; PDF
+// Images are that many pixels (BMP uncompressed 24-bit); SVG has that size and view box and
+// is written while it is drawn (see SvgCanvas); PDF
 // is one page of the paper's size in millimetres, drawn at 96 units per inch so the geometry
 // is the same. The file is replaced atomically: on failure the old file stays as it was and
 // the error names the path and the reason.

@@ -1,24 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "platform/canvas/qpainter_canvas.h"
 
+#include <QGlyphRun>
+#include <QList>
 #include <QPaintDevice>
 #include <QPolygon>
+#include <QTextLayout>
 
 #include <cmath>
 
 #include "core/numbers/rounding.h"
 #include "platform/canvas/bgr_color.h"
+#include "platform/canvas/qt_font.h"
 
 namespace probel {
 namespace {
 
 constexpr double kPointsPerInch = 72;
-// Qt refuses sizes of zero or below; such a font is drawn at the smallest size instead.
-constexpr double kSmallestFontPoints = 1;
 // Free room around a cached marker for glyph parts outside the font's box (italics, accents).
 constexpr int kStampMargin = 2;
 // Graphs use a handful of marker texts; the cache is emptied rather than grown past this.
 constexpr std::size_t kMostStamps = 64;
+// Markers gathered into one glyph run on vector devices: few calls, bounded memory.
+constexpr std::size_t kMarkersPerGlyphRun = 4096;
 
 Qt::PenStyle qtPenStyle(std::int32_t style)
 {
@@ -174,16 +178,7 @@ void QPainterCanvas::setFont(const CanvasFont& font)
 
 void QPainterCanvas::updateQtFont()
 {
-    QFont qtFont;
-    qtFont.setFamily(QString::fromStdString(font_.name));
-    const double points = std::isfinite(font_.size) && font_.size > 0 ? font_.size : kSmallestFontPoints;
-    // Qt converts points with the device's resolution; the canvas converts with its own.
-    qtFont.setPointSizeF(points * dotsPerInch_ / deviceDotsPerInch_);
-    qtFont.setBold(font_.bold);
-    qtFont.setItalic(font_.italic);
-    qtFont.setStrikeOut(font_.strikethru);
-    qtFont.setUnderline(font_.underline);
-    qtFont_ = qtFont;
+    qtFont_ = canvasQtFont(font_, dotsPerInch_, deviceDotsPerInch_);
     QPaintDevice* device = painter_ != nullptr ? painter_->device() : nullptr;
     metrics_.emplace(qtFont_, device);
     lastMeasuredUtf8_.clear();
@@ -225,7 +220,29 @@ void QPainterCanvas::drawText(PointF topLeft, std::string_view text)
     painter_->drawText(QPointF(x, y + metrics_->ascent()), qtText);
 }
 
-const QPainterCanvas::Stamp& QPainterCanvas::stampFor(const QString& text)
+qsizetype QPainterCanvas::stampImagePixels() const
+{
+    qsizetype pixels = 0;
+    for (const auto& entry : stamps_) {
+        pixels += qsizetype{entry.second.image.width()} * entry.second.image.height();
+    }
+    return pixels;
+}
+
+QPainterCanvas::StampBox QPainterCanvas::stampBox(const QString& text) const
+{
+    const double ascent = metrics_->ascent();
+    // The glyphs' ink relative to the top-left anchor, united with the font's own box.
+    QRectF ink = metrics_->boundingRect(text).translated(0, ascent);
+    ink = ink.united(QRectF(0, 0, metrics_->horizontalAdvance(text), metrics_->height()));
+    const QPoint offset(static_cast<int>(std::ceil(-ink.left())) + kStampMargin,
+                        static_cast<int>(std::ceil(-ink.top())) + kStampMargin);
+    const QSize size(offset.x() + static_cast<int>(std::ceil(ink.right())) + kStampMargin,
+                     offset.y() + static_cast<int>(std::ceil(ink.bottom())) + kStampMargin);
+    return StampBox{offset, size};
+}
+
+const QPainterCanvas::Stamp& QPainterCanvas::stampFor(const QString& text, const StampBox& box)
 {
     auto key = std::make_tuple(text, qtFont_.key(), color_);
     const auto found = stamps_.find(key);
@@ -235,17 +252,8 @@ const QPainterCanvas::Stamp& QPainterCanvas::stampFor(const QString& text)
     if (stamps_.size() >= kMostStamps) {
         stamps_.clear();
     }
-    const double ascent = metrics_->ascent();
-    // The glyphs' ink relative to the top-left anchor, united with the font's own box.
-    QRectF ink = metrics_->boundingRect(text).translated(0, ascent);
-    ink = ink.united(QRectF(0, 0, metrics_->horizontalAdvance(text), metrics_->height()));
-    const QPoint offset(static_cast<int>(std::ceil(-ink.left())) + kStampMargin,
-                        static_cast<int>(std::ceil(-ink.top())) + kStampMargin);
-    const QSize size(offset.x() + static_cast<int>(std::ceil(ink.right())) + kStampMargin,
-                     offset.y() + static_cast<int>(std::ceil(ink.bottom())) + kStampMargin);
-
     Stamp stamp;
-    stamp.image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    stamp.image = QImage(box.size, QImage::Format_ARGB32_Premultiplied);
     QPaintDevice* device = painter_->device();
     // Same resolution as the target, so the same point size gives the same glyphs.
     stamp.image.setDotsPerMeterX(qRound(device->logicalDpiX() / 0.0254));
@@ -256,9 +264,9 @@ const QPainterCanvas::Stamp& QPainterCanvas::stampFor(const QString& text)
         glyphPainter.setRenderHints(painter_->renderHints());
         glyphPainter.setPen(textPen_);
         glyphPainter.setFont(qtFont_);
-        glyphPainter.drawText(QPointF(offset.x(), offset.y() + ascent), text);
+        glyphPainter.drawText(QPointF(box.offset.x(), box.offset.y() + metrics_->ascent()), text);
     }
-    stamp.offset = offset;
+    stamp.offset = box.offset;
     return stamps_.emplace(std::move(key), std::move(stamp)).first->second;
 }
 
@@ -267,36 +275,92 @@ void QPainterCanvas::stampText(std::span<const PointF> topLefts, std::string_vie
     if (painter_ == nullptr || text.empty() || topLefts.empty()) {
         return;
     }
+    if (!fastStamping_) {
+        Canvas::stampText(topLefts, text);
+        return;
+    }
     const QString qtText = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const bool cached = fastStamping_ && rasterDevice_ && painter_->deviceTransform().type() <= QTransform::TxTranslate;
-    if (!cached) {
-        if (!fastStamping_) {
-            Canvas::stampText(topLefts, text);
-            return;
-        }
-        // Vector output keeps real text: one font and pen for the whole run.
-        painter_->setPen(textPen_);
-        painter_->setFont(qtFont_);
-        const double ascent = metrics_->ascent();
+    if (!rasterDevice_ || painter_->deviceTransform().type() > QTransform::TxTranslate) {
+        drawGlyphRuns(topLefts, qtText);
+        return;
+    }
+    const StampBox box = stampBox(qtText);
+    const QRect page(QPoint(0, 0), size_);
+    const auto placed = [&](const PointF& topLeft) {
+        return QPoint(static_cast<int>(snapped(topLeft.x)) - box.offset.x(),
+                      static_cast<int>(snapped(topLeft.y)) - box.offset.y());
+    };
+    // A marker larger than the page would need an image larger than the page (gigabytes for
+    // a long text in a huge size); it is drawn where it meets the page instead.
+    if (box.size.width() > size_.width() || box.size.height() > size_.height()) {
         for (const auto& topLeft : topLefts) {
-            if (!drawable(topLeft)) {
-                continue;
+            if (drawable(topLeft) && page.intersects(QRect(placed(topLeft), box.size))) {
+                drawText(topLeft, text);
             }
-            painter_->drawText(QPointF(topLeft.x, topLeft.y + ascent), qtText);
         }
         return;
     }
-    const Stamp& stamp = stampFor(qtText);
-    const QRect page(QPoint(0, 0), size_);
+    const Stamp& stamp = stampFor(qtText, box);
     for (const auto& topLeft : topLefts) {
         if (!drawable(topLeft)) {
             continue;
         }
-        const QPoint at(static_cast<int>(snapped(topLeft.x)) - stamp.offset.x(),
-                        static_cast<int>(snapped(topLeft.y)) - stamp.offset.y());
+        const QPoint at = placed(topLeft);
         if (page.intersects(QRect(at, stamp.image.size()))) {
             painter_->drawImage(at, stamp.image);
         }
+    }
+}
+
+// Vector output keeps real text. The text is laid out once and its glyphs placed at every
+// point, many markers to a glyph run: laying the text out again for each of a million
+// markers, or writing each as a text of its own, would take most of the time.
+void QPainterCanvas::drawGlyphRuns(std::span<const PointF> topLefts, const QString& text)
+{
+    QTextLayout layout(text, qtFont_, painter_->device());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) {
+        return;
+    }
+    // The runs stand on the line's baseline; drawText puts the font's ascent above it.
+    const double drop = metrics_->ascent() - line.ascent();
+    painter_->setPen(textPen_);
+    painter_->setFont(qtFont_);
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        // An underline or a strike-through spans its whole run, so such runs stay one a marker.
+        const bool decorated = run.underline() || run.strikeOut() || run.overline();
+        const std::size_t markersPerRun = decorated ? 1 : kMarkersPerGlyphRun;
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> offsets = run.positions();
+        QList<quint32> allGlyphs;
+        QList<QPointF> allPositions;
+        QGlyphRun combined = run;
+        const auto flush = [&] {
+            if (!allGlyphs.isEmpty()) {
+                combined.setGlyphIndexes(allGlyphs);
+                combined.setPositions(allPositions);
+                painter_->drawGlyphRun(QPointF(0, 0), combined);
+                allGlyphs.clear();
+                allPositions.clear();
+            }
+        };
+        std::size_t markers = 0;
+        for (const auto& topLeft : topLefts) {
+            if (!drawable(topLeft)) {
+                continue;
+            }
+            const QPointF origin(topLeft.x, topLeft.y + drop);
+            for (qsizetype i = 0; i < glyphs.size(); ++i) {
+                allGlyphs.append(glyphs[i]);
+                allPositions.append(origin + offsets[i]);
+            }
+            if (++markers % markersPerRun == 0) {
+                flush();
+            }
+        }
+        flush();
     }
 }
 

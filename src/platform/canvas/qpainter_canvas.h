@@ -35,7 +35,8 @@ struct QPainterCanvasOptions {
 // no line (text is still drawn). Font sizes are points converted with dotsPerInch(); the font
 // name is kept exactly as set and resolved by Qt's family substitutions when drawn.
 // Text is anchored at its top-left corner, without background. Repeated text (markers) on an
-// image is drawn from one cached rendering; on vector devices it stays real text.
+// image is drawn from one cached rendering (no larger than the page); on vector devices it
+// stays real text, laid out once.
 class QPainterCanvas : public Canvas {
 public:
     using Options = QPainterCanvasOptions;
@@ -75,6 +76,9 @@ public:
     // The Qt font the current CanvasFont is drawn with (for tests and callers that measure).
     const QFont& qtFont() const { return qtFont_; }
 
+    // Pixels held by the cached marker images (each no larger than the page).
+    qsizetype stampImagePixels() const;
+
     // Turns the cached marker path off, so every stamp lays its text out again (benchmarks
     // compare the two ways; the output must look the same).
     void setFastStamping(bool enabled) { fastStamping_ = enabled; }
@@ -82,13 +86,21 @@ public:
 private:
     void initialise();
     void updateQtFont();
+    // Where a marker's image lies around its top-left anchor: the offset from the anchor to
+    // the image's corner and the image's size, holding the ink of the text in the current font.
+    struct StampBox {
+        QPoint offset;
+        QSize size;
+    };
+    StampBox stampBox(const QString& text) const;
     // The text rendered once in the current font and colour, with its offset from the
     // top-left anchor to the image's corner.
     struct Stamp {
         QImage image;
         QPoint offset;
     };
-    const Stamp& stampFor(const QString& text);
+    const Stamp& stampFor(const QString& text, const StampBox& box);
+    void drawGlyphRuns(std::span<const PointF> topLefts, const QString& text);
 
     std::unique_ptr<QPainter> ownPainter_;
     QPainter* painter_ = nullptr;

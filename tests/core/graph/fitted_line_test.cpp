@@ -145,5 +145,28 @@ TEST(FittedLine, ReversedAxisMirrorsTheLine)
     EXPECT_EQ((*ends)[1], (Point{49, 190}));
 }
 
+TEST(FittedLine, WithinFrameKeepsThePartOfTheLineInsideTheFrame)
+{
+    // Frame 50 ... 550 by 100 ... 500.
+    const FittedLine line = frame500x400();
+    using Ends = std::array<Point, 2>;
+    struct Case {
+        Ends ends;
+        std::optional<Ends> inside;
+    };
+    const Case cases[] = {
+        {{Point{551, 190}, Point{49, 410}}, Ends{Point{550, 190}, Point{50, 410}}},
+        // A steep line from a spread below one pixel stops at the top and bottom edges.
+        {{Point{251, 50}, Point{249, 550}}, Ends{Point{251, 100}, Point{249, 500}}},
+        {{Point{100, 200}, Point{300, 400}}, Ends{Point{100, 200}, Point{300, 400}}},
+        {{Point{600, 0}, Point{600, 600}}, std::nullopt},                              // right of the frame
+        {{Point{0, 90}, Point{700, 50}}, std::nullopt},                                // above it
+        {{Point{550, 500}, Point{560, 510}}, Ends{Point{550, 500}, Point{550, 500}}},  // touches a corner
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(line.withinFrame(c.ends), c.inside) << c.ends[0].x << "," << c.ends[0].y;
+    }
+}
+
 }  // namespace
 }  // namespace probel

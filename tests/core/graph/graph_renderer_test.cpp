@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -49,6 +50,16 @@ void circleMarkers(NormoData& series)
     series.setMrkSize(10);
     series.setColor(kSeriesColor);
     series.setDrawStyle(kPenDashDot);
+}
+
+// Values 0 ... 99 over and over, `count` of them.
+std::vector<double> repeatingValues(int count)
+{
+    std::vector<double> values;
+    for (int i = 0; i < count; ++i) {
+        values.push_back(i % 100);
+    }
+    return values;
 }
 
 std::vector<std::int32_t> verticalLineColumns(const RecordingCanvas& canvas)
@@ -291,19 +302,20 @@ TEST(Refresh, StampsDrawnOneByOneLandInTheSamePlaces)
     }
 }
 
-TEST(Refresh, FittedLineInTheSeriesStyleAndColourEndsOneStepOutsideTheFrame)
+TEST(Refresh, FittedLineInTheSeriesStyleAndColourEndsOnTheFrame)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
     auto graph = standardGraph().series({20, 50, 80}, circleMarkers).build(&canvas);
     graph->refresh();
     const auto lines = canvas.polylines();
     ASSERT_EQ(lines.size(), 1U + 13U + 9U + 1U);
-    EXPECT_EQ(lines.back().points, (std::vector<Point>{{551, 190}, {49, 410}}));
+    // The stepped ends (551, 190) and (49, 410) lie one step outside; the line stops at the edges.
+    EXPECT_EQ(lines.back().points, (std::vector<Point>{{550, 190}, {50, 410}}));
     EXPECT_EQ(lines.back().penStyle, kPenDashDot);
     EXPECT_EQ(lines.back().color, kSeriesColor);
 }
 
-TEST(Refresh, EqualValuesStackTheirMarkersAndGetATwoPixelLineTallerThanTheFrame)
+TEST(Refresh, EqualValuesStackTheirMarkersAndGetASteepLineFromTheFramesTopToItsBottom)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
     auto graph = standardGraph().series({40, 40, 40, 40}, circleMarkers).build(&canvas);
@@ -312,8 +324,9 @@ TEST(Refresh, EqualValuesStackTheirMarkersAndGetATwoPixelLineTallerThanTheFrame)
     for (const auto& topLeft : stamp.topLefts) {
         EXPECT_DOUBLE_EQ(topLeft.x, 250 - 3);
     }
-    // y1 - y99 = 425 - 175 = 250 above and below mid-height.
-    EXPECT_EQ(canvas.polylines().back().points, (std::vector<Point>{{251, 50}, {249, 550}}));
+    // The one-pixel guard runs y1 - y99 = 250 above and below mid-height, from (251, 50) to
+    // (249, 550); only its part within the frame (top 100, bottom 500) is drawn.
+    EXPECT_EQ(canvas.polylines().back().points, (std::vector<Point>{{251, 100}, {249, 500}}));
 }
 
 TEST(Refresh, HiddenSeriesDrawNothingAndHiddenLinesLeaveTheMarkers)
@@ -400,12 +413,12 @@ TEST(Refresh, LogarithmicSeriesUseTheLogarithmsOfTheirValues)
     for (int i = 0; i < 3; ++i) {
         EXPECT_NEAR(stamp.topLefts[static_cast<std::size_t>(i)].x, 50 + (i + 1) * 500.0 / 3 - 3, 1E-9) << i;
     }
-    // The fitted line of the logarithms leaves the frame at both sides and passes through
+    // The fitted line of the logarithms runs to both sides of the frame and passes through
     // (x of 10, mid-height) = (383, 300).
     const auto line = canvas.polylines().back().points;
     ASSERT_EQ(line.size(), 2U);
-    EXPECT_EQ(line[0].x, 551);
-    EXPECT_EQ(line[1].x, 49);
+    EXPECT_EQ(line[0].x, 550);
+    EXPECT_EQ(line[1].x, 50);
     const double yAtMean = line[0].y + (383.0 - line[0].x) * (line[1].y - line[0].y) / (line[1].x - line[0].x);
     EXPECT_NEAR(yAtMean, 300, 1);
     EXPECT_LT(line[0].y, 300);
@@ -463,8 +476,8 @@ TEST(Refresh, FramesAtTheEndsOfTheIntegerRangeAreSkippedNotWrapped)
     const Case cases[] = {
         {kMax, kMax, kMax, kMax, 0, {0, 0}},
         {0, kMax - 10, 500, 400, 0, {0, 0}},  // every height is beyond the range
-        // Frame, grids and both fitted lines.
-        {-kMax, 0, kMax, 400, 1 + 13 + 9 + 2, {kMin, 1}},
+        // Frame, probability grid and both fitted lines; the value grid lies left of the page.
+        {-kMax, 0, kMax, 400, 1 + 13 + 2, {kMin, 1}},
         // The bottom edge (2^31 - 1 in single precision: 2^31) and the tall line of the
         // equal values do not fit: no vertical lines, one fitted line.
         {0, 0, kMax, kMax, 1 + 13 + 1, {-1, kMax}},
@@ -493,11 +506,7 @@ TEST(Refresh, FramesAtTheEndsOfTheIntegerRangeAreSkippedNotWrapped)
 TEST(Refresh, LargeSeriesDrawOneStampWithAllPositions)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
-    std::vector<double> values;
-    for (int i = 0; i < 5000; ++i) {
-        values.push_back(i % 100);
-    }
-    auto graph = standardGraph().series(values, circleMarkers).build(&canvas);
+    auto graph = standardGraph().series(repeatingValues(5000), circleMarkers).build(&canvas);
     graph->refresh();
     const auto stamp = canvas.stamps().at(0);
     ASSERT_EQ(stamp.topLefts.size(), 5000U);
@@ -539,6 +548,72 @@ TEST(Refresh, GridsDenserThanThePixelsDrawEachColumnOnce)
         EXPECT_LE(canvas.texts().size(), 1U + 501U) << logarithmic;
         EXPECT_GE(canvas.texts().size(), 1U + 400U) << logarithmic;
     }
+}
+
+}  // namespace
+}  // namespace probel
+
+namespace probel {
+namespace {
+
+// A document may give a frame far larger than the page, with as many divisions or decades as
+// pixels. What is drawn is bounded by the page (A4: 794 x 1123) and the data, not the frame.
+TEST(Refresh, HugeFramesDrawOnlyWhatMeetsThePage)
+{
+    constexpr std::int32_t kPageWidth = 794;
+    constexpr std::int32_t kWidest = std::numeric_limits<std::int32_t>::max();
+    std::vector<double> values;
+    for (int i = 0; i < 30000; ++i) {
+        values.push_back(i);
+    }
+    for (const std::int32_t width : {std::int32_t{1} << 20, kWidest}) {
+        for (const bool logarithmic : {false, true}) {
+            RecordingCanvas canvas(kPageWidth, 1123, false, kDpi);
+            auto builder = standardGraph().frame(40, 60, width, 900).labels(true, true);
+            builder.axis(logarithmic ? 1 : 0, logarithmic ? 10 : 30000, logarithmic);
+            auto graph = builder.series(values, circleMarkers).build(&canvas);
+            if (logarithmic) {
+                graph->setStoredMax(width / 2);
+            } else {
+                graph->setBunnkatu(width);
+            }
+            graph->refresh();
+            // Ten lines a decade (or one a column) across the page, the frame and probability grid.
+            const auto lines = canvas.polylines();
+            EXPECT_LE(lines.size(), 10U * (kPageWidth + 4) + 20U) << width << " " << logarithmic;
+            EXPECT_GE(lines.size(), 1U + 13U + 300U) << width << " " << logarithmic;
+            for (const auto& line : lines) {
+                if (line.points.size() == 2 && line.points[0].x == line.points[1].x) {
+                    EXPECT_GE(line.points[0].x, -20);
+                    EXPECT_LE(line.points[0].x, kPageWidth + 20);
+                }
+            }
+            // At most a value label a column, over the page and a label's width beside it.
+            const auto calls = canvas.calls();
+            const auto labels =
+                std::count_if(calls.begin(), calls.end(), [](const auto& call) { return call.kind == Kind::Text; });
+            EXPECT_LE(labels, 3 * kPageWidth) << width << " " << logarithmic;
+            if (!logarithmic) {
+                // Values 0 ... 23 of the 30 000 lie on the page, 34 pixels apart or more.
+                EXPECT_LE(canvas.stamps().at(0).topLefts.size(), 30U) << width;
+            }
+        }
+    }
+}
+
+// With more than 10 000 values the outermost plotting positions lie within half a table step
+// of 0 % and 100 %; they are drawn just beyond the frame's bottom and top edges.
+TEST(Refresh, EveryPointOfALargeSeriesIsDrawn)
+{
+    RecordingCanvas canvas(640, 600, false, kDpi);
+    auto graph = standardGraph().series(repeatingValues(30000), circleMarkers).build(&canvas);
+    graph->refresh();
+    const auto topLefts = canvas.stamps().at(0).topLefts;
+    ASSERT_EQ(topLefts.size(), 30000U);
+    // Marker centres, 6 pixels below the top-left corners (a 10-point marker at 72 dpi): the
+    // quantile of 1 / 30 001 is -3.98789, 300 + 200 x 3.98789 / 3.71947 = 514.43.
+    EXPECT_NEAR(topLefts.front().y + 6, 514.43, 0.01);
+    EXPECT_NEAR(topLefts.back().y + 6, 600 - 514.43, 0.01);
 }
 
 }  // namespace

@@ -77,6 +77,29 @@ TEST(ProbabilityToY, ZeroAndHundredLieFarOutsideTheFrame)
     EXPECT_GT(heightOf(100), 300 + 200 * 1E8 / 3.72 * 0.99);
 }
 
+// Plotting positions closer to 0 % or 100 % than half a table step (more than 10 000 values)
+// have no entry: each takes its own quantile and lies beyond the edge by as much as it says.
+TEST(ProbabilityToY, PositionsBeyondTheTableTakeTheirOwnQuantile)
+{
+    const struct {
+        double percent;
+        double z;
+    } cases[] = {
+        {0.004, -3.94440},   // quantile of 0.00004
+        {0.0001, -4.75342},  // 1 of 999 999 values
+        {1E-10, -7.03448},
+    };
+    for (const auto& c : cases) {
+        const double below = 300 + 200 * c.z / -3.71947;
+        EXPECT_NEAR(heightOf(c.percent), below, 1E-3) << c.percent;
+        EXPECT_GT(heightOf(c.percent), 500.0F) << c.percent;
+        EXPECT_NEAR(heightOf(100 - c.percent), 600 - below, 1E-3) << c.percent;
+    }
+    // Nearer the edge is farther beyond it; half a step and above still use the table.
+    EXPECT_GT(heightOf(0.0001), heightOf(0.004));
+    EXPECT_FLOAT_EQ(heightOf(0.005), 500.0F);
+}
+
 TEST(NormoBpGetPictY, UsesTheGraphsFrame)
 {
     NormoBp graph;

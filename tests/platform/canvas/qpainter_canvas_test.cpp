@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "core/graph/normo_bp.h"
@@ -254,6 +255,36 @@ TEST(QPainterCanvasTest, MarkersFarOffThePageAreLeftOut)
         canvas.drawText({1e15, 1e15}, "●");
     }
     EXPECT_TRUE(inkBounds(image).isEmpty());
+}
+
+// A long marker in a huge size is larger than the page: no image of it is made (one would
+// take gigabytes); it is drawn directly, and only where it meets the page.
+TEST(QPainterCanvasTest, MarkersLargerThanThePageAreDrawnWithoutAnImageOfThem)
+{
+    std::string longMarker;
+    for (int i = 0; i < 200; ++i) {
+        longMarker += "■";
+    }
+    struct Case {
+        std::string marker;
+        double points;
+    };
+    for (const auto& [marker, points] : {Case{longMarker, 2000}, Case{"■■■■■■■■■■■■■■■■■■■■", 200}, Case{"■", 10}}) {
+        QImage image = whitePage(794, 1123);
+        qsizetype cached = 0;
+        {
+            QPainterCanvas canvas(image);
+            CanvasFont font;
+            font.size = points;
+            canvas.setFont(font);
+            const double width = canvas.textWidth(marker);
+            const std::array places = {PointF{-width / 2, 100}, PointF{100, 300}, PointF{-3 * width, 500}};
+            canvas.stampText(places, marker);
+            cached = canvas.stampImagePixels();
+        }
+        EXPECT_LE(cached, qsizetype{794} * 1123) << points;
+        EXPECT_GT(darkPixels(image, image.rect()), 10) << points;
+    }
 }
 
 TEST(QPainterCanvasTest, ReportsItsSurfaceAndAsksForRepaints)

@@ -8,7 +8,7 @@ namespace probel::test {
 std::vector<std::string> ScriptedFileDialogs::openFiles(const std::string& title, const std::string& filter,
                                                         const std::string& initialDir)
 {
-    calls_.push_back(FileDialogCall{FileDialogCall::Kind::Open, title, filter, initialDir, {}});
+    calls_.push_back(FileDialogCall{FileDialogCall::Kind::Open, title, filter, initialDir, {}, {}});
     if (openAnswers_.empty()) {
         ADD_FAILURE() << "unexpected open dialog \"" << title << "\"";
         return {};
