@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to what stats and plot read: the stats command, run in-process on them
 // as standard input with options picked by the first two bytes, and plot's table reader with
-// the series it makes of the columns. Besides the sanitizers' checks: stats ends with 0, or
-// with 1 and one short line that names where it stopped and never echoes the input at length;
-// a refused table names its source the same way; every value read keeps its line, and every
-// column becomes a series whose statistics can be shown.
+// the series it makes of the columns and the automatic axes plot would give them. Besides the sanitizers' checks: stats
+// ends with 0, or with 1 and one short line that names where it stopped and never echoes the input at length; a refused
+// table names its source the same way; every value read keeps its line, and every column becomes a series whose
+// statistics can be shown.
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/axis_range.h"
 #include "cli/cli.h"
 #include "cli/column_series.h"
 #include "core/document/csv_columns.h"
@@ -95,6 +96,17 @@ void fuzzTable(std::string_view text)
         series.setMin(series.sortData().front());
         series.setMax(series.sortData().back());
         require(probel::detailStatLines(series, choice).size() >= 4);
+        // The automatic axes plot would choose: an axis holding the values, or a refusal.
+        const double low = series.sortData().front();
+        const double high = series.sortData().back();
+        if (const auto axis = probel::cli::linearAxisRange(low, high)) {
+            require(axis.value().min <= low && axis.value().max >= high && axis.value().divisions >= 1);
+        }
+        if (low > 0) {
+            if (const auto axis = probel::cli::logAxisRange(low, high)) {
+                require(axis.value().min <= low && axis.value().max >= high);
+            }
+        }
     }
 }
 
