@@ -163,27 +163,11 @@ DataDialogValues defaultValues(const AppServices& services, const ChartSheet& sh
 {
     DataDialogInput input;
     readDataDefaults(input, services.settings);
-    DataDialogValues values;
-    values.mrk = input.mrk;
-    values.mrkSize = toInt32HalfEven(leadingNumber(input.sizeText)).value_or(kNewSeriesMarkerSize);
-    values.mrkSizeSetting = leadingNumber(input.sizeText);
-    values.color = input.color;
-    values.drawStyle = input.drawStyle;
-    values.lineVisible = input.lineVisible;
-    values.label = input.label;
-    values.heikin = input.heikin;
-    values.siguma = input.siguma;
-    values.probel = input.probel;
-    values.cp = input.cp;
-    values.heikinFormat = input.heikinFormat;
-    values.sigumaFormat = input.sigumaFormat;
-    values.probelFormat = input.probelFormat;
-    values.cpFormat = input.cpFormat;
-    values.min = graph.min();
-    values.max = graph.max();
-    values.cpOption = kCpBothLimits;
-    values.labelFont = sheet.sLabelTemplate().font;
-    return values;
+    input.min = graph.min();
+    input.max = graph.max();
+    input.cpOption = kCpBothLimits;
+    input.labelFont = sheet.sLabelTemplate().font;
+    return unchangedDataValues(input, kNewSeriesMarkerSize);
 }
 
 // Height of a detail label's lines on the 10-pixel grid, so the next label goes below it.

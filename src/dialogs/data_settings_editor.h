@@ -89,6 +89,11 @@ struct DataDialogValues {
     bool operator==(const DataDialogValues&) const = default;
 };
 
+// What OK confirms for `input` when nothing is changed: the input's values, comment, marker
+// (its size box read as the dialog reads it, `fallbackMarkerSize` when unreadable), line,
+// detail choices, formats, limits, Cp option and font.
+DataDialogValues unchangedDataValues(const DataDialogInput& input, std::int32_t fallbackMarkerSize = 10);
+
 // Shows the data dialog: the values confirmed with OK, nothing for キャンセル, Esc or closing.
 class DataSettingsEditor {
 public:

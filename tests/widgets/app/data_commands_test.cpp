@@ -40,26 +40,10 @@ protected:
     void confirm(std::function<void(DataDialogValues&)> change = {})
     {
         dataEditor_.answer([change](const DataDialogInput& input) {
-            DataDialogValues values;
-            values.values = input.adding ? std::vector<double>{1, 2, 3, 4} : input.values;
-            values.comment = input.comment;
-            values.mrk = input.mrk;
-            values.color = input.color;
-            values.drawStyle = input.drawStyle;
-            values.lineVisible = input.lineVisible;
-            values.label = input.label;
-            values.heikin = input.heikin;
-            values.siguma = input.siguma;
-            values.probel = input.probel;
-            values.cp = input.cp;
-            values.heikinFormat = input.heikinFormat;
-            values.sigumaFormat = input.sigumaFormat;
-            values.probelFormat = input.probelFormat;
-            values.cpFormat = input.cpFormat;
-            values.min = input.min;
-            values.max = input.max;
-            values.cpOption = input.cpOption;
-            values.labelFont = input.labelFont;
+            DataDialogValues values = unchangedDataValues(input);
+            if (input.adding) {
+                values.values = {1, 2, 3, 4};
+            }
             if (change) {
                 change(values);
             }
