@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <sstream>
 
 #include "app/file_commands.h"
 #include "app/mdi_output.h"
@@ -84,8 +83,7 @@ bool DropCommands::addTable(PicForm& form, std::int32_t number, const std::strin
         return false;
     }
     const std::string fileName = std::filesystem::path(path).filename().string();
-    std::istringstream text(bytes.value());
-    const Result<std::vector<CsvColumn>> columns = readCsvColumns(text, fileName);
+    const Result<std::vector<CsvColumn>> columns = readCsvColumns(bytes.value(), fileName);
     if (!columns) {
         report(errorText(columns.error()));
         return false;

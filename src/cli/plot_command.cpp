@@ -137,8 +137,7 @@ Result<std::vector<CsvColumn>> readInputs(const std::vector<std::string>& inputs
         if (!bytes) {
             return bytes.error();
         }
-        std::istringstream text(std::move(bytes.value()));
-        Result<std::vector<CsvColumn>> read = readCsvColumns(text, inputName(input));
+        Result<std::vector<CsvColumn>> read = readCsvColumns(std::move(bytes.value()), inputName(input));
         if (!read) {
             return read.error();
         }

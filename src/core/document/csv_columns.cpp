@@ -4,6 +4,7 @@
 #include <istream>
 #include <iterator>
 #include <string_view>
+#include <utility>
 
 #include "core/document/cp932.h"
 #include "core/document/csv_table.h"
@@ -12,11 +13,12 @@
 namespace probel {
 namespace {
 
-Result<std::string> utf8Text(std::string bytes, const std::string& sourceName)
+// The text of `bytes` in UTF-8; the bytes are taken over when they are UTF-8 already.
+Result<std::string> utf8Text(std::string& bytes, const std::string& sourceName)
 {
     removeByteOrderMark(bytes);
     if (isValidUtf8(bytes)) {
-        return bytes;
+        return std::move(bytes);
     }
     Result<std::string> decoded = decodeCp932(bytes);
     if (!decoded) {
@@ -33,11 +35,15 @@ Result<std::vector<CsvColumn>> readCsvColumns(std::istream& in, const std::strin
     if (in.bad()) {
         return Error{"読み込みに失敗しました。", sourceName, 0};
     }
-    Result<std::string> text = utf8Text(std::move(bytes), sourceName);
+    return readCsvColumns(std::move(bytes), sourceName);
+}
+
+Result<std::vector<CsvColumn>> readCsvColumns(std::string bytes, const std::string& sourceName)
+{
+    Result<std::string> text = utf8Text(bytes, sourceName);
     if (!text) {
         return text.error();
     }
-
     return parseCsvTable(text.value(), sourceName);
 }
 

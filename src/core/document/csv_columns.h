@@ -26,5 +26,7 @@ struct CsvColumn {
 // A cell that is not a number as a whole is an error naming `sourceName`, the line and the
 // column. Every column that any row reaches is returned, also those without values.
 Result<std::vector<CsvColumn>> readCsvColumns(std::istream& in, const std::string& sourceName);
+// The same for the bytes of a file already read whole, without copying them again.
+Result<std::vector<CsvColumn>> readCsvColumns(std::string bytes, const std::string& sourceName);
 
 }  // namespace probel
