@@ -12,7 +12,8 @@ namespace probel::cli {
 namespace {
 
 constexpr std::array<int, 3> kNiceMantissas = {1, 2, 5};
-// Room for the binary error of a quotient such as 0.3 / 0.1 when rounding to a step.
+// Room, relative to the quotient, for the binary error of one such as 0.3 / 0.1 when rounding
+// to a step.
 constexpr double kStepTolerance = 1e-9;
 // log10 of an exact power of ten may miss the whole number by an ulp.
 constexpr double kDecadeTolerance = 1e-12;
@@ -80,13 +81,17 @@ std::optional<Step> stepAtMost(double raw)
 }
 
 // How many steps from zero to the multiple of `step` at or below (or at or above) `value`.
+// The tolerance is relative to the quotient: a value far smaller than the step (-0.92 against
+// a step of 1E+9) is not a rounding error of zero and stays below it.
 double stepsBelow(double value, const Step& step)
 {
-    return std::floor(value / step.value() + kStepTolerance);
+    const double steps = value / step.value();
+    return std::floor(steps + std::abs(steps) * kStepTolerance);
 }
 double stepsAbove(double value, const Step& step)
 {
-    return std::ceil(value / step.value() - kStepTolerance);
+    const double steps = value / step.value();
+    return std::ceil(steps - std::abs(steps) * kStepTolerance);
 }
 
 // A spread for values that are all equal: their size, or 1 at zero.

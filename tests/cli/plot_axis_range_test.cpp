@@ -50,6 +50,8 @@ TEST(AxisRangeTest, LinearRangesHoldTheValuesInRoundDivisions)
         {-7, -7, {-11, -3, 8}},
         {1000.25, 1000.75, {1000.25, 1000.75, 10}},
         {1e-7, 3e-7, {1e-7, 3e-7, 10}},
+        {-0.92, 9e9, {-1e9, 9e9, 10}},  // a value tiny beside the step is no rounding error of 0
+        {1e-12, 9e9, {0, 9e9, 9}},
     };
     for (const auto& test : cases) {
         const Result<AxisRange> range = linearAxisRange(test.low, test.high);
