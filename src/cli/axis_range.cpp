@@ -12,9 +12,8 @@ namespace probel::cli {
 namespace {
 
 constexpr std::array<int, 3> kNiceMantissas = {1, 2, 5};
-// Room, relative to the quotient, for the binary error of one such as 0.3 / 0.1 when rounding
-// to a step.
-constexpr double kStepTolerance = 1e-9;
+// A quotient's binary error moves it by less than one whole number; two tries settle it.
+constexpr int kSettleSteps = 2;
 // log10 of an exact power of ten may miss the whole number by an ulp.
 constexpr double kDecadeTolerance = 1e-12;
 // Steps from 1E-300 to 5E+307: their powers of ten and every multiple an axis of ten
@@ -81,17 +80,29 @@ std::optional<Step> stepAtMost(double raw)
 }
 
 // How many steps from zero to the multiple of `step` at or below (or at or above) `value`.
-// The tolerance is relative to the quotient: a value far smaller than the step (-0.92 against
-// a step of 1E+9) is not a rounding error of zero and stays below it.
+// The quotient may miss a whole number by its binary error (0.3 / 0.1 is 2.9999999999999996),
+// so the count is settled by comparing the multiples themselves, as the axis will hold them.
 double stepsBelow(double value, const Step& step)
 {
-    const double steps = value / step.value();
-    return std::floor(steps + std::abs(steps) * kStepTolerance);
+    double steps = std::floor(value / step.value());
+    for (int settle = 0; settle < kSettleSteps && step.times(steps + 1) <= value; ++settle) {
+        ++steps;
+    }
+    for (int settle = 0; settle < kSettleSteps && step.times(steps) > value; ++settle) {
+        --steps;
+    }
+    return steps;
 }
 double stepsAbove(double value, const Step& step)
 {
-    const double steps = value / step.value();
-    return std::ceil(steps - std::abs(steps) * kStepTolerance);
+    double steps = std::ceil(value / step.value());
+    for (int settle = 0; settle < kSettleSteps && step.times(steps - 1) >= value; ++settle) {
+        --steps;
+    }
+    for (int settle = 0; settle < kSettleSteps && step.times(steps) < value; ++settle) {
+        ++steps;
+    }
+    return steps;
 }
 
 // A spread for values that are all equal: their size, or 1 at zero.

@@ -65,6 +65,20 @@ TEST(AxisRangeTest, LinearRangesHoldTheValuesInRoundDivisions)
     }
 }
 
+// Far from zero with a spread of 3E-8, the quotients count billions of steps: the axis still
+// holds both values (found by fuzzing, where a tolerance on the quotient put the lower end above
+// the lowest value).
+TEST(AxisRangeTest, ATinySpreadFarFromZeroIsHeld)
+{
+    const Result<AxisRange> range = linearAxisRange(11.7976931, 11.7976931307);
+    ASSERT_TRUE(range);
+    EXPECT_LE(range->min, 11.7976931);
+    EXPECT_GE(range->max, 11.7976931307);
+    EXPECT_LE(range->divisions, 10);
+    EXPECT_DOUBLE_EQ(range->min, 11.7976931);
+    EXPECT_DOUBLE_EQ(range->max, 11.797693135);
+}
+
 // Values of any size and spread fill at least 60 % of the axis, in at most ten divisions of a
 // round step.
 TEST(AxisRangeTest, TheValuesFillMoreThanSixtyPercentOfTheAxis)
