@@ -14,8 +14,6 @@ namespace {
 constexpr std::array<int, 3> kNiceMantissas = {1, 2, 5};
 // A quotient's binary error moves it by less than one whole number; two tries settle it.
 constexpr int kSettleSteps = 2;
-// log10 of an exact power of ten may miss the whole number by an ulp.
-constexpr double kDecadeTolerance = 1e-12;
 // Steps from 1E-300 to 5E+307: their powers of ten and every multiple an axis of ten
 // divisions takes of them are ordinary doubles.
 constexpr int kLowestExponent = -300;
@@ -103,6 +101,32 @@ double stepsAbove(double value, const Step& step)
         ++steps;
     }
     return steps;
+}
+
+// The power of ten at or below (or at or above) `value`. log10 of a value next to a power of
+// ten may land on the wrong side of the whole number (log10 of 9999999999999934.98 rounds to
+// 16), so the decade is settled by comparing the powers themselves.
+double decadeBelow(double value)
+{
+    double decade = std::floor(std::log10(value));
+    for (int settle = 0; settle < kSettleSteps && std::pow(10.0, decade + 1) <= value; ++settle) {
+        ++decade;
+    }
+    for (int settle = 0; settle < kSettleSteps && std::pow(10.0, decade) > value; ++settle) {
+        --decade;
+    }
+    return decade;
+}
+double decadeAbove(double value)
+{
+    double decade = std::ceil(std::log10(value));
+    for (int settle = 0; settle < kSettleSteps && std::pow(10.0, decade - 1) >= value; ++settle) {
+        --decade;
+    }
+    for (int settle = 0; settle < kSettleSteps && std::pow(10.0, decade) < value; ++settle) {
+        ++decade;
+    }
+    return decade;
 }
 
 // A spread for values that are all equal: their size, or 1 at zero.
@@ -200,8 +224,8 @@ Result<AxisRange> linearAxisRange(double low, double high, std::optional<double>
 
 Result<AxisRange> logAxisRange(double low, double high, std::optional<double> fixedMin, std::optional<double> fixedMax)
 {
-    double first = std::floor(std::log10(fixedMin.value_or(low)) + kDecadeTolerance);
-    double last = std::ceil(std::log10(fixedMax.value_or(high)) - kDecadeTolerance);
+    double first = decadeBelow(fixedMin.value_or(low));
+    double last = decadeAbove(fixedMax.value_or(high));
     if (last <= first) {
         if (fixedMin && !fixedMax) {
             last = first + 1;

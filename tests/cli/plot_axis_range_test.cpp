@@ -79,6 +79,20 @@ TEST(AxisRangeTest, ATinySpreadFarFromZeroIsHeld)
     EXPECT_DOUBLE_EQ(range->max, 11.797693135);
 }
 
+// A value just below a power of ten whose log10 rounds up to the whole number still lies on its
+// logarithmic axis (found by fuzzing).
+TEST(AxisRangeTest, ALogAxisHoldsAValueJustBelowAPowerOfTen)
+{
+    const Result<AxisRange> range = logAxisRange(9999999999999934.98, 99999999799999999.0);
+    ASSERT_TRUE(range);
+    EXPECT_DOUBLE_EQ(range->min, 1e15);
+    EXPECT_DOUBLE_EQ(range->max, 1e17);
+    const Result<AxisRange> exact = logAxisRange(1e-3, 1e3);
+    ASSERT_TRUE(exact);
+    EXPECT_DOUBLE_EQ(exact->min, 1e-3) << "an exact power of ten is its own decade";
+    EXPECT_DOUBLE_EQ(exact->max, 1e3);
+}
+
 // Values of any size and spread fill at least 60 % of the axis, in at most ten divisions of a
 // round step.
 TEST(AxisRangeTest, TheValuesFillMoreThanSixtyPercentOfTheAxis)
