@@ -125,14 +125,16 @@ dialog_paste() {
     pause 0.2
 }
 
-# Saves the screen part X, Y, W, H (or the given one) as docs/guide/$1.
+# Pictures are made in the session folder and go to docs/guide at the end (publish).
+pictures="$session/pictures"
+
+# Saves the screen part X, Y, W, H (or the given one) as picture $1.
 # SNAP_PAUSE lets the screen settle first; a short one takes the picture before a tooltip shows.
 snap() {
     local name=$1 x=${2:-$X} y=${3:-$Y} w=${4:-$W} h=${5:-$H}
     pause "${SNAP_PAUSE:-0.5}"
     import -window root "$session/screen.png"
-    convert "$session/screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$out/$name"
-    shrink "$out/$name"
+    convert "$session/screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$pictures/$name"
     echo "  $name"
 }
 # Tooltips of buttons must not cover a dialog's picture: the pointer rests off the dialogs.
@@ -147,9 +149,24 @@ snap_main() {
     snap "$1"
 }
 
-# 256 colours are plenty for window pictures and keep them a few dozen KiB.
-shrink() {
-    pngquant --force --skip-if-larger --quality 70-100 --strip --output "$1" "$1" 2>/dev/null || true
+# Puts picture $1 into docs/guide with 256 colours (plenty for window pictures, and a few dozen
+# KiB), unless it shows what the picture there shows: shades the colour reduction picks anew and a
+# text cursor caught in the other phase of its blinking (a few pixels) are no change worth a new
+# file in the repository.
+publish() {
+    local new=$1 old
+    old="$out/$(basename "$1")"
+    pngquant --force --skip-if-larger --quality 70-100 --strip --output "$new" "$new" 2>/dev/null || true
+    if [ -f "$old" ]; then
+        local differing
+        differing=$(compare -metric AE -fuzz 10% "$old" "$new" null: 2>&1 || true)
+        case $differing in
+        '' | *[!0-9]*) ;;
+        *) [ "$differing" -le 40 ] && return 0 ;;
+        esac
+    fi
+    cp "$new" "$old"
+    echo "  changed: $(basename "$1")"
 }
 
 # ---------------------------------------------------------------------------------------
@@ -184,14 +201,30 @@ paper_click() { paper_move "$1" "$2"; xdotool click "${3:-1}"; pause 0.2; }
 # cross on picture $1, taken of the main window.
 mark_pointer() {
     local px=$((MX + paper_dx + $2 - X)) py=$((MY + paper_dy + $3 - Y))
-    convert "$out/$1" -stroke '#d00000' -strokewidth 2 \
-        -draw "line $((px - 8)),$py $((px + 8)),$py" -draw "line $px,$((py - 8)) $px,$((py + 8))" "$out/$1"
-    shrink "$out/$1"
+    convert "$pictures/$1" -stroke '#d00000' -strokewidth 2 \
+        -draw "line $((px - 8)),$py $((px + 8)),$py" -draw "line $px,$((py - 8)) $px,$((py + 8))" "$pictures/$1"
 }
 
-# A context menu opens under the pointer; Down picks its first entry, each further Down the next.
+# A menu is a window of its own, shown without the window manager: it is there once the
+# program shows a window that was not visible before ($1, from visible_windows).
+visible_windows() { xdotool search --onlyvisible --classname probel 2>/dev/null | sort; }
+wait_for_menu() {
+    for _ in $(seq 50); do
+        [ -n "$(comm -13 <(echo "$1") <(visible_windows))" ] && { pause 0.3; return 0; }
+        sleep 0.1
+    done
+    echo "make-guide-pictures: no menu opened" >&2
+    exit 1
+}
+# Right-clicks paper point ($1, $2) and waits for its menu.
+paper_menu() {
+    local before
+    before=$(visible_windows)
+    paper_click "$1" "$2" 3
+    wait_for_menu "$before"
+}
+# In an open menu, Down picks the first entry and each further Down the next.
 menu_entry() {
-    pause 0.6
     local i
     for i in $(seq "$1"); do
         xdotool key Down
@@ -215,8 +248,7 @@ pause 1
 # A graph: the paper's menu and Normo分布の設定
 # ---------------------------------------------------------------------------------------
 
-paper_click 60 90 3
-pause 0.6
+paper_menu 60 90
 frame_of "$main"
 snap paper-menu.png "$((MX + paper_dx + 30))" "$((MY + paper_dy + 70))" 190 120
 menu_entry 2
@@ -252,8 +284,7 @@ fi
 
 column() { tail -n +2 "$examples/data/shaft-diameter.csv" | cut -d, -f"$1"; }
 
-paper_click 300 400 3
-pause 0.6
+paper_menu 300 400
 frame_of "$main"
 snap graph-menu.png "$((MX + paper_dx + 270))" "$((MY + paper_dy + 370))" 190 120
 menu_entry 1
@@ -308,7 +339,7 @@ drag_on_paper() {
 }
 drag_on_paper 20 100 540 120 move-label.png
 
-paper_click 300 400 3
+paper_menu 300 400
 menu_entry 1
 wait_for_window "データの追加"
 dialog_origin
@@ -329,7 +360,7 @@ drag_on_paper 20 100 540 260
 # A text label
 # ---------------------------------------------------------------------------------------
 
-paper_click 650 600 3
+paper_menu 650 600
 menu_entry 1
 wait_for_window "コメント入力"
 dialog_origin
@@ -359,8 +390,9 @@ pause 1
 xdotool key ctrl+y
 pause 1
 frame_of "$main"
+before=$(visible_windows)
 xdotool mousemove $((MX + 83)) $((MY + 8)) click 1
-pause 0.6
+wait_for_menu "$before"
 snap edit-menu.png "$X" "$Y" 420 120
 xdotool key Escape
 pause 0.3
@@ -390,7 +422,9 @@ mark_pointer read-off.png "$((rx + 1))" "$ry"
 # The tooltip over a marker: the 12th of 20 values of ロット A lies at 100 × 12 / 21 %.
 twelfth=$(column 1 | sort -n | sed -n 12p)
 read -r tx ty <<<"$(graph_point "$twelfth" 57.142857)"
-paper_move "$tx" "$ty"
+# Off the graph first, so the tooltip of the read-off point goes and a new one comes up here.
+rest_pointer
+pause 1
 paper_move "$tx" "$ty"
 pause 2
 snap_main tooltip.png
@@ -400,9 +434,11 @@ snap_main tooltip.png
 # ---------------------------------------------------------------------------------------
 
 file_menu() {
+    local before
     rest_pointer
+    before=$(visible_windows)
     xdotool mousemove $((MX + 25)) $((MY + 8)) click 1
-    pause 0.6
+    wait_for_menu "$before"
 }
 # The entries of ﾌｧｲﾙ(F), measured from the main window's inner corner: 新規作成, 開く,
 # 上書き保存, 名前を付けて保存, 印刷, PDF保存, ビットマップ保存, 画像として保存…, 最近使ったファイル.
@@ -427,8 +463,7 @@ save_as 6 "PDF保存" "shaft-check.pdf"
 save_as 7 "ビットマップ保存" "shaft-check.bmp"
 save_as 8 "画像として保存" "shaft-check.png"
 pdftoppm -r 60 -png -singlefile "$documents/shaft-check.pdf" "$session/pdf-page"
-convert "$session/pdf-page.png" -bordercolor '#888888' -border 1 "$out/pdf-page.png"
-shrink "$out/pdf-page.png"
+convert "$session/pdf-page.png" -bordercolor '#888888' -border 1 "$pictures/pdf-page.png"
 echo "  pdf-page.png"
 
 file_menu
@@ -443,7 +478,7 @@ pause 0.3
 # Messages: wrong input, a damaged document
 # ---------------------------------------------------------------------------------------
 
-paper_click 300 400 3
+paper_menu 300 400
 menu_entry 4                  # グラフの編集 (データの追加, データの編集, データの削除 above it)
 wait_for_window "Normo分布の設定"
 dialog_origin
@@ -472,9 +507,12 @@ pause 0.5
 echo "Pictures drawn by probel-cli:"
 cd "$session"
 "$cli" plot --labels --format 0.### --unit mm --title "シャフト外径" -o shaft.pbl "$examples/data/shaft-diameter.csv"
-"$cli" render shaft.pbl -o "$out/cli-plot.png"
-shrink "$out/cli-plot.png"
+"$cli" render shaft.pbl -o "$pictures/cli-plot.png"
 echo "  cli-plot.png"
-python3 "$here/guide/reading_paper.py" "$cli" "$root/docs/guide/data" "$session/reading" "$out/reading-paper.png"
-shrink "$out/reading-paper.png"
+python3 "$here/guide/reading_paper.py" "$cli" "$root/docs/guide/data" "$session/reading" "$pictures/reading-paper.png"
 echo "  reading-paper.png"
+
+echo "Into docs/guide:"
+for picture in "$pictures"/*.png; do
+    publish "$picture"
+done
