@@ -35,8 +35,15 @@ for tool in "$program" "$cli"; do
 done
 
 session="${PROBEL_GUIDE_SESSION:-/tmp/probel-guide}"
+# Only a folder this script made is removed: it carries a mark.
+mark=".probel-guide-session"
+if [ -e "$session" ] && [ ! -e "$session/$mark" ]; then
+    echo "make-guide-pictures: $session is not a session folder of this script; set PROBEL_GUIDE_SESSION" >&2
+    exit 1
+fi
 rm -rf "$session"
 mkdir -p "$session/home/config" "$session/home/data" "$session/run" "$session/pictures" "$out"
+touch "$session/$mark"
 chmod 700 "$session/run"
 # The program's settings, its file type registration and its single-instance link stay here.
 export HOME="$session/home" XDG_CONFIG_HOME="$session/home/config" XDG_DATA_HOME="$session/home/data"
@@ -61,15 +68,16 @@ trap cleanup EXIT
 
 # Xvfb picks a free display itself and writes its number once it accepts connections.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$session/display" 2>"$session/xvfb.log" &
-started+=($!)
+started+=("$!")
 for _ in $(seq 100); do
     [ -s "$session/display" ] && break
     sleep 0.1
 done
 [ -s "$session/display" ] || { echo "make-guide-pictures: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$session/display")"
+DISPLAY=":$(head -n 1 "$session/display")"
+export DISPLAY
 openbox >"$session/openbox.log" 2>&1 &
-started+=($!)
+started+=("$!")
 sleep 1
 
 pause() { sleep "${1:-0.4}"; }
@@ -112,10 +120,12 @@ dialog_type() {
 # text goes through the clipboard and Ctrl+V, the way an input method user would paste it.
 clipboard_pid=""
 set_clipboard() {
-    [ -n "$clipboard_pid" ] && kill "$clipboard_pid" 2>/dev/null || true
+    if [ -n "$clipboard_pid" ]; then
+        kill "$clipboard_pid" 2>/dev/null || true
+    fi
     printf '%s' "$1" | xclip -quiet -selection clipboard -i 2>/dev/null &
     clipboard_pid=$!
-    started+=($clipboard_pid)
+    started+=("$clipboard_pid")
     pause 0.3
 }
 dialog_paste() {
@@ -176,7 +186,7 @@ publish() {
 echo "Pictures of the program:"
 cd "$documents"
 PROBEL_REPORT_OPENED=1 "$program" >"$session/probel.out" 2>"$session/probel.err" &
-started+=($!)
+started+=("$!")
 for _ in $(seq 100); do
     grep -q '^ready' "$session/probel.out" 2>/dev/null && break
     sleep 0.1
