@@ -5,7 +5,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-main test-asan check-includes format-check bench clean
+.PHONY: all deps configure build run test test-main test-asan check-includes format-check bench guide clean
 
 all: build
 
@@ -49,6 +49,10 @@ test-asan: deps
 
 bench: build
 	@./scripts/run-benchmarks.sh $(BUILD)
+
+# The pictures of docs/guide-ja.md, taken from the real program on a virtual screen.
+guide: build
+	@./scripts/make-guide-pictures.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

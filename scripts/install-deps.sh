@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what building and testing need on Debian 12, and only what is missing,
-# so running it again is quick and changes nothing.
+# so running it again is quick and changes nothing. Packages named as arguments are
+# installed along with the list (scripts/make-guide-pictures.sh adds its own tools).
 set -eu
 
 packages="
@@ -25,6 +26,7 @@ locales
 poppler-utils
 python3
 clang-format
+$*
 "
 
 missing=""
