@@ -213,12 +213,20 @@ void PicForm::placeFrames()
     }
     for (auto it = sekFrame_.begin(); it != sekFrame_.end();) {
         if (shown.count(it->first) == 0) {
-            delete it->second;
+            retire(it->second);
             it = sekFrame_.erase(it);
         } else {
             ++it;
         }
     }
+}
+
+void PicForm::retire(QWidget* object)
+{
+    // The object may be the one whose press handler runs the command that removed it (its own
+    // context menu): it goes once that handler and the window system are done with it.
+    object->hide();
+    object->deleteLater();
 }
 
 void PicForm::showReadOff(std::int32_t number, QPointF position)
@@ -268,7 +276,7 @@ void PicForm::placeLabels()
     const auto place = [this](auto& widgets, const auto& labels, SheetLabelObject::Kind kind) {
         for (auto it = widgets.begin(); it != widgets.end();) {
             if (labels.count(it->first) == 0) {
-                delete it->second;
+                retire(it->second);
                 it = widgets.erase(it);
             } else {
                 ++it;

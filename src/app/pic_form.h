@@ -116,6 +116,8 @@ protected:
 private:
     // The read-off at `position` (pixels of frame `number`'s own widget) goes to the status bar.
     void showReadOff(std::int32_t number, QPointF position);
+    // Takes an object off the paper whose model object is gone.
+    static void retire(QWidget* object);
     void layoutScrollBars();
     void placeObjects();
     void placeFrames();

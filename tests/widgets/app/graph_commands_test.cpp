@@ -2,7 +2,10 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QUndoStack>
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +57,33 @@ protected:
 
     static std::string bytes(const PicForm& form) { return sheetFileBytes(form.sheet()).value(); }
 };
+
+// The menu runs inside the frame's own press handler, and deleting the graph deletes the frame:
+// the window system then delivers the release and the next move as a user's mouse would.
+TEST_F(GraphCommandsTest, DeletingAGraphFromItsOwnMenuLeavesNoDanglingFrame)
+{
+    PicForm& form = newSheet();
+    graphEditor_.confirm();
+    addGraphAt(form, QPoint(100, 100));
+    ASSERT_NE(form.sekFrame(1), nullptr);
+    window_->activateWindow();
+    messages_.answer(MessageAnswer::Ok);
+    nextMenuChoice_ = "PopMenuNormoDel";
+    const QPointer<QWidget> frame = form.sekFrame(1);
+    const QPoint inside(20, 20);
+    const QPoint onPaper = frame->mapTo(form.mainPic(), inside);
+    QTest::mousePress(frame, Qt::RightButton, {}, inside);
+    EXPECT_EQ(form.sheet().graph(1), nullptr);
+    EXPECT_EQ(form.sekFrame(1), nullptr);
+    // Still there for the window system, which goes on with it after the handler, but hidden;
+    // gone once control is back in the event loop.
+    ASSERT_FALSE(frame.isNull()) << "destroyed inside its own press handler";
+    EXPECT_FALSE(frame->isVisible());
+    QTest::mouseRelease(form.mainPic(), Qt::RightButton, {}, onPaper);
+    QTest::mouseMove(form.mainPic(), onPaper + QPoint(5, 5));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(frame.isNull());
+}
 
 TEST_F(GraphCommandsTest, ANewGraphStartsAtTheClickOnTheGridWithTheStoredDefaults)
 {
