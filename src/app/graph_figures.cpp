@@ -29,7 +29,7 @@ QString seriesFigures(const ChartSheet& sheet, std::int32_t number)
     }
     std::string text;
     for (const NormoData& series : *allSeries) {
-        text += (text.empty() ? "" : "\n\n") + summaryText(series, summarise(series));
+        text += (text.empty() ? "" : "\n\n") + summaryText(series, summarise(series, graph->logV()));
     }
     return QString::fromStdString(text);
 }

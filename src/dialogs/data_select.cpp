@@ -53,6 +53,11 @@ DataSelect::DataSelect(const std::string& title, const std::vector<std::string>&
     cancel->setObjectName(QStringLiteral("Command1_1"));
     connect(buttons, &QDialogButtonBox::accepted, this, &DataSelect::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &DataSelect::reject);
+    // OK with no entry chosen would do nothing; it waits for a choice instead of looking ready
+    // while the list only shows its first entry as current.
+    okButton_->setEnabled(false);
+    connect(dataList_, &QListWidget::itemSelectionChanged, this,
+            [this] { okButton_->setEnabled(!dataList_->selectedItems().isEmpty()); });
 
     auto* lists = new QHBoxLayout;
     lists->addWidget(dataList_);

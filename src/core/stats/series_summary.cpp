@@ -74,26 +74,41 @@ std::optional<double> capabilityCpk(int option, double lower, double upper, doub
     }
 }
 
-SeriesSummary summarise(const NormoData& series)
+SeriesSummary summarise(const NormoData& series, bool logarithmic)
 {
     SeriesSummary summary;
+    summary.logarithmic = logarithmic;
     const std::vector<double>& sorted = series.sortData();
     summary.count = static_cast<int>(sorted.size());
     if (sorted.empty()) {
         return summary;
     }
-    const SeriesMoments moments = seriesMoments(sorted);
-    summary.mean = moments.mean;
-    summary.sigma = moments.sigma;
-    if (sorted.size() > 1) {
-        const auto n = static_cast<double>(sorted.size());
-        summary.s = moments.sigma * std::sqrt(n / (n - 1));
-    }
     summary.minimum = sorted.front();
     summary.maximum = sorted.back();
-    summary.cp = capabilityCp(series.cpOption(), series.min(), series.max(), moments.mean, moments.sigma);
-    summary.cpk = capabilityCpk(series.cpOption(), series.min(), series.max(), moments.mean, moments.sigma);
-    summary.normality = andersonDarling(sorted);
+    // A value of zero or below has no logarithm: nothing but the count and extremes then.
+    if (logarithmic && !(sorted.front() > 0)) {
+        return summary;
+    }
+    const std::vector<double>& drawn = logarithmic ? series.logSortData() : sorted;
+    const SeriesMoments moments = seriesMoments(drawn);
+    summary.mean = moments.mean;
+    summary.sigma = moments.sigma;
+    if (drawn.size() > 1) {
+        const auto n = static_cast<double>(drawn.size());
+        summary.s = moments.sigma * std::sqrt(n / (n - 1));
+    }
+    const auto onAxis = [logarithmic](double limit) { return logarithmic ? std::log10(limit) : limit; };
+    const double lower = onAxis(series.min());
+    const double upper = onAxis(series.max());
+    summary.cp = capabilityCp(series.cpOption(), lower, upper, moments.mean, moments.sigma);
+    summary.cpk = capabilityCpk(series.cpOption(), lower, upper, moments.mean, moments.sigma);
+    if (summary.cp && !std::isfinite(*summary.cp)) {
+        summary.cp.reset();
+    }
+    if (summary.cpk && !std::isfinite(*summary.cpk)) {
+        summary.cpk.reset();
+    }
+    summary.normality = andersonDarling(drawn);
     return summary;
 }
 
@@ -104,8 +119,15 @@ std::string summaryText(const NormoData& series, const SeriesSummary& summary)
     if (summary.count == 0) {
         return text;
     }
-    text += "    平均 = " + measured(summary.mean, series.heikinFormat());
-    text += "\nσ = " + measured(summary.sigma, series.sigumaFormat()) + "    s = " + figure(summary.s);
+    if (summary.logarithmic) {
+        const bool hasLogarithms = summary.minimum > 0;
+        text += "    幾何平均 = " +
+                (hasLogarithms ? measured(std::pow(10.0, summary.mean), series.heikinFormat()) : kUndefined);
+        text += "\nσ(log) = " + figure(summary.sigma) + "    s(log) = " + figure(summary.s);
+    } else {
+        text += "    平均 = " + measured(summary.mean, series.heikinFormat());
+        text += "\nσ = " + measured(summary.sigma, series.sigumaFormat()) + "    s = " + figure(summary.s);
+    }
     text += "\n最小 = " + figure(summary.minimum) + "    最大 = " + figure(summary.maximum);
     text += "\nCp = " + figure(summary.cp) + "    Cpk = " + figure(summary.cpk);
     if (const auto& test = summary.normality) {

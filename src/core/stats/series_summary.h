@@ -11,8 +11,12 @@ namespace probel {
 class NormoData;
 
 // Capability and normality of one series at a glance, computed from its sorted values and
-// limits without changing the series (its readers remember formats and options).
+// limits without changing the series (its readers remember formats and options). On a
+// logarithmic axis everything but the count and the extremes is taken of the base-10
+// logarithms, as the paper shows them: mean, σ and s are those of the logarithms, Cp and Cpk
+// use the logarithms of the limits, and the test asks whether the logarithms are normal.
 struct SeriesSummary {
+    bool logarithmic = false;
     int count = 0;
     double mean = 0;
     double sigma = 0;         // divisor n, as the paper uses
@@ -24,7 +28,7 @@ struct SeriesSummary {
     std::optional<AndersonDarling> normality;
 };
 
-SeriesSummary summarise(const NormoData& series);
+SeriesSummary summarise(const NormoData& series, bool logarithmic = false);
 
 // Capability with the option of the data dialog: 1 upper limit only, 2 lower limit only,
 // anything else both limits. Empty when sigma is not above zero.
@@ -34,7 +38,8 @@ std::optional<double> capabilityCp(int option, double lower, double upper, doubl
 std::optional<double> capabilityCpk(int option, double lower, double upper, double mean, double sigma);
 
 // The tooltip lines for one series: its name, then n, mean, σ, s, minimum, maximum, Cp, Cpk
-// and the normality test ("—" where a figure is undefined), one line break between lines.
+// and the normality test ("—" where a figure is undefined), one line break between lines. On a
+// logarithmic axis the mean is the geometric mean and σ, s are marked "(log)".
 std::string summaryText(const NormoData& series, const SeriesSummary& summary);
 
 }  // namespace probel

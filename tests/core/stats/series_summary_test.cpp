@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/graph/inverse_normal.h"
 #include "core/stats/normo_data.h"
 
 namespace probel {
@@ -70,6 +71,32 @@ TEST(SeriesSummaryTest, TextNamesTheSeriesAndShowsADashWhereTheTestIsUndefined)
 
     NormoData skewed = series({0.1, 0.1, 0.2, 0.2, 0.3, 0.5, 0.9, 1.5, 2.8, 6.0}, 0, 10, 0);
     EXPECT_NE(summaryText(skewed, summarise(skewed)).find("\n正規性: 棄却 (p < 0.05)"), std::string::npos);
+}
+
+TEST(SeriesSummaryTest, OnALogarithmicAxisTheLogarithmsAreSummarisedAndTested)
+{
+    // Lognormal values: skewed as they stand, normal as logarithms, as the paper shows them.
+    std::vector<double> values;
+    for (int i = 1; i <= 30; ++i) {
+        values.push_back(std::pow(10.0, 1 + 0.4 * inverseNormal((i - 0.5) / 30)));
+    }
+    NormoData data = series(values, 1, 1000, 0);
+    const SeriesSummary raw = summarise(data);
+    const SeriesSummary logs = summarise(data, true);
+    ASSERT_TRUE(raw.normality && logs.normality);
+    EXPECT_TRUE(rejectsNormality(*raw.normality));
+    EXPECT_FALSE(rejectsNormality(*logs.normality));
+    EXPECT_NEAR(logs.mean, 1, 1e-12);
+    EXPECT_NEAR(*logs.cp, (3 - 0) / (6 * logs.sigma), 1e-12) << "the limits as logarithms";
+    EXPECT_DOUBLE_EQ(logs.minimum, data.sortData().front()) << "extremes in ordinary units";
+    const std::string text = summaryText(data, logs);
+    EXPECT_NE(text.find("幾何平均 = 10\nσ(log) = "), std::string::npos) << text;
+
+    NormoData withZero = series({0, 1, 2, 3, 4, 5, 6, 7}, 1, 10, 0);
+    const SeriesSummary none = summarise(withZero, true);
+    EXPECT_FALSE(none.normality.has_value());
+    EXPECT_FALSE(none.cp.has_value());
+    EXPECT_NE(summaryText(withZero, none).find("幾何平均 = —"), std::string::npos);
 }
 
 TEST(SeriesSummaryTest, AnEmptySeriesShowsItsCountOnly)

@@ -30,7 +30,14 @@ TEST(DataSelect, ListsTheSeriesShowsTheClickedCommentAndGivesItsNumber)
 TEST(DataSelect, OkWithoutAChoiceOrWithoutSeriesChoosesNothing)
 {
     DataSelect unchosen("データの削除", {"ロットA"});
+    EXPECT_FALSE(unchosen.okButton()->isEnabled()) << "OK waits for a choice";
     unchosen.okButton()->click();
+    EXPECT_FALSE(unchosen.chosen().has_value());
+    unchosen.dataList()->item(0)->setSelected(true);
+    EXPECT_TRUE(unchosen.okButton()->isEnabled());
+    unchosen.dataList()->clearSelection();
+    EXPECT_FALSE(unchosen.okButton()->isEnabled());
+    static_cast<QDialog&>(unchosen).accept();  // Enter on the list with nothing chosen
     EXPECT_FALSE(unchosen.chosen().has_value());
 
     DataSelect empty("データの削除", {});
