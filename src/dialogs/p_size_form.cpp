@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/p_size_form.h"
+#include "platform/title_width.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -19,8 +20,6 @@ constexpr std::array<const char*, kKnownPaperCodes.size()> kCaptions = {
 };
 
 constexpr const char* kTagProperty = "tag";
-// Room the title bar takes beside the caption: the window icon and the close button.
-constexpr int kTitleBarButtonsRoom = 120;
 
 }  // namespace
 
@@ -60,7 +59,7 @@ PSizeForm::PSizeForm(QWidget* parent) : QDialog(parent)
     // the title bar's buttons, and neither resizable nor to be minimised or maximised.
     // Without CustomizeWindowHint the window manager is told nothing and draws every button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    const int titleRoom = fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarButtonsRoom;
+    const int titleRoom = widthForWholeTitle(*this);
     layout->activate();
     setFixedSize(std::max(sizeHint().width(), titleRoom), sizeHint().height());
 }

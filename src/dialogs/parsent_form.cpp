@@ -18,6 +18,7 @@
 #include "core/numbers/number_format.h"
 #include "core/numbers/number_text.h"
 #include "platform/message_boxes.h"
+#include "platform/title_width.h"
 
 namespace probel {
 namespace {
@@ -36,10 +37,6 @@ constexpr auto kInvalidDataTitle = "データエラー";
 constexpr auto kWidestNumber = "-8.88888888888888E+888";
 // Qt sizes a line edit for this many 'x' characters.
 constexpr int kLineEditSizeHintChars = 17;
-
-// A title bar holds the window icon on the left and the close button on the right besides the
-// caption; together they take about four title-bar heights.
-constexpr int kTitleBarButtonsInHeights = 4;
 
 std::optional<double> boxNumber(const QLineEdit* box)
 {
@@ -209,9 +206,7 @@ void ParsentForm::fitToContents()
     if (auto* layout = this->layout()) {
         layout->activate();
     }
-    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-    const int titleWidth = fontMetrics().horizontalAdvance(windowTitle()) + titleBar * kTitleBarButtonsInHeights;
-    setFixedSize(sizeHint().expandedTo(QSize(titleWidth, 0)));
+    setFixedSize(sizeHint().expandedTo(QSize(widthForWholeTitle(*this), 0)));
 }
 
 }  // namespace probel

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt_message_boxes.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+
+#include "platform/title_width.h"
 
 namespace probel {
 namespace {
@@ -62,6 +66,11 @@ MessageAnswer QtMessageBoxes::show(const std::string& text, const std::string& t
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(set.defaultButton);
     box.setEscapeButton(set.escapeButton);
+    // A short message would make the box narrower than its title ("データエラー" cut to "デー…").
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(widthForWholeTitle(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
 
     switch (box.standardButton(box.clickedButton())) {
