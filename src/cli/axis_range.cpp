@@ -167,6 +167,11 @@ Result<AxisRange> freeLinearRange(double low, double high)
             // Adding zero turns a -0 end (from rounding up a value of zero) into 0.
             const AxisRange range{step.times(first) + 0.0, step.times(last) + 0.0,
                                   static_cast<std::int32_t>(last - first)};
+            if (!(range.min <= low && range.max >= high)) {
+                // Near the end of the double range neighbouring multiples of so fine a step
+                // are the same number, and no multiple reaches past the values.
+                return tooNarrow(spread);
+            }
             return checked(range, low, high, spread);
         }
         step = step.next();
@@ -192,6 +197,10 @@ Result<AxisRange> rangeFromEnd(double from, double reach, int direction)
         if (count <= kMostAxisDivisions) {
             const double other = from + direction * step.times(count);
             const AxisRange range{std::min(from, other), std::max(from, other), static_cast<std::int32_t>(count)};
+            const double reached = from + direction * reach;
+            if (!(range.min <= std::min(from, reached) && range.max >= std::max(from, reached))) {
+                return tooNarrow(spread);
+            }
             return checked(range, range.min, range.max, spread);
         }
         step = step.next();
