@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/data_defaults.h"
+#include "app/delete_question.h"
 #include "app/pic_form.h"
 #include "app/sheet_edits.h"
 #include "core/numbers/number_text.h"
@@ -19,7 +20,6 @@
 #include "core/stats/detail_text.h"
 #include "dialogs/data_settings_editor.h"
 #include "dialogs/series_chooser.h"
-#include "platform/message_boxes.h"
 
 namespace probel {
 namespace {
@@ -27,7 +27,6 @@ namespace {
 constexpr auto kCommentPrefix = "データ - ";
 constexpr auto kChooseTitle = "データの選択";
 constexpr auto kDeleteTitle = "データの削除";
-constexpr auto kDeleteQuestion = "削除しますか?";
 constexpr std::size_t kTagDigits = 5;
 // The marker size of a series made without the dialog when the stored one is unreadable.
 constexpr std::int32_t kNewSeriesMarkerSize = 10;
@@ -321,10 +320,7 @@ bool DataCommands::popMenuDataDel(PicForm& form, std::int32_t number)
     if (!chosen || data == nullptr || *chosen < 1 || *chosen > data->count()) {
         return false;
     }
-    const MessageAnswer answer =
-        services_.messages.show(kDeleteQuestion, kDeleteTitle, MessageButtons::OkCancel, MessageIcon::Exclamation);
-    form.setFocus();
-    if (answer == MessageAnswer::Cancel) {
+    if (!confirmDeletion(services_.messages, form, kDeleteTitle)) {
         return false;
     }
     const std::int32_t id = data->item(*chosen).id();

@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "app/delete_question.h"
 #include "app/graph_defaults.h"
 #include "app/pic_form.h"
 #include "app/sheet_edits.h"
@@ -13,13 +14,11 @@
 #include "core/numbers/rounding.h"
 #include "core/sheet/sheet_placement.h"
 #include "dialogs/graph_settings_editor.h"
-#include "platform/message_boxes.h"
 
 namespace probel {
 namespace {
 
 constexpr auto kDeleteTitle = "グラフの削除";
-constexpr auto kDeleteQuestion = "削除しますか?";
 
 // The values of OK written into the graph in the order the graph takes them: LogV before the
 // axis ends, which a logarithmic axis stores as decades. The typed position goes onto the
@@ -129,10 +128,7 @@ bool GraphCommands::popMenuNormoDel(PicForm& form, std::int32_t number)
     if (form.sheet().graph(number) == nullptr) {
         return false;
     }
-    const MessageAnswer answer =
-        services_.messages.show(kDeleteQuestion, kDeleteTitle, MessageButtons::OkCancel, MessageIcon::Exclamation);
-    form.setFocus();
-    if (answer == MessageAnswer::Cancel) {
+    if (!confirmDeletion(services_.messages, form, kDeleteTitle)) {
         return false;
     }
     form.edit(new AddOrDeleteGraph(form.sheet(), number));

@@ -3,17 +3,16 @@
 
 #include <optional>
 
+#include "app/delete_question.h"
 #include "app/pic_form.h"
 #include "app/sheet_edits.h"
 #include "core/sheet/sheet_placement.h"
 #include "dialogs/label_text_editor.h"
-#include "platform/message_boxes.h"
 
 namespace probel {
 namespace {
 
 constexpr auto kDeleteTitle = "テキストの削除";
-constexpr auto kDeleteQuestion = "削除しますか?";
 constexpr auto kFramedTag = "1";
 constexpr auto kUnframedTag = "0";
 
@@ -83,10 +82,7 @@ bool LabelCommands::popMenuComDel(PicForm& form, std::int32_t index)
     if (label == nullptr) {
         return false;
     }
-    const MessageAnswer answer =
-        services_.messages.show(kDeleteQuestion, kDeleteTitle, MessageButtons::OkCancel, MessageIcon::Exclamation);
-    form.setFocus();
-    if (answer == MessageAnswer::Cancel) {
+    if (!confirmDeletion(services_.messages, form, kDeleteTitle)) {
         return false;
     }
     form.edit(new ChangeTextLabel(sheet, index, *label, std::nullopt));
