@@ -19,13 +19,12 @@
 #include <array>
 #include <string>
 
-#include "core/numbers/full_width.h"
-#include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/sheet/chart_label.h"
 #include "dialogs/line_style_box.h"
 #include "dialogs/marker_preview.h"
 #include "dialogs/marker_size_box.h"
+#include "dialogs/number_box_text.h"
 #include "dialogs/percent_range.h"
 #include "dialogs/value_grid.h"
 #include "platform/canvas/bgr_color.h"
@@ -64,27 +63,6 @@ int cpButtonOf(std::int32_t option)
         // Cp reads any other option with both limits.
         return 2;
     }
-}
-
-// Numbers typed with a Japanese input method come in full-width forms.
-std::string typedNumberText(const QString& text)
-{
-    return halfWidthNumberText(text.toStdString());
-}
-
-std::optional<double> wholeTypedNumber(const QString& text)
-{
-    return wholeNumber(typedNumberText(text));
-}
-
-double leadingTypedNumber(const QString& text)
-{
-    return leadingNumber(typedNumberText(text));
-}
-
-QString numberText(double value)
-{
-    return QString::fromStdString(generalNumberText(value));
 }
 
 bool isBlankComment(const QString& text)
@@ -426,15 +404,9 @@ void DataNewForm::labelFontClicked()
 
 void DataNewForm::parsentClicked()
 {
-    const auto lower = wholeTypedNumber(minText_->text());
-    const auto upper = wholeTypedNumber(maxText_->text());
-    if (!lower || !upper) {
+    if (!askPercentRangeForBoxes(*minText_, *maxText_, wholeTypedNumber, messages_, this)) {
         showInvalidData();
-        return;
     }
-    const PercentRange range = askPercentRange(*lower, *upper, messages_, this);
-    minText_->setText(numberText(range.lower));
-    maxText_->setText(numberText(range.upper));
 }
 
 bool DataNewForm::dataError()

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+
+#include <optional>
+
+class QLineEdit;
 class QWidget;
 
 namespace probel {
@@ -19,5 +24,10 @@ struct PercentRange {
 // current ones for キャンセル (or Esc, or closing it). A box that does not hold a number at OK
 // is reported through `messages` and the dialog stays open.
 PercentRange askPercentRange(double lower, double upper, MessageBoxes& messages, QWidget* parent);
+
+// The same started from two limit boxes, read with `read`, their texts replaced by the result.
+// False, and no dialog, when a box does not hold a number.
+bool askPercentRangeForBoxes(QLineEdit& lower, QLineEdit& upper, std::optional<double> (*read)(const QString&),
+                             MessageBoxes& messages, QWidget* parent);
 
 }  // namespace probel

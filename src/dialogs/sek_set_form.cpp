@@ -20,6 +20,7 @@
 #include "dialogs/arrow_text_box.h"
 #include "dialogs/line_preview.h"
 #include "dialogs/line_style_box.h"
+#include "dialogs/number_box_text.h"
 #include "dialogs/percent_range.h"
 #include "platform/font_dialog.h"
 #include "platform/message_boxes.h"
@@ -37,11 +38,6 @@ std::optional<std::int32_t> int32Of(const QString& text)
 {
     const auto number = wholeNumber(text.toStdString());
     return number ? toInt32HalfEven(*number) : std::nullopt;
-}
-
-QString numberText(double value)
-{
-    return QString::fromStdString(generalNumberText(value));
 }
 
 // The texts OK checks, corrected in place as OK writes them back.
@@ -345,15 +341,10 @@ void SekSetForm::fontButtonClicked()
 
 void SekSetForm::parsentClicked()
 {
-    const auto lower = wholeNumber(minText_->text().toStdString());
-    const auto upper = wholeNumber(maxText_->text().toStdString());
-    if (!lower || !upper) {
+    const auto read = [](const QString& text) { return wholeNumber(text.toStdString()); };
+    if (!askPercentRangeForBoxes(*minText_, *maxText_, read, messages_, this)) {
         showInvalidData();
-        return;
     }
-    const PercentRange range = askPercentRange(*lower, *upper, messages_, this);
-    minText_->setText(numberText(range.lower));
-    maxText_->setText(numberText(range.upper));
 }
 
 void SekSetForm::okClicked()

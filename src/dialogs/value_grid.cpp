@@ -23,6 +23,7 @@
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/stats/clipboard_values.h"
+#include "dialogs/number_box_text.h"
 #include "platform/clipboard.h"
 #include "platform/message_boxes.h"
 
@@ -55,16 +56,6 @@ constexpr int kLineEditSizeHintChars = 17;
 double leadingNumberOf(const QString& text)
 {
     return leadingNumber(halfWidthNumberText(text.toStdString()));
-}
-
-std::optional<double> wholeNumberOf(const QString& text)
-{
-    return wholeNumber(halfWidthNumberText(text.toStdString()));
-}
-
-QString numberText(double value)
-{
-    return QString::fromStdString(generalNumberText(value));
 }
 
 // The busy pointer for as long as the scope lasts, also when it is left by an exception.
@@ -214,7 +205,7 @@ void ValueGrid::setCountText(const QString& text)
 
 std::optional<double> ValueGrid::countNumber() const
 {
-    return wholeNumberOf(countBox_->text());
+    return wholeTypedNumber(countBox_->text());
 }
 
 void ValueGrid::setDataError(std::function<bool()> dataError)
