@@ -21,6 +21,7 @@
 #include "dialogs/qt_graph_settings_editor.h"
 #include "dialogs/sek_set_form.h"
 #include "platform/canvas/bgr_color.h"
+#include "support/platform/dialog_layout.h"
 #include "support/platform/modal_driver.h"
 #include "support/platform/scripted_color_dialog.h"
 #include "support/platform/scripted_font_dialog.h"
@@ -622,19 +623,7 @@ TEST_F(SekSetFormTest, EveryControlLiesWhollyInsideTheDialog)
 {
     form.preset(linearGraph());
     form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    for (QWidget* widget : form.findChildren<QWidget*>()) {
-        if (widget->isWindow() || !widget->isVisible()) {
-            continue;
-        }
-        SCOPED_TRACE(widget->objectName().toStdString() + " " + widget->metaObject()->className());
-        const QRect inParent = widget->geometry();
-        EXPECT_TRUE(widget->parentWidget()->rect().contains(inParent));
-        EXPECT_GE(inParent.width(), widget->minimumSizeHint().width());
-        if (const auto* label = qobject_cast<QLabel*>(widget)) {
-            EXPECT_GE(inParent.width(), label->sizeHint().width()) << label->text().toStdString();
-        }
-    }
+    test::expectEveryControlInside(form);
 }
 
 TEST(QtGraphSettingsEditor, ShowsAFreshDialogOverItsParentEachTime)
