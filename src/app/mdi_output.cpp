@@ -130,6 +130,8 @@ void MDIOutput::createMenus()
     menuFile_->addSeparator();
     menuQuit_ = addEntry(menuFile_, "MenuQuit", "終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(menuFile_, &QMenu::aboutToShow, this, &MDIOutput::updateFileMenu);
+    // Read from the settings only when the menu opens, not at every change of the active sheet.
+    connect(menuFile_, &QMenu::aboutToShow, this, &MDIOutput::fillRecentMenu);
 
     // Shortcuts reach the entries without the menu being opened, so every command checks
     // for its sheet again and the enabled states follow every change of the active sheet.
@@ -308,7 +310,6 @@ void MDIOutput::updateFileMenu()
     menuPdf_->setEnabled(any);
     menuBitmap_->setEnabled(any);
     menuImage_->setEnabled(any);
-    fillRecentMenu();
     npdNew_->setEnabled(true);
     npdOpen_->setEnabled(true);
 }

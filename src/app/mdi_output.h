@@ -67,8 +67,7 @@ public:
     // returns it; nullptr (and no window) when the name is in use.
     PicForm* addSheet(std::unique_ptr<ChartSheet> sheet);
 
-    // Sets the enabled state of the File menu's entries from the open sheets, and lists the
-    // recent files.
+    // Sets the enabled state of the File menu's entries from the open sheets.
     void updateFileMenu();
 
     // The busy window over this window, the window disabled: for commands that take time.
