@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <sstream>
 
@@ -72,6 +73,50 @@ TEST(CsvSeriesReaderTest, ABadCellNamesFileLineAndColumn)
         EXPECT_EQ(columns.error().column, test.column) << test.text;
         EXPECT_EQ(columns.error().message, std::string("数値ではありません: \"") + test.cell + "\"");
     }
+}
+
+// Data rows after the first are read where they lie, a number at a time; whatever a cell
+// holds, they must read as the first row's cells do.
+TEST(CsvSeriesReaderTest, LaterDataRowsReadCellsAsTheFirstRowDoes)
+{
+    const char* const cells[] = {"+5", " 7 ", "-0", "1e400", "5.", ".5", "-.25", "3\r", "4 \r", "2e-3 ", "-1E+2"};
+    for (const char* cell : cells) {
+        const std::string text = std::string(cell) + ",9\n0,0\n" + cell + ",9\n";
+        const auto columns = read(text);
+        ASSERT_TRUE(columns) << text;
+        ASSERT_EQ(columns->size(), 2u) << text;
+        const auto& first = columns.value()[0].values;
+        ASSERT_EQ(first.size(), 3u) << text;
+        EXPECT_EQ(first[2], first[0]) << text;
+        EXPECT_EQ(std::signbit(first[2]), std::signbit(first[0])) << text;  // "-0" is plain zero
+        EXPECT_EQ(columns.value()[0].lines, (std::vector<int>{1, 2, 3})) << text;
+        EXPECT_EQ(columns.value()[1].values, (std::vector<double>{9, 0, 9})) << text;
+    }
+
+    const char* const refused[] = {"1e", "-", ".", "1 000", "inf", "0x10", "5e+", "1.2.3", "- 1", "1-"};
+    for (const char* cell : refused) {
+        const std::string text = std::string("0;0\n1;2\n3;") + cell + "\n";
+        const auto columns = read(text);
+        ASSERT_FALSE(columns) << text;
+        EXPECT_EQ(columns.error().line, 3) << text;
+        EXPECT_EQ(columns.error().column, 2) << text;
+        EXPECT_EQ(columns.error().message, std::string("数値ではありません: \"") + cell + "\"");
+    }
+}
+
+TEST(CsvSeriesReaderTest, LinesKeepTheirNumbersAroundBlankAndQuotedLines)
+{
+    // A quoted line among plain ones, blank lines of blanks only, a column that starts late and
+    // a last line without LF.
+    const auto columns = read("1\n2\n\"3\",4\n \r\n\t\n5;;6\n7");
+    ASSERT_TRUE(columns) << columns.error().message;
+    ASSERT_EQ(columns->size(), 3u);
+    EXPECT_EQ(columns.value()[0].values, (std::vector<double>{1, 2, 3, 5, 7}));
+    EXPECT_EQ(columns.value()[0].lines, (std::vector<int>{1, 2, 3, 6, 7}));
+    EXPECT_EQ(columns.value()[1].values, (std::vector<double>{4}));
+    EXPECT_EQ(columns.value()[1].lines, (std::vector<int>{3}));
+    EXPECT_EQ(columns.value()[2].values, (std::vector<double>{6}));
+    EXPECT_EQ(columns.value()[2].lines, (std::vector<int>{6}));
 }
 
 TEST(CsvSeriesReaderTest, ShiftJisHeadersAreReadAsJapanese)

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to what stats and plot read: the stats command, run in-process on them
 // as standard input with options picked by the first two bytes, and plot's table reader with
-// the series it makes of the columns and the automatic axes plot would give them. Besides the sanitizers' checks: stats
-// ends with 0, or with 1 and one short line that names where it stopped and never echoes the input at length; a refused
-// table names its source the same way; every value read keeps its line, and every column becomes a series whose
-// statistics can be shown.
+// the series it makes of the columns and the automatic axes plot would give them. Besides the
+// sanitizers' checks: stats ends with 0, or with 1 and one short line that names where it
+// stopped and never echoes the input at length; a refused table names its source the same way;
+// every value read keeps its line, and every column becomes a series whose statistics can be
+// shown; a table without quotes reads as the plainest reading of it does.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -16,6 +19,8 @@
 #include "cli/cli.h"
 #include "cli/column_series.h"
 #include "core/document/csv_columns.h"
+#include "core/document/csv_table.h"
+#include "core/numbers/number_text.h"
 #include "core/stats/data.h"
 #include "core/stats/detail_text.h"
 
@@ -110,6 +115,84 @@ void fuzzTable(std::string_view text)
     }
 }
 
+// The cells of a line by the plainest rules: split at every delimiter, trimmed of blanks.
+std::vector<std::string_view> plainCells(std::string_view line)
+{
+    std::vector<std::string_view> cells;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= line.size(); ++i) {
+        if (i == line.size() || line[i] == ',' || line[i] == '\t' || line[i] == ';') {
+            std::string_view cell = line.substr(start, i - start);
+            const std::size_t first = cell.find_first_not_of(" \t\r");
+            cell = first == std::string_view::npos ? std::string_view{}
+                                                   : cell.substr(first, cell.find_last_not_of(" \t\r") - first + 1);
+            cells.push_back(cell);
+            start = i + 1;
+        }
+    }
+    return cells;
+}
+
+// A text without quotes read line by line and cell by cell, the slow way, against the reader,
+// which reads such lines in place a number at a time: the same columns, values, lines and
+// headers, or the same refused cell.
+void fuzzPlainTable(std::string_view text)
+{
+    if (text.find('"') != std::string_view::npos) {
+        return;
+    }
+    const auto read = probel::parseCsvTable(text, "plain.csv");
+    std::vector<probel::CsvColumn> expected;
+    const auto reach = [&expected](std::size_t index) -> probel::CsvColumn& {
+        if (expected.size() <= index) {
+            expected.resize(index + 1);
+        }
+        return expected[index];
+    };
+    bool firstRow = true;
+    int lineNumber = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const auto cells = plainCells(text.substr(start, end - start));
+        start = end + 1;
+        ++lineNumber;
+        const auto blank = [](std::string_view cell) { return cell.empty(); };
+        if (std::all_of(cells.begin(), cells.end(), blank)) {
+            continue;
+        }
+        const auto number = [](std::string_view cell) { return cell.empty() || probel::wholeNumber(cell); };
+        if (firstRow && !std::all_of(cells.begin(), cells.end(), number)) {
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                reach(i).header = std::string(cells[i]);
+            }
+            firstRow = false;
+            continue;
+        }
+        firstRow = false;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (cells[i].empty()) {
+                continue;
+            }
+            const auto value = probel::wholeNumber(cells[i]);
+            if (!value) {
+                require(!read && read.error().line == lineNumber && read.error().column == static_cast<int>(i) + 1);
+                return;
+            }
+            reach(i).values.push_back(*value);
+            reach(i).lines.push_back(lineNumber);
+        }
+    }
+    require(read && read.value().size() == expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const probel::CsvColumn& column = read.value()[i];
+        require(column.header == expected[i].header && column.lines == expected[i].lines);
+        require(column.values.size() == expected[i].values.size());
+        for (std::size_t k = 0; k < column.values.size(); ++k) {
+            require(std::memcmp(&column.values[k], &expected[i].values[k], sizeof(double)) == 0);
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -120,5 +203,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data) + 2, size - 2);
     fuzzStats(data[0], data[1], text);
     fuzzTable(text);
+    fuzzPlainTable(text);
     return 0;
 }

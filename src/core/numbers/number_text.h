@@ -38,21 +38,39 @@ double leadingNumber(std::string_view text);
 // The whole text as a number the scanner's way (see wholeNumber).
 std::optional<double> scannedWholeNumber(std::string_view text);
 
+// A plain decimal number ("-12.5", ".5", "3e4") starting exactly at `first`, read in one
+// from_chars pass (its grammar for such numbers is the scanner's): the end of the number, with
+// its value in `value`, or nullptr when the text does not start with one (blanks, a plus sign,
+// "inf") or its magnitude is out of range, which the scanner's way decides instead.
+inline const char* plainDecimalNumber(const char* first, const char* last, double& value)
+{
+    const char* digits = first != last && *first == '-' ? first + 1 : first;
+    if (digits == last || !((*digits >= '0' && *digits <= '9') || *digits == '.')) {
+        return nullptr;
+    }
+    const auto read = std::from_chars(first, last, value);
+    if (read.ec != std::errc{}) {
+        return nullptr;
+    }
+    if (value == 0.0) {
+        value = 0.0;  // "-0" reads as plain zero
+    }
+    return read.ptr;
+}
+
 // The whole text as a number: blanks (spaces, tabs, CR, LF) around it are allowed, anything
 // else makes it fail ("1 000", "1e", "" fail). "." is the point whatever the locale.
 // Infinities and NaN are refused; out-of-range magnitudes read as leadingNumber reads them.
-// Inline, since tables of a million values are read through it: a plain decimal number is read
-// whole in one from_chars pass (its grammar for them is the scanner's); blanks, a plus sign, a
-// magnitude out of range or anything else take the scanner's way.
+// Inline, since tables of a million values are read through it: a plain decimal number takes
+// plainDecimalNumber; blanks, a plus sign, a magnitude out of range or anything else take the
+// scanner's way.
 inline std::optional<double> wholeNumber(std::string_view text)
 {
-    const std::size_t digitsAt = !text.empty() && text.front() == '-' ? 1 : 0;
-    if (digitsAt < text.size() && ((text[digitsAt] >= '0' && text[digitsAt] <= '9') || text[digitsAt] == '.')) {
-        double value = 0.0;
-        const auto read = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (read.ec == std::errc{} && read.ptr == text.data() + text.size()) {
-            return value == 0.0 ? 0.0 : value;  // "-0" reads as plain zero
-        }
+    double value = 0.0;
+    const char* last = text.data() + text.size();
+    const char* numberEnd = plainDecimalNumber(text.data(), last, value);
+    if (numberEnd != nullptr && numberEnd == last) {
+        return value;
     }
     return scannedWholeNumber(text);
 }

@@ -60,7 +60,20 @@ void appendUtf8(std::string& out, char32_t c)
 
 bool isValidUtf8(std::string_view text)
 {
+    // Tables and documents are mostly ASCII: a block without a high bit is passed whole, with
+    // an OR the compiler does in vector registers.
+    constexpr std::size_t kBlock = 64;
     for (std::size_t pos = 0; pos < text.size();) {
+        if (pos + kBlock <= text.size()) {
+            unsigned char bits = 0;
+            for (std::size_t i = pos; i < pos + kBlock; ++i) {
+                bits |= static_cast<unsigned char>(text[i]);
+            }
+            if (bits <= kLastAscii) {
+                pos += kBlock;
+                continue;
+            }
+        }
         const auto character = readUtf8(text, pos);
         if (!character) {
             return false;
