@@ -4,20 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-#include <span>
+#include "platform/text/font_substitutes.h"
 
 namespace probel {
-
-// A Windows font name that documents carry and the IPA font it is drawn with here.
-struct FontSubstitute {
-    const char* windowsName;
-    const char* ipaFamily;
-};
-
-// The Windows Japanese fonts documents name (full-width and ASCII spellings) and their IPA
-// counterparts: proportional Gothic to IPAPGothic, fixed Gothic to IPAGothic, and the same
-// for Mincho. The UI font has no IPA twin; IPAPGothic is closest.
-std::span<const FontSubstitute> fontSubstitutes();
 
 // Registers every substitute with Qt (QFont::insertSubstitution), so a QFont of a Windows name
 // draws with the IPA font while the name itself stays as written. Needs a QGuiApplication;
@@ -26,11 +15,5 @@ void installFontSubstitutions();
 
 // The IPA family for a Windows name, or an empty string when the name has none.
 QString ipaFamilyFor(const QString& windowsName);
-
-// The families a document that names `name` lists for viewers elsewhere, best first: the name
-// itself, the IPA font that draws it here (when it has one), then the generic family of its
-// kind (serif for Mincho, sans-serif otherwise), so a viewer without the first two still
-// draws the right kind of letters.
-QStringList fontFamilyList(const QString& name);
 
 }  // namespace probel

@@ -95,9 +95,8 @@ std::string escaped(std::string_view text)
 }
 
 // A family name as CSS lists it: bare when it is words and blanks, quoted otherwise.
-std::string cssFamily(const QString& family)
+std::string cssFamily(const std::string& utf8)
 {
-    const std::string utf8 = family.toStdString();
     const bool bare = !utf8.empty() && utf8.find_first_of(",;'\"\\(){}") == std::string::npos &&
                       !(utf8.front() >= '0' && utf8.front() <= '9');
     if (bare) {
@@ -254,9 +253,8 @@ double SvgCanvas::textHeight(std::string_view /*text*/)
 
 std::string SvgCanvas::fontAttributes() const
 {
-    QStringList families = fontFamilyList(QString::fromStdString(font_.name));
     std::string list;
-    for (const QString& family : families) {
+    for (const std::string& family : fontFamilyList(font_.name)) {
         list += (list.empty() ? "" : ", ") + cssFamily(family);
     }
     const double points = std::isfinite(font_.size) && font_.size > 0 ? font_.size : 1;
