@@ -20,7 +20,7 @@ const std::map<std::string, Command>& commands()
         {"stats", runStats},
         {"dump", runDump},
         {"convert", runConvert},
-#if PROBEL_HAVE_CANVAS
+#if PROBEL_HAVE_CANVAS || PROBEL_QT_HANDOVER
         {"plot", runPlot},
         {"render", runRender},
 #endif
@@ -33,7 +33,7 @@ void printUsage(std::ostream& out)
     out << "使い方: probel-cli <コマンド> [オプション]\n"
            "コマンド:\n";
     out << statsUsage();
-#if PROBEL_HAVE_CANVAS
+#if PROBEL_HAVE_CANVAS || PROBEL_QT_HANDOVER
     out << plotUsage();
     out << renderUsage();
 #endif

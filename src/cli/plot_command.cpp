@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // probel-cli plot: every column of the input tables as a series on one graph of a sheet,
 // saved as a picture of the whole sheet or as a document.
-#if PROBEL_HAVE_CANVAS
+#if PROBEL_HAVE_CANVAS || PROBEL_QT_HANDOVER
 
 #include <algorithm>
 #include <cctype>
@@ -16,18 +16,17 @@
 #include "cli/commands.h"
 #include "cli/error_report.h"
 #include "cli/exit_codes.h"
-#include "cli/gui_application.h"
 #include "cli/input_bytes.h"
-#include "cli/measuring_canvas.h"
 #include "cli/option_parser.h"
+#include "cli/plot_output.h"
 #include "cli/plot_sheet.h"
 #include "core/document/csv_columns.h"
-#include "core/document/sheet_writer.h"
 #include "core/graph/normo_bp.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
+#include "core/sheet/chart_sheet.h"
 #include "core/sheet/paper_size.h"
-#include "platform/canvas/page_export.h"
+#include "platform/text/page_format.h"
 
 namespace probel::cli {
 namespace {
@@ -220,14 +219,11 @@ std::string plotUsage()
            "      (幅と高さの mm、既定 210297 = A4 縦)。\n";
 }
 
-int runPlot(const Arguments& arguments, CliIo io)
-{
-    PlotOptions options;
-    std::string error;
-    if (!parseOptions(arguments, options, error)) {
-        return usageError(io, error);
-    }
+namespace {
 
+// The plot once its options are known: read, laid out and written.
+int plot(const PlotOptions& options, CliIo io)
+{
     Result<std::vector<CsvColumn>> columns = readInputs(options.inputs, io.in);
     if (!columns) {
         reportError(io.err, columns.error());
@@ -267,17 +263,41 @@ int runPlot(const Arguments& arguments, CliIo io)
     setUpGraph(graph, range, options);
     completePlotSeries(graph, options.extras);
 
-    ensureGuiApplication();
-    const PaperSize paper = *paperSizeFromCode(options.paper);
-    Status arranged;
-    withMeasuringCanvas(paper,
-                        [&](Canvas& measure) { arranged = arrangePlotSheet(sheet, number, options.extras, measure); });
-    if (!arranged) {
-        reportError(io.err, arranged.error());
+    const PlotOutcome outcome = writePlot(sheet, number, options.extras, options.output, options.document);
+    if (outcome.handOver) {
+        return kExitHandOver;
+    }
+    if (!outcome.arranged) {
+        reportError(io.err, outcome.arranged.error());
         return kExitBadInput;
     }
-    return exitCodeAfter(
-        io.err, options.document ? writeSheetFile(sheet, options.output) : exportSheetPage(sheet, options.output));
+    return exitCodeAfter(io.err, outcome.written);
+}
+
+}  // namespace
+
+int runPlot(const Arguments& arguments, CliIo io)
+{
+    PlotOptions options;
+    std::string error;
+    if (!parseOptions(arguments, options, error)) {
+        return usageError(io, error);
+    }
+#if PROBEL_HAVE_CANVAS
+    return plot(options, io);
+#else
+    // Pictures other than SVG are drawn by Qt: handed over before anything is read.
+    if (!options.document && pageFormatForPath(options.output) != PageFormat::Svg) {
+        return kExitHandOver;
+    }
+    // Messages wait until the plot is not handed over, so they are given once.
+    std::ostringstream messages;
+    const int exitCode = plot(options, CliIo{io.in, io.out, messages});
+    if (exitCode != kExitHandOver) {
+        io.err << messages.str();
+    }
+    return exitCode;
+#endif
 }
 
 }  // namespace probel::cli

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: MIT
 // probel-cli render: a document drawn as a picture of its whole sheet.
-#if PROBEL_HAVE_CANVAS
-
 #include <ostream>
 
 #include "cli/commands.h"
-#include "cli/error_report.h"
 #include "cli/exit_codes.h"
+
+#if PROBEL_HAVE_CANVAS
+#include "cli/error_report.h"
 #include "cli/gui_application.h"
 #include "cli/option_parser.h"
 #include "core/document/sheet_reader.h"
 #include "platform/canvas/page_export.h"
+#endif
 
 namespace probel::cli {
+
+#if PROBEL_HAVE_CANVAS
 namespace {
 
 int usageError(CliIo io, const std::string& message)
@@ -22,13 +25,6 @@ int usageError(CliIo io, const std::string& message)
 }
 
 }  // namespace
-
-std::string renderUsage()
-{
-    return "  probel-cli render SHEET.pbl -o OUT\n"
-           "      文書 SHEET.pbl の用紙全体 (グラフとラベルの文字) を OUT (.png .bmp .svg .pdf) に描きます。\n"
-           "      画像は 1 ピクセル 15 twip、PDF は文書の用紙の大きさの 1 ページです。\n";
-}
 
 int runRender(const Arguments& arguments, CliIo io)
 {
@@ -62,7 +58,19 @@ int runRender(const Arguments& arguments, CliIo io)
     ensureGuiApplication();
     return exitCodeAfter(io.err, exportSheetPage(document, *output));
 }
+#elif PROBEL_QT_HANDOVER
+// Every output of render is drawn by Qt.
+int runRender(const Arguments& /*arguments*/, CliIo /*io*/)
+{
+    return kExitHandOver;
+}
+#endif
+
+std::string renderUsage()
+{
+    return "  probel-cli render SHEET.pbl -o OUT\n"
+           "      文書 SHEET.pbl の用紙全体 (グラフとラベルの文字) を OUT (.png .bmp .svg .pdf) に描きます。\n"
+           "      画像は 1 ピクセル 15 twip、PDF は文書の用紙の大きさの 1 ページです。\n";
+}
 
 }  // namespace probel::cli
-
-#endif

@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "cli/gui_application.h"
-#include "cli/measuring_canvas.h"
 #include "cli_files.h"
 #include "core/document/sheet_reader.h"
+#include "platform/canvas/qt_text_metrics.h"
+#include "platform/text/svg_page.h"
+#include "platform/text/text_measuring_canvas.h"
 #include "support/cli_runner.h"
 
 namespace probel {
@@ -37,18 +39,18 @@ std::vector<Box> labelBoxes(const ChartSheet& sheet)
 {
     std::vector<Box> boxes;
     cli::ensureGuiApplication();
-    cli::withMeasuringCanvas(*sheet.paperSize(), [&](Canvas& canvas) {
-        const auto add = [&](const ChartLabel& label) {
-            const LabelExtent extent = labelExtent(label, canvas);
-            boxes.push_back(Box{label.left, label.top, label.left + extent.width, label.top + extent.height});
-        };
-        for (const auto& [index, label] : sheet.sLabels()) {
-            add(label);
-        }
-        for (const auto& [index, label] : sheet.comLabels()) {
-            add(label);
-        }
-    });
+    QtTextMetrics metrics(kPageDotsPerInch);
+    TextMeasuringCanvas canvas(*sheet.paperSize(), kPageDotsPerInch, metrics);
+    const auto add = [&](const ChartLabel& label) {
+        const LabelExtent extent = labelExtent(label, canvas);
+        boxes.push_back(Box{label.left, label.top, label.left + extent.width, label.top + extent.height});
+    };
+    for (const auto& [index, label] : sheet.sLabels()) {
+        add(label);
+    }
+    for (const auto& [index, label] : sheet.comLabels()) {
+        add(label);
+    }
     return boxes;
 }
 

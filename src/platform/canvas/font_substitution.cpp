@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QStringList>
 
-
 namespace probel {
 
 void installFontSubstitutions()

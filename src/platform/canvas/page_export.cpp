@@ -9,39 +9,21 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
-#include <algorithm>
-#include <cctype>
-
 #include "core/document/atomic_file.h"
 #include "core/numbers/rounding.h"
-#include "core/sheet/sheet_page.h"
 #include "core/util/file_errors.h"
 #include "platform/canvas/bmp_writer.h"
 #include "platform/canvas/png_writer.h"
 #include "platform/canvas/qpainter_canvas.h"
+#include "platform/canvas/qt_text_metrics.h"
 #include "platform/canvas/sheet_page_layout.h"
-#include "platform/canvas/svg_canvas.h"
+#include "platform/text/svg_page.h"
 
 namespace probel {
 namespace {
 
-// Exported pages keep the screen's geometry: 15 twips per pixel is 96 pixels per inch.
-constexpr double kPageDotsPerInch = kScreenDotsPerInch;
 constexpr double kMetresPerInch = 0.0254;
 constexpr const char* kCreator = "Probel";
-
-std::string lowerCaseExtension(const std::string& path)
-{
-    const auto slash = path.find_last_of('/');
-    const auto dot = path.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return {};
-    }
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
 
 QSize pixelSize(const PaperSize& paper)
 {
@@ -97,19 +79,6 @@ Result<std::string> rasterBytes(const std::string& path, const PaperSize& paper,
     return encoded;
 }
 
-// SVG is written while it is drawn, straight into the file.
-Status writeSvgPage(const std::string& path, const PaperSize& paper, const PageDrawing& draw)
-{
-    const SvgPage page{pixelSize(paper), kPageDotsPerInch,
-                       QFileInfo(QString::fromStdString(path)).completeBaseName().toStdString(), kCreator};
-    return writeFileAtomically(path, [&](const ByteSink& sink) {
-        SvgCanvas canvas(page, sink);
-        canvas.clear();
-        draw(canvas);
-        canvas.finish();
-    });
-}
-
 Result<std::string> pdfBytes(const std::string& path, const PaperSize& paper, const PageDrawing& draw)
 {
     QByteArray encoded;
@@ -132,24 +101,6 @@ Result<std::string> pdfBytes(const std::string& path, const PaperSize& paper, co
 
 }  // namespace
 
-std::optional<PageFormat> pageFormatForPath(const std::string& path)
-{
-    const std::string extension = lowerCaseExtension(path);
-    if (extension == "png") {
-        return PageFormat::Png;
-    }
-    if (extension == "bmp") {
-        return PageFormat::Bmp;
-    }
-    if (extension == "svg") {
-        return PageFormat::Svg;
-    }
-    if (extension == "pdf") {
-        return PageFormat::Pdf;
-    }
-    return std::nullopt;
-}
-
 Status exportPage(const std::string& path, const PaperSize& paper, const PageDrawing& draw)
 {
     const auto format = pageFormatForPath(path);
@@ -170,8 +121,10 @@ Status exportPage(const std::string& path, const PaperSize& paper, const PageDra
     case PageFormat::Bmp:
         bytes = rasterBytes(path, paper, draw, format);
         break;
-    case PageFormat::Svg:
-        return writeSvgPage(path, paper, draw);
+    case PageFormat::Svg: {
+        QtTextMetrics metrics(kPageDotsPerInch);
+        return writeSvgPage(path, paper, draw, metrics);
+    }
     case PageFormat::Pdf:
         bytes = pdfBytes(path, paper, draw);
         break;
@@ -188,7 +141,7 @@ Status exportSheetPage(const ChartSheet& sheet, const std::string& path, std::op
     if (!paper) {
         return saveFileError(path, "用紙の大きさが正しくありません。");
     }
-    const PageDrawing draw = [&sheet](Canvas& page) { drawSheetPage(sheet, page, PageStyle{PageKind::Picture}); };
+    const PageDrawing draw = sheetPicture(sheet);
     return format ? exportPage(path, *paper, draw, *format) : exportPage(path, *paper, draw);
 }
 

@@ -9,16 +9,10 @@
 #include "core/sheet/chart_sheet.h"
 #include "core/sheet/paper_size.h"
 #include "core/util/result.h"
+#include "platform/text/page_format.h"
+#include "platform/text/svg_page.h"
 
 namespace probel {
-
-enum class PageFormat { Png, Bmp, Svg, Pdf };
-
-// The format a file name asks for by its extension (.png, .bmp, .svg, .pdf, any case);
-// empty for any other name.
-std::optional<PageFormat> pageFormatForPath(const std::string& path);
-
-using PageDrawing = std::function<void(Canvas&)>;
 
 // Draws one page through `draw` and saves it to `path` in the format its extension names.
 // The canvas is the paper's pixel size (15 twips per pixel, 96 per inch) and starts white.

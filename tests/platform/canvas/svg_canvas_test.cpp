@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/canvas/svg_canvas.h"
+#include "platform/text/svg_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +12,12 @@
 #include <vector>
 
 #include "platform/canvas/qpainter_canvas.h"
+#include "platform/canvas/qt_text_metrics.h"
 
 namespace probel {
 namespace {
 
-const SvgPage kA4{QSize(794, 1123), 96, "page", "Probel"};
+const SvgPage kA4{794, 1123, 96, "page", "Probel"};
 
 // Draws on an SvgCanvas and returns the document with the pieces it came in.
 struct Written {
@@ -29,10 +30,14 @@ Written writeSvg(Draw draw)
 {
     Written written;
     {
-        SvgCanvas canvas(kA4, [&](std::string_view piece) {
-            written.document += piece;
-            written.pieces.push_back(piece.size());
-        });
+        QtTextMetrics metrics(kA4.dotsPerInch);
+        SvgCanvas canvas(
+            kA4,
+            [&](std::string_view piece) {
+                written.document += piece;
+                written.pieces.push_back(piece.size());
+            },
+            metrics);
         draw(canvas);
     }
     return written;

@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QFont>
-#include <QFontMetricsF>
-#include <QImage>
-#include <QSize>
-
 #include <map>
 #include <optional>
 #include <string>
@@ -13,13 +8,15 @@
 
 #include "core/document/atomic_file.h"
 #include "core/graph/canvas.h"
+#include "platform/text/text_metrics.h"
 
 namespace probel {
 
 // The page an SvgCanvas writes: its size in pixels (also the view box), the pixels per inch
 // its physical size and font sizes are reckoned with, and its title and description.
 struct SvgPage {
-    QSize size;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
     double dotsPerInch = 96;
     std::string title;
     std::string description;
@@ -29,11 +26,11 @@ struct SvgPage {
 // in pieces, so a page of a million markers is never held whole. Lines are polylines in Qt's
 // patterns of the pen styles; text is text in a family list (the stored name, the IPA font
 // that draws it here, a generic family); repeated text (markers) is defined once and placed
-// by reference, one short element a marker. Text is measured with Qt's metrics of the font,
-// as QPainterCanvas measures it, so both lay a page out alike. Needs a QGuiApplication.
+// by reference, one short element a marker. Text is measured by `metrics`, which the canvas
+// borrows: Qt's measures (as QPainterCanvas measures) or the same numbers found without Qt.
 class SvgCanvas : public Canvas {
 public:
-    SvgCanvas(const SvgPage& page, ByteSink sink);
+    SvgCanvas(const SvgPage& page, ByteSink sink, TextMetrics& metrics);
     // Finishes the document if finish() was not called.
     ~SvgCanvas() override;
 
@@ -43,8 +40,8 @@ public:
     // Closes the document and hands the rest to the sink; drawing afterwards does nothing.
     void finish();
 
-    std::int32_t width() const override { return page_.size.width(); }
-    std::int32_t height() const override { return page_.size.height(); }
+    std::int32_t width() const override { return page_.width; }
+    std::int32_t height() const override { return page_.height; }
     bool isPrinterPage() const override { return false; }
     double dotsPerInch() const override { return page_.dotsPerInch; }
 
@@ -81,9 +78,7 @@ private:
     std::int32_t penStyle_ = kPenSolid;
     std::int32_t color_ = 0;
     CanvasFont font_;
-    QImage measuringDevice_;
-    QFont qtFont_;
-    std::optional<QFontMetricsF> metrics_;
+    TextMetrics& metrics_;
 
     // Defined markers by their text and font.
     std::map<std::pair<std::string, std::string>, std::string> markers_;

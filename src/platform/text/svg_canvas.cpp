@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: MIT
-#include "platform/canvas/svg_canvas.h"
-
-#include <QString>
-#include <QStringList>
+#include "platform/text/svg_canvas.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include "platform/canvas/font_substitution.h"
-#include "platform/canvas/qt_font.h"
+#include "core/util/utf8.h"
+#include "platform/text/font_substitutes.h"
 
 namespace probel {
 namespace {
 
 constexpr double kPointsPerInch = 72;
 constexpr double kMillimetresPerInch = 25.4;
-constexpr double kMetresPerInch = 0.0254;
 // Pieces of this size go to the sink: few writes, little memory.
 constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
 // Far beyond any page: positions past it (a value far off the axis) are not written.
@@ -70,7 +66,18 @@ std::string colorText(std::int32_t bgr)
 // characters (which XML cannot hold) and broken UTF-8 replaced.
 std::string escaped(std::string_view text)
 {
-    const QByteArray valid = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUtf8();
+    std::string valid;
+    valid.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const auto character = readUtf8(text, at);
+        if (character) {
+            valid.append(text.substr(at, character->length));
+            at += character->length;
+        } else {
+            valid += "\uFFFD";
+            ++at;
+        }
+    }
     std::string out;
     out.reserve(static_cast<std::size_t>(valid.size()));
     for (const char c : valid) {
@@ -131,25 +138,19 @@ std::string_view dashArray(std::int32_t style)
 
 }  // namespace
 
-SvgCanvas::SvgCanvas(const SvgPage& page, ByteSink sink)
-    : page_(page), sink_(std::move(sink)), measuringDevice_(1, 1, QImage::Format_RGB32)
+SvgCanvas::SvgCanvas(const SvgPage& page, ByteSink sink, TextMetrics& metrics)
+    : page_(page), sink_(std::move(sink)), metrics_(metrics)
 {
-    // Fonts are measured at the page's resolution, as on the other canvases.
-    const int dotsPerMetre = static_cast<int>(std::lround(page_.dotsPerInch / kMetresPerInch));
-    measuringDevice_.setDotsPerMeterX(dotsPerMetre);
-    measuringDevice_.setDotsPerMeterY(dotsPerMetre);
-    qtFont_ = canvasQtFont(font_, page_.dotsPerInch, measuringDevice_.logicalDpiY());
-    metrics_.emplace(qtFont_, &measuringDevice_);
+    metrics_.setFont(font_, page_.dotsPerInch);
 
     // Thousandths of a millimetre, rounded down so the page never reads as a pixel larger.
     const auto millimetres = [&](int pixels) {
         return number(std::floor(pixels * kMillimetresPerInch / page_.dotsPerInch * 1000) / 1000, 3);
     };
-    const std::string width = std::to_string(page_.size.width());
-    const std::string height = std::to_string(page_.size.height());
-    append("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg width=\"" +
-           millimetres(page_.size.width()) + "mm\" height=\"" + millimetres(page_.size.height()) +
-           "mm\" viewBox=\"0 0 " + width + " " + height +
+    const std::string width = std::to_string(page_.width);
+    const std::string height = std::to_string(page_.height);
+    append("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg width=\"" + millimetres(page_.width) +
+           "mm\" height=\"" + millimetres(page_.height) + "mm\" viewBox=\"0 0 " + width + " " + height +
            "\" xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
            "version=\"1.2\" baseProfile=\"tiny\">\n<title>" +
            escaped(page_.title) + "</title>\n<desc>" + escaped(page_.description) + "</desc>\n");
@@ -208,8 +209,8 @@ void SvgCanvas::leaveGroup()
 void SvgCanvas::clear()
 {
     leaveGroup();
-    append("<rect x=\"0\" y=\"0\" width=\"" + std::to_string(page_.size.width()) + "\" height=\"" +
-           std::to_string(page_.size.height()) + "\" fill=\"#ffffff\"/>\n");
+    append("<rect x=\"0\" y=\"0\" width=\"" + std::to_string(page_.width) + "\" height=\"" +
+           std::to_string(page_.height) + "\" fill=\"#ffffff\"/>\n");
 }
 
 void SvgCanvas::polyline(std::span<const Point> points)
@@ -233,22 +234,18 @@ void SvgCanvas::polyline(std::span<const Point> points)
 
 void SvgCanvas::setFont(const CanvasFont& font)
 {
-    if (font == font_) {
-        return;
-    }
     font_ = font;
-    qtFont_ = canvasQtFont(font_, page_.dotsPerInch, measuringDevice_.logicalDpiY());
-    metrics_.emplace(qtFont_, &measuringDevice_);
+    metrics_.setFont(font_, page_.dotsPerInch);
 }
 
 double SvgCanvas::textWidth(std::string_view text)
 {
-    return metrics_->horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return metrics_.width(text);
 }
 
 double SvgCanvas::textHeight(std::string_view /*text*/)
 {
-    return metrics_->lineSpacing();
+    return metrics_.lineSpacing();
 }
 
 std::string SvgCanvas::fontAttributes() const
@@ -280,7 +277,7 @@ void SvgCanvas::drawText(PointF topLeft, std::string_view text)
         return;
     }
     enterGroup("<g fill=\"" + colorText(color_) + "\"" + fontAttributes() + " xml:space=\"preserve\">\n");
-    append("<text x=\"" + number(topLeft.x) + "\" y=\"" + number(topLeft.y + metrics_->ascent()) + "\">" +
+    append("<text x=\"" + number(topLeft.x) + "\" y=\"" + number(topLeft.y + metrics_.ascent()) + "\">" +
            escaped(text) + "</text>\n");
     flushIfFull();
 }
@@ -296,7 +293,7 @@ std::string SvgCanvas::markerId(std::string_view text)
     }
     const std::string id = "m" + std::to_string(markers_.size());
     leaveGroup();
-    append("<defs><text id=\"" + id + "\" y=\"" + number(metrics_->ascent()) + "\"" + attributes +
+    append("<defs><text id=\"" + id + "\" y=\"" + number(metrics_.ascent()) + "\"" + attributes +
            " xml:space=\"preserve\">" + escaped(text) + "</text></defs>\n");
     markers_.emplace(std::move(key), id);
     return id;
