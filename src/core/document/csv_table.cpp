@@ -204,11 +204,11 @@ private:
         target.lines.push_back(lineNumber_);
     }
 
-    CsvColumn& column(std::size_t index)
+    // Inline for the usual case of a column that is there already.
+    CsvColumn& column(std::size_t index) { return index < columns_.size() ? columns_[index] : addColumns(index); }
+
+    CsvColumn& addColumns(std::size_t index)
     {
-        if (index < columns_.size()) {
-            return columns_[index];
-        }
         while (columns_.size() <= index) {
             CsvColumn added;
             added.source = sourceName_;

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,15 +39,49 @@ double leadingNumber(std::string_view text);
 // The whole text as a number the scanner's way (see wholeNumber).
 std::optional<double> scannedWholeNumber(std::string_view text);
 
-// A plain decimal number ("-12.5", ".5", "3e4") starting exactly at `first`, read in one
-// from_chars pass (its grammar for such numbers is the scanner's): the end of the number, with
-// its value in `value`, or nullptr when the text does not start with one (blanks, a plus sign,
-// "inf") or its magnitude is out of range, which the scanner's way decides instead.
+namespace detail {
+
+// Powers of ten up to the 15 decimals of an exactly read number; a double holds each exactly.
+inline constexpr double kExactPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+inline bool isDecimalDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace detail
+
+// A plain decimal number ("-12.5", ".5", "3e4") starting exactly at `first`: the end of the
+// number, with its value in `value`, or nullptr when the text does not start with one (blanks,
+// a plus sign, "inf") or its magnitude is out of range, which the scanner's way decides
+// instead. Measurements ("50.1234") have at most 15 digits and no exponent: their digits as a
+// whole number and the power of ten they are divided by are both exact doubles, so the one
+// division gives the correctly rounded value, the same as from_chars, which reads the rest.
 inline const char* plainDecimalNumber(const char* first, const char* last, double& value)
 {
-    const char* digits = first != last && *first == '-' ? first + 1 : first;
-    if (digits == last || !((*digits >= '0' && *digits <= '9') || *digits == '.')) {
+    constexpr int kExactDigits = 15;
+    const bool negative = first != last && *first == '-';
+    const char* at = negative ? first + 1 : first;
+    if (at == last || !(detail::isDecimalDigit(*at) || *at == '.')) {
         return nullptr;
+    }
+    std::uint64_t whole = 0;
+    int digits = 0;
+    int decimals = 0;
+    for (; at != last && detail::isDecimalDigit(*at); ++at, ++digits) {
+        whole = whole * 10 + static_cast<std::uint64_t>(*at - '0');
+    }
+    if (at != last && *at == '.') {
+        for (++at; at != last && detail::isDecimalDigit(*at); ++at, ++digits, ++decimals) {
+            whole = whole * 10 + static_cast<std::uint64_t>(*at - '0');
+        }
+    }
+    const bool exponent = at != last && (*at == 'e' || *at == 'E');
+    if (digits > 0 && digits <= kExactDigits && !exponent) {
+        value = static_cast<double>(whole) / detail::kExactPowersOfTen[decimals];
+        value = negative && value != 0.0 ? -value : value;  // "-0" reads as plain zero
+        return at;
     }
     const auto read = std::from_chars(first, last, value);
     if (read.ec != std::errc{}) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -194,6 +195,45 @@ TEST(WholeNumber, AcceptsOnlyAWholeNumber)
     for (const char* text : refused) {
         EXPECT_EQ(wholeNumber(text), std::nullopt) << '"' << text << '"';
     }
+}
+
+// Short decimals are read without from_chars; they must come out as the very double
+// from_chars gives, whatever their digits, decimals and sign.
+TEST(PlainDecimalNumber, ReadsShortDecimalsExactlyAsFromChars)
+{
+    std::mt19937_64 random(20261207);
+    std::uniform_int_distribution<int> digitCount(1, 17);
+    std::uniform_int_distribution<int> digit(0, 9);
+    for (int i = 0; i < 200000; ++i) {
+        const int digits = digitCount(random);
+        const int point = std::uniform_int_distribution<int>(0, digits)(random);
+        std::string text = random() % 2 == 0 ? "-" : "";
+        for (int k = 0; k < digits; ++k) {
+            if (k == point) {
+                text += '.';
+            }
+            text += static_cast<char>('0' + digit(random));
+        }
+        if (point == digits && random() % 2 == 0) {
+            text += '.';
+        }
+        double expected = 0;
+        const auto parsed = std::from_chars(text.data(), text.data() + text.size(), expected);
+        ASSERT_EQ(parsed.ptr, text.data() + text.size()) << text;
+        double value = 1;
+        ASSERT_EQ(plainDecimalNumber(text.data(), text.data() + text.size(), value), text.data() + text.size()) << text;
+        EXPECT_EQ(value, expected == 0.0 ? 0.0 : expected) << text;
+        EXPECT_FALSE(value == 0.0 && std::signbit(value)) << text;  // "-0" is plain zero
+    }
+    // Where the number ends: before what cannot continue it, after an exponent.
+    const std::string text = "12.5;3e2,7.x";
+    double value = 0;
+    EXPECT_EQ(plainDecimalNumber(text.data(), text.data() + text.size(), value), text.data() + 4);
+    EXPECT_EQ(value, 12.5);
+    EXPECT_EQ(plainDecimalNumber(text.data() + 5, text.data() + text.size(), value), text.data() + 8);
+    EXPECT_EQ(value, 300);
+    EXPECT_EQ(plainDecimalNumber(text.data() + 9, text.data() + text.size(), value), text.data() + 11);
+    EXPECT_EQ(value, 7);
 }
 
 }  // namespace
