@@ -69,6 +69,10 @@ std::filesystem::path qtToolPath()
 {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || !self.is_absolute()) {
+        // Never a program of that name in whatever folder happens to be current.
+        return PROBEL_INSTALLED_QT_TOOL;
+    }
     const std::filesystem::path folder = self.parent_path();
     const std::filesystem::path beside = folder / "probel-cli-qt";
     if (::access(beside.c_str(), X_OK) == 0) {
