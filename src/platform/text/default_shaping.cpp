@@ -251,13 +251,13 @@ DefaultShaping::DefaultShaping(std::span<const std::uint8_t> gsub, std::span<con
     understood_ = substituted.understood() && marks.understood();
     changed_ = std::move(substituted.changed());
     changed_.insert(changed_.end(), marks.changed().begin(), marks.changed().end());
-    std::ranges::sort(changed_);
-    changed_.erase(std::ranges::unique(changed_).begin(), changed_.end());
+    std::sort(changed_.begin(), changed_.end());
+    changed_.erase(std::unique(changed_.begin(), changed_.end()), changed_.end());
 }
 
 bool DefaultShaping::mayChange(std::uint32_t glyph) const
 {
-    return !understood_ || std::ranges::binary_search(changed_, glyph);
+    return !understood_ || std::binary_search(changed_.begin(), changed_.end(), glyph);
 }
 
 }  // namespace probel
