@@ -12,11 +12,10 @@
 
 #include "platform/canvas/qpainter_canvas.h"
 #include "platform/canvas/sheet_page_layout.h"
+#include "platform/text/svg_page.h"
 
 namespace probel {
 namespace {
-
-constexpr const char* kCreator = "Probel";
 
 // Device coordinates start at the paper's corner, so a place on the sheet is the same
 // place on the page.
@@ -99,7 +98,7 @@ Status printSheetToDefaultPrinter(const ChartSheet& sheet)
         return Error{"プリンターが見つかりません。", {}, 0, 0};
     }
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setCreator(QString::fromLatin1(kCreator));
+    printer.setCreator(QString::fromLatin1(kPageCreator));
     printer.setDocName(QFileInfo(QString::fromStdString(sheet.fName)).fileName());
     return printSheet(sheet, printer);
 }

@@ -21,8 +21,8 @@
 namespace probel::cli {
 namespace {
 
-// The device resolution Qt measures a 96-pixel-per-inch page with.
-constexpr int kMeasuringDotsPerInch = 96;
+// The device resolution Qt measures a page with: the page's own, in whole dots.
+constexpr int kMeasuringDotsPerInch = static_cast<int>(kPageDotsPerInch);
 
 // Takes back what arrangePlotSheet added to a fresh sheet (the title and the detail labels),
 // so that it can be laid out again by other measures.

@@ -12,27 +12,12 @@
 #include <system_error>
 
 #include "cli/exit_codes.h"
+#include "core/util/descriptor_io.h"
 
 namespace probel::cli {
 namespace {
 
 constexpr std::size_t kPiece = 64 * 1024;
-
-// Writes all of `bytes` to `fd`, through interruptions and short writes.
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
 
 // Standard input from its start: the bytes already read, then the rest, in a memory file put
 // in its place. Nothing changes when nothing was read.
@@ -42,22 +27,19 @@ bool replayStandardInput(std::string_view consumed)
         return true;
     }
     const int memory = ::memfd_create("probel-cli-input", MFD_CLOEXEC);
-    if (memory < 0 || !writeAll(memory, consumed)) {
+    if (memory < 0 || writeAll(memory, consumed) != 0) {
         return false;
     }
     std::array<char, kPiece> piece{};
     for (;;) {
-        const ssize_t read = ::read(STDIN_FILENO, piece.data(), piece.size());
-        if (read < 0 && errno == EINTR) {
-            continue;
-        }
+        const ssize_t read = readSome(STDIN_FILENO, piece.data(), piece.size());
         if (read < 0) {
             return false;
         }
         if (read == 0) {
             break;
         }
-        if (!writeAll(memory, std::string_view(piece.data(), static_cast<std::size_t>(read)))) {
+        if (writeAll(memory, std::string_view(piece.data(), static_cast<std::size_t>(read))) != 0) {
             return false;
         }
     }
@@ -87,10 +69,7 @@ RecordingInput::int_type RecordingInput::underflow()
 {
     const std::size_t start = consumed_.size();
     consumed_.resize(start + kPiece);
-    ssize_t read = 0;
-    do {
-        read = ::read(STDIN_FILENO, consumed_.data() + start, kPiece);
-    } while (read < 0 && errno == EINTR);
+    const ssize_t read = readSome(STDIN_FILENO, consumed_.data() + start, kPiece);
     const int failure = errno;
     consumed_.resize(start + static_cast<std::size_t>(std::max<ssize_t>(read, 0)));
     if (read < 0) {

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "core/document/save_target.h"
+#include "core/util/descriptor_io.h"
 #include "core/util/file_errors.h"
 
 namespace probel {
@@ -28,8 +29,6 @@ constexpr std::size_t kSuffixLength = 8;
 // A name is taken again only when someone else made it first; this many tries mean something
 // is making them on purpose.
 constexpr int kNameAttempts = 100;
-// Linux writes at most about 2 GiB per call; smaller pieces keep every count in range.
-constexpr std::size_t kMaxWriteChunk = std::size_t{1} << 30;
 constexpr std::size_t kReadChunk = std::size_t{64} * 1024;
 
 Error saveError(const std::string& path, int error)
@@ -86,23 +85,6 @@ int createTemporary(const std::string& prefix, mode_t mode, std::string& name)
     }
     errno = EEXIST;
     return -1;
-}
-
-// A full disk may accept part of a write without an error; only the whole length counts.
-int writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        ssize_t written = ::write(fd, bytes.data(), std::min(bytes.size(), kMaxWriteChunk));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        if (written == 0)
-            return ENOSPC;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
 }
 
 int syncFile(int fd)
@@ -203,10 +185,8 @@ Result<std::string> readWholeFile(const std::string& path)
     content.reserve(static_cast<std::size_t>(status.st_size));
     char buffer[kReadChunk];
     for (;;) {
-        ssize_t count = ::read(file.get(), buffer, sizeof buffer);
+        const ssize_t count = readSome(file.get(), buffer, sizeof buffer);
         if (count < 0) {
-            if (errno == EINTR)
-                continue;
             return readFileError(path, std::strerror(errno));
         }
         if (count == 0)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -31,6 +32,13 @@ struct CanvasFont {
     bool underline = false;
     bool operator==(const CanvasFont&) const = default;
 };
+
+// The size a font of `points` is drawn at: a size of zero or below, or no number at all, cannot
+// be drawn and becomes the smallest size, one point.
+inline double drawnPoints(double points)
+{
+    return std::isfinite(points) && points > 0 ? points : 1;
+}
 
 // Pen styles of lines, as documents store them.
 enum PenStyle : std::int32_t {

@@ -3,7 +3,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -23,7 +22,6 @@ namespace probel {
 namespace {
 
 constexpr double kMetresPerInch = 0.0254;
-constexpr const char* kCreator = "Probel";
 
 QSize pixelSize(const PaperSize& paper)
 {
@@ -86,8 +84,8 @@ Result<std::string> pdfBytes(const std::string& path, const PaperSize& paper, co
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setCreator(QString::fromLatin1(kCreator));
-        writer.setTitle(QFileInfo(QString::fromStdString(path)).completeBaseName());
+        writer.setCreator(QString::fromLatin1(kPageCreator));
+        writer.setTitle(QString::fromStdString(pageTitle(path)));
         writer.setResolution(static_cast<int>(kPageDotsPerInch));
         if (!writer.setPageLayout(sheetPageLayout(paper))) {
             return saveFileError(path, "PDF のページの大きさを設定できません。");

@@ -3,15 +3,7 @@
 
 #include <QString>
 
-#include <cmath>
-
 namespace probel {
-namespace {
-
-// Qt refuses sizes of zero or below; such a font is drawn at the smallest size instead.
-constexpr double kSmallestFontPoints = 1;
-
-}  // namespace
 
 QFont qtFontOf(const CanvasFont& font)
 {
@@ -30,7 +22,7 @@ QFont canvasQtFont(const CanvasFont& font, double canvasDotsPerInch, double devi
 {
     QFont qtFont;
     qtFont.setFamily(QString::fromStdString(font.name));
-    const double points = std::isfinite(font.size) && font.size > 0 ? font.size : kSmallestFontPoints;
+    const double points = drawnPoints(font.size);
     // Qt converts points with the device's resolution; the canvas converts with its own.
     qtFont.setPointSizeF(points * canvasDotsPerInch / deviceDotsPerInch);
     qtFont.setBold(font.bold);

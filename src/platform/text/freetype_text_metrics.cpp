@@ -20,8 +20,6 @@ namespace {
 constexpr double kPointsPerInch = 72;
 constexpr std::int64_t kFixedOne = 64;
 constexpr char32_t kReplacementCharacter = 0xFFFD;
-// What a canvas draws a font of no usable size at (see qt_font.cpp).
-constexpr double kSmallestFontPoints = 1;
 // Qt keeps to design advances under these hint styles and rounds hinted ones under the others.
 constexpr int kHintStyleNone = FC_HINT_NONE;
 constexpr int kHintStyleSlight = FC_HINT_SLIGHT;
@@ -32,8 +30,7 @@ constexpr int kHintStyleSlight = FC_HINT_SLIGHT;
 // whole pixels. Empty when Qt would not take the size.
 std::optional<int> qtPixelSize(double points, double canvasDotsPerInch, int deviceDotsPerInch)
 {
-    const double usablePoints = std::isfinite(points) && points > 0 ? points : kSmallestFontPoints;
-    const double pointSize = usablePoints * canvasDotsPerInch / deviceDotsPerInch;
+    const double pointSize = drawnPoints(points) * canvasDotsPerInch / deviceDotsPerInch;
     if (!std::isfinite(pointSize) || pointSize <= 0) {
         return std::nullopt;
     }
@@ -131,7 +128,7 @@ void FreeTypeTextMetrics::setFont(const CanvasFont& font, double dotsPerInch)
 {
     face_ = nullptr;
     const std::optional<int> pixelSize = qtPixelSize(font.size, dotsPerInch, deviceDotsPerInch_);
-    pixelSize_ = pixelSize.value_or(static_cast<int>(kSmallestFontPoints));
+    pixelSize_ = pixelSize.value_or(1);  // only for the estimates below
     // Estimates, kept unless the font is measured.
     ascent_ = pixelSize_ * 7.0 / 8;
     lineSpacing_ = pixelSize_ * 9.0 / 8;

@@ -254,7 +254,7 @@ std::string SvgCanvas::fontAttributes() const
     for (const std::string& family : fontFamilyList(font_.name)) {
         list += (list.empty() ? "" : ", ") + cssFamily(family);
     }
-    const double points = std::isfinite(font_.size) && font_.size > 0 ? font_.size : 1;
+    const double points = drawnPoints(font_.size);
     std::string attributes = " font-family=\"" + escaped(list) + "\" font-size=\"" +
                              number(points * page_.dotsPerInch / kPointsPerInch) + "\"";
     if (font_.bold) {

@@ -6,12 +6,7 @@
 #include "platform/text/svg_canvas.h"
 
 namespace probel {
-namespace {
-
-constexpr const char* kCreator = "Probel";
-
-// The file's name up to its last dot ("a/b.c.svg" gives "b.c").
-std::string titleOf(const std::string& path)
+std::string pageTitle(const std::string& path)
 {
     const auto slash = path.find_last_of('/');
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
@@ -21,8 +16,6 @@ std::string titleOf(const std::string& path)
     return name;
 }
 
-}  // namespace
-
 PageDrawing sheetPicture(const ChartSheet& sheet)
 {
     return [&sheet](Canvas& page) { drawSheetPage(sheet, page, PageStyle{PageKind::Picture}); };
@@ -30,7 +23,7 @@ PageDrawing sheetPicture(const ChartSheet& sheet)
 
 Status writeSvgPage(const std::string& path, const PaperSize& paper, const PageDrawing& draw, TextMetrics& metrics)
 {
-    const SvgPage page{paper.widthPixels, paper.heightPixels, kPageDotsPerInch, titleOf(path), kCreator};
+    const SvgPage page{paper.widthPixels, paper.heightPixels, kPageDotsPerInch, pageTitle(path), kPageCreator};
     return writeFileAtomically(path, [&](const ByteSink& sink) {
         SvgCanvas canvas(page, sink, metrics);
         canvas.clear();

@@ -16,6 +16,12 @@ using PageDrawing = std::function<void(Canvas&)>;
 
 // Exported pages keep the screen's geometry: 15 twips per pixel is 96 pixels per inch.
 inline constexpr double kPageDotsPerInch = kScreenDotsPerInch;
+// The program named as the maker of exported pages.
+inline constexpr const char* kPageCreator = "Probel";
+
+// The title a page saved to `path` carries: the file's name up to its last dot ("a/b.c.svg"
+// gives "b.c").
+std::string pageTitle(const std::string& path);
 
 // The whole sheet as a picture of its paper: the graphs, then the label texts in their colours.
 PageDrawing sheetPicture(const ChartSheet& sheet);
