@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "core/graph/graph_refresh.h"
 #include "core/graph/normo_bp.h"
 #include "core/graph/recording_canvas.h"
 #include "normal_values.h"
@@ -40,7 +41,7 @@ void BM_Refresh(benchmark::State& state)
     graph.data().add().setIniData(measurements(state.range(0)));
     for (auto _ : state) {
         canvas.forget();
-        graph.refresh();
+        probel::refreshGraph(graph);
         benchmark::DoNotOptimize(canvas.calls().data());
     }
     state.SetComplexityN(state.range(0));

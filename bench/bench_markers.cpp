@@ -9,6 +9,7 @@
 #include <random>
 #include <vector>
 
+#include "core/graph/graph_refresh.h"
 #include "core/graph/normo_bp.h"
 #include "core/sheet/paper_size.h"
 #include "normal_values.h"
@@ -52,7 +53,7 @@ void drawGraph(benchmark::State& state, bool fast)
     series.setMrkSize(10);
     for (auto _ : state) {
         canvas.clear();
-        graph.refresh();
+        probel::refreshGraph(graph);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.SetItemsProcessed(state.iterations() * kPoints);

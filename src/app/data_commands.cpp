@@ -142,7 +142,7 @@ std::vector<std::string> seriesComments(const NormoBp& graph)
 void confirmSeries(PicForm& form, std::int32_t number, const DataDialogValues& values, std::int32_t id,
                    std::int32_t replaced, DetailLabelPlace place, const AppServices& services, const char* editName)
 {
-    ChartSheet& sheet = form.sheet();
+    const ChartSheet& sheet = form.sheet();
     const NormoBp& graph = *sheet.graph(number);
     const SeriesState before = seriesState(sheet, number, {id});
     SeriesState after = before;
@@ -153,7 +153,7 @@ void confirmSeries(PicForm& form, std::int32_t number, const DataDialogValues& v
     after.labels[ChartSheet::detailLabelIndex(number, id)] = detailLabelOf(series, values, place, graph.logV());
     after.series.push_back(std::move(series));
     storeDataDefaults(values, services.settings);
-    form.edit(new ChangeSeries(sheet, number, before, std::move(after), editName));
+    form.edit<ChangeSeries>(number, before, std::move(after), editName);
 }
 
 // The defaults of the data dialog as OK would confirm them unchanged, for a series made
@@ -183,7 +183,7 @@ std::int32_t labelStep(const ChartLabel& label)
 
 bool DataCommands::addSeriesColumns(PicForm& form, std::int32_t number, const std::vector<NamedValues>& columns)
 {
-    ChartSheet& sheet = form.sheet();
+    const ChartSheet& sheet = form.sheet();
     const NormoBp* graph = sheet.graph(number);
     if (graph == nullptr || columns.empty()) {
         return false;
@@ -211,13 +211,13 @@ bool DataCommands::addSeriesColumns(PicForm& form, std::int32_t number, const st
         after.labels[ChartSheet::detailLabelIndex(number, added[i])] = std::move(label);
         after.series.push_back(std::move(series));
     }
-    form.edit(new ChangeSeries(sheet, number, before, std::move(after), "データの追加"));
+    form.edit<ChangeSeries>(number, before, std::move(after), "データの追加");
     return true;
 }
 
 bool DataCommands::popMenuDataNew(PicForm& form, std::int32_t number)
 {
-    ChartSheet& sheet = form.sheet();
+    const ChartSheet& sheet = form.sheet();
     const NormoBp* graph = sheet.graph(number);
     if (graph == nullptr) {
         return false;
@@ -240,7 +240,6 @@ bool DataCommands::popMenuDataNew(PicForm& form, std::int32_t number)
 
     const std::optional<DataDialogValues> confirmed = services_.dataEditor.editData(input);
     form.setFocus();
-    form.setMoveFlag(true);
     if (!confirmed) {
         return false;
     }
@@ -250,7 +249,7 @@ bool DataCommands::popMenuDataNew(PicForm& form, std::int32_t number)
 
 bool DataCommands::popMenuDataRe(PicForm& form, std::int32_t number)
 {
-    ChartSheet& sheet = form.sheet();
+    const ChartSheet& sheet = form.sheet();
     const NormoBp* graph = sheet.graph(number);
     if (graph == nullptr) {
         return false;
@@ -298,7 +297,6 @@ bool DataCommands::popMenuDataRe(PicForm& form, std::int32_t number)
 
     const std::optional<DataDialogValues> confirmed = services_.dataEditor.editData(input);
     form.setFocus();
-    form.setMoveFlag(true);
     if (!confirmed) {
         return false;
     }
@@ -308,7 +306,7 @@ bool DataCommands::popMenuDataRe(PicForm& form, std::int32_t number)
 
 bool DataCommands::popMenuDataDel(PicForm& form, std::int32_t number)
 {
-    ChartSheet& sheet = form.sheet();
+    const ChartSheet& sheet = form.sheet();
     const NormoBp* graph = sheet.graph(number);
     if (graph == nullptr) {
         return false;
@@ -328,7 +326,7 @@ bool DataCommands::popMenuDataDel(PicForm& form, std::int32_t number)
     SeriesState after = before;
     after.series.erase(after.series.begin() + (*chosen - 1));
     after.labels[ChartSheet::detailLabelIndex(number, id)] = std::nullopt;
-    form.edit(new ChangeSeries(sheet, number, before, std::move(after), "データの削除"));
+    form.edit<ChangeSeries>(number, before, std::move(after), "データの削除");
     return true;
 }
 

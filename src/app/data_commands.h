@@ -19,9 +19,9 @@ struct NamedValues {
 
 // The data commands of a graph's context menu: "データの追加" (PopMenuDataNew), "データの編集"
 // (PopMenuDataRe) and "データの削除" (PopMenuDataDel). The data dialog and the series chooser
-// answer through their interfaces. Closing the data dialog with either button marks the
-// sheet as modified; a confirmed change of a graph's series and their detail labels is one
-// undoable edit. Each returns whether the sheet's content changed.
+// answer through their interfaces. A confirmed change of a graph's series and their detail
+// labels is one undoable edit; キャンセル changes nothing. Each returns whether the sheet's
+// content changed.
 class DataCommands {
 public:
     explicit DataCommands(const AppServices& services) : services_(services) {}

@@ -167,10 +167,13 @@ SaveOutcome FileCommands::npdNewSave(PicForm& form)
 {
     const MDIOutput::CommandScope command(window_);
     const std::string path = form.fName();
+    if (!namesExistingFile(path)) {
+        return npdSave(form);
+    }
     if (!writeSheet(form, path)) {
         return SaveOutcome::Failed;
     }
-    form.setMoveFlag(false);
+    form.markSaved();
     return SaveOutcome::Saved;
 }
 
@@ -208,7 +211,7 @@ SaveOutcome FileCommands::npdSave(PicForm& form)
         return SaveOutcome::Failed;
     }
     form.setFName(std::move(newName));
-    form.setMoveFlag(false);
+    form.markSaved();
     return SaveOutcome::Saved;
 }
 
@@ -224,10 +227,8 @@ bool FileCommands::confirmClose(PicForm& form)
         services_.messages.show(displayName(form.fName()) + kCloseQuestionSuffix, kCloseQuestionTitle,
                                 MessageButtons::YesNoCancel, MessageIcon::Question);
     switch (answer) {
-    case MessageAnswer::Yes: {
-        const SaveOutcome saved = namesExistingFile(form.fName()) ? npdNewSave(form) : npdSave(form);
-        return saved != SaveOutcome::Failed;
-    }
+    case MessageAnswer::Yes:
+        return npdNewSave(form) != SaveOutcome::Failed;
     case MessageAnswer::No:
         return true;
     case MessageAnswer::Cancel:

@@ -19,7 +19,7 @@ enum class SaveOutcome { Saved, Cancelled, Failed };
 // Opening never leaves a half-built sheet: a document is read completely before its window is
 // made, and one that cannot be read is reported with its file and line. Saving replaces the
 // file atomically; a failed write is reported and changes nothing: the old file, the sheet's
-// name and its MoveFlag stay as they were.
+// name and its modified state stay as they were.
 class FileCommands {
 public:
     static constexpr auto kUntitledPrefix = "新規作成";
@@ -35,7 +35,8 @@ public:
     // Open: the files chosen in the open dialog, the last chosen first; returns the sheets
     // opened (files already open are skipped).
     std::vector<PicForm*> npdOpen();
-    // Save over the file the sheet's name names.
+    // Save over the file the sheet's name names; save as for a sheet that has no file (never
+    // saved, or its file gone).
     SaveOutcome npdNewSave(PicForm& form);
     // Save as: the name is taken as typed; on success the sheet is named and keyed by the
     // canonical path of the file written.

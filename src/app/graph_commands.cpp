@@ -55,72 +55,69 @@ void writeFont(NormoBp& graph, const CanvasFont& font)
     graph.setFontUnderline(font.underline);
 }
 
-// Runs the settings dialog on `graph` as it stands and leaves in it what the dialog decided:
-// the clamps of opening, the font chosen, the values of OK (which also become the defaults).
-// Returns whether OK closed it. Either button marks the sheet as modified.
-bool runSettingsDialog(PicForm& form, NormoBp& graph, const AppServices& services)
+// What the settings dialog decided for a graph that stood at `start`: the frame clamped onto
+// the paper when it opened and the font chosen (both kept also on キャンセル), and the values of
+// OK, which also become the defaults for the next new graph. The dialog's values go into a
+// scratch graph, so they are converted as the graph's own setters convert them (the axis
+// ends of a logarithmic axis to decades); the sheet's graph is left alone.
+struct DialogDecision {
+    GraphSettings settings;
+    bool accepted = false;
+};
+
+DialogDecision runSettingsDialog(PicForm& form, const GraphSettings& start, const AppServices& services)
 {
     const QSize paper = form.mainPic()->paperSize();
-    const GraphFrame clamped = clampFrameOnCanvas(graph.frame(), paper.width(), paper.height());
-    graph.setFrameLeft(clamped.left);
-    graph.setFrameTop(clamped.top);
+    NormoBp decided;
+    setGraphSettings(decided, start);
+    const GraphFrame clamped = clampFrameOnCanvas(decided.frame(), paper.width(), paper.height());
+    decided.setFrameLeft(clamped.left);
+    decided.setFrameTop(clamped.top);
     const GraphDialogOutcome outcome =
-        services.graphEditor.editGraph(GraphDialogInput{graphSettings(graph), paper.width(), paper.height()});
+        services.graphEditor.editGraph(GraphDialogInput{graphSettings(decided), paper.width(), paper.height()});
     form.setFocus();
-    form.setMoveFlag(true);
     if (outcome.font) {
-        writeFont(graph, *outcome.font);
+        writeFont(decided, *outcome.font);
     }
-    if (!outcome.accepted) {
-        return false;
+    if (outcome.accepted) {
+        writeDialogValues(decided, *outcome.accepted, paper);
+        storeGraphDefaults(decided, services.settings);
     }
-    writeDialogValues(graph, *outcome.accepted, paper);
-    storeGraphDefaults(graph, services.settings);
-    return true;
+    return {graphSettings(decided), outcome.accepted.has_value()};
 }
 
 }  // namespace
 
 bool GraphCommands::popMenuNormoNew(PicForm& form)
 {
-    ChartSheet& sheet = form.sheet();
-    const std::int32_t number = sheet.addGraph();
-    NormoBp& graph = *sheet.graph(number);
-    applyGraphDefaults(graph, services_.settings);
-    graph.setFrameLeft(gridStart(sheet.pMouseX));
-    graph.setFrameTop(gridStart(sheet.pMouseY));
-    if (!runSettingsDialog(form, graph, services_)) {
+    NormoBp fresh;
+    applyGraphDefaults(fresh, services_.settings);
+    fresh.setFrameLeft(gridStart(form.paperClickPoint().x()));
+    fresh.setFrameTop(gridStart(form.paperClickPoint().y()));
+    const std::int32_t number = form.newGraphNumber();
+    const DialogDecision decision = runSettingsDialog(form, graphSettings(fresh), services_);
+    if (!decision.accepted) {
         // The number stays taken while the window is open, as its frame element does.
-        sheet.discardGraph(number);
+        form.keepGraphNumberTaken(number);
         return false;
     }
-    sheet.setFrameVisible(number, true);
-    std::optional<ChartSheet::TakenGraph> added = sheet.takeGraph(number);
-    added->frameVisible = true;
-    form.edit(new AddOrDeleteGraph(sheet, std::move(*added)));
+    form.edit<AddOrDeleteGraph>(number, decision.settings);
     return true;
 }
 
 bool GraphCommands::popMenuNormoRe(PicForm& form, std::int32_t number)
 {
-    ChartSheet& sheet = form.sheet();
-    NormoBp* graph = sheet.graph(number);
+    const NormoBp* graph = form.sheet().graph(number);
     if (graph == nullptr) {
         return false;
     }
     const GraphSettings before = graphSettings(*graph);
-    const bool accepted = runSettingsDialog(form, *graph, services_);
-    const GraphSettings after = graphSettings(*graph);
-    // The change goes onto the undo stack from where it started, so undo puts back exactly
-    // what the graph was, the clamps of opening included.
-    setGraphSettings(*graph, before);
-    if (after != before) {
-        form.edit(new ChangeGraphSettings(sheet, number, before, after));
+    const DialogDecision decision = runSettingsDialog(form, before, services_);
+    if (decision.settings == before) {
+        return false;
     }
-    if (accepted) {
-        sheet.setFrameVisible(number, true);
-    }
-    return after != before;
+    form.edit<ChangeGraphSettings>(number, before, decision.settings);
+    return true;
 }
 
 bool GraphCommands::popMenuNormoDel(PicForm& form, std::int32_t number)
@@ -131,7 +128,7 @@ bool GraphCommands::popMenuNormoDel(PicForm& form, std::int32_t number)
     if (!confirmDeletion(services_.messages, form, kDeleteTitle)) {
         return false;
     }
-    form.edit(new AddOrDeleteGraph(form.sheet(), number));
+    form.edit<AddOrDeleteGraph>(number);
     return true;
 }
 

@@ -24,7 +24,11 @@ LabelSettings settingsOf(const ChartLabel& label)
 ChartLabel withSettings(ChartLabel label, const LabelSettings& settings)
 {
     label.caption = settings.caption;
-    label.tag = settings.framed ? kFramedTag : kUnframedTag;
+    // A tag that already says what the dialog chose stays as it is, so an OK that changes
+    // nothing is no change.
+    if (label.framed() != settings.framed) {
+        label.tag = settings.framed ? kFramedTag : kUnframedTag;
+    }
     label.font = settings.font;
     label.foreColor = settings.color;
     label.visible = true;
@@ -45,23 +49,24 @@ std::int32_t lowestFreeIndex(const ChartSheet& sheet)
 
 bool LabelCommands::popMenuComNew(PicForm& form)
 {
-    ChartSheet& sheet = form.sheet();
+    const ChartSheet& sheet = form.sheet();
     const std::optional<LabelSettings> chosen = services_.labelEditor.editLabel(settingsOf(sheet.comLabelTemplate()));
     form.setFocus();
     if (!chosen) {
         return false;
     }
     ChartLabel label = withSettings(sheet.comLabelTemplate(), *chosen);
+    label.tag = chosen->framed ? kFramedTag : kUnframedTag;
     const QPointF view = form.visibleTopLeft();
     label.left = static_cast<float>(visibleLabelStart(view.x()));
     label.top = static_cast<float>(visibleLabelStart(view.y()));
-    form.edit(new ChangeTextLabel(sheet, lowestFreeIndex(sheet), std::nullopt, std::move(label)));
+    form.edit<ChangeTextLabel>(lowestFreeIndex(sheet), std::nullopt, std::move(label));
     return true;
 }
 
 bool LabelCommands::popMenuComRe(PicForm& form, std::int32_t index)
 {
-    ChartSheet& sheet = form.sheet();
+    const ChartSheet& sheet = form.sheet();
     const ChartLabel* label = index >= 1 ? sheet.comLabel(index) : nullptr;
     if (label == nullptr) {
         return false;
@@ -71,13 +76,13 @@ bool LabelCommands::popMenuComRe(PicForm& form, std::int32_t index)
     if (!chosen) {
         return false;
     }
-    form.edit(new ChangeTextLabel(sheet, index, *label, withSettings(*label, *chosen)));
+    form.edit<ChangeTextLabel>(index, *label, withSettings(*label, *chosen));
     return true;
 }
 
 bool LabelCommands::popMenuComDel(PicForm& form, std::int32_t index)
 {
-    ChartSheet& sheet = form.sheet();
+    const ChartSheet& sheet = form.sheet();
     const ChartLabel* label = index >= 1 ? sheet.comLabel(index) : nullptr;
     if (label == nullptr) {
         return false;
@@ -85,7 +90,7 @@ bool LabelCommands::popMenuComDel(PicForm& form, std::int32_t index)
     if (!confirmDeletion(services_.messages, form, kDeleteTitle)) {
         return false;
     }
-    form.edit(new ChangeTextLabel(sheet, index, *label, std::nullopt));
+    form.edit<ChangeTextLabel>(index, *label, std::nullopt);
     return true;
 }
 

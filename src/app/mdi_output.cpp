@@ -27,7 +27,6 @@
 #include "app/edit_menu.h"
 #include "app/file_commands.h"
 #include "app/output_commands.h"
-#include "app/path_names.h"
 #include "app/pic_form.h"
 #include "app/recent_files.h"
 #include "app/sheet_menus.h"
@@ -50,6 +49,33 @@ constexpr int kHandOffRetryMs = 250;
 QString text(const char* utf8)
 {
     return QString::fromUtf8(utf8);
+}
+
+// Closing the active sheet: Ctrl+W as Linux programs close a document, Ctrl+F4 as Windows
+// programs close a child window; both wherever the desktop's own key scheme stands.
+QList<QKeySequence> closeKeys()
+{
+    QList<QKeySequence> keys{QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close)) {
+        if (!keys.contains(key)) {
+            keys.append(key);
+        }
+    }
+    return keys;
+}
+
+// A sheet window's own menu binds the close keys too: two entries on one key make Qt refuse
+// the key ("Ambiguous shortcut overload"), so only the File menu's 閉じる keeps them.
+void leaveCloseKeysToFileMenu(QMdiSubWindow& window)
+{
+    const QList<QKeySequence> taken = closeKeys();
+    for (QAction* action : window.systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        keys.removeIf([&taken](const QKeySequence& key) { return taken.contains(key); });
+        if (keys.size() != action->shortcuts().size()) {
+            action->setShortcuts(keys);
+        }
+    }
 }
 
 }  // namespace
@@ -115,6 +141,9 @@ void MDIOutput::createMenus()
     };
     npdNew_ = addEntry(menuFile_, "NPDNew", "新規作成(&N)", QKeySequence::New);
     npdOpen_ = addEntry(menuFile_, "NPDOpen", "開く(&O)", QKeySequence::Open);
+    // With the sheet's save question.
+    menuClose_ = addEntry(menuFile_, "MenuClose", "閉じる(&C)", {});
+    menuClose_->setShortcuts(closeKeys());
     menuFile_->addSeparator();
     npdNewSave_ = addEntry(menuFile_, "NPDNewSave", "上書き保存", QKeySequence::Save);
     npdSave_ = addEntry(menuFile_, "NPDSave", "名前を付けて保存", {});
@@ -151,11 +180,13 @@ void MDIOutput::createMenus()
         fileCommands_->npdOpen();
         updateFileMenu();
     });
-    connect(npdNewSave_, &QAction::triggered, this, onActive([this](PicForm& form) {
-                if (namesExistingFile(form.fName())) {
-                    fileCommands_->npdNewSave(form);
+    connect(menuClose_, &QAction::triggered, this, onActive([this](PicForm& form) {
+                if (QMdiSubWindow* window = subWindowOf(&form)) {
+                    window->close();
                 }
             }));
+    connect(npdNewSave_, &QAction::triggered, this,
+            onActive([this](PicForm& form) { fileCommands_->npdNewSave(form); }));
     connect(npdSave_, &QAction::triggered, this, onActive([this](PicForm& form) { fileCommands_->npdSave(form); }));
     connect(menuPrint_, &QAction::triggered, this,
             onActive([this](PicForm& form) { outputCommands_->menuPrint(form); }));
@@ -165,13 +196,6 @@ void MDIOutput::createMenus()
     connect(menuImage_, &QAction::triggered, this,
             onActive([this](PicForm& form) { outputCommands_->menuImage(form); }));
     connect(menuQuit_, &QAction::triggered, this, &QWidget::close);
-    // Ctrl+W closes the active sheet, with its save question, as Ctrl+F4 does.
-    auto* closeSheet = new QAction(this);
-    closeSheet->setObjectName(QStringLiteral("CloseSheet"));
-    closeSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    closeSheet->setShortcutContext(Qt::WindowShortcut);
-    addAction(closeSheet);
-    connect(closeSheet, &QAction::triggered, mdiArea_, &QMdiArea::closeActiveSubWindow);
 
     editMenu_ = std::make_unique<EditMenu>(*menuBar(), nullptr);
 
@@ -205,7 +229,7 @@ void MDIOutput::fillWindowMenu()
     int number = 1;
     for (PicForm* form : forms) {
         // "&" in a file name is a letter there, not a shortcut mark.
-        QString title = form->windowTitle();
+        QString title = QString::fromStdString(form->fName());
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* action = menuWindow_->addAction(QStringLiteral("&%1 %2").arg(number++).arg(title));
         action->setCheckable(true);
@@ -262,6 +286,7 @@ PicForm* MDIOutput::addSheet(std::unique_ptr<ChartSheet> sheet)
 
     QMdiSubWindow* window = mdiArea_->addSubWindow(form);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    leaveCloseKeysToFileMenu(*window);
     window->setGeometry(newSheetGeometry(*form, *window));
     window->show();
     mdiArea_->setActiveSubWindow(window);
@@ -304,7 +329,8 @@ void MDIOutput::updateFileMenu()
     PicForm* active = picForms_.empty() ? nullptr : activeSheet();
     editMenu_->setActiveSheet(active);
     const bool any = active != nullptr;
-    npdNewSave_->setEnabled(any && namesExistingFile(active->fName()));
+    menuClose_->setEnabled(any);
+    npdNewSave_->setEnabled(any);
     npdSave_->setEnabled(any);
     menuPrint_->setEnabled(any);
     menuPdf_->setEnabled(any);

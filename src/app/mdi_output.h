@@ -30,7 +30,7 @@ class SheetMenus;
 class Splash;
 
 // The main window "NormoProbel": an MDI area holding every open sheet (PicForms, keyed by
-// FName), the File menu (new, open, save, save as, print, PDF, bitmap, quit), the Edit menu
+// FName), the File menu (new, open, close, save, save as, print, PDF, bitmap, quit), the Edit menu
 // (undo and redo of the active sheet) and the Window menu (cascade, one above the other, side
 // by side, and the list of open sheets). It owns the context menus of the sheets' content.
 //
@@ -133,6 +133,7 @@ private:
     QMenu* menuWindow_ = nullptr;
     QAction* npdNew_ = nullptr;
     QAction* npdOpen_ = nullptr;
+    QAction* menuClose_ = nullptr;
     QAction* npdNewSave_ = nullptr;
     QAction* npdSave_ = nullptr;
     QAction* menuPrint_ = nullptr;

@@ -25,6 +25,7 @@
 #include "app/sheet_paper.h"
 #include "app/sheet_scrolling.h"
 #include "core/sheet/paper_size.h"
+#include "core/sheet/sheet_refresh.h"
 
 namespace probel {
 namespace {
@@ -85,10 +86,11 @@ PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(p
     connect(mainPic_, &SheetPaper::pictureOutdated, this, &PicForm::rebuildPicture);
 
     undoStack_ = new QUndoStack(this);
-    connect(undoStack_, &QUndoStack::indexChanged, this, &PicForm::contentChanged);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &PicForm::redrawUnderBusyWindow);
+    connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     setFocusPolicy(Qt::StrongFocus);
 
-    setWindowTitle(QString::fromStdString(sheet_->fName));
+    setFName(sheet_->fName);
     const PaperSize paper = shownPaper(*sheet_);
     mainPic_->move(0, 0);
     mainPic_->setPaperSize(QSize(paper.widthPixels, paper.heightPixels));
@@ -96,24 +98,43 @@ PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(p
     yokoS_->raise();
     sPic_->raise();
     objRefresh();
-    sheet_->moveFlag = false;
 }
 
-// The sheet goes before the child widgets, so no graph outlives the paper's canvas it is
-// bound to. The undo stack, a child, reports its clearing as a change: nothing may redraw then.
+// Nothing may redraw a window that is going: the undo stack reports its clearing as a move,
+// and the paper may report a new size while it is taken down. The stack goes first, while the
+// sheet its commands refer to is still there; the sheet then goes before the child widgets,
+// so no graph outlives the paper's canvas it is bound to.
 PicForm::~PicForm()
 {
     disconnect(undoStack_, nullptr, this, nullptr);
+    disconnect(mainPic_, nullptr, this, nullptr);
+    delete undoStack_;
 }
 
 void PicForm::setFName(std::string name)
 {
     sheet_->fName = std::move(name);
-    undoStack_ = new QUndoStack(this);
-    connect(undoStack_, &QUndoStack::indexChanged, this, &PicForm::contentChanged);
-    setFocusPolicy(Qt::StrongFocus);
+    // "[*]" is where the window system shows the modified mark.
+    setWindowTitle(QString::fromStdString(sheet_->fName) + QStringLiteral("[*]"));
+}
 
-    setWindowTitle(QString::fromStdString(sheet_->fName));
+bool PicForm::moveFlag() const
+{
+    return !undoStack_->isClean();
+}
+
+void PicForm::markSaved()
+{
+    undoStack_->setClean();
+}
+
+std::int32_t PicForm::newGraphNumber() const
+{
+    std::int32_t number = 1;
+    while (sheet_->frameLoaded(number) || cancelledGraphNumbers_.count(number) != 0) {
+        ++number;
+    }
+    return number;
 }
 
 GraphFrameObject* PicForm::sekFrame(std::int32_t number) const
@@ -136,19 +157,13 @@ SheetLabelObject* PicForm::sLabel(std::int64_t index) const
 
 void PicForm::objRefresh()
 {
-    sheet_->objRefresh(mainPic_->canvas());
+    refreshSheet(*sheet_, mainPic_->canvas());
     placeObjects();
 }
 
-void PicForm::edit(QUndoCommand* change)
+void PicForm::push(std::unique_ptr<QUndoCommand> change)
 {
-    undoStack_->push(change);
-}
-
-void PicForm::contentChanged()
-{
-    sheet_->moveFlag = true;
-    redrawUnderBusyWindow();
+    undoStack_->push(change.release());
 }
 
 void PicForm::redrawUnderBusyWindow()
@@ -329,7 +344,6 @@ void PicForm::dragFrame(std::int32_t number, QPointF position)
     if (!heldFrame_ || heldFrame_->number != number) {
         return;
     }
-    sheet_->moveFlag = true;
     HeldFrame& held = *heldFrame_;
     const std::int32_t dx = wholeDisplacement(held.press.x(), position.x());
     const std::int32_t dy = wholeDisplacement(held.press.y(), position.y());
@@ -359,7 +373,7 @@ void PicForm::releaseFrame(std::int32_t number)
         object->setHeld(false);
         object->setGeometry(frame.left, frame.top, frame.width, frame.height);
         if (frame != held.start) {
-            edit(new MoveGraphFrame(*sheet_, number, held.start, frame));
+            edit<MoveGraphFrame>(number, held.start, frame);
         } else {
             redrawUnderBusyWindow();
         }
@@ -393,7 +407,6 @@ void PicForm::dragLabel(LabelArray array, std::int64_t index, QPointF position)
     if (!heldLabel_ || heldLabel_->array != array || heldLabel_->index != index) {
         return;
     }
-    sheet_->moveFlag = true;
     HeldLabel& held = *heldLabel_;
     held.place.left += static_cast<float>(snappedMove(wholeDisplacement(held.press.x(), position.x())));
     held.place.top += static_cast<float>(snappedMove(wholeDisplacement(held.press.y(), position.y())));
@@ -420,7 +433,7 @@ void PicForm::releaseLabel(LabelArray array, std::int64_t index)
         object->setHeld(false);
         sendBehindOtherLabels(*object);
         if (place != held.start) {
-            edit(new MoveLabel(*sheet_, array, index, held.start, place));
+            edit<MoveLabel>(array, index, held.start, place);
             return;
         }
     }
@@ -587,8 +600,7 @@ void PicForm::endPaperDrag()
 void PicForm::paperRightPressed(QPointF position, QPoint globalPosition)
 {
     bringToFront();
-    sheet_->pMouseX = static_cast<float>(position.x());
-    sheet_->pMouseY = static_cast<float>(position.y());
+    paperClickPoint_ = position;
     emit paperMenuRequested(this, globalPosition);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QUndoCommand>
 #include <QWidget>
 
 #include <cstdint>
@@ -9,7 +10,9 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "app/busy_scope.h"
 #include "app/sheet_edits.h"
@@ -18,7 +21,6 @@
 #include "core/sheet/sheet_placement.h"
 
 class QScrollBar;
-class QUndoCommand;
 class QUndoStack;
 
 namespace probel {
@@ -40,8 +42,10 @@ class SheetPaper;
 // Editing. Graph frames and labels are moved (frames also resized) with the left button.
 // While an object is held only its widget moves; on release it is pushed back onto the paper
 // and the change goes onto the sheet's undo stack as one command. Every change of the content
-// is such a command (edit()); whenever the stack moves (a new command, undo, redo) the sheet
-// is marked as modified and redrawn under the busy window. Only saving clears MoveFlag.
+// is such a command (edit()), and only commands get the sheet to write to; whenever the stack
+// moves (a new command, undo, redo) the sheet is redrawn under the busy window. The window has
+// one stack for its whole life. The sheet counts as modified (MoveFlag, the "[*]" of the
+// caption) exactly while the stack stands elsewhere than where it was last saved or read.
 class PicForm : public QWidget {
     Q_OBJECT
 
@@ -54,14 +58,15 @@ public:
     explicit PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent = nullptr);
     ~PicForm() override;
 
-    ChartSheet& sheet() { return *sheet_; }
     const ChartSheet& sheet() const { return *sheet_; }
     const std::string& fName() const { return sheet_->fName; }
-    // Changes FName and the caption together.
+    // Changes FName and the caption together: a save under a new name keeps the undo history.
     void setFName(std::string name);
     std::int32_t myFormType() const { return sheet_->myFormType; }
-    bool moveFlag() const { return sheet_->moveFlag; }
-    void setMoveFlag(bool modified) { sheet_->moveFlag = modified; }
+    // Changes since the sheet was last saved or read.
+    bool moveFlag() const;
+    // The content as it stands now is what its file holds.
+    void markSaved();
 
     SheetPaper* mainPic() const { return mainPic_; }
     QScrollBar* tateS() const { return tateS_; }
@@ -77,11 +82,23 @@ public:
 
     // The sheet's undo stack; edit() pushes a change of the content onto it (and so applies it).
     QUndoStack* undoStack() const { return undoStack_; }
-    void edit(QUndoCommand* change);
+    // Makes the command Command(sheet, arguments...) on this window's sheet and pushes it.
+    template <class Command, class... Arguments>
+    void edit(Arguments&&... arguments)
+    {
+        push(std::make_unique<Command>(*sheet_, std::forward<Arguments>(arguments)...));
+    }
     // The busy window the redraws after an edit show; without it only the busy pointer.
     void setBusyOptions(std::function<BusyScope::Options()> options) { busyOptions_ = std::move(options); }
     // The top-left of the part of the paper in view, in canvas pixels.
     QPointF visibleTopLeft() const;
+    // Where the paper was last right-clicked (or its menu opened from the keyboard), canvas pixels.
+    QPointF paperClickPoint() const { return paperClickPoint_; }
+
+    // The number a new graph takes: the smallest from 1 that no graph of the sheet has and no
+    // cancelled add took while the window is open.
+    std::int32_t newGraphNumber() const;
+    void keepGraphNumberTaken(std::int32_t number) { cancelledGraphNumbers_.insert(number); }
 
     void setCloseGuard(CloseGuard guard) { closeGuard_ = std::move(guard); }
     // The next close does not ask: the question has been answered already (shut-down asks
@@ -127,7 +144,7 @@ private:
     void dragPaper(QPointF position);
     void endPaperDrag();
     void paperRightPressed(QPointF position, QPoint globalPosition);
-    void contentChanged();
+    void push(std::unique_ptr<QUndoCommand> change);
     void redrawUnderBusyWindow();
     QSize paperPixels() const;
 
@@ -151,6 +168,8 @@ private:
     std::map<std::int64_t, SheetLabelObject*> sLabel_;
     // Press point of the current drag of the paper, paper pixels.
     QPointF pressPoint_;
+    QPointF paperClickPoint_;
+    std::set<std::int32_t> cancelledGraphNumbers_;
     QUndoStack* undoStack_ = nullptr;
     std::function<BusyScope::Options()> busyOptions_;
     // The object held with the left button, from press to release.

@@ -38,6 +38,7 @@ MoveGraphFrame::MoveGraphFrame(ChartSheet& sheet, std::int32_t number, const Gra
       before_(before),
       after_(after)
 {
+    setObsolete(before_ == after_);
 }
 
 void MoveGraphFrame::apply(const GraphFrame& frame)
@@ -58,6 +59,7 @@ MoveLabel::MoveLabel(ChartSheet& sheet, LabelArray array, std::int64_t index, La
       before_(before),
       after_(after)
 {
+    setObsolete(before_ == after_);
 }
 
 void MoveLabel::apply(LabelPlace place)
@@ -78,6 +80,7 @@ ChangeTextLabel::ChangeTextLabel(ChartSheet& sheet, std::int32_t index, std::opt
       before_(std::move(before)),
       after_(std::move(after))
 {
+    setObsolete(before_ == after_);
 }
 
 void ChangeTextLabel::apply(const std::optional<ChartLabel>& label)
@@ -97,6 +100,7 @@ ChangeGraphSettings::ChangeGraphSettings(ChartSheet& sheet, std::int32_t number,
       before_(std::move(before)),
       after_(std::move(after))
 {
+    setObsolete(before_ == after_);
 }
 
 void ChangeGraphSettings::apply(const GraphSettings& settings)
@@ -106,13 +110,16 @@ void ChangeGraphSettings::apply(const GraphSettings& settings)
     }
 }
 
-AddOrDeleteGraph::AddOrDeleteGraph(ChartSheet& sheet, ChartSheet::TakenGraph taken)
-    : QUndoCommand(editName("グラフの追加")),
-      sheet_(sheet),
-      number_(taken.number),
-      adding_(true),
-      taken_(std::move(taken))
+AddOrDeleteGraph::AddOrDeleteGraph(ChartSheet& sheet, std::int32_t number, const GraphSettings& settings)
+    : QUndoCommand(editName("グラフの追加")), sheet_(sheet), number_(number), adding_(true)
 {
+    ChartSheet::TakenGraph made;
+    made.number = number;
+    made.position = sheet.myNormo().count() + 1;
+    made.frameVisible = true;
+    made.graph = std::make_unique<NormoBp>();
+    setGraphSettings(*made.graph, settings);
+    taken_ = std::move(made);
 }
 
 AddOrDeleteGraph::AddOrDeleteGraph(ChartSheet& sheet, std::int32_t number)
@@ -153,6 +160,7 @@ ChangeSeries::ChangeSeries(ChartSheet& sheet, std::int32_t number, SeriesState b
                            const char* name)
     : QUndoCommand(editName(name)), sheet_(sheet), number_(number), before_(std::move(before)), after_(std::move(after))
 {
+    setObsolete(before_ == after_);
 }
 
 void ChangeSeries::apply(const SeriesState& state)

@@ -17,7 +17,8 @@ namespace probel {
 
 // The undoable changes of a sheet's content. Each holds the values before and after; redo()
 // and undo() only put one or the other into the sheet. Nothing here draws: the sheet window
-// redraws whenever its undo stack moves.
+// redraws whenever its undo stack moves. A change whose two sides are the same is obsolete:
+// the stack drops it, so it neither takes an undo step nor marks the sheet as modified.
 
 // A graph frame moved or resized with the mouse.
 class MoveGraphFrame : public QUndoCommand {
@@ -100,8 +101,9 @@ private:
 // comes back under its number and at its place among the graphs.
 class AddOrDeleteGraph : public QUndoCommand {
 public:
-    // Adding puts `taken` onto the sheet.
-    AddOrDeleteGraph(ChartSheet& sheet, ChartSheet::TakenGraph taken);
+    // Adding makes graph `number` from `settings`, after the sheet's other graphs and without
+    // series.
+    AddOrDeleteGraph(ChartSheet& sheet, std::int32_t number, const GraphSettings& settings);
     // Deleting takes graph `number` off the sheet.
     AddOrDeleteGraph(ChartSheet& sheet, std::int32_t number);
     void redo() override { adding_ ? put() : take(); }
@@ -123,6 +125,7 @@ struct SeriesState {
     std::vector<NormoData> series;
     // Every detail label index the change touches, with the label there (empty: none).
     std::map<std::int64_t, std::optional<ChartLabel>> labels;
+    bool operator==(const SeriesState&) const = default;
 };
 
 // Takes the state of graph `number`'s series and of the detail labels of `ids` (the series of

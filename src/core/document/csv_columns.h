@@ -5,19 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "core/document/csv_column.h"
 #include "core/util/result.h"
 
 namespace probel {
-
-// One column of a table of measurements: its values in row order, each with the line it
-// came from, and the text of its header cell (empty when the table has no header row).
-struct CsvColumn {
-    std::string source;
-    int number = 0;  // 1-based
-    std::string header;
-    std::vector<double> values;
-    std::vector<int> lines;
-};
 
 // Reads a table of numbers, one row per line (LF or CR LF); cells are split at commas, tabs
 // or semicolons, and a cell in double quotes may hold them ("" is a quote). The first

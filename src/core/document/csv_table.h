@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/document/csv_columns.h"
+#include "core/document/csv_column.h"
 #include "core/util/result.h"
 
 namespace probel {

@@ -77,7 +77,6 @@ public:
             const Field rest = cursor_.firstNonBlank(kShownTrailingBytes);
             stop(rest.line, "文書の終わりに余分なデータ「" + shownField(rest.text) + "」があります。");
         }
-        sheet->moveFlag = false;
         return sheet;
     }
 

@@ -37,7 +37,7 @@ Result<std::unique_ptr<ChartSheet>> readOldSheetFileBytes(std::string_view bytes
 // Either reader, chosen by sheetLayout. `fileName` is only used in messages.
 Result<std::unique_ptr<ChartSheet>> readSheetBytes(std::string_view bytes, const std::string& fileName);
 
-// Reads the document at `path`; the sheet's fName becomes `path` and its moveFlag is false.
+// Reads the document at `path`; the sheet's fName becomes `path`.
 // A file that cannot be opened or read fails as readWholeFile does.
 Result<std::unique_ptr<ChartSheet>> readSheetFile(const std::string& path);
 

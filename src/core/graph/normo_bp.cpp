@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/graph/graph_renderer.h"
 #include "core/graph/probability_scale.h"
 #include "core/numbers/rounding.h"
 
@@ -144,18 +143,6 @@ void NormoBp::spreadEqualSeriesLimits()
         if (series.visible() && series.lineVisible() && series.max() == series.min()) {
             series.setMax(series.min() + storedMax_ / kRaisedLimitDivisor);
         }
-    }
-}
-
-void NormoBp::refresh()
-{
-    if (showObj_ == nullptr) {
-        return;
-    }
-    spreadEqualSeriesLimits();
-    drawGraph(*this, *showObj_, frame());
-    if (!showObj_->isPrinterPage()) {
-        showObj_->requestRepaint();
     }
 }
 

@@ -24,8 +24,9 @@ namespace probel {
 // the stored numbers without converting them.
 //
 // The graph does not own its surface: setShowObj() binds the screen picture it is shown on
-// (or nullptr to unbind), and the caller keeps it alive while it is bound. Printing and
-// exports draw the graph with drawGraph() (graph_renderer.h) and leave the binding alone.
+// (or nullptr to unbind), and the caller keeps it alive while it is bound; refreshGraph()
+// (graph_refresh.h) shows the graph there. Printing and exports draw the graph with
+// drawGraph() (graph_renderer.h) and leave the binding alone.
 class NormoBp {
 public:
     static constexpr std::int32_t kMinFrameExtent = 2;
@@ -131,13 +132,9 @@ public:
 
     // A shown series with its fitted line whose limits Max and Min are equal gets Max raised by
     // a thousandth of the graph's stored Max, so its percentage and Cp have a range to work
-    // on. Showing the graph does this first; saved documents carry the raised limit.
+    // on. Showing the graph (refreshGraph) does this first; saved documents carry the raised
+    // limit.
     void spreadEqualSeriesLimits();
-
-    // Shows the graph on the bound surface: spreadEqualSeriesLimits(), then drawGraph() in the
-    // graph's frame without clearing first, then a repaint request (not on a printer page).
-    // Nothing happens without a surface. Not a busy-pointer owner: the UI shows one.
-    void refresh();
 
 private:
     std::int32_t frameLeft_ = 0;

@@ -28,6 +28,7 @@ struct ChartLabel {
 
     // Whether the sheet draws a frame around the label: its tag, blanks trimmed, is "1".
     bool framed() const;
+    bool operator==(const ChartLabel&) const = default;
 };
 
 // The lines of a caption: a CR ends a line and an LF right after it is skipped; a lone LF

@@ -7,8 +7,6 @@
 #include <memory>
 #include <system_error>
 
-#include "core/sheet/sheet_page.h"
-
 namespace probel {
 namespace {
 
@@ -90,16 +88,6 @@ std::optional<std::int32_t> ChartSheet::graphNumberAt(std::int32_t position) con
         return std::nullopt;
     }
     return graphNumberFromKey(myNormo_.keyAt(position));
-}
-
-void ChartSheet::discardGraph(std::int32_t number)
-{
-    if (graph(number) != nullptr) {
-        myNormo_.remove(graphKey(number));
-    }
-    if (frameLoaded(number)) {
-        frames_[number] = false;
-    }
 }
 
 void ChartSheet::removeGraph(std::int32_t number)
@@ -245,16 +233,6 @@ void ChartSheet::bindGraphs(Canvas* canvas)
         one.setFrameWidth(width);
         one.setFrameHeight(height);
     }
-}
-
-void ChartSheet::objRefresh(Canvas& canvas)
-{
-    bindGraphs(&canvas);
-    for (NormoBp& one : myNormo_) {
-        one.spreadEqualSeriesLimits();
-    }
-    drawSheetPage(*this, canvas, PageStyle{PageKind::Screen});
-    canvas.requestRepaint();
 }
 
 }  // namespace probel

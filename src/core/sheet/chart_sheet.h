@@ -17,14 +17,13 @@
 namespace probel {
 
 // The content of one chart sheet: its graphs (graph n under the key "S"n), the frame elements
-// that give graphs their numbers, the free text labels, the detail labels of series, the paper
-// code and the modified flag. No window concerns: the sheet window owns one and shows it.
+// that give graphs their numbers, the free text labels, the detail labels of series and the
+// paper code. No window concerns: the sheet window owns one, shows it and keeps its history.
 //
-// Numbering. A new graph takes the smallest number from 1 whose frame element is not loaded.
-// A graph whose adding was cancelled (discardGraph) leaves its frame loaded and hidden, so
-// its number stays taken while the sheet is open; deleting a graph (removeGraph) unloads the
-// frame and frees the number. Text labels take the lowest free element number from 1; element
-// 0 of either label array is the hidden template whose font and colour new labels copy.
+// Numbering. A new graph takes the smallest number from 1 whose frame element is not loaded;
+// deleting a graph (removeGraph) unloads the frame and frees the number. Text labels take the
+// lowest free element number from 1; element 0 of either label array is the hidden template
+// whose font and colour new labels copy.
 class ChartSheet {
 public:
     static constexpr std::string_view kGraphKeyPrefix = "S";
@@ -33,13 +32,8 @@ public:
 
     // The document's path, or "新規作成" and a number for a sheet never saved.
     std::string fName;
-    // Point of the last right click on the empty canvas, canvas pixels.
-    float pMouseX = 0;
-    float pMouseY = 0;
     // Paper code WWWHHH (millimetres).
     std::int32_t myFormType = kDefaultPaperCode;
-    // Changes not saved yet.
-    bool moveFlag = false;
 
     ChartSheet() = default;
     ChartSheet(const ChartSheet&) = delete;
@@ -66,9 +60,6 @@ public:
     // The number of the graph at a 1-based position of myNormo(); empty when its key is not
     // a graph key.
     std::optional<std::int32_t> graphNumberAt(std::int32_t position) const;
-    // Takes back a graph whose adding was cancelled: the graph goes, its frame element stays
-    // loaded and hidden so the number is not given out again.
-    void discardGraph(std::int32_t number);
     // Deletes a graph with the detail labels of its series and unloads its frame element.
     void removeGraph(std::int32_t number);
 
@@ -124,10 +115,6 @@ public:
     // Binds every graph to `canvas` (nullptr unbinds) keeping each graph's frame: binding to a
     // screen surface would reset it to 10 % margins. Graphs already bound to it are left alone.
     void bindGraphs(Canvas* canvas);
-    // The full redraw of the sheet window's picture: every graph bound to `canvas` and shown
-    // (equal series limits spread, NormoBp::spreadEqualSeriesLimits), the page drawn as the
-    // screen shows it (drawSheetPage, sheet_page.h), then a repaint request.
-    void objRefresh(Canvas& canvas);
 
 private:
     KeyedCollection<NormoBp> myNormo_;

@@ -117,6 +117,9 @@ public:
     double storedCp() const { return cp_; }
     double storedLogCp() const { return logCp_; }
 
+    // Every member alike: what an edit compares to tell whether it changed anything.
+    bool operator==(const NormoData&) const = default;
+
 private:
     double fractionBetween(double lower, double upper, double mean, double sigma) const;
 

@@ -9,6 +9,7 @@
 #include "core/document/sheet_reader.h"
 #include "core/document/sheet_writer.h"
 #include "core/graph/recording_canvas.h"
+#include "core/sheet/sheet_refresh.h"
 #include "core/util/error_text.h"
 #include "sheet_documents.h"
 
@@ -37,7 +38,6 @@ TEST(SheetRoundTripTest, ExampleDocumentReadsAsDescribed)
 {
     const auto sheet = readOk(exampleBytes());
     EXPECT_EQ(sheet->myFormType, 210297);
-    EXPECT_FALSE(sheet->moveFlag);
     ASSERT_EQ(sheet->myNormo().count(), 1);
     EXPECT_EQ(sheet->myNormo().keyAt(1), "S1");
     EXPECT_TRUE(sheet->frameVisible(1));
@@ -273,7 +273,7 @@ TEST(SheetRoundTripTest, FramesReadFromTheFileSurviveTheFirstRedraw)
 {
     const auto sheet = readOk(exampleBytes());
     RecordingCanvas canvas(794, 1123);
-    sheet->objRefresh(canvas);
+    refreshSheet(*sheet, canvas);
     const NormoBp& graph = *sheet->graph(1);
     EXPECT_EQ(graph.showObj(), &canvas);
     EXPECT_EQ(graph.frameLeft(), 20);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Drawing a graph, checked call by call on a recording canvas at 72 dpi, where a 10-point
 // text is 12 pixels high and 6 pixels wide per character.
-#include "core/graph/normo_bp.h"
+#include "core/graph/graph_refresh.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/graph/normo_bp.h"
 #include "core/graph/recording_canvas.h"
 #include "support/graph_builder.h"
 
@@ -86,7 +87,7 @@ TEST(Refresh, GraphWithoutSeriesDrawsFrameAndGrids)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
     auto graph = standardGraph().build(&canvas);
-    graph->refresh();
+    refreshGraph(*graph);
 
     const auto lines = canvas.polylines();
     ASSERT_EQ(lines.size(), 1U + 13U + 9U);
@@ -115,7 +116,7 @@ TEST(Refresh, DrawingOnAPrinterPageRequestsNoRepaint)
 {
     RecordingCanvas page(4000, 6000, true, 600);
     auto graph = standardGraph().series({1, 2, 3}).build(&page);
-    graph->refresh();
+    refreshGraph(*graph);
     EXPECT_FALSE(page.polylines().empty());
     EXPECT_EQ(page.repaintCount(), 0);
 }
@@ -123,11 +124,11 @@ TEST(Refresh, DrawingOnAPrinterPageRequestsNoRepaint)
 TEST(Refresh, WithoutASurfaceDrawsNothing)
 {
     auto graph = standardGraph().series({1, 2, 3}).build();
-    graph->refresh();
+    refreshGraph(*graph);
     RecordingCanvas canvas;
     graph->setShowObj(&canvas);
     graph->setShowObj(nullptr);
-    graph->refresh();
+    refreshGraph(*graph);
     EXPECT_TRUE(canvas.calls().empty());
 }
 
@@ -137,7 +138,7 @@ TEST(Refresh, LogarithmicAxisDrawsTenLinesPerDecadeIncludingTheCoincidingOnes)
     auto graph = standardGraph().axis(0.1, 100, true).build(&canvas);
     ASSERT_EQ(graph->storedMin(), -1);
     ASSERT_EQ(graph->storedMax(), 2);
-    graph->refresh();
+    refreshGraph(*graph);
     // Per decade: the decade line, then j = 1 (the previous decade line again) ... 9.
     const std::vector<std::int32_t> expected{217, 50,  100, 130, 150, 166, 180, 191, 201, 209, 383, 217, 267, 296, 317,
                                              333, 346, 358, 367, 376, 550, 383, 434, 463, 484, 500, 513, 524, 534, 542};
@@ -149,7 +150,7 @@ TEST(Refresh, LogarithmicValueLabelsSpanTheDecades)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
     auto graph = standardGraph().axis(0.1, 100, true).labels(true, false).build(&canvas);
-    graph->refresh();
+    refreshGraph(*graph);
     const auto texts = canvas.texts();
     ASSERT_EQ(texts.size(), 5U);
     EXPECT_EQ(texts[0].text, "mm");
@@ -168,7 +169,7 @@ TEST(Refresh, LinearValueLabelsAtEveryStepAndTheUnitUnderTheRightEnd)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
     auto graph = standardGraph().divisions(10, 2).labels(true, false).build(&canvas);
-    graph->refresh();
+    refreshGraph(*graph);
     const auto texts = canvas.texts();
     ASSERT_EQ(texts.size(), 7U);
     // Unit: trimmed, centred under the right end one text line below the value labels.
@@ -214,7 +215,7 @@ TEST(Refresh, LinearValueLabelTexts)
         auto graph =
             standardGraph().axis(c.min, c.max).divisions(c.bunnkatu, c.step).labels(true, false).build(&canvas);
         graph->setTanni("");
-        graph->refresh();
+        refreshGraph(*graph);
         EXPECT_EQ(textsOf(canvas), c.printed) << c.min << ".." << c.max << " / " << c.bunnkatu << " step " << c.step;
     }
 }
@@ -231,7 +232,7 @@ TEST(Refresh, UnitTextIsTrimmedOfBlanksAndLeftOutWhenEmpty)
         RecordingCanvas canvas(640, 600, false, kDpi);
         auto graph = standardGraph().divisions(1).labels(true, false).build(&canvas);
         graph->setTanni(unit);
-        graph->refresh();
+        refreshGraph(*graph);
         EXPECT_EQ(textsOf(canvas), texts) << unit;
     }
 }
@@ -240,7 +241,7 @@ TEST(Refresh, ProbabilityLabelsEndAtTheFrameAndCentreOnTheirHeights)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
     auto graph = standardGraph().labels(false, true).build(&canvas);
-    graph->refresh();
+    refreshGraph(*graph);
     const auto texts = canvas.texts();
     const std::pair<double, const char*> labels[] = {{0.1, "0.1"}, {1, "1.0"}, {10, "10"},     {50, "50"},
                                                      {90, "90"},   {99, "99"}, {99.9, "99.9"}, {99.99, "99.99"}};
@@ -259,7 +260,7 @@ TEST(Refresh, MarkersOfThreeValuesAt25And50And75Percent)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
     auto graph = standardGraph().series({80, 20, 50}, circleMarkers).build(&canvas);
-    graph->refresh();
+    refreshGraph(*graph);
     const auto stamps = canvas.stamps();
     ASSERT_EQ(stamps.size(), 1U);
     const auto& stamp = stamps[0];
@@ -284,13 +285,13 @@ TEST(Refresh, StampsDrawnOneByOneLandInTheSamePlaces)
     RecordingCanvas expanded(640, 600, false, kDpi);
     expanded.setExpandStamps(true);
     auto graph = standardGraph().series({3, 1, 4, 1, 5, 9, 2, 6}, circleMarkers).build(&kept);
-    graph->refresh();
+    refreshGraph(*graph);
     graph->setShowObj(&expanded);
     graph->setFrameLeft(50);
     graph->setFrameTop(100);
     graph->setFrameWidth(500);
     graph->setFrameHeight(400);
-    graph->refresh();
+    refreshGraph(*graph);
     EXPECT_TRUE(expanded.stamps().empty());
     const auto a = kept.texts();
     const auto b = expanded.texts();
@@ -306,7 +307,7 @@ TEST(Refresh, FittedLineInTheSeriesStyleAndColourEndsOnTheFrame)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
     auto graph = standardGraph().series({20, 50, 80}, circleMarkers).build(&canvas);
-    graph->refresh();
+    refreshGraph(*graph);
     const auto lines = canvas.polylines();
     ASSERT_EQ(lines.size(), 1U + 13U + 9U + 1U);
     // The stepped ends (551, 190) and (49, 410) lie one step outside; the line stops at the edges.
@@ -319,7 +320,7 @@ TEST(Refresh, EqualValuesStackTheirMarkersAndGetASteepLineFromTheFramesTopToItsB
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
     auto graph = standardGraph().series({40, 40, 40, 40}, circleMarkers).build(&canvas);
-    graph->refresh();
+    refreshGraph(*graph);
     const auto stamp = canvas.stamps().at(0);
     for (const auto& topLeft : stamp.topLefts) {
         EXPECT_DOUBLE_EQ(topLeft.x, 250 - 3);
@@ -344,7 +345,7 @@ TEST(Refresh, HiddenSeriesDrawNothingAndHiddenLinesLeaveTheMarkers)
                                  series.setLineVisible(false);
                              })
                      .build(&canvas);
-    graph->refresh();
+    refreshGraph(*graph);
     EXPECT_EQ(canvas.polylines().size(), 1U + 13U + 9U);
     const auto stamps = canvas.stamps();
     ASSERT_EQ(stamps.size(), 1U);
@@ -365,7 +366,7 @@ TEST(Refresh, EqualLimitsOfASeriesAreSpreadByTheFittedLine)
                          .axis(c.logarithmic ? 0.1 : 0, 100, c.logarithmic)
                          .series({1, 2, 3}, [&](NormoData& series) { series.setLineVisible(c.lineVisible); })
                          .build(&canvas);
-        graph->refresh();
+        refreshGraph(*graph);
         const NormoData& series = graph->data().item(1);
         EXPECT_DOUBLE_EQ(series.max(), c.raisedMax) << c.logarithmic << c.lineVisible;
         EXPECT_EQ(series.min(), 0.0);
@@ -398,7 +399,7 @@ TEST(Refresh, LeavesTheColourFoundBeforeTheLastVisibleSeries)
             builder.series({1, 2, 3}, coloured(color, visible));
         }
         auto graph = builder.build(&canvas);
-        graph->refresh();
+        refreshGraph(*graph);
         EXPECT_EQ(canvas.color(), c.left) << c.series.size();
     }
 }
@@ -407,7 +408,7 @@ TEST(Refresh, LogarithmicSeriesUseTheLogarithmsOfTheirValues)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
     auto graph = standardGraph().axis(0.1, 100, true).series({100, 1, 10}, circleMarkers).build(&canvas);
-    graph->refresh();
+    refreshGraph(*graph);
     const auto stamp = canvas.stamps().at(0);
     ASSERT_EQ(stamp.topLefts.size(), 3U);
     for (int i = 0; i < 3; ++i) {
@@ -433,7 +434,7 @@ TEST(Refresh, ZeroLengthAxisKeepsFrameAndGridButNoSeries)
                          .labels(true, true)
                          .series({40, 50, 60}, circleMarkers)
                          .build(&canvas);
-        graph->refresh();
+        refreshGraph(*graph);
         // Linear division lines do not depend on the axis ends; decade lines do.
         EXPECT_EQ(canvas.polylines().size(), 1U + 13U + (logarithmic ? 0U : 9U)) << logarithmic;
         EXPECT_TRUE(canvas.stamps().empty());
@@ -448,7 +449,7 @@ TEST(Refresh, NotANumberValuesAreLeftOut)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     RecordingCanvas canvas(640, 600, false, kDpi);
     auto graph = standardGraph().labels(true, true).series({10, nan, 30}, circleMarkers).build(&canvas);
-    graph->refresh();
+    refreshGraph(*graph);
     // Two markers; a series without a mean has no fitted line.
     ASSERT_EQ(canvas.stamps().size(), 1U);
     EXPECT_EQ(canvas.stamps()[0].topLefts.size(), 2U);
@@ -457,7 +458,7 @@ TEST(Refresh, NotANumberValuesAreLeftOut)
     // An axis end that is not a number leaves out everything placed by value.
     canvas.forget();
     graph->setStoredMin(nan);
-    graph->refresh();
+    refreshGraph(*graph);
     EXPECT_TRUE(canvas.stamps().empty());
     EXPECT_EQ(canvas.polylines().size(), 1U + 13U + 9U);
     EXPECT_EQ(canvas.texts().size(), 1U + 8U);
@@ -490,7 +491,7 @@ TEST(Refresh, FramesAtTheEndsOfTheIntegerRangeAreSkippedNotWrapped)
                          .series({1, 2, 3}, circleMarkers)
                          .series({5, 5, 5}, circleMarkers)
                          .build(&canvas);
-        graph->refresh();
+        refreshGraph(*graph);
         const auto lines = canvas.polylines();
         EXPECT_EQ(lines.size(), c.lines) << c.left << "," << c.top;
         for (const auto& line : lines) {
@@ -507,7 +508,7 @@ TEST(Refresh, LargeSeriesDrawOneStampWithAllPositions)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
     auto graph = standardGraph().series(repeatingValues(5000), circleMarkers).build(&canvas);
-    graph->refresh();
+    refreshGraph(*graph);
     const auto stamp = canvas.stamps().at(0);
     ASSERT_EQ(stamp.topLefts.size(), 5000U);
     // Ascending values, rising plotting positions: markers go right and up.
@@ -539,7 +540,7 @@ TEST(Refresh, GridsDenserThanThePixelsDrawEachColumnOnce)
         } else {
             graph->setBunnkatu(2000000000);
         }
-        graph->refresh();
+        refreshGraph(*graph);
         std::vector<std::int32_t> everyColumn;
         for (std::int32_t column = 51; column < 550; ++column) {
             everyColumn.push_back(column);
@@ -577,7 +578,7 @@ TEST(Refresh, HugeFramesDrawOnlyWhatMeetsThePage)
             } else {
                 graph->setBunnkatu(width);
             }
-            graph->refresh();
+            refreshGraph(*graph);
             // Ten lines a decade (or one a column) across the page, the frame and probability grid.
             const auto lines = canvas.polylines();
             EXPECT_LE(lines.size(), 10U * (kPageWidth + 4) + 20U) << width << " " << logarithmic;
@@ -607,7 +608,7 @@ TEST(Refresh, EveryPointOfALargeSeriesIsDrawn)
 {
     RecordingCanvas canvas(640, 600, false, kDpi);
     auto graph = standardGraph().series(repeatingValues(30000), circleMarkers).build(&canvas);
-    graph->refresh();
+    refreshGraph(*graph);
     const auto topLefts = canvas.stamps().at(0).topLefts;
     ASSERT_EQ(topLefts.size(), 30000U);
     // Marker centres, 6 pixels below the top-left corners (a 10-point marker at 72 dpi): the

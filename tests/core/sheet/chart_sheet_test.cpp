@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/sheet/chart_sheet.h"
 #include "core/sheet/sheet_page.h"
+#include "core/sheet/sheet_refresh.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +54,6 @@ TEST(ChartSheetTest, NewSheetDefaults)
 {
     const ChartSheet sheet;
     EXPECT_EQ(sheet.myFormType, 210297);
-    EXPECT_FALSE(sheet.moveFlag);
     EXPECT_EQ(sheet.myNormo().count(), 0);
     EXPECT_TRUE(sheet.comLabels().empty());
     EXPECT_TRUE(sheet.sLabels().empty());
@@ -79,19 +79,6 @@ TEST(ChartSheetTest, NewGraphsTakeTheSmallestNumberWhoseFrameIsNotLoaded)
     EXPECT_EQ(sheet.graph(2), nullptr);
     EXPECT_EQ(sheet.addGraph(), 2);
     EXPECT_EQ(sheet.myNormo().keyAt(3), "S2");  // collection order is the order of adding
-}
-
-TEST(ChartSheetTest, CancelledGraphsKeepTheirNumbersTaken)
-{
-    ChartSheet sheet;
-    sheet.discardGraph(sheet.addGraph());
-    sheet.discardGraph(sheet.addGraph());
-    const std::int32_t number = sheet.addGraph();
-    EXPECT_EQ(number, 3);
-    EXPECT_EQ(sheet.myNormo().count(), 1);
-    EXPECT_EQ(sheet.graphNumberAt(1), 3);
-    EXPECT_TRUE(sheet.frameLoaded(1));
-    EXPECT_FALSE(sheet.frameVisible(1));
 }
 
 TEST(ChartSheetTest, RemovingAGraphRemovesTheDetailLabelsOfItsSeriesByTheirIds)
@@ -254,10 +241,10 @@ std::vector<Point> box(std::int32_t left, std::int32_t top, std::int32_t right, 
     return {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
 }
 
-TEST(ChartSheetTest, ObjRefreshClearsDrawsTheGraphsThenFramesTaggedLabels)
+TEST(ChartSheetTest, RefreshSheetClearsDrawsTheGraphsThenFramesTaggedLabels)
 {
     DrawingSheet drawing;
-    drawing.sheet.objRefresh(drawing.canvas);
+    refreshSheet(drawing.sheet, drawing.canvas);
     const auto& calls = drawing.canvas.calls();
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.front().kind, RecordingCanvas::Call::Kind::Clear);
@@ -288,7 +275,7 @@ TEST(ChartSheetTest, ObjRefreshClearsDrawsTheGraphsThenFramesTaggedLabels)
     }
 }
 
-TEST(ChartSheetTest, ObjRefreshDrawsNoLabelFramesWithoutTaggedLabels)
+TEST(ChartSheetTest, RefreshSheetDrawsNoLabelFramesWithoutTaggedLabels)
 {
     DrawingSheet drawing;
     for (const auto& [index, label] : drawing.sheet.comLabels()) {
@@ -296,7 +283,7 @@ TEST(ChartSheetTest, ObjRefreshDrawsNoLabelFramesWithoutTaggedLabels)
     }
     drawing.sheet.sLabel(102)->tag.clear();
     RecordingCanvas graphOnly(794, 1123);
-    drawing.sheet.objRefresh(drawing.canvas);
+    refreshSheet(drawing.sheet, drawing.canvas);
     drawSheetPage(drawing.sheet, graphOnly, PageStyle{PageKind::Picture});
     EXPECT_EQ(drawing.canvas.polylines().size(), graphOnly.polylines().size());
 }

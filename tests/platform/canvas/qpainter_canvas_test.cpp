@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/graph/graph_refresh.h"
 #include "core/graph/normo_bp.h"
 #include "platform/canvas/qpainter_canvas.h"
 
@@ -93,7 +94,7 @@ TEST(QPainterCanvasTest, GraphFrameGridAndMarkersLandOnTheirPixels)
         series.setMrkSize(12);
         series.setColor(kRed);
         series.setLineVisible(false);
-        graph.refresh();
+        refreshGraph(graph);
     }
     // Cleared to white outside the frame, and inside it away from the markers.
     EXPECT_TRUE(isWhite(image, 0, 0));

@@ -45,8 +45,12 @@ MessageAnswer ScriptedMessageBoxes::show(const std::string& text, const std::str
         ADD_FAILURE() << "unexpected message box \"" << title << "\": " << text;
         return answerWhenClosed(buttons);
     }
-    const MessageAnswer answer = answers_.front();
+    const Scripted scripted = answers_.front();
     answers_.pop_front();
+    if (scripted.whileShown) {
+        scripted.whileShown();
+    }
+    const MessageAnswer answer = scripted.answer;
     if (!offers(buttons, answer)) {
         ADD_FAILURE() << "scripted answer is not a button of the box \"" << title << "\": " << text;
         return answerWhenClosed(buttons);

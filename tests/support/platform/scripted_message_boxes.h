@@ -4,7 +4,9 @@
 #include "platform/message_boxes.h"
 
 #include <deque>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace probel::test {
@@ -21,8 +23,12 @@ struct AskedMessage {
 // then answers as if it had been closed.
 class ScriptedMessageBoxes : public MessageBoxes {
 public:
-    // Queues the answer to the next box.
-    void answer(MessageAnswer answer) { answers_.push_back(answer); }
+    // Queues the answer to the next box; `whileShown` runs while that box is up, before the
+    // answer is given (to look at the program as the user sees it then).
+    void answer(MessageAnswer answer, std::function<void()> whileShown = {})
+    {
+        answers_.push_back(Scripted{answer, std::move(whileShown)});
+    }
 
     MessageAnswer show(const std::string& text, const std::string& title, MessageButtons buttons,
                        MessageIcon icon) override;
@@ -31,7 +37,11 @@ public:
     std::size_t unusedAnswers() const { return answers_.size(); }
 
 private:
-    std::deque<MessageAnswer> answers_;
+    struct Scripted {
+        MessageAnswer answer;
+        std::function<void()> whileShown;
+    };
+    std::deque<Scripted> answers_;
     std::vector<AskedMessage> asked_;
 };
 

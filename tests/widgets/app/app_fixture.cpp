@@ -5,15 +5,53 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QUndoCommand>
+#include <QUndoStack>
 
 #include <cmath>
 
 #include "app/pic_form.h"
+#include "app/sheet_edits.h"
 #include "app/sheet_menus.h"
 #include "core/document/sheet_writer.h"
 #include "core/sheet/chart_sheet.h"
 
 namespace probel::test {
+namespace {
+
+// A test's arrangement of a sheet, run once as the one way into its content.
+class Arrangement : public QUndoCommand {
+public:
+    Arrangement(ChartSheet& sheet, const std::function<void(ChartSheet&)>& arrange) : sheet_(sheet), arrange_(arrange)
+    {
+    }
+    void redo() override { arrange_(sheet_); }
+
+private:
+    ChartSheet& sheet_;
+    std::function<void(ChartSheet&)> arrange_;
+};
+
+}  // namespace
+
+void arrangeSheet(PicForm& form, const std::function<void(ChartSheet&)>& arrange)
+{
+    form.edit<Arrangement>(arrange);
+    form.undoStack()->clear();
+}
+
+void changeContent(PicForm& form)
+{
+    std::int32_t index = 1;
+    while (form.sheet().comLabel(index) != nullptr) {
+        ++index;
+    }
+    ChartLabel label = form.sheet().comLabelTemplate();
+    label.caption = "変更";
+    label.visible = true;
+    form.edit<ChangeTextLabel>(index, std::nullopt, label);
+}
 
 std::int32_t ScriptedPaperSizes::choosePaperCode()
 {
@@ -128,7 +166,7 @@ void AppTest::TearDown()
     // Nothing may ask anything once the test is over.
     if (window_) {
         for (PicForm* form : window_->picForms().forms()) {
-            form->setMoveFlag(false);
+            form->markSaved();
         }
         window_.reset();
     }
@@ -179,6 +217,13 @@ QAction* AppTest::fileEntry(const char* name)
     auto* action = window_->findChild<QAction*>(QString::fromLatin1(name));
     EXPECT_NE(action, nullptr) << name;
     return action;
+}
+
+void AppTest::rightPress(QWidget* target, QPoint at)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
 }
 
 void AppTest::settle()

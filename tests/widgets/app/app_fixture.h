@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPoint>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -26,6 +27,12 @@
 #include "support/platform/scripted_message_boxes.h"
 
 class QAction;
+class QWidget;
+
+namespace probel {
+class ChartSheet;
+class PicForm;
+}  // namespace probel
 
 namespace probel::test {
 
@@ -103,6 +110,12 @@ private:
     std::vector<std::pair<std::string, std::vector<std::string>>> shown_;
 };
 
+// Gives the sheet the content `arrange` leaves in it, as if it had been read so: no step of
+// the undo history, the sheet unmodified.
+void arrangeSheet(PicForm& form, const std::function<void(ChartSheet&)>& arrange);
+// One undoable change of the content (a text label added), so the sheet is modified.
+void changeContent(PicForm& form);
+
 // The values a settings dialog shows for `input` and returns on OK unchanged.
 GraphDialogValues shownValues(const GraphDialogInput& input);
 
@@ -127,6 +140,8 @@ protected:
     QAction* fileEntry(const char* name);
     // Runs deferred deletions, so closed windows are really gone.
     static void settle();
+    // A press of the right button at `at` in the widget's own pixels, as the mouse gives it.
+    static void rightPress(QWidget* target, QPoint at = QPoint(5, 5));
 
     ScriptedMessageBoxes messages_;
     ScriptedFileDialogs fileDialogs_;

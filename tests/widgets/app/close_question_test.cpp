@@ -21,14 +21,17 @@ protected:
     {
         paperSizes_.answer(210297);
         PicForm* form = window_->fileCommands().npdNew();
-        form->setMoveFlag(true);
+        changeContent(*form);
         return form;
     }
-    PicForm* modifiedSheetOf(const std::string& path)
+    // The document's sheet with its first text label's caption changed.
+    PicForm* modifiedSheetOf(const std::string& path, const std::string& caption = "変更")
     {
         window_->fileCommands().openDocuments({path});
         PicForm* form = window_->picForms().find(path);
-        form->setMoveFlag(true);
+        ChartLabel changed = *form->sheet().comLabel(1);
+        changed.caption = caption;
+        form->edit<ChangeTextLabel>(1, *form->sheet().comLabel(1), changed);
         return form;
     }
     // Closes the sheet's window as its close button does; true when it is gone.
@@ -81,8 +84,7 @@ TEST_F(CloseQuestionTest, NoClosesWithoutSaving)
 {
     const std::string path = writeDocument("lot.pbl");
     const auto written = std::filesystem::last_write_time(path);
-    PicForm* form = modifiedSheetOf(path);
-    form->sheet().comLabel(1)->caption = "not saved";
+    PicForm* form = modifiedSheetOf(path, "not saved");
     messages_.answer(MessageAnswer::No);
     EXPECT_TRUE(closeWindowOf(form));
     EXPECT_TRUE(window_->picForms().empty());
@@ -103,8 +105,7 @@ TEST_F(CloseQuestionTest, YesSavesAnUntitledSheetThroughSaveAsThenCloses)
 TEST_F(CloseQuestionTest, YesSavesATitledSheetOverItsFileWithoutADialog)
 {
     const std::string path = writeDocument("lot.pbl");
-    PicForm* form = modifiedSheetOf(path);
-    form->sheet().comLabel(1)->caption = "saved on closing";
+    PicForm* form = modifiedSheetOf(path, "saved on closing");
     messages_.answer(MessageAnswer::Yes);
     EXPECT_TRUE(closeWindowOf(form));
     EXPECT_TRUE(fileDialogs_.calls().empty());

@@ -30,10 +30,7 @@ protected:
     void onFrame(PicForm& form, std::int32_t number, const char* entry)
     {
         nextMenuChoice_ = entry;
-        QWidget* frame = form.sekFrame(number);
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 20), frame->mapToGlobal(QPointF(20, 20)),
-                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(frame, &press);
+        rightPress(form.sekFrame(number), QPoint(20, 20));
     }
 
     // OK with the values 1, 2, 3, 4, the dialog's presets otherwise, and `change` applied.
@@ -51,7 +48,12 @@ protected:
         });
     }
 
-    static const Data& series(PicForm& form, std::int32_t number) { return form.sheet().graph(number)->data(); }
+    static const Data& series(const PicForm& form, std::int32_t number)
+    {
+        static const Data none;
+        const Data* data = form.sheet().graph(number)->dataIfAny();
+        return data != nullptr ? *data : none;
+    }
 };
 
 TEST_F(DataCommandsTest, AddingTakesTheSmallestFreeIdAndBuildsTheDetailLabel)
@@ -59,11 +61,13 @@ TEST_F(DataCommandsTest, AddingTakesTheSmallestFreeIdAndBuildsTheDetailLabel)
     PicForm& form = openSheet();
     settings_.saveSetting("DataNewForm", "Mrk", "△");
     settings_.saveSetting("DataNewForm", "LabelCk", "1");
-    for (const std::int32_t id : {1, 2, 4}) {
-        NormoData& one = form.sheet().graph(2)->data().add();
-        one.setIniData({1, 2});
-        one.setId(id);
-    }
+    arrangeSheet(form, [](ChartSheet& sheet) {
+        for (const std::int32_t id : {1, 2, 4}) {
+            NormoData& one = sheet.graph(2)->data().add();
+            one.setIniData({1, 2});
+            one.setId(id);
+        }
+    });
     form.tateS()->setValue(1851);  // the view's top at 123.4 pixels: the label goes to 130
     confirm([](DataDialogValues& values) {
         values.heikin = true;
@@ -98,12 +102,12 @@ TEST_F(DataCommandsTest, AddingTakesTheSmallestFreeIdAndBuildsTheDetailLabel)
     EXPECT_EQ(form.undoStack()->undoText().toStdString(), "データの追加");
 }
 
-TEST_F(DataCommandsTest, CancelMarksTheSheetButAddsNothing)
+TEST_F(DataCommandsTest, CancelChangesNothing)
 {
     PicForm& form = openSheet();
     dataEditor_.answer([](const DataDialogInput&) { return std::nullopt; });
     onFrame(form, 1, "PopMenuDataNew");
-    EXPECT_TRUE(form.moveFlag());
+    EXPECT_FALSE(form.moveFlag()) << "no close question for a sheet nobody changed";
     EXPECT_TRUE(series(form, 1).empty());
     EXPECT_EQ(form.undoStack()->count(), 0);
 }
@@ -118,7 +122,8 @@ TEST_F(DataCommandsTest, EditingMovesTheSeriesToTheEndKeepingItsIdAndLabel)
         });
         onFrame(form, 1, "PopMenuDataNew");
     }
-    form.sheet().sLabel(102)->left = 333;
+    const ChartLabel& second = *form.sheet().sLabel(102);
+    form.edit<MoveLabel>(LabelArray::Detail, 102, LabelPlace{second.left, second.top}, LabelPlace{333, second.top});
     seriesChooser_.answer(2);
     confirm([](DataDialogValues& values) { values.values = {7, 8}; });
     onFrame(form, 1, "PopMenuDataRe");
@@ -148,7 +153,7 @@ TEST_F(DataCommandsTest, DeletingAsksRemovesTheLabelMarksTheSheetAndUndoRestores
         onFrame(form, 1, "PopMenuDataNew");
     }
     const std::string before = sheetFileBytes(form.sheet()).value();
-    form.setMoveFlag(false);
+    form.markSaved();
     seriesChooser_.answer(std::nullopt);
     onFrame(form, 1, "PopMenuDataDel");
     seriesChooser_.answer(1);

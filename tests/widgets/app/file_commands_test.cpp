@@ -38,12 +38,13 @@ bool runningAsRoot()
 
 using FileCommandsTest = AppTest;
 
-TEST_F(FileCommandsTest, FileMenuEnablesSavingAndOutputOnlyWithASheetAndSaveOnlyForAFile)
+TEST_F(FileCommandsTest, FileMenuEnablesSavingClosingAndOutputOnlyWithASheet)
 {
     struct Expected {
-        bool save, saveAs, print, pdf, bitmap;
+        bool close, save, saveAs, print, pdf, bitmap;
     };
     const auto check = [this](const Expected& expected, const char* when) {
+        EXPECT_EQ(fileEntry("MenuClose")->isEnabled(), expected.close) << when;
         EXPECT_EQ(fileEntry("NPDNewSave")->isEnabled(), expected.save) << when;
         EXPECT_EQ(fileEntry("NPDSave")->isEnabled(), expected.saveAs) << when;
         EXPECT_EQ(fileEntry("MenuPrint")->isEnabled(), expected.print) << when;
@@ -52,20 +53,21 @@ TEST_F(FileCommandsTest, FileMenuEnablesSavingAndOutputOnlyWithASheetAndSaveOnly
         EXPECT_TRUE(fileEntry("NPDNew")->isEnabled()) << when;
         EXPECT_TRUE(fileEntry("NPDOpen")->isEnabled()) << when;
     };
-    check({false, false, false, false, false}, "no sheet");
+    check({false, false, false, false, false, false}, "no sheet");
 
     paperSizes_.answer(210297);
     PicForm* untitled = window_->fileCommands().npdNew();
     ASSERT_NE(untitled, nullptr);
-    check({false, true, true, true, true}, "new sheet never saved");
+    // 上書き保存 of a sheet without a file asks for a name, as 名前を付けて保存 does.
+    check({true, true, true, true, true, true}, "new sheet never saved");
 
     const std::string path = writeDocument("saved.pbl");
     ASSERT_EQ(window_->fileCommands().openDocuments({path}).size(), 1U);
-    check({true, true, true, true, true}, "sheet read from its file");
+    check({true, true, true, true, true, true}, "sheet read from its file");
 
-    // The active sheet decides, also when the application itself is not active.
-    window_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(untitled->parentWidget()));
-    check({false, true, true, true, true}, "untitled sheet activated again");
+    window_->mdiArea()->closeAllSubWindows();
+    settle();
+    check({false, false, false, false, false, false}, "every sheet closed");
 }
 
 TEST_F(FileCommandsTest, FileMenuHoldsTheEntriesInOrderWithSeparators)
@@ -76,6 +78,7 @@ TEST_F(FileCommandsTest, FileMenuHoldsTheEntriesInOrderWithSeparators)
     }
     const std::vector<std::string> expected = {"新規作成(&N)",
                                                "開く(&O)",
+                                               "閉じる(&C)",
                                                "-",
                                                "上書き保存",
                                                "名前を付けて保存",
@@ -104,7 +107,7 @@ TEST_F(FileCommandsTest, NewSheetsTakeTheFirstFreeGeneratedNameAndTheChosenPaper
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(first->fName(), "新規作成1");
-    EXPECT_EQ(first->windowTitle().toStdString(), "新規作成1");
+    EXPECT_EQ(first->windowTitle().toStdString(), "新規作成1[*]");
     EXPECT_EQ(first->myFormType(), 297210);
     EXPECT_EQ(first->mainPic()->size(), QSize(1123, 794));
     EXPECT_FALSE(first->moveFlag());
@@ -137,7 +140,7 @@ TEST_F(FileCommandsTest, OpenReadsEveryChosenFileTheLastChosenFirst)
     EXPECT_EQ(window_->activeSheet(), window_->picForms().find(a));
 
     const PicForm* sheetA = window_->picForms().find(a);
-    EXPECT_EQ(sheetA->windowTitle().toStdString(), a);
+    EXPECT_EQ(sheetA->windowTitle().toStdString(), a + "[*]");
     EXPECT_FALSE(sheetA->moveFlag());
     ASSERT_NE(sheetA->sekFrame(1), nullptr);
     ASSERT_NE(sheetA->sekFrame(2), nullptr);
@@ -158,7 +161,7 @@ TEST_F(FileCommandsTest, AFileAlreadyOpenIsNotOpenedTwiceByNameOrThroughALink)
     ASSERT_EQ(window_->fileCommands().openDocuments({path}).size(), 1U);
     PicForm* open = window_->picForms().find(path);
     ASSERT_NE(open, nullptr);
-    open->setMoveFlag(true);
+    changeContent(*open);
 
     fileDialogs_.answerOpen({path, link});
     EXPECT_TRUE(window_->fileCommands().npdOpen().empty());
@@ -216,7 +219,7 @@ TEST_F(FileCommandsTest, SaveAsNamesAndRekeysTheSheetByThePathAsTyped)
     paperSizes_.answer(148210);
     PicForm* form = window_->fileCommands().npdNew();
     ASSERT_NE(form, nullptr);
-    form->setMoveFlag(true);
+    changeContent(*form);
     const std::string typed = pathIn("without-extension");
     fileDialogs_.answerSave(typed);
 
@@ -227,7 +230,7 @@ TEST_F(FileCommandsTest, SaveAsNamesAndRekeysTheSheetByThePathAsTyped)
     EXPECT_EQ(fileDialogs_.calls()[0].initialName, "");
     EXPECT_TRUE(std::filesystem::is_regular_file(typed));
     EXPECT_EQ(form->fName(), typed);
-    EXPECT_EQ(form->windowTitle().toStdString(), typed);
+    EXPECT_EQ(form->windowTitle().toStdString(), typed + "[*]");
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{typed}));
     EXPECT_FALSE(form->moveFlag());
     EXPECT_TRUE(fileEntry("NPDNewSave")->isEnabled());
@@ -247,10 +250,10 @@ TEST_F(FileCommandsTest, SaveWritesTheSheetOverItsFileAndClearsTheFlag)
     const std::string path = writeDocument("lot.pbl", {.graphs = 1, .labelCaption = ""});
     ASSERT_EQ(window_->fileCommands().openDocuments({path}).size(), 1U);
     PicForm* form = window_->picForms().find(path);
-    const std::int32_t label = form->sheet().addComLabel();
-    form->sheet().comLabel(label)->caption = "追加した文字";
-    form->sheet().comLabel(label)->visible = true;
-    form->setMoveFlag(true);
+    ChartLabel label;
+    label.caption = "追加した文字";
+    label.visible = true;
+    form->edit<ChangeTextLabel>(1, std::nullopt, label);
 
     EXPECT_EQ(window_->fileCommands().npdNewSave(*form), SaveOutcome::Saved);
     EXPECT_FALSE(form->moveFlag());
@@ -303,8 +306,9 @@ protected:
     {
         EXPECT_EQ(window_->fileCommands().openDocuments({path}).size(), 1U);
         PicForm* form = window_->picForms().find(path);
-        form->sheet().comLabel(1)->caption = "変更";
-        form->setMoveFlag(true);
+        ChartLabel changed = *form->sheet().comLabel(1);
+        changed.caption = "変更";
+        form->edit<ChangeTextLabel>(1, *form->sheet().comLabel(1), changed);
         return *form;
     }
     void expectNothingChanged(PicForm& form, const std::string& name, const std::string& oldPath,
@@ -325,14 +329,13 @@ TEST_F(SaveFailureTest, SaveAsIntoAMissingFolder)
 {
     paperSizes_.answer(210297);
     PicForm* form = window_->fileCommands().npdNew();
-    form->setMoveFlag(true);
+    changeContent(*form);
     const std::string target = pathIn("no-such-folder/lot.pbl");
     fileDialogs_.answerSave(target);
     messages_.answer(MessageAnswer::Ok);
     EXPECT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Failed);
     expectNothingChanged(*form, "新規作成1", {}, {});
     EXPECT_NE(messages_.asked()[0].text.find(target), std::string::npos) << messages_.asked()[0].text;
-    EXPECT_FALSE(fileEntry("NPDNewSave")->isEnabled());
 }
 
 TEST_F(SaveFailureTest, SaveIntoAFolderThatBecameReadOnly)
@@ -393,11 +396,12 @@ TEST_F(SaveFailureTest, SaveAsOntoAFullFileSystemKeepsTheOldFile)
     }
     paperSizes_.answer(210297);
     PicForm* form = window_->fileCommands().npdNew();
-    for (int i = 0; i < 40; ++i) {
-        const std::int32_t label = form->sheet().addComLabel();
-        form->sheet().comLabel(label)->caption = std::string(200, 'a');
-    }
-    form->setMoveFlag(true);
+    arrangeSheet(*form, [](ChartSheet& sheet) {
+        for (int i = 0; i < 40; ++i) {
+            sheet.comLabel(sheet.addComLabel())->caption = std::string(200, 'a');
+        }
+    });
+    changeContent(*form);
     fileDialogs_.answerSave(target);
     messages_.answer(MessageAnswer::Ok);
     const SaveOutcome outcome = window_->fileCommands().npdSave(*form);

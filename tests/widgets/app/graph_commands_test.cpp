@@ -36,13 +36,6 @@ protected:
         return *window_->activeSheet();
     }
 
-    static void rightPress(QWidget* target, QPoint at)
-    {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::RightButton,
-                          Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &press);
-    }
-
     void addGraphAt(PicForm& form, QPoint at)
     {
         nextMenuChoice_ = "PopMenuNormoNew";
@@ -148,7 +141,7 @@ TEST_F(GraphCommandsTest, CancelledAddsKeepTheirNumbersButLeaveNoGraph)
     graphEditor_.cancel();
     addGraphAt(form, QPoint(100, 100));
     EXPECT_EQ(form.sheet().myNormo().count(), 0);
-    EXPECT_TRUE(form.moveFlag()) << "closing the dialog with either button marks the sheet";
+    EXPECT_FALSE(form.moveFlag()) << "a cancelled add changes nothing";
     EXPECT_EQ(form.undoStack()->count(), 0);
     graphEditor_.confirm();
     addGraphAt(form, QPoint(100, 100));
@@ -158,8 +151,10 @@ TEST_F(GraphCommandsTest, CancelledAddsKeepTheirNumbersButLeaveNoGraph)
 TEST_F(GraphCommandsTest, EditingClampsTheFrameOnOpeningEvenWhenCancelledAndUndoPutsItBack)
 {
     PicForm& form = openSheet();
-    form.sheet().graph(1)->setFrameLeft(700);
-    form.sheet().graph(1)->setFrameWidth(200);
+    arrangeSheet(form, [](ChartSheet& sheet) {
+        sheet.graph(1)->setFrameLeft(700);
+        sheet.graph(1)->setFrameWidth(200);
+    });
     const GraphSettings before = graphSettings(*form.sheet().graph(1));
     const CanvasFont font{"IPAexGothic", 12, true, false, false, false};
     graphEditor_.cancel(font);
@@ -201,16 +196,17 @@ TEST_F(GraphCommandsTest, ConfirmedPositionsGoToTheNearestGridPointAndStayOnTheP
 TEST_F(GraphCommandsTest, DeletingRemovesTheGraphWithItsDetailLabelsAndUndoRestoresTheDocument)
 {
     PicForm& form = openSheet({.graphs = 2});
-    NormoBp& graph = *form.sheet().graph(1);
-    for (int id = 1; id <= 3; ++id) {
-        graph.data().add().setIniData({1, 2, 3});
-        graph.data().item(id).setId(id);
-        ChartLabel& label = form.sheet().addSLabel(ChartSheet::detailLabelIndex(1, id));
-        label.caption = "詳細";
-        label.visible = true;
-    }
-    form.sheet().addSLabel(ChartSheet::detailLabelIndex(2, 1)).visible = true;
-    form.objRefresh();
+    arrangeSheet(form, [](ChartSheet& sheet) {
+        NormoBp& graph = *sheet.graph(1);
+        for (int id = 1; id <= 3; ++id) {
+            graph.data().add().setIniData({1, 2, 3});
+            graph.data().item(id).setId(id);
+            ChartLabel& label = sheet.addSLabel(ChartSheet::detailLabelIndex(1, id));
+            label.caption = "詳細";
+            label.visible = true;
+        }
+        sheet.addSLabel(ChartSheet::detailLabelIndex(2, 1)).visible = true;
+    });
     const std::string before = bytes(form);
 
     messages_.answer(MessageAnswer::Cancel);

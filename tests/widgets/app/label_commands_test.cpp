@@ -30,13 +30,6 @@ protected:
         return *form;
     }
 
-    static void rightPress(QWidget* target, QPoint at = QPoint(5, 5))
-    {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::RightButton,
-                          Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &press);
-    }
-
     // Right-clicks the empty paper and chooses "テキストの追加".
     void addText(PicForm& form, const std::optional<LabelSettings>& answer)
     {
@@ -63,15 +56,14 @@ TEST_F(LabelCommandsTest, MenusOfferTheEntriesOfTheirObject)
         {"SekMenu", "データの追加", "-", "グラフの編集", "グラフの削除", "-", "ｷｬﾝｾﾙ"},
     };
     EXPECT_EQ(shownMenus_, expected);
-    EXPECT_EQ(form.sheet().pMouseX, 123);
-    EXPECT_EQ(form.sheet().pMouseY, 47);
+    EXPECT_EQ(form.paperClickPoint(), QPointF(123, 47));
     EXPECT_FALSE(form.moveFlag()) << "a menu closed without a choice changes nothing";
 }
 
 TEST_F(LabelCommandsTest, AddingPutsTheLabelAtTheViewsTopLeftUnderTheLowestFreeNumber)
 {
     PicForm& form = openSheet({.labelCaption = ""});
-    form.sheet().comLabelTemplate().font.name = "テンプレート";
+    arrangeSheet(form, [](ChartSheet& sheet) { sheet.comLabelTemplate().font.name = "テンプレート"; });
     addText(form, settings("一行目\r\n二行目", true));
     ASSERT_EQ(labelEditor_.presets().size(), 1U);
     EXPECT_EQ(labelEditor_.presets()[0].font.name, "テンプレート");
@@ -117,7 +109,7 @@ TEST_F(LabelCommandsTest, CancelledDialogAddsOrChangesNothing)
 TEST_F(LabelCommandsTest, EditingKeepsThePlaceAndTakesTheFrameFromTheDialog)
 {
     PicForm& form = openSheet();
-    form.sheet().comLabel(1)->tag = "1";
+    arrangeSheet(form, [](ChartSheet& sheet) { sheet.comLabel(1)->tag = "1"; });
     nextMenuChoice_ = "PopMenuComRe";
     labelEditor_.answer(settings("ロットB"));
     rightPress(form.comLabel(1));

@@ -121,19 +121,14 @@ TEST_F(MDIOutputTest, RightPressesOnObjectsAskForTheirMenusWithTheirNumbers)
                      [&frames](PicForm*, std::int32_t number, QPoint) { frames.push_back(number); });
     QObject::connect(form, &PicForm::labelMenuRequested,
                      [&labels](PicForm*, std::int32_t index, QPoint) { labels.push_back(index); });
-    const auto rightPress = [](QWidget* target) {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), Qt::RightButton,
-                          Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &press);
-    };
     rightPress(form->sekFrame(2));
     rightPress(form->comLabel(1));
     EXPECT_EQ(frames, (std::vector<std::int32_t>{2}));
     EXPECT_EQ(labels, (std::vector<std::int32_t>{1}));
-    EXPECT_EQ(form->sheet().pMouseX, 0) << "only the empty paper sets the point";
+    EXPECT_EQ(form->paperClickPoint(), QPointF(0, 0)) << "only the empty paper sets the point";
 }
 
-TEST_F(MDIOutputTest, OpeningAnOpenFileBringsItsSheetToTheFrontAndCtrlWClosesTheActiveSheet)
+TEST_F(MDIOutputTest, OpeningAnOpenFileBringsItsSheetToTheFrontAndCloseClosesTheActiveSheet)
 {
     const std::string first = writeDocument("first.pbl");
     const std::string second = writeDocument("second.pbl");
@@ -142,10 +137,7 @@ TEST_F(MDIOutputTest, OpeningAnOpenFileBringsItsSheetToTheFrontAndCtrlWClosesThe
     EXPECT_TRUE(window_->fileCommands().openDocuments({first}).empty()) << "not opened twice";
     EXPECT_EQ(window_->activeSheet()->fName(), first);
 
-    auto* closeSheet = window_->findChild<QAction*>(QStringLiteral("CloseSheet"));
-    ASSERT_NE(closeSheet, nullptr);
-    EXPECT_EQ(closeSheet->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
-    closeSheet->trigger();
+    fileEntry("MenuClose")->trigger();
     settle();
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{second}));
 }

@@ -88,7 +88,7 @@ TEST_F(SheetEditingTest, MovingAFrameSnapsToTenPixelSteps)
         EXPECT_EQ(after.width, 300);
         EXPECT_EQ(frame().geometry(), QRect(after.left, after.top, after.width, after.height));
     }
-    // Any motion while held marks the sheet, even one that snapped to nothing.
+    // The moves that went somewhere are steps of the history, and the sheet is modified.
     EXPECT_TRUE(form_->moveFlag());
 }
 
@@ -149,7 +149,7 @@ TEST_F(SheetEditingTest, LabelsMoveSnappedStayAboveFramesAndUndoRestoresThePlace
     EXPECT_TRUE(form_->moveFlag());
     EXPECT_EQ(form_->mainPic()->childAt(label.geometry().center()), &label);
 
-    form_->setMoveFlag(false);
+    form_->markSaved();
     form_->undoStack()->undo();
     EXPECT_EQ(form_->sheet().comLabel(1)->left, 150);
     EXPECT_EQ(form_->sheet().comLabel(1)->top, 250);
@@ -192,8 +192,7 @@ TEST_F(SheetEditingTest, TheMenuKeyOpensTheMenuOfWhatLiesUnderThePointer)
     EXPECT_EQ(labels, (std::vector<std::int32_t>{1}));
     EXPECT_EQ(frames, (std::vector<std::int32_t>{1}));
     EXPECT_EQ(paperMenus, 1);
-    EXPECT_EQ(form_->sheet().pMouseX, 600);
-    EXPECT_EQ(form_->sheet().pMouseY, 700);
+    EXPECT_EQ(form_->paperClickPoint(), QPointF(600, 700));
 }
 
 }  // namespace

@@ -151,8 +151,7 @@ TEST_F(SheetWindowScrollTest, RightClickOnThePaperRemembersThePointAndAsksForThe
     QObject::connect(form_.get(), &PicForm::paperMenuRequested, [&asked](PicForm*, QPoint) { ++asked; });
     sendMouse(QEvent::MouseButtonPress, QPoint(123, 47), Qt::RightButton, Qt::RightButton);
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(form_->sheet().pMouseX, 123);
-    EXPECT_EQ(form_->sheet().pMouseY, 47);
+    EXPECT_EQ(form_->paperClickPoint(), QPointF(123, 47));
     EXPECT_EQ(form_->yokoS()->value(), 0) << "the right button does not drag";
 }
 
