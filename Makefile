@@ -23,9 +23,10 @@ run: build
 
 test: check-includes format-check test-main test-asan
 
-# No file may reach itself through its includes, and no layer may include a layer above it.
+# No file may reach itself through its includes, no module (a header and its source) may reach
+# itself through another's, and no layer may include a layer above it.
 check-includes: deps
-	@python3 scripts/check-include-cycles.py
+	@python3 scripts/check-include-cycles.py --components
 
 # Fails when a source file is not laid out as .clang-format says (clang-format --dry-run
 # names each file and line that differs).

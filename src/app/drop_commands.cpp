@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "app/file_commands.h"
-#include "app/mdi_output.h"
 #include "app/pic_form.h"
 #include "core/document/atomic_file.h"
 #include "core/document/csv_columns.h"
@@ -27,8 +26,8 @@ std::string lowerAscii(std::string text)
 
 }  // namespace
 
-DropCommands::DropCommands(MDIOutput& window, const AppServices& services)
-    : window_(window), services_(services), dataCommands_(services)
+DropCommands::DropCommands(FileCommands& fileCommands, const AppServices& services)
+    : fileCommands_(fileCommands), services_(services), dataCommands_(services)
 {
 }
 
@@ -59,7 +58,7 @@ void DropCommands::dropFiles(const std::vector<std::string>& paths)
     if (!others.empty()) {
         report("表のファイルはデータを加えるグラフの上に落としてください: " + others.front());
     }
-    window_.fileCommands().openDocuments(documents);
+    fileCommands_.openDocuments(documents);
 }
 
 void DropCommands::dropFilesOnGraph(PicForm& form, std::int32_t number, const std::vector<std::string>& paths)
@@ -72,7 +71,7 @@ void DropCommands::dropFilesOnGraph(PicForm& form, std::int32_t number, const st
             break;  // one message is enough; what was added stays, each table its own step
         }
     }
-    window_.fileCommands().openDocuments(documents);
+    fileCommands_.openDocuments(documents);
 }
 
 bool DropCommands::addTable(PicForm& form, std::int32_t number, const std::string& path)

@@ -10,7 +10,7 @@
 
 namespace probel {
 
-class MDIOutput;
+class FileCommands;
 class PicForm;
 struct CsvColumn;
 
@@ -22,7 +22,7 @@ class DropCommands {
 public:
     static constexpr std::size_t kMaxValuesPerSeries = 30000;
 
-    DropCommands(MDIOutput& window, const AppServices& services);
+    DropCommands(FileCommands& fileCommands, const AppServices& services);
 
     // Files dropped on the main window, away from any graph.
     void dropFiles(const std::vector<std::string>& paths);
@@ -39,7 +39,7 @@ private:
     bool addTable(PicForm& form, std::int32_t number, const std::string& path);
     void report(const std::string& text);
 
-    MDIOutput& window_;
+    FileCommands& fileCommands_;
     AppServices services_;
     DataCommands dataCommands_;
 };

@@ -6,10 +6,11 @@
 #include <utility>
 
 #include "app/busy_scope.h"
-#include "app/mdi_output.h"
 #include "app/path_names.h"
 #include "app/pic_form.h"
+#include "app/pic_forms.h"
 #include "app/recent_files.h"
+#include "app/sheet_windows.h"
 #include "core/document/sheet_reader.h"
 #include "core/document/sheet_writer.h"
 #include "core/util/error_text.h"
@@ -52,7 +53,7 @@ std::string openFailuresText(const std::vector<std::string>& failures)
 
 }  // namespace
 
-FileCommands::FileCommands(MDIOutput& window, const AppServices& services) : window_(window), services_(services) {}
+FileCommands::FileCommands(SheetWindows& window, const AppServices& services) : window_(window), services_(services) {}
 
 void FileCommands::reportError(const std::string& text, const char* title)
 {
@@ -72,7 +73,7 @@ std::string FileCommands::untitledName() const
 
 PicForm* FileCommands::npdNew()
 {
-    const MDIOutput::CommandScope command(window_);
+    const SheetWindows::CommandScope command(window_);
     const std::int32_t paperCode = services_.paperSizes.choosePaperCode();
     auto sheet = std::make_unique<ChartSheet>();
     sheet->fName = untitledName();
@@ -82,7 +83,7 @@ PicForm* FileCommands::npdNew()
 
 std::vector<PicForm*> FileCommands::npdOpen()
 {
-    const MDIOutput::CommandScope command(window_);
+    const SheetWindows::CommandScope command(window_);
     std::vector<std::string> chosen = services_.fileDialogs.openFiles(kOpenTitle, kOpenFilter, {});
     // The last chosen file opens first, so the first chosen one ends up in front.
     std::reverse(chosen.begin(), chosen.end());
@@ -91,7 +92,7 @@ std::vector<PicForm*> FileCommands::npdOpen()
 
 std::vector<PicForm*> FileCommands::openDocuments(const std::vector<std::string>& names)
 {
-    const MDIOutput::CommandScope command(window_);
+    const SheetWindows::CommandScope command(window_);
     std::vector<PicForm*> opened;
     std::vector<std::string> failures;
     for (const std::string& name : names) {
@@ -136,7 +137,7 @@ PicForm* FileCommands::openDocument(const std::string& name, std::vector<std::st
 
 PicForm* FileCommands::openRecent(const std::string& path)
 {
-    const MDIOutput::CommandScope command(window_);
+    const SheetWindows::CommandScope command(window_);
     if (!namesExistingFile(path)) {
         RecentFiles(services_.settings).remove(path);
         reportError("ファイル \"" + path + "\" が見つかりません。\n最近使ったファイルの一覧から外します。",
@@ -165,7 +166,7 @@ bool FileCommands::writeSheet(PicForm& form, const std::string& path)
 
 SaveOutcome FileCommands::npdNewSave(PicForm& form)
 {
-    const MDIOutput::CommandScope command(window_);
+    const SheetWindows::CommandScope command(window_);
     const std::string path = form.fName();
     if (!namesExistingFile(path)) {
         return npdSave(form);
@@ -179,7 +180,7 @@ SaveOutcome FileCommands::npdNewSave(PicForm& form)
 
 SaveOutcome FileCommands::npdSave(PicForm& form)
 {
-    const MDIOutput::CommandScope command(window_);
+    const SheetWindows::CommandScope command(window_);
     const SaveDialogStart start = saveDialogStart(form.fName());
     // Two windows cannot show one file: the other would be overwritten behind its back. The
     // name is refused in the dialog, before the question whether to replace the file. An open
@@ -217,7 +218,7 @@ SaveOutcome FileCommands::npdSave(PicForm& form)
 
 bool FileCommands::confirmClose(PicForm& form)
 {
-    const MDIOutput::CommandScope command(window_);
+    const SheetWindows::CommandScope command(window_);
     if (!form.moveFlag()) {
         return true;
     }

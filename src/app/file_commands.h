@@ -8,7 +8,7 @@
 
 namespace probel {
 
-class MDIOutput;
+class SheetWindows;
 class PicForm;
 
 enum class SaveOutcome { Saved, Cancelled, Failed };
@@ -28,7 +28,7 @@ public:
     static constexpr auto kCloseQuestionTitle = "ファイルの保存";
     static constexpr auto kCloseQuestionSuffix = "への変更を保存しますか?";
 
-    FileCommands(MDIOutput& window, const AppServices& services);
+    FileCommands(SheetWindows& window, const AppServices& services);
 
     // New: asks for the paper and opens an empty sheet under the first free generated name.
     PicForm* npdNew();
@@ -68,7 +68,7 @@ private:
     // its name and its modified flag stay as they were. True when written.
     bool writeSheet(PicForm& form, const std::string& path);
 
-    MDIOutput& window_;
+    SheetWindows& window_;
     AppServices services_;
 };
 

@@ -86,7 +86,7 @@ MDIOutput::MDIOutput(const AppServices& services, QWidget* parent)
       fileCommands_(std::make_unique<FileCommands>(*this, services)),
       outputCommands_(std::make_unique<OutputCommands>(*this, services)),
       sheetMenus_(std::make_unique<SheetMenus>(*this, services)),
-      dropCommands_(std::make_unique<DropCommands>(*this, services))
+      dropCommands_(std::make_unique<DropCommands>(*fileCommands_, services))
 {
     setAcceptDrops(true);
     setObjectName(QStringLiteral("MDIOutput"));
@@ -399,7 +399,7 @@ void MDIOutput::openPendingHandOffs()
         return;
     }
     // A dialog or a command is under way: opening sheets now would pull the ground from under it.
-    if (QApplication::activeModalWidget() != nullptr || !isEnabled() || runningCommands_ > 0) {
+    if (QApplication::activeModalWidget() != nullptr || !isEnabled() || commandRunning()) {
         QTimer::singleShot(kHandOffRetryMs, this, &MDIOutput::openPendingHandOffs);
         return;
     }

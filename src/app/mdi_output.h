@@ -11,6 +11,7 @@
 #include "app/app_services.h"
 #include "app/busy_scope.h"
 #include "app/pic_forms.h"
+#include "app/sheet_windows.h"
 
 class QAction;
 class QLabel;
@@ -37,7 +38,7 @@ class Splash;
 // Commands act on the MDI area's current sheet. Closing the window asks every modified sheet
 // first; キャンセル on any of them keeps every window open. The placement is saved when the
 // window closes.
-class MDIOutput : public QMainWindow {
+class MDIOutput : public QMainWindow, public SheetWindows {
     Q_OBJECT
 
 public:
@@ -46,7 +47,7 @@ public:
     explicit MDIOutput(const AppServices& services, QWidget* parent = nullptr);
     ~MDIOutput() override;
 
-    PicForms& picForms() { return picForms_; }
+    PicForms& picForms() override { return picForms_; }
     const PicForms& picForms() const { return picForms_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
     // The status bar's read-off of the graph under the pointer.
@@ -65,30 +66,17 @@ public:
 
     // Makes a window for `sheet`, adds it to PicForms under its FName, shows it in front and
     // returns it; nullptr (and no window) when the name is in use.
-    PicForm* addSheet(std::unique_ptr<ChartSheet> sheet);
+    PicForm* addSheet(std::unique_ptr<ChartSheet> sheet) override;
 
     // Sets the enabled state of the File menu's entries from the open sheets.
     void updateFileMenu();
 
-    // The busy window over this window, the window disabled: for commands that take time.
-    BusyScope::Options busyOptions();
+    BusyScope::Options busyOptions() override;
+    QWidget& commandWindow() override { return *this; }
 
     // Documents handed over by a second start: opened once no dialog is open and no command
     // runs, then the window comes to the front.
     void receiveHandOff(const QStringList& files);
-
-    // Marks a command as running for its lifetime. Commands let pending events run (the busy
-    // pointer and window), and a hand-off must not open sheets in the middle of one.
-    class CommandScope {
-    public:
-        explicit CommandScope(MDIOutput& window) : window_(window) { ++window_.runningCommands_; }
-        ~CommandScope() { --window_.runningCommands_; }
-        CommandScope(const CommandScope&) = delete;
-        CommandScope& operator=(const CommandScope&) = delete;
-
-    private:
-        MDIOutput& window_;
-    };
 
     QMenu* menuFile() const { return menuFile_; }
     QMenu* menuWindow() const { return menuWindow_; }
@@ -127,7 +115,6 @@ private:
     std::unique_ptr<EditMenu> editMenu_;
     QPointer<QMdiSubWindow> lastActivated_;
     QStringList pendingHandOffs_;
-    int runningCommands_ = 0;
 
     QMenu* menuFile_ = nullptr;
     QMenu* menuWindow_ = nullptr;

@@ -7,8 +7,8 @@
 
 #include "app/bitmap_export.h"
 #include "app/busy_scope.h"
-#include "app/mdi_output.h"
 #include "app/pic_form.h"
+#include "app/sheet_windows.h"
 #include "app/sheet_printing.h"
 #include "core/util/error_text.h"
 #include "platform/canvas/page_export.h"
@@ -35,7 +35,7 @@ std::optional<PageFormat> imageFormatFor(const std::string& path)
 
 }  // namespace
 
-OutputCommands::OutputCommands(MDIOutput& window, const AppServices& services) : window_(window), services_(services) {}
+OutputCommands::OutputCommands(SheetWindows& window, const AppServices& services) : window_(window), services_(services) {}
 
 template <class Output>
 bool OutputCommands::run(PicForm& form, const char* errorTitle, Output output)
@@ -55,13 +55,13 @@ bool OutputCommands::run(PicForm& form, const char* errorTitle, Output output)
 
 bool OutputCommands::menuPrint(PicForm& form)
 {
-    const MDIOutput::CommandScope command(window_);
+    const SheetWindows::CommandScope command(window_);
     return run(form, kPrintErrorTitle, [](const ChartSheet& sheet) { return printSheetToDefaultPrinter(sheet); });
 }
 
 bool OutputCommands::menuPdf(PicForm& form)
 {
-    const MDIOutput::CommandScope command(window_);
+    const SheetWindows::CommandScope command(window_);
     const std::string path = services_.fileDialogs.saveFile(kPdfTitle, kPdfFilter, {}, {}, {});
     if (path.empty()) {
         return false;
@@ -75,7 +75,7 @@ bool OutputCommands::menuPdf(PicForm& form)
 
 bool OutputCommands::menuBitmap(PicForm& form)
 {
-    const MDIOutput::CommandScope command(window_);
+    const SheetWindows::CommandScope command(window_);
     const std::string path = services_.fileDialogs.saveFile(kBitmapTitle, kBitmapFilter, {}, {}, {});
     if (path.empty()) {
         return false;
@@ -85,7 +85,7 @@ bool OutputCommands::menuBitmap(PicForm& form)
 
 bool OutputCommands::menuImage(PicForm& form)
 {
-    const MDIOutput::CommandScope command(window_);
+    const SheetWindows::CommandScope command(window_);
     // A name without .png or .svg is refused in the dialog, which stays open for another.
     const auto knownFormat = [this](const std::string& chosen) {
         if (imageFormatFor(chosen)) {

@@ -5,7 +5,7 @@
 
 namespace probel {
 
-class MDIOutput;
+class SheetWindows;
 class PicForm;
 
 // Printing ("印刷"), PDF export ("PDF保存") and bitmap export ("ビットマップ保存") of a sheet.
@@ -18,7 +18,7 @@ public:
     static constexpr auto kBitmapFilter = "ビットマップ(*.bmp)|*.bmp";
     static constexpr auto kImageFilter = "PNG画像(*.png)|*.png|SVG画像(*.svg)|*.svg";
 
-    OutputCommands(MDIOutput& window, const AppServices& services);
+    OutputCommands(SheetWindows& window, const AppServices& services);
 
     bool menuPrint(PicForm& form);
     bool menuPdf(PicForm& form);
@@ -31,7 +31,7 @@ private:
     template <class Output>
     bool run(PicForm& form, const char* errorTitle, Output output);
 
-    MDIOutput& window_;
+    SheetWindows& window_;
     AppServices services_;
 };
 

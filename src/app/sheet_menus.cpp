@@ -11,8 +11,8 @@
 #include "app/data_commands.h"
 #include "app/graph_commands.h"
 #include "app/label_commands.h"
-#include "app/mdi_output.h"
 #include "app/pic_form.h"
+#include "app/sheet_windows.h"
 
 namespace probel {
 namespace {
@@ -50,7 +50,7 @@ struct BoundMenu {
     }
 };
 
-SheetMenus::SheetMenus(MDIOutput& window, const AppServices& services)
+SheetMenus::SheetMenus(SheetWindows& window, const AppServices& services)
     : window_(window),
       labelCommands_(std::make_unique<LabelCommands>(services)),
       graphCommands_(std::make_unique<GraphCommands>(services)),
@@ -73,7 +73,7 @@ void SheetMenus::attach(PicForm& form)
 
 void SheetMenus::showPaperMenu(PicForm& form, QPoint globalPosition)
 {
-    BoundMenu bound(&window_, "CMenu");
+    BoundMenu bound(&window_.commandWindow(), "CMenu");
     bound.add("PopMenuComNew", "テキストの追加", [this, &form] { labelCommands_->popMenuComNew(form); });
     bound.separate();
     bound.add("PopMenuNormoNew", "グラフの追加", [this, &form] { graphCommands_->popMenuNormoNew(form); });
@@ -82,7 +82,7 @@ void SheetMenus::showPaperMenu(PicForm& form, QPoint globalPosition)
 
 void SheetMenus::showFrameMenu(PicForm& form, std::int32_t number, QPoint globalPosition)
 {
-    BoundMenu bound(&window_, "SekMenu");
+    BoundMenu bound(&window_.commandWindow(), "SekMenu");
     bound.add("PopMenuDataNew", "データの追加", [this, &form, number] { dataCommands_->popMenuDataNew(form, number); });
     if (const NormoBp* graph = form.sheet().graph(number);
         graph != nullptr && graph->dataIfAny() != nullptr && !graph->dataIfAny()->empty()) {
@@ -101,7 +101,7 @@ void SheetMenus::showFrameMenu(PicForm& form, std::int32_t number, QPoint global
 
 void SheetMenus::showLabelMenu(PicForm& form, std::int32_t index, QPoint globalPosition)
 {
-    BoundMenu bound(&window_, "ComMenu");
+    BoundMenu bound(&window_.commandWindow(), "ComMenu");
     bound.add("PopMenuComRe", "テキストの編集", [this, &form, index] { labelCommands_->popMenuComRe(form, index); });
     bound.add("PopMenuComDel", "テキストの削除", [this, &form, index] { labelCommands_->popMenuComDel(form, index); });
     run(bound, globalPosition);
@@ -113,7 +113,7 @@ void SheetMenus::run(BoundMenu& bound, QPoint globalPosition)
         return;
     }
     addCancel(bound.menu);
-    const MDIOutput::CommandScope command(window_);
+    const SheetWindows::CommandScope command(window_);
     // The command runs here, while the menu and its bound entries still exist.
     QAction* chosen = popUp_(bound.menu, globalPosition);
     if (const auto entry = bound.commands.find(chosen); entry != bound.commands.end()) {

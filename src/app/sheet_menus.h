@@ -19,7 +19,7 @@ struct BoundMenu;
 class DataCommands;
 class GraphCommands;
 class LabelCommands;
-class MDIOutput;
+class SheetWindows;
 class PicForm;
 
 // The context menus of a sheet's content, owned by the main window: CMenu on the empty paper,
@@ -35,7 +35,7 @@ public:
     // without a choice). Tests replace it to look at the menu and choose.
     using PopUp = std::function<QAction*(QMenu& menu, QPoint globalPosition)>;
 
-    SheetMenus(MDIOutput& window, const AppServices& services);
+    SheetMenus(SheetWindows& window, const AppServices& services);
     ~SheetMenus() override;
 
     // Listens to the sheet's requests for its menus.
@@ -51,7 +51,7 @@ private:
     // without entries of its own is not shown.
     void run(BoundMenu& bound, QPoint globalPosition);
 
-    MDIOutput& window_;
+    SheetWindows& window_;
     std::unique_ptr<LabelCommands> labelCommands_;
     std::unique_ptr<GraphCommands> graphCommands_;
     std::unique_ptr<DataCommands> dataCommands_;
