@@ -8,8 +8,8 @@
 #include "app/bitmap_export.h"
 #include "app/busy_scope.h"
 #include "app/pic_form.h"
-#include "app/sheet_windows.h"
 #include "app/sheet_printing.h"
+#include "app/sheet_windows.h"
 #include "core/util/error_text.h"
 #include "platform/canvas/page_export.h"
 #include "platform/file_dialogs.h"
@@ -35,7 +35,9 @@ std::optional<PageFormat> imageFormatFor(const std::string& path)
 
 }  // namespace
 
-OutputCommands::OutputCommands(SheetWindows& window, const AppServices& services) : window_(window), services_(services) {}
+OutputCommands::OutputCommands(SheetWindows& window, const AppServices& services) : window_(window), services_(services)
+{
+}
 
 template <class Output>
 bool OutputCommands::run(PicForm& form, const char* errorTitle, Output output)
