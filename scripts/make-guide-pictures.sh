@@ -450,9 +450,9 @@ file_menu() {
     xdotool mousemove $((MX + 25)) $((MY + 8)) click 1
     wait_for_menu "$before"
 }
-# The entries of ﾌｧｲﾙ(F), measured from the main window's inner corner: 新規作成, 開く,
+# The entries of ﾌｧｲﾙ(F), measured from the main window's inner corner: 新規作成, 開く, 閉じる,
 # 上書き保存, 名前を付けて保存, 印刷, PDF保存, ビットマップ保存, 画像として保存…, 最近使ったファイル.
-file_entry_y=(27 50 72 94 117 137 161 182 204)
+file_entry_y=(27 50 72 94 117 139 161 182 204 226)
 file_entry() {
     file_menu
     xdotool mousemove $((MX + 60)) $((MY + file_entry_y[$1 - 1])) click 1
@@ -468,19 +468,19 @@ save_as() {
 }
 cp "$examples/sample-sheet.pbl" "$examples/shaft-diameter.pbl" "$documents/"
 touch -d '2024-06-03 09:00' "$documents"/*.pbl
-save_as 4 "名前を付けて保存" "shaft-check.pbl" save-dialog.png
-save_as 6 "PDF保存" "shaft-check.pdf"
-save_as 7 "ビットマップ保存" "shaft-check.bmp"
-save_as 8 "画像として保存" "shaft-check.png"
+save_as 5 "名前を付けて保存" "shaft-check.pbl" save-dialog.png
+save_as 7 "PDF保存" "shaft-check.pdf"
+save_as 8 "ビットマップ保存" "shaft-check.bmp"
+save_as 9 "画像として保存" "shaft-check.png"
 pdftoppm -r 60 -png -singlefile "$documents/shaft-check.pdf" "$session/pdf-page"
 convert "$session/pdf-page.png" -bordercolor '#888888' -border 1 "$pictures/pdf-page.png"
 echo "  pdf-page.png"
 
 file_menu
-xdotool mousemove $((MX + 60)) $((MY + file_entry_y[8]))
+xdotool mousemove $((MX + 60)) $((MY + file_entry_y[9]))
 pause 0.8
 frame_of "$main"
-snap file-menu.png "$X" "$Y" "$W" 330
+snap file-menu.png "$X" "$Y" "$W" 355
 xdotool key Escape Escape
 pause 0.3
 
