@@ -14,6 +14,7 @@
 #include "core/document/sheet_reader.h"
 #include "core/document/sheet_writer.h"
 #include "core/util/error_text.h"
+#include "core/util/path_resolution.h"
 #include "dialogs/paper_size_chooser.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
@@ -111,27 +112,32 @@ std::vector<PicForm*> FileCommands::openDocuments(const std::vector<std::string>
 
 PicForm* FileCommands::openDocument(const std::string& name, std::vector<std::string>& failures)
 {
-    const std::optional<std::string> longName = longPathName(name);
-    if (!longName) {
-        failures.push_back("ファイル \"" + name + "\" が見つかりません。");
+    const Result<ResolvedPath> resolved = resolvePath(name);
+    if (!resolved) {
+        failures.push_back(errorText(resolved.error()));
         return nullptr;
     }
-    if (PicForm* open = window_.picForms().find(*longName)) {
+    if (!resolved->exists) {
+        failures.push_back(notAFileText(name));
+        return nullptr;
+    }
+    const std::string& longName = resolved->path;
+    if (PicForm* open = window_.picForms().find(longName)) {
         // Open already: the user asked to see it, so it comes to the front.
         open->bringToFront();
         return nullptr;
     }
     Result<std::unique_ptr<ChartSheet>> read = [&longName] {
         BusyScope busy;
-        return readSheetFile(*longName);
+        return readSheetFile(longName);
     }();
     if (!read) {
         failures.push_back(errorText(read.error()));
         return nullptr;
     }
     std::unique_ptr<ChartSheet> sheet = std::move(read).value();
-    sheet->fName = *longName;
-    RecentFiles(services_.settings).add(*longName);
+    sheet->fName = longName;
+    RecentFiles(services_.settings).add(longName);
     return window_.addSheet(std::move(sheet));
 }
 
@@ -140,8 +146,7 @@ PicForm* FileCommands::openRecent(const std::string& path)
     const SheetWindows::CommandScope command(window_);
     if (!namesExistingFile(path)) {
         RecentFiles(services_.settings).remove(path);
-        reportError("ファイル \"" + path + "\" が見つかりません。\n最近使ったファイルの一覧から外します。",
-                    kReadErrorTitle);
+        reportError(notAFileText(path) + "\n最近使ったファイルの一覧から外します。", kReadErrorTitle);
         return nullptr;
     }
     const std::vector<PicForm*> opened = openDocuments({path});

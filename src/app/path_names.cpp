@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "app/path_names.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
+
+#include "core/util/path_resolution.h"
 
 namespace probel {
 namespace {
@@ -24,26 +30,18 @@ std::string displayName(std::string_view fName)
 
 std::optional<std::string> longPathName(const std::string& path)
 {
-    if (path.empty()) {
+    const Result<ResolvedPath> resolved = resolvePath(path);
+    if (!resolved || !resolved->exists) {
         return std::nullopt;
     }
-    std::error_code error;
-    const std::filesystem::path canonical = std::filesystem::canonical(std::filesystem::path(path), error);
-    if (error) {
-        return std::nullopt;
-    }
-    return canonical.string();
+    return resolved->path;
 }
 
 std::string savedPathName(const std::string& path)
 {
-    if (auto existing = longPathName(path)) {
-        return *existing;
-    }
-    std::error_code error;
-    const std::filesystem::path resolved =
-        std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
-    return error ? path : resolved.string();
+    // A name that cannot be resolved stays as given: writing to it refuses it with the reason.
+    const Result<ResolvedPath> resolved = resolvePath(path);
+    return resolved ? resolved->path : path;
 }
 
 bool namesExistingFile(const std::string& fName)
@@ -53,6 +51,31 @@ bool namesExistingFile(const std::string& fName)
     }
     std::error_code error;
     return std::filesystem::is_regular_file(std::filesystem::path(fName), error);
+}
+
+std::string notAFileText(const std::string& path)
+{
+    const std::string quoted = "\"" + path + "\"";
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return "ファイル " + quoted + " が見つかりません。";
+        }
+        return "ファイル " + quoted + " を調べられません: " + std::strerror(errno);
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return quoted + " はフォルダーで、ファイルではありません。";
+    }
+    if (S_ISFIFO(status.st_mode)) {
+        return quoted + " は名前付きパイプで、ファイルではありません。";
+    }
+    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) {
+        return quoted + " はデバイスで、ファイルではありません。";
+    }
+    if (S_ISSOCK(status.st_mode)) {
+        return quoted + " はソケットで、ファイルではありません。";
+    }
+    return "ファイル " + quoted + " が見つかりません。";
 }
 
 SaveDialogStart saveDialogStart(const std::string& fName)

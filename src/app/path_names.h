@@ -16,16 +16,21 @@ bool namesFilePath(std::string_view fName);
 // The name the close question shows: the part after the last "/", or the whole name.
 std::string displayName(std::string_view fName);
 
-// The absolute canonical path of an existing file or folder (links and "." / ".." resolved);
-// empty when nothing exists at `path` or it cannot be resolved.
+// The absolute path of an existing file or folder, links and "." / ".." resolved as
+// resolvePath (core/util/path_resolution.h) resolves them; empty when nothing exists at
+// `path` or it cannot be resolved (a link planted by another user in a shared folder).
 std::optional<std::string> longPathName(const std::string& path);
 
 // The name a file written at `path` has: longPathName of an existing one; for one not yet
 // written, its folder resolved the same way and its own name as given.
 std::string savedPathName(const std::string& path);
 
-// Whether `fName` is a file path naming something that exists now.
+// Whether `fName` is a file path naming a file that exists now.
 bool namesExistingFile(const std::string& fName);
+
+// What a message says when no file is at `path`: that nothing is there, or what is there
+// instead (a folder, a named pipe, a device, a socket).
+std::string notAFileText(const std::string& path);
 
 // The folder and the file name a save dialog starts with for a sheet: those of the file the
 // name names, or two empty texts when it names no existing file.

@@ -6,19 +6,12 @@
 #include <fstream>
 #include <istream>
 
+#include "core/util/byte_size_text.h"
+
 namespace probel::cli {
 namespace {
 
 constexpr std::size_t kChunkBytes = std::size_t{64} * 1024;
-constexpr std::size_t kBytesPerMebibyte = std::size_t{1} << 20;
-
-std::string limitText(std::size_t limit)
-{
-    if (limit % kBytesPerMebibyte == 0) {
-        return std::to_string(limit / kBytesPerMebibyte) + " MiB";
-    }
-    return std::to_string(limit) + " バイト";
-}
 
 Result<std::string> readBounded(std::istream& in, const std::string& name, std::size_t limit)
 {
@@ -29,7 +22,7 @@ Result<std::string> readBounded(std::istream& in, const std::string& name, std::
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
         const auto count = static_cast<std::size_t>(in.gcount());
         if (count > limit - bytes.size()) {
-            return Error{"入力が上限 (" + limitText(limit) + ") を超えるので読み込めません。", name, 0};
+            return Error{"入力が上限 (" + byteSizeText(limit) + ") を超えるので読み込めません。", name, 0};
         }
         bytes.append(chunk.data(), count);
     }

@@ -5,14 +5,15 @@
 #include <iosfwd>
 #include <string>
 
+#include "core/document/atomic_file.h"
 #include "core/util/result.h"
 
 namespace probel::cli {
 
-// The most a command reads from one input: some hundred times a table of 30 000 rows of five
-// values, and small enough that an endless source such as /dev/zero is refused within a
-// second instead of filling the memory.
-inline constexpr std::size_t kMaxInputBytes = std::size_t{64} << 20;
+// The most a command reads from one input, as much as a document may hold: some hundred
+// times a table of 30 000 rows of five values, and small enough that an endless source such
+// as /dev/zero is refused within a second instead of filling the memory.
+inline constexpr std::size_t kMaxInputBytes = kMaxReadBytes;
 
 // How messages name standard input.
 inline constexpr const char* kStandardInputName = "標準入力";

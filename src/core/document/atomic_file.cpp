@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "core/document/save_target.h"
+#include "core/util/byte_size_text.h"
 #include "core/util/descriptor_io.h"
 #include "core/util/file_errors.h"
 
@@ -164,7 +165,7 @@ Status writeFileAtomically(const std::string& path, const std::function<void(con
     return {};
 }
 
-Result<std::string> readWholeFile(const std::string& path)
+Result<std::string> readWholeFile(const std::string& path, std::size_t limit)
 {
     // O_NONBLOCK keeps a named pipe from blocking the open; it is refused below.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
@@ -181,6 +182,14 @@ Result<std::string> readWholeFile(const std::string& path)
         return openFileError(path, kNotARegularFile);
     }
 
+    const auto tooLarge = [&path, limit](std::uint64_t size) {
+        return openFileError(
+            path, "大きすぎます (" + byteSizeText(size) + ")。読めるのは " + byteSizeText(limit) + " までです");
+    };
+    if (static_cast<std::uint64_t>(status.st_size) > limit) {
+        return tooLarge(static_cast<std::uint64_t>(status.st_size));
+    }
+
     std::string content;
     content.reserve(static_cast<std::size_t>(status.st_size));
     char buffer[kReadChunk];
@@ -191,6 +200,10 @@ Result<std::string> readWholeFile(const std::string& path)
         }
         if (count == 0)
             break;
+        // A file that grows while it is read is held to the same limit.
+        if (static_cast<std::size_t>(count) > limit - content.size()) {
+            return tooLarge(content.size() + static_cast<std::size_t>(count));
+        }
         content.append(buffer, static_cast<std::size_t>(count));
     }
     return content;

@@ -3,6 +3,7 @@
 
 #include "core/util/result.h"
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -26,8 +27,15 @@ using ByteSink = std::function<void(std::string_view bytes)>;
 // failed write the sink drops the rest, and the old file stays.
 Status writeFileAtomically(const std::string& path, const std::function<void(const ByteSink&)>& produce);
 
+// The most a document or a table read whole may hold. A document stores each value once, in
+// at most 24 bytes at 15 significant digits: 90 series of 30 000 such values fit, and several
+// hundred of measurements with a few digits. Anything larger is no document of ours (a sparse
+// or runaway file), and reading it would only exhaust the memory.
+inline constexpr std::size_t kMaxReadBytes = std::size_t{64} << 20;
+
 // The whole content of the regular file at `path`. Fails with an openFileError (directories
-// and devices are refused too) or, when reading breaks off, a readFileError.
-Result<std::string> readWholeFile(const std::string& path);
+// and devices are refused too; so is a file larger than `limit`, naming its size, before any
+// of it is read or memory is set aside for it) or, when reading breaks off, a readFileError.
+Result<std::string> readWholeFile(const std::string& path, std::size_t limit = kMaxReadBytes);
 
 }  // namespace probel

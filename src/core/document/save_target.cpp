@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "core/util/file_errors.h"
+#include "core/util/path_resolution.h"
 
 namespace probel {
 namespace {
@@ -18,7 +19,6 @@ namespace {
 // Linux gives up on a path after 40 links; a chain as long as that is a loop or an attack.
 constexpr int kMostLinks = 40;
 constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
-constexpr mode_t kStickyAndWritableByAll = S_ISVTX | S_IWOTH;
 
 std::string folderOf(const std::string& path)
 {
@@ -27,20 +27,6 @@ std::string folderOf(const std::string& path)
         return ".";
     }
     return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The kernel's protected-symlinks rule (fs.protected_symlinks): in a sticky folder that
-// everyone may write, a link is followed only by its owner or when the folder's owner owns it.
-bool mayFollow(const std::string& link, const struct stat& linkStatus)
-{
-    if (linkStatus.st_uid == ::geteuid()) {
-        return true;
-    }
-    struct stat folder {};
-    if (::stat(folderOf(link).c_str(), &folder) != 0) {
-        return false;
-    }
-    return (folder.st_mode & kStickyAndWritableByAll) != kStickyAndWritableByAll || folder.st_uid == linkStatus.st_uid;
 }
 
 // Where the link at `link` leads; a relative destination starts in the link's folder.
@@ -99,8 +85,8 @@ Result<SaveTarget> findSaveTarget(const std::string& path)
         if (links == kMostLinks) {
             return saveFileError(path, std::strerror(ELOOP));
         }
-        if (!mayFollow(file, status)) {
-            return saveFileError(path, "他のユーザーが共有フォルダーに置いたリンクはたどりません");
+        if (!mayFollowLink(file, status)) {
+            return saveFileError(path, kPlantedLinkRefused);
         }
         Result<std::string> next = linkDestination(file, path);
         if (!next) {

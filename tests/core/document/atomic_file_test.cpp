@@ -306,5 +306,28 @@ TEST(AtomicFile, ReadingRefusesWhatIsNotAFile)
     EXPECT_NE(errorText(read.error()).find("ファイルを開けません: " + pipe), std::string::npos);
 }
 
+// A sparse file claims a size no memory could hold; reading must refuse it before setting any
+// memory aside, naming the file and its size.
+TEST(AtomicFile, ReadingRefusesAFileBeyondTheLimitBeforeTakingMemoryForIt)
+{
+    TemporaryFolder folder;
+    const std::string sparse = folder.file("sparse.pbl");
+    {
+        std::ofstream create(sparse);
+    }
+    fs::resize_file(sparse, std::uintmax_t{100} << 30);
+    Result<std::string> read = readWholeFile(sparse);
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(errorText(read.error()),
+              "ファイルを開けません: " + sparse + ": 大きすぎます (100 GiB)。読めるのは 64 MiB までです");
+
+    const std::string small = folder.file("small.pbl");
+    ASSERT_TRUE(writeFileAtomically(small, "0123456789").ok());
+    EXPECT_EQ(readWholeFile(small, 10).value(), "0123456789") << "the limit itself is allowed";
+    read = readWholeFile(small, 9);
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(read.error().message, "大きすぎます (10 バイト)。読めるのは 9 バイト までです");
+}
+
 }  // namespace
 }  // namespace probel
