@@ -3,7 +3,6 @@
 // rendering against a fresh text layout per marker.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <random>
@@ -13,7 +12,7 @@
 #include "core/graph/normo_bp.h"
 #include "core/sheet/paper_size.h"
 #include "normal_values.h"
-#include "platform/canvas/font_substitution.h"
+#include "offscreen_benchmarks.h"
 #include "platform/canvas/qpainter_canvas.h"
 
 namespace {
@@ -107,15 +106,5 @@ BENCHMARK(BM_StampTextPerMarker)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QGuiApplication application(qtArgc, argv);
-    probel::installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return probel::bench::runOffscreenBenchmarks(argc, argv);
 }

@@ -17,9 +17,11 @@
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/sheet/sheet_placement.h"
+#include "core/stats/data.h"
 #include "core/stats/detail_text.h"
 #include "dialogs/data_settings_editor.h"
 #include "dialogs/series_chooser.h"
+#include "platform/message_boxes.h"
 
 namespace probel {
 namespace {
@@ -181,11 +183,21 @@ std::int32_t labelStep(const ChartLabel& label)
 
 }  // namespace
 
+std::size_t DataCommands::seriesRoom(const ChartSheet& sheet, std::int32_t number)
+{
+    const NormoBp* graph = sheet.graph(number);
+    if (graph == nullptr) {
+        return 0;
+    }
+    const auto held = graph->dataIfAny() != nullptr ? static_cast<std::size_t>(graph->dataIfAny()->count()) : 0;
+    return held < kMaxSeriesPerGraph ? kMaxSeriesPerGraph - held : 0;
+}
+
 bool DataCommands::addSeriesColumns(PicForm& form, std::int32_t number, const std::vector<NamedValues>& columns)
 {
     const ChartSheet& sheet = form.sheet();
     const NormoBp* graph = sheet.graph(number);
-    if (graph == nullptr || columns.empty()) {
+    if (graph == nullptr || columns.empty() || columns.size() > seriesRoom(sheet, number)) {
         return false;
     }
     std::vector<std::int32_t> ids = seriesIds(*graph);
@@ -220,6 +232,12 @@ bool DataCommands::popMenuDataNew(PicForm& form, std::int32_t number)
     const ChartSheet& sheet = form.sheet();
     const NormoBp* graph = sheet.graph(number);
     if (graph == nullptr) {
+        return false;
+    }
+    if (seriesRoom(sheet, number) == 0) {
+        // A hundredth series would share its detail label's number with a series of another graph.
+        services_.messages.show("一つのグラフに描ける系列は " + std::to_string(kMaxSeriesPerGraph) + " 個までです。",
+                                "データの追加", MessageButtons::Ok, MessageIcon::Exclamation);
         return false;
     }
     const std::int32_t id = smallestFreeId(seriesIds(*graph));

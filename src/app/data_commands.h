@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 
 namespace probel {
 
+class ChartSheet;
 class PicForm;
 
 // Values for a new series and the comment it takes.
@@ -37,8 +39,12 @@ public:
     // A series for each of `columns`, as データの追加 would make it from the stored defaults
     // with the column's values and name, its detail label below the one before from the top-left
     // of the paper in view; all of them one undoable edit. False (and nothing changed) for no
-    // columns or a graph that is not there.
+    // columns, more than the graph has room for (seriesRoom) or a graph that is not there.
     bool addSeriesColumns(PicForm& form, std::int32_t number, const std::vector<NamedValues>& columns);
+
+    // How many more series graph `number` can take: a graph holds at most kMaxSeriesPerGraph
+    // (core/stats/data.h); 0 when there is no such graph.
+    static std::size_t seriesRoom(const ChartSheet& sheet, std::int32_t number);
 
 private:
     AppServices services_;

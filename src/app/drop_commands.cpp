@@ -8,7 +8,9 @@
 #include "app/pic_form.h"
 #include "core/document/atomic_file.h"
 #include "core/document/csv_columns.h"
+#include "core/stats/data.h"
 #include "core/util/error_text.h"
+#include "core/util/text_excerpt.h"
 #include "platform/message_boxes.h"
 
 namespace probel {
@@ -94,10 +96,16 @@ bool DropCommands::addTable(PicForm& form, std::int32_t number, const std::strin
     }
     for (const NamedValues& column : named) {
         if (column.values.size() > kMaxValuesPerSeries) {
-            report("列 \"" + column.name + "\" の値が " + std::to_string(column.values.size()) +
+            report("列 \"" + textExcerpt(column.name) + "\" の値が " + std::to_string(column.values.size()) +
                    " 個あります。一つのデータは 30000 個までです。");
             return false;
         }
+    }
+    if (const std::size_t room = DataCommands::seriesRoom(form.sheet(), number); named.size() > room) {
+        report("ファイル \"" + fileName + "\" の " + std::to_string(named.size()) + " 列は、このグラフに入りません。" +
+               "一つのグラフに描ける系列は " + std::to_string(kMaxSeriesPerGraph) + " 個までで、あと " +
+               std::to_string(room) + " 個です。");
+        return false;
     }
     return dataCommands_.addSeriesColumns(form, number, named);
 }

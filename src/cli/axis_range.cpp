@@ -214,6 +214,12 @@ Result<AxisRange> linearAxisRange(double low, double high, std::optional<double>
                                   std::optional<double> fixedMax)
 {
     if (fixedMin && fixedMax) {
+        // The graph divides the span into steps: it must be a number as well.
+        if (!std::isfinite(*fixedMax - *fixedMin)) {
+            return Error{"--min " + generalNumberText(*fixedMin) + " から --max " + generalNumberText(*fixedMax) +
+                             " までの幅が数値の範囲を超えるので、軸を目盛りに分けられません。幅を狭めてください。",
+                         "", 0};
+        }
         return AxisRange{*fixedMin, *fixedMax, kMostAxisDivisions};
     }
     if (fixedMin) {
@@ -242,7 +248,16 @@ Result<AxisRange> logAxisRange(double low, double high, std::optional<double> fi
             first = last - 1;
         }
     }
-    if (!(first >= kLowestDecade && last <= kHighestDecade)) {
+    const bool withinDoubles = first >= kLowestDecade && last <= kHighestDecade;
+    if (!withinDoubles && fixedMin && fixedMax) {
+        const std::string lowest = generalNumberText(std::pow(10.0, kLowestDecade));
+        const std::string highest = generalNumberText(std::pow(10.0, kHighestDecade));
+        return Error{"--min " + generalNumberText(*fixedMin) + " から --max " + generalNumberText(*fixedMax) +
+                         " を収める対数軸の桁が数値の範囲を超えます。" + lowest + " から " + highest +
+                         " の間で指定してください。",
+                     "", 0};
+    }
+    if (!withinDoubles) {
         return Error{"値 " + generalNumberText(low) + " … " + generalNumberText(high) +
                          " を収める対数軸の桁が数値の範囲を超えます。" + kGiveTheEnds,
                      "", 0};

@@ -26,7 +26,8 @@ struct AxisRange {
 // all zero or above (or below) does not cross zero. Equal values get an axis around them. A
 // given end is kept and the other one chosen the same way from it; with both given they are
 // returned as they are, in ten divisions. Fails, saying why, when the values' spread is too
-// small for a step a double can hold, or the axis would reach beyond the double range.
+// small for a step a double can hold, or the axis (or the span of the given ends) would reach
+// beyond the double range.
 Result<AxisRange> linearAxisRange(double low, double high, std::optional<double> fixedMin = std::nullopt,
                                   std::optional<double> fixedMax = std::nullopt);
 

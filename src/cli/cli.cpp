@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/error_report.h"
 #include "cli/exit_codes.h"
+#include "core/util/text_excerpt.h"
 
 namespace probel::cli {
 namespace {
@@ -54,7 +55,7 @@ int runCommand(const Arguments& arguments, CliIo io)
     }
     const auto found = commands().find(name);
     if (found == commands().end()) {
-        io.err << "probel-cli: 不明なコマンドです: " << name << "\n";
+        io.err << "probel-cli: 不明なコマンドです: " << textExcerpt(name) << "\n";
         printUsage(io.err);
         return kExitUsage;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/option_parser.h"
 
+#include "core/util/text_excerpt.h"
+
 namespace probel::cli {
 
 OptionParser::OptionParser(std::set<std::string> withValue, std::set<std::string> switches)
@@ -39,7 +41,7 @@ bool OptionParser::parse(const Arguments& arguments)
                 return false;
             }
         } else {
-            error_ = "不明なオプションです: " + argument;
+            error_ = "不明なオプションです: " + textExcerpt(argument);
             return false;
         }
     }

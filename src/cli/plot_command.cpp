@@ -22,10 +22,13 @@
 #include "cli/plot_sheet.h"
 #include "core/document/csv_columns.h"
 #include "core/graph/normo_bp.h"
+#include "core/numbers/number_refusal.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/sheet/chart_sheet.h"
 #include "core/sheet/paper_size.h"
+#include "core/stats/data.h"
+#include "core/util/text_excerpt.h"
 #include "platform/text/page_format.h"
 
 namespace probel::cli {
@@ -85,12 +88,16 @@ bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string&
     for (const auto& [name, target] : {std::pair{"--min", &options.min}, std::pair{"--max", &options.max}}) {
         if (const auto text = parser.value(name)) {
             const auto number = wholeNumber(*text);
+            if (!number && beyondNumberRange(*text)) {
+                error = std::string(name) + ": " + numberRefusal(*text) + ": " + textExcerpt(*text);
+                return false;
+            }
             if (!number) {
-                error = std::string(name) + " は数値で指定してください: " + *text;
+                error = std::string(name) + " は数値で指定してください: " + textExcerpt(*text);
                 return false;
             }
             if (options.log && *number <= 0) {
-                error = std::string(name) + " は対数軸では 0 より大きい数で指定してください: " + *text;
+                error = std::string(name) + " は対数軸では 0 より大きい数で指定してください: " + textExcerpt(*text);
                 return false;
             }
             *target = *number;
@@ -104,7 +111,7 @@ bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string&
         const auto number = wholeNumber(*text);
         const auto code = number ? toInt32HalfEven(*number) : std::nullopt;
         if (!code || *code != *number || !isKnownPaperCode(*code)) {
-            error = "--paper の用紙コードが違います: " + *text;
+            error = "--paper の用紙コードが違います: " + textExcerpt(*text);
             return false;
         }
         options.paper = *code;
@@ -116,7 +123,7 @@ bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string&
     }
     options.document = isDocumentPath(*output);
     if (!options.document && !pageFormatForPath(*output)) {
-        error = "出力ファイルの拡張子は .png, .bmp, .svg, .pdf, .pbl のどれかにしてください: " + *output;
+        error = "出力ファイルの拡張子は .png, .bmp, .svg, .pdf, .pbl のどれかにしてください: " + textExcerpt(*output);
         return false;
     }
     options.output = *output;
@@ -128,9 +135,12 @@ bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string&
     return true;
 }
 
+// All the inputs' columns, which go on one graph: refused once they give it more series than
+// it takes (each table is held to that as it is read).
 Result<std::vector<CsvColumn>> readInputs(const std::vector<std::string>& inputs, std::istream& standardInput)
 {
     std::vector<CsvColumn> columns;
+    std::size_t series = 0;
     for (const auto& input : inputs) {
         Result<std::string> bytes = readInputBytes(input, standardInput);
         if (!bytes) {
@@ -141,7 +151,14 @@ Result<std::vector<CsvColumn>> readInputs(const std::vector<std::string>& inputs
             return read.error();
         }
         for (auto& column : read.value()) {
+            series += column.values.empty() ? 0 : 1;
             columns.push_back(std::move(column));
+        }
+        if (series > kMaxSeriesPerGraph) {
+            const std::string limit = std::to_string(kMaxSeriesPerGraph);
+            return Error{
+                "数値の列が入力全体で " + limit + " を超えます。一つのグラフに描ける系列は " + limit + " 個までです。",
+                inputName(input), 0};
         }
     }
     return columns;
@@ -153,7 +170,7 @@ void warnAboutEmptyColumns(const std::vector<CsvColumn>& columns, std::ostream& 
 {
     for (const auto& column : columns) {
         if (column.values.empty() && !column.header.empty()) {
-            reportError(err, Error{std::to_string(column.number) + " 列目 (" + column.header +
+            reportError(err, Error{std::to_string(column.number) + " 列目 (" + textExcerpt(column.header) +
                                        ") には数値がないので描きません。",
                                    column.source, 0});
         }
@@ -236,8 +253,8 @@ int plot(const PlotOptions& options, CliIo io)
     sheet.setFrameVisible(number, true);
     NormoBp& graph = *sheet.graph(number);
     if (appendColumnSeries(graph.data(), columns.value()) == 0) {
-        reportError(io.err,
-                    Error{"描く数値が一つもありません。", options.inputs.size() == 1 ? options.inputs.front() : "", 0});
+        reportError(io.err, Error{"描く数値が一つもありません。",
+                                  options.inputs.size() == 1 ? inputName(options.inputs.front()) : "", 0});
         return kExitBadInput;
     }
     if (options.log) {

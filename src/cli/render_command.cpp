@@ -10,6 +10,7 @@
 #include "cli/gui_application.h"
 #include "cli/option_parser.h"
 #include "core/document/sheet_reader.h"
+#include "core/util/text_excerpt.h"
 #include "platform/canvas/page_export.h"
 #endif
 
@@ -37,7 +38,8 @@ int runRender(const Arguments& arguments, CliIo io)
         return usageError(io, "出力ファイルを -o で指定してください。");
     }
     if (!pageFormatForPath(*output)) {
-        return usageError(io, "出力ファイルの拡張子は .png, .bmp, .svg, .pdf のどれかにしてください: " + *output);
+        return usageError(
+            io, "出力ファイルの拡張子は .png, .bmp, .svg, .pdf のどれかにしてください: " + textExcerpt(*output));
     }
     if (parser.positional().size() != 1) {
         return usageError(io, "文書を一つ指定してください。");

@@ -10,11 +10,13 @@
 #include "cli/json_writer.h"
 #include "cli/option_parser.h"
 #include "cli/value_lines.h"
+#include "core/numbers/number_refusal.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/stats/detail_text.h"
 #include "core/stats/normo_data.h"
 #include "core/stats/series_summary.h"
+#include "core/util/text_excerpt.h"
 
 namespace probel::cli {
 namespace {
@@ -48,12 +50,16 @@ bool parseOptions(const Arguments& arguments, StatsOptions& options, std::string
     for (const auto& [name, target] : {std::pair{"--lower", &options.lower}, std::pair{"--upper", &options.upper}}) {
         if (const auto text = parser.value(name)) {
             const auto number = wholeNumber(*text);
+            if (!number && beyondNumberRange(*text)) {
+                error = std::string(name) + ": " + numberRefusal(*text) + ": " + textExcerpt(*text);
+                return false;
+            }
             if (!number) {
-                error = std::string(name) + " は数値で指定してください: " + *text;
+                error = std::string(name) + " は数値で指定してください: " + textExcerpt(*text);
                 return false;
             }
             if (parser.has("--log") && *number <= 0) {
-                error = std::string(name) + " は対数軸では 0 より大きい数で指定してください: " + *text;
+                error = std::string(name) + " は対数軸では 0 より大きい数で指定してください: " + textExcerpt(*text);
                 return false;
             }
             *target = *number;
@@ -69,7 +75,7 @@ bool parseOptions(const Arguments& arguments, StatsOptions& options, std::string
         const auto number = wholeNumber(*text);
         const auto option = number ? toInt32HalfEven(*number) : std::nullopt;
         if (!option || *option != *number) {
-            error = "--cp-option は整数で指定してください: " + *text;
+            error = "--cp-option は整数で指定してください: " + textExcerpt(*text);
             return false;
         }
         options.cpOption = *option;

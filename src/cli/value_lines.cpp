@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cli/value_lines.h"
 
+#include "core/numbers/number_refusal.h"
 #include "core/numbers/number_text.h"
-#include "core/util/text_excerpt.h"
+#include "core/util/text_lines.h"
 #include "core/util/utf8.h"
 
 namespace probel::cli {
@@ -12,20 +13,16 @@ Result<ValueLines> readValueLines(std::string_view text, const std::string& sour
     text = withoutByteOrderMark(text);
     ValueLines read;
     int lineNumber = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    for (std::size_t start = 0; start < text.size();) {
+        const TextLine line = lineAt(text, start);
+        start = line.next;
         ++lineNumber;
-        if (line.find_first_not_of(" \t\r") == std::string_view::npos) {
+        if (line.text.find_first_not_of(" \t") == std::string_view::npos) {
             continue;
         }
-        const auto value = wholeNumber(line);
+        const auto value = wholeNumber(line.text);
         if (!value) {
-            if (line.ends_with('\r')) {
-                line.remove_suffix(1);
-            }
-            return Error{"数値ではありません: \"" + textExcerpt(line) + "\"", sourceName, lineNumber};
+            return Error{quotedNumberRefusal(line.text), sourceName, lineNumber};
         }
         read.values.push_back(*value);
         read.lines.push_back(lineNumber);

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 #include <span>
 #include <string>
 
@@ -369,7 +370,7 @@ void ValueGrid::pasteClicked()
     case PastedValues::Status::Complete:
         break;
     case PastedValues::Status::NotANumber:
-        showPasteStop(pasted.stopLine, pasted.taken);
+        showPasteStop(pasted.stopLine, pasted.taken, pasted.tooLarge);
         break;
     case PastedValues::Status::TooManyLines:
         messages_.show(
@@ -379,9 +380,13 @@ void ValueGrid::pasteClicked()
     }
 }
 
-void ValueGrid::showPasteStop(std::size_t line, std::size_t taken)
+void ValueGrid::showPasteStop(std::size_t line, std::size_t taken, bool tooLarge)
 {
-    std::string text = "クリップボードの " + std::to_string(line) + " 行目が数値ではありません。";
+    // A number beyond the double range would otherwise be stored as the largest double.
+    std::string text = "クリップボードの " + std::to_string(line) +
+                       (tooLarge ? " 行目の数値が大きすぎます (絶対値 " +
+                                       generalNumberText(std::numeric_limits<double>::max()) + " まで)。"
+                                 : std::string(" 行目が数値ではありません。"));
     if (taken == 0) {
         text += "貼り付けませんでした。";
     } else {

@@ -86,7 +86,7 @@ private:
     void countEnter();
     void pasteClicked();
     void copyClicked();
-    void showPasteStop(std::size_t line, std::size_t taken);
+    void showPasteStop(std::size_t line, std::size_t taken, bool tooLarge);
 
     Clipboard& clipboard_;
     MessageBoxes& messages_;

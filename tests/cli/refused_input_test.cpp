@@ -122,5 +122,15 @@ TEST(RefusedInputTest, ALongLineOfGarbageIsQuotedByItsStartOnly)
 #endif
 }
 
+#if PROBEL_HAVE_CANVAS
+TEST(RefusedInputTest, PlotNamesStandardInputAsStatsDoes)
+{
+    const auto run = runCliInProcess({"plot", "-o", "never-written.svg", "-"}, "\n\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "probel-cli: 標準入力: 描く数値が一つもありません。\n");
+    EXPECT_FALSE(std::filesystem::exists("never-written.svg"));
+}
+#endif
+
 }  // namespace
 }  // namespace probel

@@ -23,6 +23,7 @@
 #include "core/numbers/number_text.h"
 #include "core/stats/data.h"
 #include "core/stats/detail_text.h"
+#include "core/util/text_lines.h"
 
 namespace {
 
@@ -152,15 +153,17 @@ void fuzzPlainTable(std::string_view text)
     bool firstRow = true;
     int lineNumber = 0;
     for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        const auto cells = plainCells(text.substr(start, end - start));
-        start = end + 1;
+        const probel::TextLine line = probel::lineAt(text, start);
+        const auto cells = plainCells(line.text);
+        start = line.next;
         ++lineNumber;
         const auto blank = [](std::string_view cell) { return cell.empty(); };
         if (std::all_of(cells.begin(), cells.end(), blank)) {
             continue;
         }
-        const auto number = [](std::string_view cell) { return cell.empty() || probel::wholeNumber(cell); };
+        const auto number = [](std::string_view cell) {
+            return cell.empty() || probel::wholeNumber(cell) || probel::beyondNumberRange(cell);
+        };
         if (firstRow && !std::all_of(cells.begin(), cells.end(), number)) {
             for (std::size_t i = 0; i < cells.size(); ++i) {
                 reach(i).header = std::string(cells[i]);

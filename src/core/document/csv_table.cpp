@@ -2,10 +2,15 @@
 #include "core/document/csv_table.h"
 
 #include <algorithm>
+#include <climits>
 #include <optional>
+#include <string>
+#include <utility>
 
+#include "core/numbers/number_refusal.h"
 #include "core/numbers/number_text.h"
-#include "core/util/text_excerpt.h"
+#include "core/stats/data.h"
+#include "core/util/text_lines.h"
 
 namespace probel {
 namespace {
@@ -33,13 +38,30 @@ std::string_view trimmed(std::string_view text)
     return text.substr(first, last - first);
 }
 
-// The cells of a line with quotes, trimmed of blanks; quotes around a cell are removed.
-std::vector<std::string> quotedCells(std::string_view line)
+// The cells of a line with quotes, trimmed of blanks; quotes around a cell are removed. Only
+// the first `limit` cells are kept, so a line of delimiters alone costs no memory; reading
+// stops at a cell past them that holds text, whose 0-based index `pastLimit` gets.
+std::vector<std::string> quotedCells(std::string_view line, std::size_t limit, std::optional<std::size_t>& pastLimit)
 {
     std::vector<std::string> cells;
+    std::size_t ended = 0;
     std::string cell;
     bool quoted = false;
     bool wasQuoted = false;
+    // False once the cell ended is one past the limit with text in it.
+    const auto endCell = [&] {
+        const std::string_view text = wasQuoted ? std::string_view(cell) : trimmed(cell);
+        if (ended < limit) {
+            cells.emplace_back(text);
+        } else if (!text.empty()) {
+            pastLimit = ended;
+            return false;
+        }
+        ++ended;
+        cell.clear();
+        wasQuoted = false;
+        return true;
+    };
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
         if (quoted) {
@@ -56,32 +78,15 @@ std::vector<std::string> quotedCells(std::string_view line)
             quoted = true;
             wasQuoted = true;
         } else if (isDelimiter(c)) {
-            cells.push_back(wasQuoted ? cell : std::string(trimmed(cell)));
-            cell.clear();
-            wasQuoted = false;
+            if (!endCell()) {
+                return cells;
+            }
         } else if (!wasQuoted || !isBlank(c)) {
             cell += c;
         }
     }
-    cells.push_back(wasQuoted ? cell : std::string(trimmed(cell)));
+    endCell();
     return cells;
-}
-
-// The number of LFs in the text, counted in blocks small enough for a byte-wide count, which
-// the compiler turns into wide vector compares (several times faster than std::count's).
-std::size_t lineBreaks(std::string_view text)
-{
-    constexpr std::size_t kBlock = 255;
-    std::size_t total = 0;
-    for (std::size_t start = 0; start < text.size(); start += kBlock) {
-        const std::size_t end = std::min(start + kBlock, text.size());
-        unsigned char inBlock = 0;
-        for (std::size_t i = start; i < end; ++i) {
-            inBlock += static_cast<unsigned char>(text[i] == '\n');
-        }
-        total += inBlock;
-    }
-    return total;
 }
 
 class TableParser {
@@ -90,7 +95,7 @@ public:
     {
         // Room for a value on every line in the columns of the first row, so a long column is
         // never copied as it grows (a column that starts later grows as usual).
-        lineCount_ = lineBreaks(text) + 1;
+        lineCount_ = lineCount(text);
     }
 
     Result<std::vector<CsvColumn>> parse()
@@ -100,45 +105,42 @@ public:
             ++lineNumber_;
             if (nextQuote_ < start) {
                 nextQuote_ = text_.find('"', start);
-                quoteLineStart_ = nextQuote_ == std::string_view::npos ? nextQuote_ : lineStart(nextQuote_);
+                quoteLineStart_ = nextQuote_ == std::string_view::npos ? nextQuote_ : lineStartAt(text_, nextQuote_);
             }
             const char* end = nullptr;
             if (!firstRow_ && start != quoteLineStart_) {
                 end = readPlainLine(text_.data() + start, textEnd);
             } else {
-                const std::size_t lineEnd = std::min(text_.find('\n', start), text_.size());
-                end = readLine(text_.substr(start, lineEnd - start)) ? text_.data() + lineEnd : nullptr;
+                const std::string_view line = lineAt(text_, start).text;
+                end = readLine(line) ? line.data() + line.size() : nullptr;
             }
             if (end == nullptr) {
                 return *failure_;
             }
-            start = static_cast<std::size_t>(end - text_.data()) + 1;
+            start = nextLineStart(text_, static_cast<std::size_t>(end - text_.data()));
         }
         return std::move(columns_);
     }
 
 private:
-    std::size_t lineStart(std::size_t at) const
-    {
-        const std::size_t lineBreak = text_.rfind('\n', at);
-        return lineBreak == std::string_view::npos ? 0 : lineBreak + 1;
-    }
-
-    // A data line without quotes, from `line` to its LF or the text's end: each cell read where
-    // it lies. A cell that is a plain number up to its delimiter, the usual kind, is read in the
-    // same pass that finds its end (a number never holds an LF). Gives the line's end, or
-    // nullptr with the error kept.
+    // A data line without quotes, from `line` to its line end or the text's end: each cell read
+    // where it lies. A cell that is a plain number up to its delimiter, the usual kind, is read
+    // in the same pass that finds its end (a number never holds a line end). Gives the line's
+    // end, or nullptr with the error kept.
     const char* readPlainLine(const char* line, const char* textEnd)
     {
-        const auto endsCell = [](char c) { return c == '\n' || isDelimiter(c); };
+        const auto endsCell = [](char c) { return isLineEnd(c) || isDelimiter(c); };
         const char* cell = line;
         for (std::size_t index = 0;; ++index) {
             double value = 0.0;
             const char* cellEnd = plainDecimalNumber(cell, textEnd, value);
             if (cellEnd != nullptr) {
-                cellEnd = std::find_if(cellEnd, textEnd, [](char c) { return c != ' ' && c != '\r'; });
+                cellEnd = std::find_if(cellEnd, textEnd, [](char c) { return c != ' '; });
             }
             if (cellEnd != nullptr && (cellEnd == textEnd || endsCell(*cellEnd))) {
+                if (!withinColumnLimit(index)) {
+                    return nullptr;
+                }
                 store(index, value);
             } else {
                 cellEnd = std::find_if(cell, textEnd, endsCell);
@@ -146,7 +148,7 @@ private:
                     return nullptr;
                 }
             }
-            if (cellEnd == textEnd || *cellEnd == '\n') {
+            if (cellEnd == textEnd || isLineEnd(*cellEnd)) {
                 return cellEnd;
             }
             cell = cellEnd + 1;
@@ -156,18 +158,28 @@ private:
     // Any line: its cells listed first, since the first row may be the header.
     bool readLine(std::string_view line)
     {
-        std::vector<std::string> unquoted = quotedCells(line);
+        std::optional<std::size_t> pastLimit;
+        std::vector<std::string> unquoted = quotedCells(line, kMaxSeriesPerGraph, pastLimit);
+        if (pastLimit) {
+            return withinColumnLimit(*pastLimit);  // false, with the error kept
+        }
         const auto blank = [](const std::string& cell) { return cell.empty(); };
         if (std::all_of(unquoted.begin(), unquoted.end(), blank)) {
             return true;
         }
+        if (firstRow_) {
+            // No more room in all than the text can fill, a value taking two bytes with what
+            // ends it: a wide row above a long run of empty lines must not reserve their product.
+            reservedValues_ = std::min(lineCount_, (text_.size() + 1) / (2 * unquoted.size()));
+        }
         const bool numeric = std::all_of(unquoted.begin(), unquoted.end(), [](const std::string& cell) {
-            return cell.empty() || wholeNumber(cell).has_value();
+            // A number too large to read is a number still, refused below, not a header.
+            return cell.empty() || wholeNumber(cell).has_value() || beyondNumberRange(cell);
         });
         if (firstRow_ && !numeric) {
             firstRow_ = false;
             for (std::size_t i = 0; i < unquoted.size(); ++i) {
-                column(i).header = unquoted[i];
+                column(i).header = std::move(unquoted[i]);
             }
             return true;
         }
@@ -187,14 +199,30 @@ private:
         if (cell.empty()) {
             return true;
         }
+        if (!withinColumnLimit(index)) {
+            return false;
+        }
         const auto value = wholeNumber(cell);
         if (!value) {
-            failure_ = Error{"数値ではありません: \"" + textExcerpt(cell) + "\"", sourceName_, lineNumber_,
-                             static_cast<int>(index) + 1};
+            failure_ = Error{quotedNumberRefusal(cell), sourceName_, lineNumber_, static_cast<int>(index) + 1};
             return false;
         }
         store(index, *value);
         return true;
+    }
+
+    // Whether column `index` (0-based) may hold text; false, with the error kept, for one past
+    // the series a graph takes, found before any more of the table is read.
+    bool withinColumnLimit(std::size_t index)
+    {
+        if (index < kMaxSeriesPerGraph) {
+            return true;
+        }
+        const std::string limit = std::to_string(kMaxSeriesPerGraph);
+        failure_ = Error{"列が多すぎます。一つのグラフに描ける系列は " + limit + " 個までなので、表は " + limit +
+                             " 列までにしてください。",
+                         sourceName_, lineNumber_, static_cast<int>(std::min<std::size_t>(index + 1, INT_MAX))};
+        return false;
     }
 
     void store(std::size_t index, double value)
@@ -214,8 +242,8 @@ private:
             added.source = sourceName_;
             added.number = static_cast<int>(columns_.size()) + 1;
             if (firstRow_) {
-                added.values.reserve(lineCount_);
-                added.lines.reserve(lineCount_);
+                added.values.reserve(reservedValues_);
+                added.lines.reserve(reservedValues_);
             }
             columns_.push_back(std::move(added));
         }
@@ -225,6 +253,7 @@ private:
     std::string_view text_;
     const std::string& sourceName_;
     std::size_t lineCount_ = 0;
+    std::size_t reservedValues_ = 0;
     std::vector<CsvColumn> columns_;
     int lineNumber_ = 0;
     bool firstRow_ = true;

@@ -11,7 +11,7 @@
 namespace probel {
 
 // The columns of a table of numbers in UTF-8 text, by the rules readCsvColumns states: rows
-// split at LF (a CR before it is a blank), cells at commas, tabs and semicolons, a cell in
+// split at line ends (lineAt: LF, CR LF or CR), cells at commas, tabs and semicolons, a cell in
 // double quotes may hold them ("" is a quote), a first non-blank row with a cell that is not a
 // number is the header, blank cells and lines are skipped. A cell that is not a number as a
 // whole is an error naming `sourceName`, the line and the column. Lines without quotes, the

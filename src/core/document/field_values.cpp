@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "core/document/field_values.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <system_error>
 
 #include "core/document/cp932.h"
+#include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/util/text_excerpt.h"
 
@@ -21,57 +21,6 @@ constexpr char kLastPrintable = 0x7E;
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-// The 15-digit text of the largest double, 1.79769313486232E+308, lies just above it; a
-// document holds it for a value that was the largest double, so it reads back as that.
-constexpr std::string_view kLargestDigits = "179769313486232";
-constexpr std::int64_t kLargestPlace = 308;
-constexpr std::int64_t kExponentCap = 100000;
-
-// Whether an unsigned real text that overflowed is no larger than the largest double's
-// 15-digit text.
-bool withinLargestText(std::string_view text)
-{
-    const std::size_t letter = text.find_first_of("eE");
-    const std::string_view mantissa = text.substr(0, letter);
-    std::int64_t exponent = 0;
-    if (letter != std::string_view::npos) {
-        std::string_view digits = text.substr(letter + 1);
-        const bool negative = !digits.empty() && digits.front() == '-';
-        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
-            digits.remove_prefix(1);
-        }
-        for (const char c : digits) {
-            exponent = std::min(exponent * 10 + (c - '0'), kExponentCap);
-        }
-        exponent = negative ? -exponent : exponent;
-    }
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    std::string significant;
-    std::int64_t firstPlace = 0;
-    for (std::size_t at = 0; at < mantissa.size(); ++at) {
-        const char c = mantissa[at];
-        if (c == '.' || (significant.empty() && c == '0')) {
-            continue;
-        }
-        if (significant.empty()) {
-            firstPlace =
-                at < point ? static_cast<std::int64_t>(point - at) - 1 : -static_cast<std::int64_t>(at - point);
-        }
-        significant.push_back(c);
-    }
-    if (significant.empty() || firstPlace + exponent != kLargestPlace) {
-        return false;
-    }
-    while (!significant.empty() && significant.back() == '0') {
-        significant.pop_back();
-    }
-    std::string largest(kLargestDigits);
-    const std::size_t width = std::max(significant.size(), largest.size());
-    significant.resize(width, '0');
-    largest.resize(width, '0');
-    return significant <= largest;
 }
 
 }  // namespace
@@ -95,7 +44,7 @@ std::optional<double> realField(std::string_view text)
         return std::nullopt;
     }
     if (read.ec == std::errc::result_out_of_range) {
-        if (!withinLargestText(std::string_view(at, static_cast<std::size_t>(end - at)))) {
+        if (!readsAsLargestDouble(std::string_view(at, static_cast<std::size_t>(end - at)))) {
             return std::nullopt;
         }
         value = std::numeric_limits<double>::max();
@@ -154,9 +103,15 @@ WholeField integerPropertyField(std::string_view text)
 
 std::string shownField(std::string_view bytes)
 {
-    const std::string_view part = bytes.substr(0, kExcerptBytes);
+    // A byte more than an excerpt holds, so that a longer field is cut with its "…"; a lead
+    // byte parted from its second byte by the cut is dropped rather than failing the decoding.
+    std::string_view part = bytes.substr(0, kExcerptBytes + 1);
+    Result<std::string> decoded = decodeCp932(part);
+    if (!decoded.ok() && part.size() > 1) {
+        part.remove_suffix(1);
+        decoded = decodeCp932(part);
+    }
     std::string shown;
-    const Result<std::string> decoded = decodeCp932(part);
     if (decoded.ok()) {
         shown = decoded.value();
     } else {
@@ -164,7 +119,8 @@ std::string shownField(std::string_view bytes)
             shown.push_back(c >= kFirstPrintable && c <= kLastPrintable ? c : '?');
         }
     }
-    if (bytes.size() > part.size()) {
+    shown = textExcerpt(shown);
+    if (bytes.size() > part.size() && !shown.ends_with("…")) {
         shown += "…";
     }
     return shown;

@@ -30,7 +30,8 @@ WholeField wholeField(std::string_view text);
 WholeField integerPropertyField(std::string_view text);
 
 // The bytes of a field as a message may quote them: decoded from code page 932 where that
-// works, otherwise with every byte outside printable ASCII shown as "?"; long texts cut.
+// works, otherwise with every byte outside printable ASCII shown as "?"; then cut as
+// textExcerpt cuts any text a message quotes.
 std::string shownField(std::string_view bytes);
 
 }  // namespace probel

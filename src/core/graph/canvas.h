@@ -87,19 +87,35 @@ public:
     virtual void drawText(PointF topLeft, std::string_view text) = 0;
 
     // The same text at many places in the current font and colour, such as the markers of a
-    // series. Surfaces that can lay the text out once and reuse it override this.
-    virtual void stampText(std::span<const PointF> topLefts, std::string_view text)
+    // series. Only visibleMarkerText(text) is drawn, so a marker costs what the page can show
+    // of it however long its text is.
+    void stampText(std::span<const PointF> topLefts, std::string_view text)
     {
-        for (const auto& topLeft : topLefts) {
-            drawText(topLeft, text);
-        }
+        // Nothing is drawn without places, so nothing is measured either.
+        stampVisibleText(topLefts, topLefts.empty() ? text : visibleMarkerText(text));
     }
+
+    // The part of a marker's text the page can show in the current font: the characters whose
+    // advance starts within the page's width, at most as many as the page has pixels across
+    // (narrower ones cannot be told apart). The first character always stays; a text that fits
+    // comes back whole.
+    std::string_view visibleMarkerText(std::string_view text);
 
     void setFontSize(double points)
     {
         CanvasFont changed = font();
         changed.size = points;
         setFont(changed);
+    }
+
+protected:
+    // Draws the text stampText() has cut at every place. Surfaces that can lay the text out
+    // once and reuse it override this.
+    virtual void stampVisibleText(std::span<const PointF> topLefts, std::string_view text)
+    {
+        for (const auto& topLeft : topLefts) {
+            drawText(topLeft, text);
+        }
     }
 };
 

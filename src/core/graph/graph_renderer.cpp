@@ -431,13 +431,15 @@ void GraphRenderer::drawMarkers(const NormoData& series)
 // The text centred on (x - 1, y) at each point, in the given size: laid out once for all and
 // handed to the canvas in batches, so a million markers need no list of a million places.
 // Places whose text cannot reach the page are left out: the box the text is measured in,
-// widened by its own size for glyphs that reach past it, misses the page.
+// widened by its own size for glyphs that reach past it, misses the page. A text wider than
+// the page is cut first and what is left is centred, so the point still has its marker.
 GraphRenderer::CentredText::CentredText(GraphRenderer& renderer, double fontSize, const std::string& text)
-    : canvas_(renderer.canvas_), text_(text)
+    : canvas_(renderer.canvas_)
 {
     canvas_.setFontSize(fontSize);
-    halfWidth_ = canvas_.textWidth(text) / 2;
-    halfHeight_ = canvas_.textHeight(text) / 2;
+    text_ = canvas_.visibleMarkerText(text);
+    halfWidth_ = canvas_.textWidth(text_) / 2;
+    halfHeight_ = canvas_.textHeight(text_) / 2;
     reach_ = 2 * std::max(halfWidth_, halfHeight_);
 }
 

@@ -61,7 +61,8 @@ private:
 
     private:
         Canvas& canvas_;
-        const std::string& text_;
+        // The marker's text as far as the page can show it.
+        std::string_view text_;
         double halfWidth_ = 0;
         double halfHeight_ = 0;
         double reach_ = 0;

@@ -80,10 +80,10 @@ void RecordingCanvas::drawText(PointF topLeft, std::string_view text)
     calls_.push_back(std::move(call));
 }
 
-void RecordingCanvas::stampText(std::span<const PointF> topLefts, std::string_view text)
+void RecordingCanvas::stampVisibleText(std::span<const PointF> topLefts, std::string_view text)
 {
     if (expandStamps_) {
-        Canvas::stampText(topLefts, text);
+        Canvas::stampVisibleText(topLefts, text);
         return;
     }
     Call call;

@@ -71,7 +71,6 @@ public:
     double textWidth(std::string_view text) override;
     double textHeight(std::string_view text) override;
     void drawText(PointF topLeft, std::string_view text) override;
-    void stampText(std::span<const PointF> topLefts, std::string_view text) override;
 
     // Pixel size of the current font (points x dpi / 72).
     double fontPixelSize() const;
@@ -84,6 +83,10 @@ public:
     int repaintCount() const;
     // Forgets the recorded calls; the current pen, colour and font stay.
     void forget() { calls_.clear(); }
+
+protected:
+    // Records the text as stampText() cut it.
+    void stampVisibleText(std::span<const PointF> topLefts, std::string_view text) override;
 
 private:
     std::vector<Call> callsOf(Call::Kind kind) const;

@@ -21,6 +21,10 @@ constexpr std::int64_t kSmallestPlainExponent = -4;
 constexpr std::size_t kMinimumExponentDigits = 2;
 // An exponent beyond this cannot change whether a text overflows or underflows.
 constexpr std::int64_t kExponentCap = 1000000;
+// The 15-digit text of the largest double, 1.79769313486232E+308: its digits and the place
+// of the first.
+constexpr std::string_view kLargestDigits = "179769313486232";
+constexpr std::int64_t kLargestPlace = 308;
 
 std::string nonFiniteText(double value)
 {
@@ -162,9 +166,9 @@ std::int64_t leadingPlace(std::string_view number)
     return exponent + (offset < 0 ? -offset - 1 : -offset);
 }
 
-// Converts a text that scanNumber accepted in full. Magnitudes beyond the double range
-// saturate, so the text of the largest double reads back as that double.
-double convertScanned(std::string_view number)
+// Converts a text that scanNumber accepted in full; empty when its magnitude lies beyond the
+// double range (see readsAsLargestDouble). One too small for a double reads as 0.
+std::optional<double> convertScanned(std::string_view number)
 {
     const bool negative = number.front() == '-';
     if (number.front() == '+' || number.front() == '-') {
@@ -173,12 +177,34 @@ double convertScanned(std::string_view number)
     double magnitude = 0.0;
     const auto read = std::from_chars(number.data(), number.data() + number.size(), magnitude);
     if (read.ec == std::errc::result_out_of_range) {
-        magnitude = leadingPlace(number) > 0 ? std::numeric_limits<double>::max() : 0.0;
+        if (leadingPlace(number) <= 0) {
+            magnitude = 0.0;
+        } else if (readsAsLargestDouble(number)) {
+            magnitude = std::numeric_limits<double>::max();
+        } else {
+            return std::nullopt;
+        }
     }
     if (magnitude == 0.0) {
         return 0.0;  // "-0" reads as plain zero
     }
     return negative ? -magnitude : magnitude;
+}
+
+// The whole text without the blanks around it, when it is a number scanNumber takes in full.
+std::optional<std::string_view> scannedWhole(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    const std::size_t length = scanNumber(text);
+    if (length == 0 || length != text.size()) {
+        return std::nullopt;
+    }
+    return text;
 }
 
 }  // namespace
@@ -193,6 +219,49 @@ std::string realText(double value, int significantDigits)
     return decimalText(value, significantDigits, false);
 }
 
+bool readsAsLargestDouble(std::string_view number)
+{
+    const std::size_t letter = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, letter);
+    std::int64_t exponent = 0;
+    if (letter != std::string_view::npos) {
+        std::string_view digits = number.substr(letter + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+            digits.remove_prefix(1);
+        }
+        for (const char c : digits) {
+            exponent = std::min(exponent * 10 + (c - '0'), kExponentCap);
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    std::string significant;
+    std::int64_t firstPlace = 0;
+    for (std::size_t at = 0; at < mantissa.size(); ++at) {
+        const char c = mantissa[at];
+        if (c == '.' || (significant.empty() && c == '0')) {
+            continue;
+        }
+        if (significant.empty()) {
+            firstPlace =
+                at < point ? static_cast<std::int64_t>(point - at) - 1 : -static_cast<std::int64_t>(at - point);
+        }
+        significant.push_back(c);
+    }
+    if (significant.empty() || firstPlace + exponent != kLargestPlace) {
+        return false;
+    }
+    while (!significant.empty() && significant.back() == '0') {
+        significant.pop_back();
+    }
+    std::string largest(kLargestDigits);
+    const std::size_t width = std::max(significant.size(), largest.size());
+    significant.resize(width, '0');
+    largest.resize(width, '0');
+    return significant <= largest;
+}
+
 double leadingNumber(std::string_view text)
 {
     std::string compact;
@@ -202,22 +271,24 @@ double leadingNumber(std::string_view text)
     if (length == 0) {
         return 0.0;
     }
-    return convertScanned(std::string_view(compact).substr(0, length));
+    const std::string_view number = std::string_view(compact).substr(0, length);
+    if (const std::optional<double> value = convertScanned(number)) {
+        return *value;
+    }
+    constexpr double kLargest = std::numeric_limits<double>::max();
+    return number.front() == '-' ? -kLargest : kLargest;
 }
 
 std::optional<double> scannedWholeNumber(std::string_view text)
 {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    const std::size_t length = scanNumber(text);
-    if (length == 0 || length != text.size()) {
-        return std::nullopt;
-    }
-    return convertScanned(text);
+    const std::optional<std::string_view> number = scannedWhole(text);
+    return number ? convertScanned(*number) : std::nullopt;
+}
+
+bool beyondNumberRange(std::string_view text)
+{
+    const std::optional<std::string_view> number = scannedWhole(text);
+    return number && !convertScanned(*number);
 }
 
 }  // namespace probel

@@ -39,6 +39,16 @@ double leadingNumber(std::string_view text);
 // The whole text as a number the scanner's way (see wholeNumber).
 std::optional<double> scannedWholeNumber(std::string_view text);
 
+// Whether the whole text is a number (blanks around it allowed) that wholeNumber refuses for
+// its magnitude beyond the double range, so a message can say it is too large rather than
+// not a number.
+bool beyondNumberRange(std::string_view text);
+
+// Of an unsigned number text that from_chars finds out of range: whether it is still no larger
+// than the 15-digit text of the largest double, 1.79769313486232E+308. Documents and copied
+// values hold that text for the largest double, so it reads back as that double.
+bool readsAsLargestDouble(std::string_view number);
+
 namespace detail {
 
 // Powers of ten up to the 15 decimals of an exactly read number; a double holds each exactly.
@@ -95,7 +105,9 @@ inline const char* plainDecimalNumber(const char* first, const char* last, doubl
 
 // The whole text as a number: blanks (spaces, tabs, CR, LF) around it are allowed, anything
 // else makes it fail ("1 000", "1e", "" fail). "." is the point whatever the locale.
-// Infinities and NaN are refused; out-of-range magnitudes read as leadingNumber reads them.
+// Infinities and NaN are refused, and so is a magnitude beyond the double range (but the
+// largest double's own text), which would otherwise change the user's number unseen; one too
+// small for a double reads as 0.
 // Inline, since tables of a million values are read through it: a plain decimal number takes
 // plainDecimalNumber; blanks, a plus sign, a magnitude out of range or anything else take the
 // scanner's way.

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "core/stats/clipboard_values.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <optional>
 
 #include "core/numbers/full_width.h"
 #include "core/numbers/number_text.h"
+#include "core/util/text_lines.h"
 
 namespace probel {
 namespace {
@@ -37,42 +36,14 @@ std::string_view withoutTrailingBlanks(std::string_view text)
     return text;
 }
 
-// The number of lines of a text whose last line has no line end. One branch-free pass, which
-// the compiler vectorises: a CR ends a line unless an LF follows it and ends it instead.
-std::size_t lineCount(std::string_view text)
-{
-    constexpr std::size_t kBlock = 255;  // what an 8-bit counter can hold
-    std::size_t ends = 0;
-    const std::size_t scanned = text.empty() ? 0 : text.size() - 1;
-    for (std::size_t block = 0; block < scanned; block += kBlock) {
-        const std::size_t blockEnd = std::min(block + kBlock, scanned);
-        std::uint8_t blockEnds = 0;
-        for (std::size_t at = block; at < blockEnd; ++at) {
-            blockEnds += static_cast<std::uint8_t>((text[at] == '\n') | ((text[at] == '\r') & (text[at + 1] != '\n')));
-        }
-        ends += blockEnds;
-    }
-    return ends + 1;
-}
-
-struct Line {
-    std::string_view text;
-    std::size_t next = 0;  // where the line after it starts
-    bool ascii = true;
-};
-
-// The line starting at `start` and, in the same pass, whether it holds non-ASCII bytes.
-Line lineAt(std::string_view text, std::size_t start)
+bool isAscii(std::string_view text)
 {
     constexpr unsigned char kFirstNonAscii = 0x80;
     unsigned char high = 0;
-    std::size_t end = start;
-    while (end < text.size() && text[end] != '\n' && text[end] != '\r') {
-        high |= static_cast<unsigned char>(text[end]) & kFirstNonAscii;
-        ++end;
+    for (const char c : text) {
+        high |= static_cast<unsigned char>(c) & kFirstNonAscii;
     }
-    const std::size_t lineEnd = text.substr(end, kCrLf.size()) == kCrLf ? kCrLf.size() : 1;
-    return {text.substr(start, end - start), end + lineEnd, high == 0};
+    return high == 0;
 }
 
 }  // namespace
@@ -89,11 +60,14 @@ PastedValues pasteValues(std::string_view text, std::span<double> store)
     std::size_t taken = 0;
     std::size_t start = 0;
     while (start <= text.size()) {
-        const Line line = lineAt(text, start);
-        const std::optional<double> value =
-            line.ascii ? wholeNumber(line.text) : wholeNumber(halfWidthNumberText(line.text));
+        const TextLine line = lineAt(text, start);
+        // Full-width forms are looked for only where there can be any: most lines are ASCII.
+        const bool ascii = isAscii(line.text);
+        const std::string halfWidth = ascii ? std::string() : halfWidthNumberText(line.text);
+        const std::string_view number = ascii ? line.text : std::string_view(halfWidth);
+        const std::optional<double> value = wholeNumber(number);
         if (!value) {
-            return {PastedValues::Status::NotANumber, taken, taken + 1};
+            return {PastedValues::Status::NotANumber, taken, taken + 1, beyondNumberRange(number)};
         }
         store[taken++] = *value;
         start = line.next;

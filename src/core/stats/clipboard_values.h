@@ -20,14 +20,17 @@ struct PastedValues {
     std::size_t taken = 0;
     // NotANumber: the line (counted from 1) that is not a number; 0 otherwise.
     std::size_t stopLine = 0;
+    // NotANumber: the line is a number all the same, but beyond the double range.
+    bool tooLarge = false;
 };
 
-// Stores the numbers of a text, one per line, in the store from position 0. Lines end with
-// LF, CR LF or CR; the last line needs no line end, and blank lines at the very end are
-// ignored. Each line must be a number as a whole (blanks around it allowed, full-width forms
-// as an input method types them accepted); the paste stops at the first line that is not,
-// an empty line included. A text with more lines than the store holds is refused before
-// anything is stored. Linear in the length of the text.
+// Stores the numbers of a text, one per line, in the store from position 0. Lines end as
+// lineAt says (LF, CR LF or CR); the last line needs no line end, and blank lines at the very
+// end are ignored. Each line must be a number as a whole (blanks around it allowed, full-width
+// forms as an input method types them accepted, a magnitude beyond the double range refused);
+// the paste stops at the first line that is not, an empty line included. A text with more
+// lines than the store holds is refused before anything is stored. Linear in the length of
+// the text.
 PastedValues pasteValues(std::string_view text, std::span<double> store);
 
 // The clipboard text of values: each one's general number text followed by CR LF.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <utility>
@@ -9,6 +10,11 @@
 #include "core/util/keyed_collection.h"
 
 namespace probel {
+
+// The most series a table gives one graph. IDs up to 99 keep each detail label's index apart
+// from other graphs' (graph × 100 + ID, ChartSheet::detailLabelIndex), ten markers in ten
+// colours tell just a hundred series apart, and a page has no room for more legends.
+inline constexpr std::size_t kMaxSeriesPerGraph = 99;
 
 // The series of one graph, in order, 1-based. Adding creates the series, so one call gives
 // the caller a new, empty series with its defaults to fill.

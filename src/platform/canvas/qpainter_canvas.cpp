@@ -270,13 +270,13 @@ const QPainterCanvas::Stamp& QPainterCanvas::stampFor(const QString& text, const
     return stamps_.emplace(std::move(key), std::move(stamp)).first->second;
 }
 
-void QPainterCanvas::stampText(std::span<const PointF> topLefts, std::string_view text)
+void QPainterCanvas::stampVisibleText(std::span<const PointF> topLefts, std::string_view text)
 {
     if (painter_ == nullptr || text.empty() || topLefts.empty()) {
         return;
     }
     if (!fastStamping_) {
-        Canvas::stampText(topLefts, text);
+        Canvas::stampVisibleText(topLefts, text);
         return;
     }
     const QString qtText = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -290,9 +290,10 @@ void QPainterCanvas::stampText(std::span<const PointF> topLefts, std::string_vie
         return QPoint(static_cast<int>(snapped(topLeft.x)) - box.offset.x(),
                       static_cast<int>(snapped(topLeft.y)) - box.offset.y());
     };
-    // A marker larger than the page would need an image larger than the page (gigabytes for
-    // a long text in a huge size); it is drawn where it meets the page instead.
-    if (box.size.width() > size_.width() || box.size.height() > size_.height()) {
+    // An image of a marker is kept to the page's pixels (one of a long text in a huge size
+    // would take gigabytes); a larger marker is drawn where it meets the page instead. A marker
+    // cut at the page's width is a little wider than the page but one line high, and cached.
+    if (qint64{box.size.width()} * box.size.height() > qint64{size_.width()} * size_.height()) {
         for (const auto& topLeft : topLefts) {
             if (drawable(topLeft) && page.intersects(QRect(placed(topLeft), box.size))) {
                 drawText(topLeft, text);

@@ -35,8 +35,8 @@ struct QPainterCanvasOptions {
 // no line (text is still drawn). Font sizes are points converted with dotsPerInch(); the font
 // name is kept exactly as set and resolved by Qt's family substitutions when drawn.
 // Text is anchored at its top-left corner, without background. Repeated text (markers) on an
-// image is drawn from one cached rendering (no larger than the page); on vector devices it
-// stays real text, laid out once.
+// image is drawn from one cached rendering (of no more pixels than the page); on vector
+// devices it stays real text, laid out once.
 class QPainterCanvas : public Canvas {
 public:
     using Options = QPainterCanvasOptions;
@@ -71,17 +71,19 @@ public:
     double textWidth(std::string_view text) override;
     double textHeight(std::string_view text) override;
     void drawText(PointF topLeft, std::string_view text) override;
-    void stampText(std::span<const PointF> topLefts, std::string_view text) override;
 
     // The Qt font the current CanvasFont is drawn with (for tests and callers that measure).
     const QFont& qtFont() const { return qtFont_; }
 
-    // Pixels held by the cached marker images (each no larger than the page).
+    // Pixels held by the cached marker images (each of no more pixels than the page).
     qsizetype stampImagePixels() const;
 
     // Turns the cached marker path off, so every stamp lays its text out again (benchmarks
     // compare the two ways; the output must look the same).
     void setFastStamping(bool enabled) { fastStamping_ = enabled; }
+
+protected:
+    void stampVisibleText(std::span<const PointF> topLefts, std::string_view text) override;
 
 private:
     void initialise();

@@ -5,8 +5,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "core/util/utf8.h"
 #include "platform/text/font_substitutes.h"
+#include "platform/text/xml_text.h"
 
 namespace probel {
 namespace {
@@ -62,45 +62,6 @@ std::string colorText(std::int32_t bgr)
     return "#" + channel(0) + channel(8) + channel(16);
 }
 
-// Text as XML character data or an attribute value: markup characters escaped, control
-// characters (which XML cannot hold) and broken UTF-8 replaced.
-std::string escaped(std::string_view text)
-{
-    std::string valid;
-    valid.reserve(text.size());
-    for (std::size_t at = 0; at < text.size();) {
-        const auto character = readUtf8(text, at);
-        if (character) {
-            valid.append(text.substr(at, character->length));
-            at += character->length;
-        } else {
-            valid += "\uFFFD";
-            ++at;
-        }
-    }
-    std::string out;
-    out.reserve(static_cast<std::size_t>(valid.size()));
-    for (const char c : valid) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += static_cast<unsigned char>(c) < 0x20 && c != '\t' ? ' ' : c;
-        }
-    }
-    return out;
-}
-
 // A family name as CSS lists it: bare when it is words and blanks, quoted otherwise.
 std::string cssFamily(const std::string& utf8)
 {
@@ -153,7 +114,7 @@ SvgCanvas::SvgCanvas(const SvgPage& page, ByteSink sink, TextMetrics& metrics)
            "mm\" height=\"" + millimetres(page_.height) + "mm\" viewBox=\"0 0 " + width + " " + height +
            "\" xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
            "version=\"1.2\" baseProfile=\"tiny\">\n<title>" +
-           escaped(page_.title) + "</title>\n<desc>" + escaped(page_.description) + "</desc>\n");
+           xmlText(page_.title) + "</title>\n<desc>" + xmlText(page_.description) + "</desc>\n");
 }
 
 SvgCanvas::~SvgCanvas()
@@ -255,7 +216,7 @@ std::string SvgCanvas::fontAttributes() const
         list += (list.empty() ? "" : ", ") + cssFamily(family);
     }
     const double points = drawnPoints(font_.size);
-    std::string attributes = " font-family=\"" + escaped(list) + "\" font-size=\"" +
+    std::string attributes = " font-family=\"" + xmlText(list) + "\" font-size=\"" +
                              number(points * page_.dotsPerInch / kPointsPerInch) + "\"";
     if (font_.bold) {
         attributes += " font-weight=\"bold\"";
@@ -278,7 +239,7 @@ void SvgCanvas::drawText(PointF topLeft, std::string_view text)
     }
     enterGroup("<g fill=\"" + colorText(color_) + "\"" + fontAttributes() + " xml:space=\"preserve\">\n");
     append("<text x=\"" + number(topLeft.x) + "\" y=\"" + number(topLeft.y + metrics_.ascent()) + "\">" +
-           escaped(text) + "</text>\n");
+           xmlText(text) + "</text>\n");
     flushIfFull();
 }
 
@@ -294,12 +255,12 @@ std::string SvgCanvas::markerId(std::string_view text)
     const std::string id = "m" + std::to_string(markers_.size());
     leaveGroup();
     append("<defs><text id=\"" + id + "\" y=\"" + number(metrics_.ascent()) + "\"" + attributes +
-           " xml:space=\"preserve\">" + escaped(text) + "</text></defs>\n");
+           " xml:space=\"preserve\">" + xmlText(text) + "</text></defs>\n");
     markers_.emplace(std::move(key), id);
     return id;
 }
 
-void SvgCanvas::stampText(std::span<const PointF> topLefts, std::string_view text)
+void SvgCanvas::stampVisibleText(std::span<const PointF> topLefts, std::string_view text)
 {
     if (text.empty() || topLefts.empty()) {
         return;

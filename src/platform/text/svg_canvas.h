@@ -58,7 +58,9 @@ public:
     double textWidth(std::string_view text) override;
     double textHeight(std::string_view text) override;
     void drawText(PointF topLeft, std::string_view text) override;
-    void stampText(std::span<const PointF> topLefts, std::string_view text) override;
+
+protected:
+    void stampVisibleText(std::span<const PointF> topLefts, std::string_view text) override;
 
 private:
     // The group the next elements go into: its opening tag, or none.

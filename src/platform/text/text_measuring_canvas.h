@@ -41,7 +41,9 @@ public:
     double textHeight(std::string_view /*text*/) override { return metrics_.lineSpacing(); }
     // Drawn text is measured all the same, so a drawing shows every text it would draw.
     void drawText(PointF /*topLeft*/, std::string_view text) override { metrics_.width(text); }
-    void stampText(std::span<const PointF> topLefts, std::string_view text) override
+
+protected:
+    void stampVisibleText(std::span<const PointF> topLefts, std::string_view text) override
     {
         if (!topLefts.empty()) {
             metrics_.width(text);

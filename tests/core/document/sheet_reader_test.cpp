@@ -123,6 +123,14 @@ TEST(SheetReaderTest, DamagedDocumentsAreRefusedNamingFileLineAndFault)
         {"unquoted text", exampleWith(setLine(21, "mm")), 21,
          "グラフ 1 の単位に「\"」で囲んだ文字列が必要ですが、「mm」があります"},
         {"empty number field", exampleWith(setLine(12, "")), 12, "グラフ 1 の分割数が空です（整数が必要です）"},
+        // A quoted field is cut at 40 bytes of the message's UTF-8, not of the file's bytes,
+        // and a control character never reaches the terminal.
+        {"long text where a number belongs",
+         exampleWith(
+             setLine(12, "\"" + test::cp932("値値値値値値値値値値値値値値値値値値値値値値値値値値値値値値") + "\"")),
+         12, "グラフ 1 の分割数に整数が必要ですが、文字列 \"値値値値値値値値値値値値値…\" があります"},
+        {"control character where a number belongs", exampleWith(setLine(12, "1\x1b[2J")), 12,
+         "グラフ 1 の分割数に整数が必要ですが、「1?[2J」があります"},
         {"lines of a text count", exampleWith([](Lines& l) {
              l.at(33) = "\"" + test::cp932("試\r\n料\nA") + "\"";
              l.at(35) = "abc";

@@ -183,8 +183,8 @@ TEST(WholeNumber, AcceptsOnlyAWholeNumber)
         double expected;
     };
     const Accepted accepted[] = {
-        {"1e3", 1000},   {" 42 ", 42},        {"\t-1.5\r\n", -1.5}, {"+3", 3}, {".5", 0.5},     {"5.", 5},
-        {"1E+16", 1e16}, {"2.5E-07", 2.5e-7}, {"-.25", -0.25},      {"0", 0},  {"1e400", kMax},
+        {"1e3", 1000}, {" 42 ", 42},    {"\t-1.5\r\n", -1.5}, {"+3", 3},       {".5", 0.5},
+        {"5.", 5},     {"1E+16", 1e16}, {"2.5E-07", 2.5e-7},  {"-.25", -0.25}, {"0", 0},
     };
     for (const auto& c : accepted) {
         EXPECT_EQ(wholeNumber(c.text), c.expected) << '"' << c.text << '"';
@@ -195,6 +195,56 @@ TEST(WholeNumber, AcceptsOnlyAWholeNumber)
     for (const char* text : refused) {
         EXPECT_EQ(wholeNumber(text), std::nullopt) << '"' << text << '"';
     }
+}
+
+// A number beyond the double range would read as the largest double, changing the user's
+// value unseen: it is refused and told apart from a text that is no number. The largest
+// double's own 15-digit text, which documents and copied values hold, lies just above it and
+// reads back as it; underflow is only rounding, to 0.
+TEST(WholeNumber, RefusesMagnitudesBeyondTheDoubleRange)
+{
+    const std::string manyDigits(1000000, '9');
+    const std::string beyond[] = {"1e309",
+                                  " -1e309 ",
+                                  "1E+400",
+                                  "1e99999999999999999999",
+                                  manyDigits,
+                                  "-" + manyDigits + ".5",
+                                  "1.797693134862321E+308",
+                                  "179769313486232000000" + std::string(287, '0') + "1",
+                                  "0.00018e312"};
+    for (const std::string& text : beyond) {
+        const std::string shown = text.substr(0, 40);
+        EXPECT_EQ(wholeNumber(text), std::nullopt) << shown;
+        EXPECT_EQ(scannedWholeNumber(text), std::nullopt) << shown;
+        EXPECT_TRUE(beyondNumberRange(text)) << shown;
+    }
+
+    struct Within {
+        std::string text;
+        double expected;
+    };
+    const Within within[] = {
+        {"1.79769313486232E+308", kMax},
+        {"-1.79769313486232e308", -kMax},
+        {"179769313486232" + std::string(294, '0'), kMax},
+        {"1.7976931348623157e308", kMax},
+        {"1e308", 1e308},
+        {"1e-400", 0},
+        {"-1e-400", 0},
+        {"0e99999999999999999999", 0},
+    };
+    for (const auto& c : within) {
+        EXPECT_EQ(wholeNumber(c.text), c.expected) << c.text;
+        EXPECT_FALSE(beyondNumberRange(c.text)) << c.text;
+    }
+    // Texts that are no number at all are not "too large".
+    for (const char* text : {"", "abc", "1e309x", "inf", "1e", "1 e309"}) {
+        EXPECT_FALSE(beyondNumberRange(text)) << text;
+    }
+    // The reading that stops at the first character that cannot continue a number keeps its
+    // saturation; callers that must not change a value use wholeNumber.
+    EXPECT_EQ(leadingNumber("1e309"), kMax);
 }
 
 // Short decimals are read without from_chars; they must come out as the very double

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,34 @@ TEST(PasteValues, StopsAtTheFirstLineThatIsNotANumberKeepingTheValuesBefore)
         }
         EXPECT_EQ(pasted.store, storeWith(front));
     }
+}
+
+// A number beyond the double range would be stored as the largest double: the paste stops
+// there as at any other line it cannot take, and says why. The largest double's own text,
+// which a copy writes, pastes back.
+TEST(PasteValues, StopsAtANumberBeyondTheDoubleRangeAndSaysSo)
+{
+    struct Case {
+        const char* text;
+        std::size_t taken;
+    };
+    const Case cases[] = {
+        {"1\n2\n1e309\n4", 2},
+        {"1\r-1.79769313486233E+308", 1},
+        {"１Ｅ＋３０９", 0},
+    };
+    for (const auto& item : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::string(item.text)));
+        const Paste pasted = paste(item.text);
+        expectResult(pasted.result, Status::NotANumber, item.taken, item.taken + 1);
+        EXPECT_TRUE(pasted.result.tooLarge);
+    }
+    EXPECT_FALSE(paste("1\n1e309x").result.tooLarge);
+
+    const double largest = std::numeric_limits<double>::max();
+    const Paste copied = paste(copyText(std::vector<double>{largest, -largest}));
+    expectResult(copied.result, Status::Complete, 2, 0);
+    EXPECT_EQ(copied.store, storeWith({largest, -largest}));
 }
 
 TEST(PasteValues, RefusesMoreLinesThanTheStoreHoldsBeforeStoringAny)

@@ -18,6 +18,7 @@
 #include "app_fixture.h"
 #include "core/sheet/chart_sheet.h"
 #include "core/stats/data.h"
+#include "core/stats/normo_data.h"
 
 namespace probel::test {
 namespace {
@@ -93,6 +94,37 @@ TEST_F(DropCommandsTest, ATableOnAGraphAddsEachNumericColumnAsOneUndoableStep)
 
     form->undoStack()->undo();
     EXPECT_TRUE(seriesOf(*form) == nullptr || seriesOf(*form)->empty());
+}
+
+// A hundredth series would share its detail label's number with a series of another graph.
+TEST_F(DropCommandsTest, AGraphTakesAtMost99SeriesFromATableOrByHand)
+{
+    PicForm* form = openSheet();
+    arrangeSheet(*form, [](ChartSheet& sheet) {
+        for (std::int32_t id = 1; id <= 97; ++id) {
+            NormoData& one = sheet.graph(1)->data().add();
+            one.setIniData({1, 2});
+            one.setId(id);
+        }
+    });
+    const std::string table = writeText("three.csv", "a,b,c\n1,2,3\n4,5,6\n");
+    messages_.answer(MessageAnswer::Ok);
+    drop(form->sekFrame(1), {table});
+    ASSERT_EQ(messages_.asked().size(), 1U);
+    EXPECT_EQ(messages_.asked()[0].text,
+              "ファイル \"three.csv\" の 3 列は、このグラフに入りません。"
+              "一つのグラフに描ける系列は 99 個までで、あと 2 個です。");
+    EXPECT_EQ(seriesOf(*form)->count(), 97);
+    EXPECT_EQ(form->undoStack()->count(), 0);
+
+    drop(form->sekFrame(1), {writeText("two.csv", "a,b\n1,2\n")});
+    EXPECT_EQ(seriesOf(*form)->count(), 99);
+    messages_.answer(MessageAnswer::Ok);
+    nextMenuChoice_ = "PopMenuDataNew";
+    rightPress(form->sekFrame(1), QPoint(20, 20));
+    ASSERT_EQ(messages_.asked().size(), 2U);
+    EXPECT_EQ(messages_.asked()[1].text, "一つのグラフに描ける系列は 99 個までです。");
+    EXPECT_EQ(seriesOf(*form)->count(), 99);
 }
 
 TEST_F(DropCommandsTest, AColumnWithoutHeaderIsNamedAfterTheFile)

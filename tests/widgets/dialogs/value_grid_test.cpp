@@ -496,6 +496,16 @@ TEST_F(ValueGridTest, PasteStopsAtALineThatIsNotANumberAndSaysWhere)
     ASSERT_EQ(messages.asked().size(), 2U);
     EXPECT_NE(messages.asked()[1].text.find("1 行目"), std::string::npos);
     EXPECT_EQ(messages.asked()[1].text.find("個"), std::string::npos);
+
+    // A number beyond the double range is not stored as the largest double.
+    messages.answer(MessageAnswer::Ok);
+    putOnClipboard(QStringLiteral("5\r1e309\r"));
+    pressClip();
+    EXPECT_EQ(grid.values(1), (std::vector<double>{5, 9}));
+    ASSERT_EQ(messages.asked().size(), 3U);
+    EXPECT_EQ(messages.asked()[2].text,
+              "クリップボードの 2 行目の数値が大きすぎます (絶対値 1.79769313486232E+308 "
+              "まで)。その前までの 1 個の値を貼り付けました。データ数は変えていません。");
 }
 
 TEST_F(ValueGridTest, PasteOfMoreThanThirtyThousandLinesIsRefusedBeforeStoring)
