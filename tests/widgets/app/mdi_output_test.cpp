@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -22,6 +23,9 @@ namespace probel::test {
 namespace {
 
 using MDIOutputTest = AppTest;
+
+// How long a test waits at most for what the event loop is to bring about.
+constexpr int kWaitMs = 5000;
 
 void runEventsFor(int milliseconds)
 {
@@ -39,10 +43,11 @@ TEST_F(MDIOutputTest, HandedOverFilesWaitUntilAnOpenDialogHasClosed)
     dialog.setModal(true);
     dialog.show();
     window_->receiveHandOff({QString::fromStdString(path)});
-    runEventsFor(100);
+    // Nothing to wait for when nothing is to happen: the events of a while, the first retry among them.
+    runEventsFor(300);
     EXPECT_TRUE(window_->picForms().empty()) << "nothing opens under a dialog";
     dialog.close();
-    runEventsFor(600);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window_->picForms().empty(); }, kWaitMs));
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{path}));
 }
 
@@ -55,7 +60,7 @@ TEST_F(MDIOutputTest, HandedOverFilesWaitUntilTheRunningCommandHasFinished)
     // could cut in.
     EXPECT_EQ(window_->fileCommands().openDocuments({opened}).size(), 1U);
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{opened}));
-    runEventsFor(600);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window_->picForms().count() == 2; }, kWaitMs));
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{opened, handed}));
 }
 
@@ -68,7 +73,7 @@ TEST_F(MDIOutputTest, HandOffsOfMissingFilesAreReportedInOneMessage)
     }
     window_->receiveHandOff({QString::fromStdString(present)});
     messages_.answer(MessageAnswer::Ok);
-    runEventsFor(300);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !messages_.asked().empty(); }, kWaitMs));
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{present}));
     ASSERT_EQ(messages_.asked().size(), 1U);
     const AskedMessage& report = messages_.asked()[0];
@@ -87,7 +92,7 @@ TEST_F(MDIOutputTest, HandOffsOfMissingFilesAreReportedInOneMessage)
     }
     window_->receiveHandOff(thousand);
     messages_.answer(MessageAnswer::Ok);
-    runEventsFor(300);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return messages_.asked().size() == 2; }, kWaitMs));
     ASSERT_EQ(messages_.asked().size(), 2U);
     EXPECT_TRUE(messages_.asked()[1].text.starts_with("1000 個のファイルを開けませんでした。"))
         << messages_.asked()[1].text;
