@@ -18,7 +18,7 @@ enum class PageKind {
     // A picture of the whole sheet (bitmap, PNG, SVG and PDF exports): cleared, the graphs,
     // then the text of every visible detail label and text label, in its colour.
     Picture,
-    // The printed page (printer, PDF保存): the label texts in the printer's black first, then
+    // The printed page (printer): the label texts in the printer's black first, then
     // the graphs in the order of their numbers. The page starts blank and is not cleared.
     Printed,
 };
