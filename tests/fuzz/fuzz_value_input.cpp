@@ -161,11 +161,24 @@ void fuzzPlainTable(std::string_view text)
         if (std::all_of(cells.begin(), cells.end(), blank)) {
             continue;
         }
+        // A graph holds at most kMaxSeriesPerGraph series: a filled cell past them is refused
+        // where it stands, after whatever the cells before it call for in a row of values.
+        const auto tooWide = std::find_if(
+            cells.begin() + static_cast<std::ptrdiff_t>(std::min(cells.size(), probel::kMaxSeriesPerGraph)),
+            cells.end(), [](std::string_view cell) { return !cell.empty(); });
+        const auto refusedPastTheLimit = [&] {
+            const auto column = static_cast<int>(tooWide - cells.begin()) + 1;
+            require(!read && read.error().line == lineNumber && read.error().column == column);
+        };
         const auto number = [](std::string_view cell) {
             return cell.empty() || probel::wholeNumber(cell) || probel::beyondNumberRange(cell);
         };
         if (firstRow && !std::all_of(cells.begin(), cells.end(), number)) {
-            for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (tooWide != cells.end()) {
+                refusedPastTheLimit();
+                return;
+            }
+            for (std::size_t i = 0; i < std::min(cells.size(), probel::kMaxSeriesPerGraph); ++i) {
                 reach(i).header = std::string(cells[i]);
             }
             firstRow = false;
@@ -175,6 +188,10 @@ void fuzzPlainTable(std::string_view text)
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (cells[i].empty()) {
                 continue;
+            }
+            if (i >= probel::kMaxSeriesPerGraph) {
+                refusedPastTheLimit();
+                return;
             }
             const auto value = probel::wholeNumber(cells[i]);
             if (!value) {
