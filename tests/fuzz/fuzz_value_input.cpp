@@ -162,7 +162,8 @@ void fuzzPlainTable(std::string_view text)
             continue;
         }
         // A graph holds at most kMaxSeriesPerGraph series: a filled cell past them is refused
-        // where it stands, after whatever the cells before it call for in a row of values.
+        // where it stands; in the first row before anything else (its cells are all listed to
+        // tell a header), in a later row after whatever the cells before it call for.
         const auto tooWide = std::find_if(
             cells.begin() + static_cast<std::ptrdiff_t>(std::min(cells.size(), probel::kMaxSeriesPerGraph)),
             cells.end(), [](std::string_view cell) { return !cell.empty(); });
@@ -173,11 +174,11 @@ void fuzzPlainTable(std::string_view text)
         const auto number = [](std::string_view cell) {
             return cell.empty() || probel::wholeNumber(cell) || probel::beyondNumberRange(cell);
         };
+        if (firstRow && tooWide != cells.end()) {
+            refusedPastTheLimit();
+            return;
+        }
         if (firstRow && !std::all_of(cells.begin(), cells.end(), number)) {
-            if (tooWide != cells.end()) {
-                refusedPastTheLimit();
-                return;
-            }
             for (std::size_t i = 0; i < std::min(cells.size(), probel::kMaxSeriesPerGraph); ++i) {
                 reach(i).header = std::string(cells[i]);
             }
