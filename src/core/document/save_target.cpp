@@ -2,9 +2,8 @@
 #include "core/document/save_target.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstring>
-#include <vector>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,36 +15,20 @@
 namespace probel {
 namespace {
 
-// Linux gives up on a path after 40 links; a chain as long as that is a loop or an attack.
-constexpr int kMostLinks = 40;
 constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
-
-std::string folderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // Where the link at `link` leads; a relative destination starts in the link's folder.
 Result<std::string> linkDestination(const std::string& link, const std::string& path)
 {
-    std::vector<char> content(PATH_MAX + 1);
-    const ssize_t length = ::readlink(link.c_str(), content.data(), content.size());
-    if (length < 0) {
+    const std::optional<std::string> destination = linkText(link);
+    if (!destination) {
         return saveFileError(path, std::strerror(errno));
     }
-    if (static_cast<std::size_t>(length) >= content.size()) {
-        return saveFileError(path, std::strerror(ENAMETOOLONG));
-    }
-    std::string destination(content.data(), static_cast<std::size_t>(length));
-    if (destination.starts_with('/')) {
-        return destination;
+    if (destination->starts_with('/')) {
+        return *destination;
     }
     const std::string folder = folderOf(link);
-    return (folder == "/" ? folder : folder + "/") + destination;
+    return (folder == "/" ? folder : folder + "/") + *destination;
 }
 
 Status checkReplaceable(const std::string& file, const struct stat& status, const std::string& path)

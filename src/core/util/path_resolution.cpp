@@ -14,18 +14,7 @@
 namespace probel {
 namespace {
 
-// Linux gives up on a path after 40 links; a chain as long as that is a loop or an attack.
-constexpr int kMostLinks = 40;
 constexpr mode_t kStickyAndWritableByAll = S_ISVTX | S_IWOTH;
-
-std::string folderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // The names of `path` in the order they are walked, the first one last, so the walk takes
 // them from the back and can put a link's names in front of the rest.
@@ -51,19 +40,6 @@ void dropLastName(std::string& resolved)
     resolved.erase(std::min(resolved.size(), resolved.rfind('/')));
 }
 
-Result<std::string> linkContent(const std::string& link, const std::string& path)
-{
-    std::vector<char> content(PATH_MAX + 1);
-    const ssize_t length = ::readlink(link.c_str(), content.data(), content.size());
-    if (length < 0) {
-        return openFileError(path, std::strerror(errno));
-    }
-    if (static_cast<std::size_t>(length) >= content.size()) {
-        return openFileError(path, std::strerror(ENAMETOOLONG));
-    }
-    return std::string(content.data(), static_cast<std::size_t>(length));
-}
-
 Result<std::string> absolutePath(const std::string& path)
 {
     if (path.starts_with('/')) {
@@ -77,6 +53,29 @@ Result<std::string> absolutePath(const std::string& path)
 }
 
 }  // namespace
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::optional<std::string> linkText(const std::string& link)
+{
+    std::vector<char> content(PATH_MAX + 1);
+    const ssize_t length = ::readlink(link.c_str(), content.data(), content.size());
+    if (length < 0) {
+        return std::nullopt;
+    }
+    if (static_cast<std::size_t>(length) >= content.size()) {
+        errno = ENAMETOOLONG;
+        return std::nullopt;
+    }
+    return std::string(content.data(), static_cast<std::size_t>(length));
+}
 
 bool mayFollowLink(const std::string& link, const struct stat& linkStatus)
 {
@@ -132,14 +131,14 @@ Result<ResolvedPath> resolvePath(const std::string& path)
             if (!mayFollowLink(next, status)) {
                 return openFileError(path, kPlantedLinkRefused);
             }
-            Result<std::string> destination = linkContent(next, path);
+            const std::optional<std::string> destination = linkText(next);
             if (!destination) {
-                return destination.error();
+                return openFileError(path, std::strerror(errno));
             }
-            if (destination.value().starts_with('/')) {
+            if (destination->starts_with('/')) {
                 resolved.clear();
             }
-            pushNames(pending, destination.value());
+            pushNames(pending, *destination);
             continue;
         }
         if (!pending.empty() && !S_ISDIR(status.st_mode)) {

@@ -3,11 +3,21 @@
 
 #include <sys/stat.h>
 
+#include <optional>
 #include <string>
 
 #include "core/util/result.h"
 
 namespace probel {
+
+// Linux gives up on a path after 40 links; a chain as long as that is a loop or an attack.
+inline constexpr int kMostLinks = 40;
+
+// The folder part of a path: "." for a bare name, "/" for a name at the root.
+std::string folderOf(const std::string& path);
+
+// What the symbolic link at `link` holds, as written in it; empty on failure, with errno set.
+std::optional<std::string> linkText(const std::string& link);
 
 // The reason given for a link that the rule below keeps us from following.
 inline constexpr const char* kPlantedLinkRefused = "他のユーザーが共有フォルダーに置いたリンクはたどりません";
