@@ -13,10 +13,10 @@
 #include "core/stats/normo_data.h"
 #include "dialogs/data_new_form.h"
 #include "normal_values.h"
-#include "platform/clipboard.h"
-#include "platform/color_dialog.h"
-#include "platform/font_dialog.h"
-#include "platform/message_boxes.h"
+#include "platform/desktop/clipboard.h"
+#include "platform/desktop/color_dialog.h"
+#include "platform/desktop/font_dialog.h"
+#include "platform/desktop/message_boxes.h"
 #include "widget_benchmark_main.h"
 
 namespace {

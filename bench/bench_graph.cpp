@@ -8,7 +8,7 @@
 
 #include "core/graph/graph_refresh.h"
 #include "core/graph/normo_bp.h"
-#include "core/graph/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "normal_values.h"
 
 namespace {

@@ -26,7 +26,7 @@ value_input) seed_files="$source_dir/examples/data/*.csv $source_dir/examples/*.
 esac
 
 CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DPROBEL_FUZZ=ON -DPROBEL_WITH_QT=OFF -DPROBEL_WITH_BENCH=OFF >/dev/null
+    -DPROBEL_FUZZ=ON -DPROBEL_WITH_BENCH=OFF >/dev/null
 cmake --build "$build_dir" --target "fuzz_$target" -j"$jobs"
 
 corpus=$build_dir/fuzz-corpus/$target

@@ -23,12 +23,11 @@ SUFFIXES = (".h", ".cpp")
 # What each layer under src/ may include. The most specific prefix names a file's layer.
 LAYERS = {
     "core/": {"core/"},
-    "platform/text/": {"platform/text/", "core/"},
-    "platform/canvas/": {"platform/canvas/", "platform/text/", "core/"},
-    "platform/": {"platform/", "platform/canvas/", "platform/text/", "core/"},
-    "dialogs/": {"dialogs/", "platform/", "platform/canvas/", "platform/text/", "core/"},
-    "app/": {"app/", "dialogs/", "platform/", "platform/canvas/", "platform/text/", "core/"},
-    "cli/": {"cli/", "platform/canvas/", "platform/text/", "core/"},
+    "platform/canvas/": {"platform/canvas/", "core/"},
+    "platform/desktop/": {"platform/desktop/", "platform/canvas/", "core/"},
+    "dialogs/": {"dialogs/", "platform/desktop/", "platform/canvas/", "core/"},
+    "app/": {"app/", "dialogs/", "platform/desktop/", "platform/canvas/", "core/"},
+    "cli/": {"cli/", "platform/canvas/", "core/"},
 }
 
 

@@ -15,8 +15,6 @@ qt6-svg-dev
 qt6-translations-l10n
 libgl-dev
 zlib1g-dev
-libfreetype-dev
-libfontconfig-dev
 libgtest-dev
 libgmock-dev
 libbenchmark-dev

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli.h"
 
-#include <functional>
-#include <map>
+#include <algorithm>
+#include <array>
 #include <ostream>
 
 #include "cli/commands.h"
@@ -13,36 +13,20 @@
 namespace probel::cli {
 namespace {
 
-using Command = std::function<int(const Arguments&, CliIo)>;
-
-const std::map<std::string, Command>& commands()
-{
-    static const std::map<std::string, Command> table = {
-        {"stats", runStats},
-        {"dump", runDump},
-        {"convert", runConvert},
-#if PROBEL_HAVE_CANVAS || PROBEL_QT_HANDOVER
-        {"plot", runPlot},
-        {"render", runRender},
-#endif
-    };
-    return table;
-}
+constexpr std::array<std::string_view, 2> kDrawingCommands = {"plot", "render"};
 
 void printUsage(std::ostream& out)
 {
     out << "使い方: probel-cli <コマンド> [オプション]\n"
            "コマンド:\n";
     out << statsUsage();
-#if PROBEL_HAVE_CANVAS || PROBEL_QT_HANDOVER
     out << plotUsage();
     out << renderUsage();
-#endif
     out << dumpUsage();
     out << convertUsage();
 }
 
-int runCommand(const Arguments& arguments, CliIo io)
+int runCommand(const Arguments& arguments, CliIo io, std::span<const Command> commands)
 {
     if (arguments.empty()) {
         printUsage(io.err);
@@ -53,20 +37,21 @@ int runCommand(const Arguments& arguments, CliIo io)
         printUsage(io.out);
         return kExitOk;
     }
-    const auto found = commands().find(name);
-    if (found == commands().end()) {
+    const auto found =
+        std::find_if(commands.begin(), commands.end(), [&](const Command& command) { return command.name == name; });
+    if (found == commands.end()) {
         io.err << "probel-cli: 不明なコマンドです: " << textExcerpt(name) << "\n";
         printUsage(io.err);
         return kExitUsage;
     }
-    return found->second(Arguments(arguments.begin() + 1, arguments.end()), io);
+    return found->run(Arguments(arguments.begin() + 1, arguments.end()), io);
 }
 
 }  // namespace
 
-int runCli(const Arguments& arguments, CliIo io)
+int runCommands(const Arguments& arguments, CliIo io, std::span<const Command> commands)
 {
-    const int exitCode = runCommand(arguments, io);
+    const int exitCode = runCommand(arguments, io, commands);
     // Output lost on a full disk or a closed pipe must not pass for success.
     io.out.flush();
     if (!io.out && exitCode == kExitOk) {
@@ -74,6 +59,12 @@ int runCli(const Arguments& arguments, CliIo io)
         return kExitBadInput;
     }
     return exitCode;
+}
+
+bool drawsPage(const Arguments& arguments)
+{
+    return !arguments.empty() &&
+           std::find(kDrawingCommands.begin(), kDrawingCommands.end(), arguments.front()) != kDrawingCommands.end();
 }
 
 }  // namespace probel::cli

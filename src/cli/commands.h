@@ -14,7 +14,7 @@ int runDump(const Arguments& arguments, CliIo io);
 std::string dumpUsage();
 int runConvert(const Arguments& arguments, CliIo io);
 std::string convertUsage();
-// These need the canvas library; the table in cli.cpp lists them only when that is built.
+// These draw with Qt (the usage texts do not: probel-cli prints them too).
 int runPlot(const Arguments& arguments, CliIo io);
 std::string plotUsage();
 int runRender(const Arguments& arguments, CliIo io);

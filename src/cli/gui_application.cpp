@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/gui_application.h"
 
-#if PROBEL_HAVE_CANVAS
-
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -38,5 +36,3 @@ void ensureGuiApplication()
 }
 
 }  // namespace probel::cli
-
-#endif

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "core/sheet/chart_label.h"
 
@@ -24,90 +25,107 @@ std::int32_t wholePixels(double length)
     return static_cast<std::int32_t>(std::ceil(length));
 }
 
+// Labels packed in lines (columns or rows): each label's line and its offset along it, and how
+// broad each line is across.
+struct Packing {
+    std::vector<std::size_t> lineOf;
+    std::vector<std::int32_t> offset;
+    std::vector<std::int32_t> lineBreadths;
+
+    // All lines across, with the spacing between them.
+    std::int32_t breadth() const
+    {
+        std::int32_t total = kLabelSpacing * (static_cast<std::int32_t>(lineBreadths.size()) - 1);
+        for (const std::int32_t line : lineBreadths) {
+            total += line;
+        }
+        return total;
+    }
+
+    // Where each line starts across, the first at `start`.
+    std::vector<std::int32_t> lineStarts(std::int32_t start) const
+    {
+        std::vector<std::int32_t> starts;
+        for (const std::int32_t line : lineBreadths) {
+            starts.push_back(start);
+            start += line + kLabelSpacing;
+        }
+        return starts;
+    }
+};
+
+// Fills lines of `room` pixels from their start; a label that does not fit after the last one
+// starts a new line. `along` and `across` give a label's length in the line and its breadth.
+// Empty when a label is longer than a whole line.
+template <typename Along, typename Across>
+std::optional<Packing> packInLines(std::span<const LabelExtent> labels, std::int32_t room, Along along, Across across)
+{
+    Packing packing;
+    std::int32_t at = 0;
+    for (const LabelExtent& label : labels) {
+        const std::int32_t length = wholePixels(along(label));
+        if (length > room) {
+            return std::nullopt;
+        }
+        if (packing.lineBreadths.empty() || at + length > room) {
+            packing.lineBreadths.push_back(0);
+            at = 0;
+        }
+        packing.lineOf.push_back(packing.lineBreadths.size() - 1);
+        packing.offset.push_back(at);
+        packing.lineBreadths.back() = std::max(packing.lineBreadths.back(), wholePixels(across(label)));
+        at += length + kLabelSpacing;
+    }
+    return packing;
+}
+
+double widthOf(const LabelExtent& label)
+{
+    return label.width;
+}
+
+double heightOf(const LabelExtent& label)
+{
+    return label.height;
+}
+
 std::optional<GraphWithLabels> toTheRight(const PageBox& area, const AxisTextRoom& axis,
                                           std::span<const LabelExtent> labels)
 {
-    // Fill columns from the top; a label that does not fit under the last one starts a new column.
-    std::vector<std::int32_t> columnOf;
-    std::vector<std::int32_t> offsetY;
-    std::vector<std::int32_t> columnWidths;
-    std::int32_t y = 0;
-    for (const LabelExtent& label : labels) {
-        const std::int32_t height = wholePixels(label.height);
-        if (height > area.height) {
-            return std::nullopt;
-        }
-        if (columnWidths.empty() || y + height > area.height) {
-            columnWidths.push_back(0);
-            y = 0;
-        }
-        columnOf.push_back(static_cast<std::int32_t>(columnWidths.size()) - 1);
-        offsetY.push_back(y);
-        columnWidths.back() = std::max(columnWidths.back(), wholePixels(label.width));
-        y += height + kLabelSpacing;
-    }
-    std::int32_t labelsWidth = kLabelSpacing * (static_cast<std::int32_t>(columnWidths.size()) - 1);
-    for (const std::int32_t width : columnWidths) {
-        labelsWidth += width;
+    const auto columns = packInLines(labels, area.height, heightOf, widthOf);
+    if (!columns) {
+        return std::nullopt;
     }
     const std::int32_t besideFrame = wholePixels(axis.rightOverhang) + kGraphSpacing;
-    const std::int32_t frameWidth = area.width - besideFrame - labelsWidth;
+    const std::int32_t frameWidth = area.width - besideFrame - columns->breadth();
     if (frameWidth < kSmallestFrameShare * area.width) {
         return std::nullopt;
     }
     GraphWithLabels layout{PageBox{area.left, area.top, frameWidth, area.height}, {}};
-    std::vector<std::int32_t> columnLeft(columnWidths.size());
-    std::int32_t x = area.left + frameWidth + besideFrame;
-    for (std::size_t column = 0; column < columnWidths.size(); ++column) {
-        columnLeft[column] = x;
-        x += columnWidths[column] + kLabelSpacing;
-    }
+    const std::vector<std::int32_t> columnLeft = columns->lineStarts(area.left + frameWidth + besideFrame);
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        layout.labels.push_back(Point{columnLeft[static_cast<std::size_t>(columnOf[i])], area.top + offsetY[i]});
+        layout.labels.push_back(Point{columnLeft[columns->lineOf[i]], area.top + columns->offset[i]});
     }
     return layout;
 }
 
 std::optional<GraphWithLabels> below(const PageBox& area, const AxisTextRoom& axis, std::span<const LabelExtent> labels)
 {
-    // Fill rows from the left; a label that does not fit after the last one starts a new row.
-    std::vector<std::int32_t> rowOf;
-    std::vector<std::int32_t> offsetX;
-    std::vector<std::int32_t> rowHeights;
-    std::int32_t x = 0;
-    for (const LabelExtent& label : labels) {
-        const std::int32_t width = wholePixels(label.width);
-        if (width > area.width) {
-            return std::nullopt;
-        }
-        if (rowHeights.empty() || x + width > area.width) {
-            rowHeights.push_back(0);
-            x = 0;
-        }
-        rowOf.push_back(static_cast<std::int32_t>(rowHeights.size()) - 1);
-        offsetX.push_back(x);
-        rowHeights.back() = std::max(rowHeights.back(), wholePixels(label.height));
-        x += width + kLabelSpacing;
-    }
-    std::int32_t labelsHeight = kLabelSpacing * (static_cast<std::int32_t>(rowHeights.size()) - 1);
-    for (const std::int32_t height : rowHeights) {
-        labelsHeight += height;
+    const auto rows = packInLines(labels, area.width, widthOf, heightOf);
+    if (!rows) {
+        return std::nullopt;
     }
     const double axisText = kAxisTextLines * axis.lineHeight + kGraphSpacing;
     const auto frameHeight =
-        static_cast<std::int32_t>(std::floor((area.height - labelsHeight - axisText) / kAxisTextDrop));
+        static_cast<std::int32_t>(std::floor((area.height - rows->breadth() - axisText) / kAxisTextDrop));
     if (frameHeight < kSmallestFrameShare * area.height) {
         return std::nullopt;
     }
     GraphWithLabels layout{PageBox{area.left, area.top, area.width, frameHeight}, {}};
-    std::vector<std::int32_t> rowTop(rowHeights.size());
-    std::int32_t y = area.top + wholePixels(kAxisTextDrop * frameHeight + axisText);
-    for (std::size_t row = 0; row < rowHeights.size(); ++row) {
-        rowTop[row] = y;
-        y += rowHeights[row] + kLabelSpacing;
-    }
+    const std::vector<std::int32_t> rowTop =
+        rows->lineStarts(area.top + wholePixels(kAxisTextDrop * frameHeight + axisText));
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        layout.labels.push_back(Point{area.left + offsetX[i], rowTop[static_cast<std::size_t>(rowOf[i])]});
+        layout.labels.push_back(Point{area.left + rows->offset[i], rowTop[rows->lineOf[i]]});
     }
     return layout;
 }

@@ -1,27 +1,25 @@
 // SPDX-License-Identifier: MIT
+// probel-cli: the commands that never draw run here, without Qt. plot and render are handed to
+// probel-cli-qt before anything is read, so that every input is read once, by the program that
+// uses it.
 #include <iostream>
 
 #include "cli/cli.h"
-#include "cli/exit_codes.h"
-#include "core/util/file_size_signal.h"
-#if PROBEL_QT_HANDOVER
+#include "cli/commands.h"
 #include "cli/qt_handover.h"
-#endif
+#include "core/util/file_size_signal.h"
 
 int main(int argc, char** argv)
 {
     probel::failWritesPastTheFileSizeLimit();
-    probel::cli::Arguments arguments(argv + 1, argv + argc);
-#if PROBEL_QT_HANDOVER
-    // Built without Qt: what needs Qt is handed to the Qt build, with the input read so far.
-    probel::cli::RecordingInput standardInput;
-    std::istream in(&standardInput);
-    const int exitCode = probel::cli::runCli(arguments, {in, std::cout, std::cerr});
-    if (exitCode == probel::cli::kExitHandOver) {
-        return probel::cli::handOverToQt(argv, standardInput.consumed());
+    const probel::cli::Arguments arguments(argv + 1, argv + argc);
+    if (probel::cli::drawsPage(arguments)) {
+        return probel::cli::handOverToQt(argv);
     }
-    return exitCode;
-#else
-    return probel::cli::runCli(arguments, {std::cin, std::cout, std::cerr});
-#endif
+    static constexpr probel::cli::Command kWithoutQt[] = {
+        {"stats", probel::cli::runStats},
+        {"dump", probel::cli::runDump},
+        {"convert", probel::cli::runConvert},
+    };
+    return probel::cli::runCommands(arguments, {std::cin, std::cout, std::cerr}, kWithoutQt);
 }

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 // probel-cli plot: every column of the input tables as a series on one graph of a sheet,
-// saved as a picture of the whole sheet or as a document.
-#if PROBEL_HAVE_CANVAS || PROBEL_QT_HANDOVER
-
+// saved as a picture of the whole sheet or as a document; or each input table on a sheet of its
+// own, all into one folder.
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <ostream>
-#include <sstream>
 
 #include "cli/axis_range.h"
 #include "cli/column_series.h"
@@ -18,6 +16,7 @@
 #include "cli/exit_codes.h"
 #include "cli/input_bytes.h"
 #include "cli/option_parser.h"
+#include "cli/output_folder.h"
 #include "cli/plot_output.h"
 #include "cli/plot_sheet.h"
 #include "core/document/csv_columns.h"
@@ -29,7 +28,7 @@
 #include "core/sheet/paper_size.h"
 #include "core/stats/data.h"
 #include "core/util/text_excerpt.h"
-#include "platform/text/page_format.h"
+#include "platform/canvas/page_format.h"
 
 namespace probel::cli {
 namespace {
@@ -47,6 +46,9 @@ struct PlotOptions {
     std::string output;
     // The output is a document rather than a picture.
     bool document = false;
+    // The --output-dir form: a plot of each input in this folder, with this extension.
+    std::optional<std::string> folder;
+    std::string folderExtension;
     std::vector<std::string> inputs;
 };
 
@@ -66,9 +68,56 @@ int usageError(CliIo io, const std::string& message)
     return kExitUsage;
 }
 
+// Either -o OUT, or --output-dir DIR with --output-format.
+bool parseOutput(const OptionParser& parser, PlotOptions& options, std::string& error)
+{
+    const auto output = parser.value("-o") ? parser.value("-o") : parser.value("--output");
+    const auto folder = parser.value("--output-dir");
+    const auto format = parser.value("--output-format");
+    if (output && folder) {
+        error = "-o と --output-dir は一緒に指定できません。";
+        return false;
+    }
+    if (folder) {
+        if (folder->empty()) {
+            error = "--output-dir に出力フォルダーを指定してください。";
+            return false;
+        }
+        if (!format) {
+            error = "--output-dir には出力の形式を --output-format (png, bmp, svg, pdf, pbl) で指定してください。";
+            return false;
+        }
+        const auto pageFormat = pageFormatNamed(*format);
+        options.document = !pageFormat && isDocumentPath("plot." + *format);
+        if (!pageFormat && !options.document) {
+            error = "--output-format は png, bmp, svg, pdf, pbl のどれかにしてください: " + textExcerpt(*format);
+            return false;
+        }
+        options.folder = *folder;
+        options.folderExtension = pageFormat ? pageFormatExtension(*pageFormat) : kDocumentExtension;
+        return true;
+    }
+    if (format) {
+        error = "--output-format は --output-dir と一緒に指定してください (-o では拡張子で決まります)。";
+        return false;
+    }
+    if (!output || output->empty()) {
+        error = "出力ファイルを -o で指定してください。";
+        return false;
+    }
+    options.document = isDocumentPath(*output);
+    if (!options.document && !pageFormatForPath(*output)) {
+        error = "出力ファイルの拡張子は .png, .bmp, .svg, .pdf, .pbl のどれかにしてください: " + textExcerpt(*output);
+        return false;
+    }
+    options.output = *output;
+    return true;
+}
+
 bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string& error)
 {
-    OptionParser parser({"--min", "--max", "--paper", "--title", "--unit", "--format", "-o", "--output"},
+    OptionParser parser({"--min", "--max", "--paper", "--title", "--unit", "--format", "-o", "--output", "--output-dir",
+                         "--output-format"},
                         {"--log", "--labels"});
     if (!parser.parse(arguments)) {
         error = parser.error();
@@ -116,17 +165,9 @@ bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string&
         }
         options.paper = *code;
     }
-    const auto output = parser.value("-o") ? parser.value("-o") : parser.value("--output");
-    if (!output || output->empty()) {
-        error = "出力ファイルを -o で指定してください。";
+    if (!parseOutput(parser, options, error)) {
         return false;
     }
-    options.document = isDocumentPath(*output);
-    if (!options.document && !pageFormatForPath(*output)) {
-        error = "出力ファイルの拡張子は .png, .bmp, .svg, .pdf, .pbl のどれかにしてください: " + textExcerpt(*output);
-        return false;
-    }
-    options.output = *output;
     options.inputs = parser.positional();
     if (options.inputs.empty()) {
         error = "入力ファイルを指定してください。";
@@ -221,21 +262,6 @@ void setUpGraph(NormoBp& graph, const AxisRange& range, const PlotOptions& optio
 
 }  // namespace
 
-std::string plotUsage()
-{
-    return "  probel-cli plot [--log] [--min A] [--max B] [--paper CODE] -o OUT FILE...\n"
-           "                  [--labels] [--format F] [--title TEXT] [--unit TEXT]\n"
-           "      FILE (- は標準入力) の各列 (カンマ、タブ、セミコロン区切り、一行目が数値でなければ\n"
-           "      系列名) を系列として正規確率紙に描き、OUT (.png .bmp .svg .pdf) に保存します。\n"
-           "      OUT が .pbl なら画像ではなく文書を書きます。\n"
-           "      --min/--max がなければ値がすべて入る範囲にします (--log では 10 のべき乗に広げます)。\n"
-           "      --labels: 各系列の詳細ラベル (マーカー、コメント、平均、最小値、最大値、σ) をグラフの横に置きます。\n"
-           "      --format: 詳細ラベルの数値の書式 (既定 0.##)。\n"
-           "      --title: グラフの上に置くテキスト (改行で複数行)。--unit: 横軸の単位。\n"
-           "      CODE: 297420 420297 210297 297210 148210 210148 250354 354250 182257 257182\n"
-           "      (幅と高さの mm、既定 210297 = A4 縦)。\n";
-}
-
 namespace {
 
 // The plot once its options are known: read, laid out and written.
@@ -281,9 +307,6 @@ int plot(const PlotOptions& options, CliIo io)
     completePlotSeries(graph, options.extras);
 
     const PlotOutcome outcome = writePlot(sheet, number, options.extras, options.output, options.document);
-    if (outcome.handOver) {
-        return kExitHandOver;
-    }
     if (!outcome.arranged) {
         reportError(io.err, outcome.arranged.error());
         return kExitBadInput;
@@ -300,23 +323,25 @@ int runPlot(const Arguments& arguments, CliIo io)
     if (!parseOptions(arguments, options, error)) {
         return usageError(io, error);
     }
-#if PROBEL_HAVE_CANVAS
-    return plot(options, io);
-#else
-    // Pictures other than SVG are drawn by Qt: handed over before anything is read.
-    if (!options.document && pageFormatForPath(options.output) != PageFormat::Svg) {
-        return kExitHandOver;
+    if (!options.folder) {
+        return plot(options, io);
     }
-    // Messages wait until the plot is not handed over, so they are given once.
-    std::ostringstream messages;
-    const int exitCode = plot(options, CliIo{io.in, io.out, messages});
-    if (exitCode != kExitHandOver) {
-        io.err << messages.str();
+    const auto outputs = outputPathsInFolder(options.inputs, *options.folder, options.folderExtension);
+    if (!outputs) {
+        reportError(io.err, outputs.error());
+        return kExitBadInput;
+    }
+    // Each table on a sheet of its own, with the same options; one that fails stops no other.
+    int exitCode = kExitOk;
+    for (std::size_t i = 0; i < options.inputs.size(); ++i) {
+        PlotOptions one = options;
+        one.inputs = {options.inputs[i]};
+        one.output = outputs.value()[i];
+        if (plot(one, io) != kExitOk) {
+            exitCode = kExitBadInput;
+        }
     }
     return exitCode;
-#endif
 }
 
 }  // namespace probel::cli
-
-#endif

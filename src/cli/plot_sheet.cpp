@@ -7,11 +7,13 @@
 
 #include "cli/label_layout.h"
 #include "core/graph/canvas.h"
+#include "core/graph/graph_renderer.h"
 #include "core/graph/normo_bp.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/sheet/chart_sheet.h"
 #include "core/stats/detail_text.h"
+#include "core/util/blanks.h"
 
 namespace probel::cli {
 namespace {
@@ -29,23 +31,10 @@ constexpr double kTitlePoints = 14;
 constexpr std::int32_t kTitleSpacing = 10;
 // A title may take the graph no more than this share of its height.
 constexpr double kSmallestGraphShare = 0.5;
-// The log axis labels are measured on this pattern, as the graph draws them.
-constexpr std::string_view kLogLabelPattern = "0.0E+0";
 
 std::int32_t pixels(double length)
 {
     return static_cast<std::int32_t>(roundHalfEven(length));
-}
-
-std::string_view trimmedBlanks(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 // How far the graph's last value label and its unit text reach past the frame's right edge.
@@ -53,8 +42,9 @@ AxisTextRoom axisTextRoom(const NormoBp& graph, Canvas& measure)
 {
     measure.setFont(graph.labelFont());
     const double lastLabel =
-        graph.logV() ? measure.textWidth(kLogLabelPattern) : measure.textWidth(generalNumberText(graph.max()));
-    const double unit = measure.textWidth(trimmedBlanks(graph.tanni()));
+        graph.logV() ? measure.textWidth(kLogValueLabelPattern) : measure.textWidth(generalNumberText(graph.max()));
+    // The unit as the graph draws it, without the blanks around it.
+    const double unit = measure.textWidth(trimBlanks(graph.tanni()));
     return AxisTextRoom{measure.textHeight("0"), std::max(lastLabel, unit) / 2};
 }
 

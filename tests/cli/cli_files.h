@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Files for the command tests that must also build without Qt: a temporary folder removed
+// Files for the command tests: a temporary folder removed
 // with everything in it, whole-file reading and writing, and the documents kept in the tree.
 
 #include <stdlib.h>

@@ -35,7 +35,6 @@ TEST(EchoedTextTest, OptionValuesAndUnknownNamesAreQuotedByTheirStartOnly)
         {{"stats", "--log", "--upper=-0" + std::string(999'998, '0')},
          "probel-cli stats: --upper は対数軸では 0 より大きい数で指定してください: -" + std::string(39, '0') + "…"},
         {{"stats", "--cp-option", kLong}, "probel-cli stats: --cp-option は整数で指定してください: " + kShown},
-#if PROBEL_HAVE_CANVAS
         {{"plot", "--min", kLong, "-o", "never-written.svg", "-"},
          "probel-cli plot: --min は数値で指定してください: " + kShown},
         {{"plot", "--paper", kLong, "-o", "never-written.svg", "-"},
@@ -44,7 +43,6 @@ TEST(EchoedTextTest, OptionValuesAndUnknownNamesAreQuotedByTheirStartOnly)
          "probel-cli plot: 出力ファイルの拡張子は .png, .bmp, .svg, .pdf, .pbl のどれかにしてください: " + kShown},
         {{"render", "-o", kLong, "sheet.pbl"},
          "probel-cli render: 出力ファイルの拡張子は .png, .bmp, .svg, .pdf のどれかにしてください: " + kShown},
-#endif
     };
     for (const auto& one : cases) {
         const auto run = runCliInProcess(one.arguments);
@@ -53,7 +51,6 @@ TEST(EchoedTextTest, OptionValuesAndUnknownNamesAreQuotedByTheirStartOnly)
     }
 }
 
-#if PROBEL_HAVE_CANVAS
 TEST(EchoedTextTest, AHeaderOverAColumnWithoutNumbersIsQuotedByItsStartOnly)
 {
     test::TemporaryFolder folder;
@@ -61,7 +58,6 @@ TEST(EchoedTextTest, AHeaderOverAColumnWithoutNumbersIsQuotedByItsStartOnly)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "probel-cli: 標準入力: 2 列目 (" + kShown + ") には数値がないので描きません。\n");
 }
-#endif
 
 }  // namespace
 }  // namespace probel

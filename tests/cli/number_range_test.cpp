@@ -51,12 +51,10 @@ TEST(NumberRangeTest, LimitsBeyondTheDoubleRangeAreAUsageError)
         {{"stats", "--upper", "1e309"}, "stats: --upper: " + std::string(kTooLarge) + ": 1e309"},
         {{"stats", "--lower=-1e999"}, "stats: --lower: " + std::string(kTooLarge) + ": -1e999"},
     };
-#if PROBEL_HAVE_CANVAS
     cases.push_back({{"plot", "-o", "never-written.svg", "--min", "-1e309", "-"},
                      "plot: --min: " + std::string(kTooLarge) + ": -1e309"});
     cases.push_back({{"plot", "-o", "never-written.svg", "--max=1e999", "-"},
                      "plot: --max: " + std::string(kTooLarge) + ": 1e999"});
-#endif
     for (const auto& c : cases) {
         const auto run = runCliInProcess(c.arguments, "1\n2\n");
         EXPECT_EQ(run.exitCode, 2) << c.refusal;
@@ -104,13 +102,11 @@ TEST(NumberRangeTest, GivenAxisEndsWhoseSpanNoDoubleHoldsAreRefusedForThat)
     EXPECT_TRUE(
         cli::linearAxisRange(1, 2, -std::numeric_limits<double>::max() / 2, std::numeric_limits<double>::max() / 2));
 
-#if PROBEL_HAVE_CANVAS
     test::TemporaryFolder folder;
     const auto run =
         runCliInProcess({"plot", "--min", "-1e308", "--max", "1e308", "-o", folder.path("a.svg"), "-"}, "1\n2\n");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "probel-cli: " + linear.error().message + "\n");
-#endif
 }
 
 }  // namespace

@@ -114,10 +114,8 @@ TEST(OutputTargetsTest, WhatIsNoWritableRegularFileIsLeftAsItWas)
         {{"convert", kSheet, locked}, "読み取り専用のファイルです"},
         {{"convert", kSheet, loop}, std::strerror(ELOOP)},
         {{"convert", kSheet, toDevice}, "通常のファイルではありません"},
-#if PROBEL_HAVE_CANVAS
         {{"render", kSheet, "-o", toPipe}, "通常のファイルではありません"},
         {{"plot", "-o", toPipe, "-"}, "通常のファイルではありません"},
-#endif
     };
     for (const auto& test : cases) {
         const std::string& target = test.arguments.front() == "plot" ? toPipe : test.arguments.back();

@@ -24,9 +24,7 @@ TEST(OversizedDocumentTest, ASparseDocumentIsRefusedByItsSize)
     }
     std::filesystem::resize_file(sparse, std::uintmax_t{100} << 30);
     std::vector<std::vector<std::string>> commands = {{"dump", sparse}, {"convert", sparse, folder.path("out.pbl")}};
-#if PROBEL_HAVE_CANVAS
     commands.push_back({"render", sparse, "-o", folder.path("out.png")});
-#endif
     for (const auto& arguments : commands) {
         const auto run = test::runCliInProcess(arguments);
         EXPECT_EQ(run.exitCode, 1) << arguments.front();

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#if PROBEL_HAVE_CANVAS
 
 #include <gtest/gtest.h>
 
@@ -216,5 +215,3 @@ TEST_F(PlotCommandTest, TheProgramRunsWithoutADisplay)
 
 }  // namespace
 }  // namespace probel
-
-#endif

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#if PROBEL_HAVE_CANVAS
 
 #include <gtest/gtest.h>
 
@@ -14,8 +13,8 @@
 #include "cli_files.h"
 #include "core/document/sheet_reader.h"
 #include "platform/canvas/qt_text_metrics.h"
-#include "platform/text/svg_page.h"
-#include "platform/text/text_measuring_canvas.h"
+#include "platform/canvas/svg_page.h"
+#include "platform/canvas/text_measuring_canvas.h"
 #include "support/cli_runner.h"
 
 namespace probel {
@@ -280,5 +279,3 @@ TEST_F(PlotDocumentTest, NewUsageErrorsExitWithTwo)
 
 }  // namespace
 }  // namespace probel
-
-#endif

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // plot at the edges: values at the ends of the double range, a series without spread, a
 // series of many values as SVG.
-#if PROBEL_HAVE_CANVAS
 
 #include <gtest/gtest.h>
 
@@ -153,5 +152,3 @@ TEST_F(PlotExtremesTest, AFrameFarWiderThanThePageRendersAtOnce)
 
 }  // namespace
 }  // namespace probel
-
-#endif

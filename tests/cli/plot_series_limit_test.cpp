@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // plot puts every column of all its inputs on one graph, so the graph's limit on series holds
 // for all the inputs together, not only for each table as it is read.
-#if PROBEL_HAVE_CANVAS
 
 #include <gtest/gtest.h>
 
@@ -50,5 +49,3 @@ TEST(PlotSeriesLimitTest, TheColumnsOfAllInputsTogetherAreHeldToOneGraphsSeries)
 
 }  // namespace
 }  // namespace probel
-
-#endif

@@ -38,9 +38,7 @@ private:
 std::vector<std::vector<std::string>> commandsReading(const std::string& input)
 {
     std::vector<std::vector<std::string>> commands = {{"stats", input}, {"stats", "--json", input}};
-#if PROBEL_HAVE_CANVAS
     commands.push_back({"plot", "-o", "never-written.png", input});
-#endif
     return commands;
 }
 
@@ -115,14 +113,11 @@ TEST(RefusedInputTest, ALongLineOfGarbageIsQuotedByItsStartOnly)
     const auto control = runCliInProcess({"stats"}, "\x1b[2J\xff\xfe値\n");
     EXPECT_EQ(control.err, "probel-cli: 標準入力:1: 数値ではありません: \"?[2J??値\"\n");
 
-#if PROBEL_HAVE_CANVAS
     const auto plot = runCliInProcess({"plot", "-o", "never-written.png", "-"}, "a,b\n1,2\n3," + garbage + "\n");
     EXPECT_EQ(plot.exitCode, 1);
     EXPECT_EQ(plot.err, "probel-cli: 標準入力:3:2: 数値ではありません: \"" + std::string(40, 'x') + "…\"\n");
-#endif
 }
 
-#if PROBEL_HAVE_CANVAS
 TEST(RefusedInputTest, PlotNamesStandardInputAsStatsDoes)
 {
     const auto run = runCliInProcess({"plot", "-o", "never-written.svg", "-"}, "\n\n");
@@ -130,7 +125,6 @@ TEST(RefusedInputTest, PlotNamesStandardInputAsStatsDoes)
     EXPECT_EQ(run.err, "probel-cli: 標準入力: 描く数値が一つもありません。\n");
     EXPECT_FALSE(std::filesystem::exists("never-written.svg"));
 }
-#endif
 
 }  // namespace
 }  // namespace probel

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#if PROBEL_HAVE_CANVAS
 
 #include <gtest/gtest.h>
 
@@ -136,5 +135,3 @@ TEST_F(RenderCommandTest, TheProgramRendersWithoutADisplay)
 
 }  // namespace
 }  // namespace probel
-
-#endif

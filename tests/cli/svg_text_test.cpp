@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // Whatever a plot's title, unit, table headers and file name hold, its SVG is well-formed.
-#if PROBEL_HAVE_CANVAS
 
 #include <gtest/gtest.h>
 
@@ -37,5 +36,3 @@ TEST(SvgTextTest, CharactersXmlCannotHoldNeverReachThePlot)
 
 }  // namespace
 }  // namespace probel
-
-#endif

@@ -5,7 +5,7 @@
 //   probel_instance_link_helper listen <server path>
 //       prints "listening" (or why not) and then one line per hand-off received:
 //       "files" followed by each path, separated by tabs.
-#include "platform/instance_link.h"
+#include "platform/desktop/instance_link.h"
 
 #include <QCoreApplication>
 #include <QStringList>

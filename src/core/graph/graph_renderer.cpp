@@ -15,6 +15,7 @@
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/stats/normo_data.h"
+#include "core/util/blanks.h"
 
 namespace probel {
 namespace {
@@ -47,7 +48,6 @@ constexpr std::string_view kProbabilityLabelProbe = "0.01";
 
 constexpr int kDecadeSubdivisions = 9;
 constexpr double kDecadeBase = 10.0;
-constexpr std::string_view kLogLabelPattern = "0.0E+0";
 // Value labels sit one hundredth of the frame height below it; the unit text a line lower.
 constexpr double kLabelDrop = 1.01;
 // Value labels are centred 3 pixels left of their grid line, centred texts 1 pixel left.
@@ -69,31 +69,6 @@ bool fitsInt32(std::int64_t value)
 bool finite(PointF point)
 {
     return std::isfinite(point.x) && std::isfinite(point.y);
-}
-
-// Blanks around the unit text: ASCII spaces and ideographic (full-width) spaces.
-std::string_view trimBlanks(std::string_view text)
-{
-    constexpr std::string_view kIdeographicSpace = "\u3000";
-    while (!text.empty()) {
-        if (text.starts_with(' ')) {
-            text.remove_prefix(1);
-        } else if (text.starts_with(kIdeographicSpace)) {
-            text.remove_prefix(kIdeographicSpace.size());
-        } else {
-            break;
-        }
-    }
-    while (!text.empty()) {
-        if (text.ends_with(' ')) {
-            text.remove_suffix(1);
-        } else if (text.ends_with(kIdeographicSpace)) {
-            text.remove_suffix(kIdeographicSpace.size());
-        } else {
-            break;
-        }
-    }
-    return text;
 }
 
 // A number as printed on a linear axis: a blank in the sign place of a positive number and
@@ -359,7 +334,7 @@ void GraphRenderer::drawLogValueLabels()
         return;
     }
     // Measured on the pattern, not on each label, so all labels share one offset.
-    const double halfWidth = canvas_.textWidth(kLogLabelPattern) / 2;
+    const double halfWidth = canvas_.textWidth(kLogValueLabelPattern) / 2;
     const std::int64_t step = labelStep(std::abs(static_cast<std::int64_t>(*decades)), 1);
     const LabelSteps steps = labelsOnPage(width_ / axisSpan_, *decades, step);
     for (std::int64_t k = steps.first; k <= steps.last; k += steps.step) {
@@ -367,7 +342,7 @@ void GraphRenderer::drawLogValueLabels()
         const double x = left_ + static_cast<double>(width_) * k / axisSpan_;
         const PointF at{x - halfWidth - kValueLabelShift, static_cast<double>(*yBottom_)};
         if (finite(at)) {
-            canvas_.drawText(at, formatNumber(value, kLogLabelPattern));
+            canvas_.drawText(at, formatNumber(value, kLogValueLabelPattern));
         }
     }
 }

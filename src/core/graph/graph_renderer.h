@@ -16,6 +16,10 @@ namespace probel {
 class NormoBp;
 class NormoData;
 
+// The number format of every value label on a logarithmic axis; what lays a page out measures
+// the labels' width on it too.
+inline constexpr std::string_view kLogValueLabelPattern = "0.0E+0";
+
 // Draws one graph on a canvas within `frame` (the graph's own frame on the screen, a scaled
 // one on a printer page), in a fixed order: frame, probability grid, value grid, value and
 // unit labels, probability labels, then each visible series' markers and fitted line. Every

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/numbers/full_width.h"
 
+#include "core/util/blanks.h"
+
 namespace probel {
 namespace {
 
@@ -15,8 +17,6 @@ constexpr char32_t kFullWidthOffset = 0xFEE0;
 constexpr std::size_t kFullWidthBytes = 3;
 constexpr unsigned char kContinuationBits = 0x3F;
 constexpr unsigned char kContinuationTag = 0x80;
-// U+3000 IDEOGRAPHIC SPACE, what the space bar types while the input method is on.
-constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
 // Only what can be part of a number; other full-width letters stay as typed.
 constexpr std::string_view kNumberCharacters = "0123456789+-.,Ee";
 

@@ -5,35 +5,20 @@
 
 #include "core/numbers/full_width.h"
 #include "core/numbers/number_text.h"
+#include "core/util/blanks.h"
 #include "core/util/text_lines.h"
 
 namespace probel {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-// Blanks that may trail the last number, the ideographic space among them.
-constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
 // Room for the longest general number text ("-1.23456789012345E-308") and its line end.
 constexpr std::size_t kCopyBytesPerValue = 24;
 
-bool isAsciiBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-// The text without the blank lines (and blanks) at its end.
+// The text without the blank lines (and blanks, the ideographic space among them) at its end.
 std::string_view withoutTrailingBlanks(std::string_view text)
 {
-    while (!text.empty()) {
-        if (isAsciiBlank(text.back())) {
-            text.remove_suffix(1);
-        } else if (text.ends_with(kIdeographicSpace)) {
-            text.remove_suffix(kIdeographicSpace.size());
-        } else {
-            break;
-        }
-    }
-    return text;
+    return trimTrailingBlanks(text, " \t\r\n");
 }
 
 bool isAscii(std::string_view text)

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/text/font_substitutes.h"
+#include "platform/canvas/font_substitutes.h"
 
 namespace probel {
 

@@ -16,7 +16,7 @@
 #include "platform/canvas/qpainter_canvas.h"
 #include "platform/canvas/qt_text_metrics.h"
 #include "platform/canvas/sheet_page_layout.h"
-#include "platform/text/svg_page.h"
+#include "platform/canvas/svg_page.h"
 
 namespace probel {
 namespace {
@@ -59,7 +59,7 @@ Result<std::string> rasterBytes(const std::string& path, const PaperSize& paper,
     const int dotsPerMetre = static_cast<int>(roundHalfEven(kPageDotsPerInch / kMetresPerInch));
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
-    image.fill(Qt::white);
+    // drawPage clears the whole picture to white first; filling it here as well costs a pass.
     if (!drawPage(image, paper, false, draw)) {
         return saveFileError(path, "画像に描画できません。");
     }

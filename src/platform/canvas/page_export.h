@@ -9,8 +9,8 @@
 #include "core/sheet/chart_sheet.h"
 #include "core/sheet/paper_size.h"
 #include "core/util/result.h"
-#include "platform/text/page_format.h"
-#include "platform/text/svg_page.h"
+#include "platform/canvas/page_format.h"
+#include "platform/canvas/svg_page.h"
 
 namespace probel {
 

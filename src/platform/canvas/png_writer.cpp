@@ -3,8 +3,12 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/canvas/opaque_image.h"
@@ -41,25 +45,35 @@ void putChunk(std::string& out, const char* type, const std::string& data)
     putU32(out, static_cast<std::uint32_t>(crc32(0, bytes, static_cast<uInt>(out.size() - start))));
 }
 
-// The palette of the image and its rows as palette indices, each after its filter byte;
-// empty when the image has more colours than a palette holds.
+// Image rows as PNG stores them, each after its filter byte. Left uninitialised until written:
+// clearing some megabytes first would cost a good part of the encoding.
+struct Rows {
+    explicit Rows(std::size_t size) : bytes(new char[size]), size(size) {}
+    std::string_view view() const { return {bytes.get(), size}; }
+
+    std::unique_ptr<char[]> bytes;
+    std::size_t size;
+};
+
+// The palette of the image and its rows as palette indices; empty when the image has more
+// colours than a palette holds.
 struct IndexedRows {
     std::vector<QRgb> palette;
-    std::string rows;
+    std::optional<Rows> rows;
 };
 
 bool indexRows(const QImage& image, IndexedRows& indexed)
 {
     const auto width = static_cast<std::size_t>(image.width());
-    indexed.rows.resize((width + 1) * static_cast<std::size_t>(image.height()));
+    indexed.rows.emplace((width + 1) * static_cast<std::size_t>(image.height()));
     // Open addressing on the colour: a page has a handful of colours, so probes are short.
     constexpr std::size_t kBuckets = 1024;
     std::array<std::int32_t, kBuckets> buckets;
     buckets.fill(-1);
-    std::size_t at = 0;
+    char* out = indexed.rows->bytes.get();
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        indexed.rows[at++] = static_cast<char>(kFilterNone);
+        *out++ = static_cast<char>(kFilterNone);
         QRgb last = ~line[0];
         unsigned char lastIndex = 0;
         for (std::size_t x = 0; x < width; ++x) {
@@ -79,44 +93,88 @@ bool indexRows(const QImage& image, IndexedRows& indexed)
                 last = colour;
                 lastIndex = static_cast<unsigned char>(buckets[bucket]);
             }
-            indexed.rows[at++] = static_cast<char>(lastIndex);
+            *out++ = static_cast<char>(lastIndex);
         }
     }
     return true;
 }
 
-std::string rgbRows(const QImage& image)
-{
-    const auto width = static_cast<std::size_t>(image.width());
-    std::string rows;
-    rows.reserve((width * 3 + 1) * static_cast<std::size_t>(image.height()));
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        rows.push_back(static_cast<char>(kFilterNone));
-        for (std::size_t x = 0; x < width; ++x) {
-            rows.push_back(static_cast<char>(qRed(line[x])));
-            rows.push_back(static_cast<char>(qGreen(line[x])));
-            rows.push_back(static_cast<char>(qBlue(line[x])));
+// zlib's stream of rows given in pieces; the same bytes as one deflate call over all of them.
+class Deflater {
+public:
+    explicit Deflater(std::size_t inputSize)
+    {
+        ready_ = deflateInit2(&stream_, kCompressionLevel, Z_DEFLATED, MAX_WBITS, MAX_MEM_LEVEL,
+                              kCompressionStrategy) == Z_OK;
+        if (ready_) {
+            out_.emplace(deflateBound(&stream_, static_cast<uLong>(inputSize)));
+            stream_.next_out = reinterpret_cast<Bytef*>(out_->bytes.get());
+            stream_.avail_out = static_cast<uInt>(out_->size);
         }
     }
-    return rows;
+    ~Deflater()
+    {
+        if (ready_) {
+            deflateEnd(&stream_);
+        }
+    }
+    Deflater(const Deflater&) = delete;
+    Deflater& operator=(const Deflater&) = delete;
+
+    void add(std::string_view bytes, bool last)
+    {
+        if (!ready_) {
+            return;
+        }
+        stream_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+        stream_.avail_in = static_cast<uInt>(bytes.size());
+        const int result = deflate(&stream_, last ? Z_FINISH : Z_NO_FLUSH);
+        ready_ = last ? result == Z_STREAM_END : result == Z_OK && stream_.avail_in == 0;
+        finished_ = last && ready_;
+    }
+
+    // The compressed bytes; empty when zlib failed.
+    std::string result() const { return finished_ ? std::string(out_->bytes.get(), stream_.total_out) : std::string(); }
+
+private:
+    z_stream stream_{};
+    std::optional<Rows> out_;
+    bool ready_ = false;
+    bool finished_ = false;
+};
+
+std::string compressed(std::string_view rows)
+{
+    Deflater deflater(rows.size());
+    deflater.add(rows, true);
+    return deflater.result();
 }
 
-std::string compressed(const std::string& rows)
+// The image's rows as RGB, converted and compressed a few rows at a time, so that the
+// converted bytes are still in the cache when zlib reads them.
+std::string compressedRgbRows(const QImage& image)
 {
-    z_stream stream{};
-    if (deflateInit2(&stream, kCompressionLevel, Z_DEFLATED, MAX_WBITS, MAX_MEM_LEVEL, kCompressionStrategy) != Z_OK) {
-        return {};
+    constexpr int kRowsAtATime = 32;
+    const auto rowSize = static_cast<std::size_t>(image.width()) * 3 + 1;
+    Deflater deflater(rowSize * static_cast<std::size_t>(image.height()));
+    Rows piece(rowSize * kRowsAtATime);
+    for (int first = 0; first < image.height(); first += kRowsAtATime) {
+        const int last = std::min(first + kRowsAtATime, image.height());
+        char* out = piece.bytes.get();
+        for (int y = first; y < last; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            *out++ = static_cast<char>(kFilterNone);
+            for (int x = 0; x < image.width(); ++x) {
+                out[0] = static_cast<char>(qRed(line[x]));
+                out[1] = static_cast<char>(qGreen(line[x]));
+                out[2] = static_cast<char>(qBlue(line[x]));
+                out += 3;
+            }
+        }
+        deflater.add(std::string_view(piece.bytes.get(), static_cast<std::size_t>(out - piece.bytes.get())),
+                     last == image.height());
     }
-    std::string out(deflateBound(&stream, static_cast<uLong>(rows.size())), '\0');
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(rows.data()));
-    stream.avail_in = static_cast<uInt>(rows.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = static_cast<uInt>(out.size());
-    const int result = deflate(&stream, Z_FINISH);
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
-    return result == Z_STREAM_END ? out : std::string();
+    return deflater.result();
 }
 
 }  // namespace
@@ -129,7 +187,7 @@ std::string encodePng(const QImage& source)
     const QImage image = opaqueImage(source, QImage::Format_RGB32);
     IndexedRows indexed;
     const bool paletted = indexRows(image, indexed);
-    const std::string data = compressed(paletted ? indexed.rows : rgbRows(image));
+    const std::string data = paletted ? compressed(indexed.rows->view()) : compressedRgbRows(image);
     if (data.empty()) {
         return {};
     }

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "platform/text/text_metrics.h"
+#include "platform/canvas/text_metrics.h"
 
 namespace probel {
 

@@ -8,7 +8,7 @@
 
 #include "core/document/sheet_reader.h"
 #include "core/document/sheet_writer.h"
-#include "core/graph/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "core/sheet/sheet_refresh.h"
 #include "core/util/error_text.h"
 #include "sheet_documents.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/graph/graph_refresh.h"
-#include "core/graph/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "support/graph_builder.h"
 
 namespace probel {

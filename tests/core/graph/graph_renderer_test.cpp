@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/graph/normo_bp.h"
-#include "core/graph/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "support/graph_builder.h"
 
 namespace probel {

@@ -5,7 +5,7 @@
 
 #include <limits>
 
-#include "core/graph/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace probel {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/graph/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/graph/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace probel {
 namespace {

@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "core/graph/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace probel {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/graph/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace probel {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/text/svg_canvas.h"
+#include "platform/canvas/svg_canvas.h"
 
 #include <gtest/gtest.h>
 

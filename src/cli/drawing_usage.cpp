@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+// The usage of the commands that draw, apart from their code: probel-cli prints them without Qt.
+#include "cli/commands.h"
+
+namespace probel::cli {
+
+std::string plotUsage()
+{
+    return "  probel-cli plot [--log] [--min A] [--max B] [--paper CODE] -o OUT FILE...\n"
+           "                  [--labels] [--format F] [--title TEXT] [--unit TEXT]\n"
+           "      FILE (- は標準入力) の各列 (カンマ、タブ、セミコロン区切り、一行目が数値でなければ\n"
+           "      系列名) を系列として正規確率紙に描き、OUT (.png .bmp .svg .pdf) に保存します。\n"
+           "      OUT が .pbl なら画像ではなく文書を書きます。\n"
+           "      --min/--max がなければ値がすべて入る範囲にします (--log では 10 のべき乗に広げます)。\n"
+           "      --labels: 各系列の詳細ラベル (マーカー、コメント、平均、最小値、最大値、σ) をグラフの横に置きます。\n"
+           "      --format: 詳細ラベルの数値の書式 (既定 0.##)。\n"
+           "      --title: グラフの上に置くテキスト (改行で複数行)。--unit: 横軸の単位。\n"
+           "      CODE: 297420 420297 210297 297210 148210 210148 250354 354250 182257 257182\n"
+           "      (幅と高さの mm、既定 210297 = A4 縦)。\n"
+           "  probel-cli plot [オプション] --output-dir DIR --output-format png|bmp|svg|pdf|pbl FILE...\n"
+           "      FILE ごとに別のグラフを描き、DIR/<FILE の名前>.<形式> に保存します (オプションは上と同じ)。\n"
+           "      読めない FILE があっても残りを描き、一つでも失敗すれば終了コード 1 で終わります。\n";
+}
+
+std::string renderUsage()
+{
+    return "  probel-cli render SHEET.pbl -o OUT\n"
+           "      文書 SHEET.pbl の用紙全体 (グラフとラベルの文字) を OUT (.png .bmp .svg .pdf) に描きます。\n"
+           "      画像は 1 ピクセル 15 twip、PDF は文書の用紙の大きさの 1 ページです。\n"
+           "  probel-cli render SHEET.pbl... --output-dir DIR --format png|bmp|svg|pdf\n"
+           "      各文書を DIR/<SHEET の名前>.<形式> に描きます。読めない文書があっても残りを描き、\n"
+           "      一つでも失敗すれば終了コード 1 で終わります。\n";
+}
+
+}  // namespace probel::cli

@@ -1,7 +1,0 @@
-// SPDX-License-Identifier: MIT
-#include "support/platform/widget_test_main.h"
-
-int main(int argc, char** argv)
-{
-    return probel::test::runWidgetTests(argc, argv);
-}
