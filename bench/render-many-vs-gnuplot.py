@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 """probel-cli render of many documents in one run against one gnuplot process drawing the same
-plots from one script, run in turns in the same run: CPU time (user + sys) of each whole
-process, the median of RUNS runs, and the ratio per document.
+plots from one script, run in turns in the same run: the time each whole process takes to the
+end (wall) and the CPU time it uses (user + sys, all threads), the medians of RUNS runs, and
+the ratios per document. render compresses pictures on as many threads as there are cores;
+gnuplot uses one.
 
     bench/render-many-vs-gnuplot.py [PROBEL_CLI] [RUNS] [DOCUMENTS]
 
@@ -17,6 +19,7 @@ import statistics
 import subprocess
 import sys
 import tempfile
+import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CLI = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "build", "src", "cli", "probel-cli"))
@@ -25,13 +28,16 @@ DOCUMENTS = int(sys.argv[3]) if len(sys.argv) > 3 else 200
 VALUES = 50
 
 
-def cpu_seconds(command, cwd):
+def seconds(command, cwd):
+    """Wall and CPU seconds of one run."""
     with open(os.devnull, "wb") as null:
+        start = time.monotonic()
         process = subprocess.Popen(command, stdout=null, stderr=subprocess.PIPE, cwd=cwd)
         _, status, usage = os.wait4(process.pid, 0)
+        wall = time.monotonic() - start
     if status != 0:
         raise SystemExit(f"{command[0]} failed: {process.stderr.read().decode(errors='replace')}")
-    return usage.ru_utime + usage.ru_stime
+    return wall, usage.ru_utime + usage.ru_stime
 
 
 def make_documents(work):
@@ -93,16 +99,18 @@ def main():
         sheets = sorted(os.path.join("sheets", name) for name in os.listdir(os.path.join(work, "sheets")))
         mine = [CLI, "render", "--output-dir", "pictures", "--format", "png"] + sheets
         peer = ["gnuplot", "all.gp"]
-        cpu_seconds(mine, work)
-        cpu_seconds(peer, work)
+        seconds(mine, work)
+        seconds(peer, work)
         ours, theirs = [], []
         for _ in range(RUNS):
-            ours.append(cpu_seconds(mine, work))
-            theirs.append(cpu_seconds(peer, work))
-        ratios = sorted(a / b for a, b in zip(ours, theirs))
-        print(f"{DOCUMENTS} documents to PNG: render {statistics.median(ours) / DOCUMENTS * 1000:.2f} ms a document, "
-              f"gnuplot {statistics.median(theirs) / DOCUMENTS * 1000:.2f} ms | ratio "
-              f"{statistics.median(ratios):.2f} ({ratios[0]:.2f} ... {ratios[-1]:.2f})")
+            ours.append(seconds(mine, work))
+            theirs.append(seconds(peer, work))
+        for kind, index in (("wall", 0), ("CPU", 1)):
+            mine_ms = statistics.median(run[index] for run in ours) / DOCUMENTS * 1000
+            peer_ms = statistics.median(run[index] for run in theirs) / DOCUMENTS * 1000
+            ratios = sorted(a[index] / b[index] for a, b in zip(ours, theirs))
+            print(f"{DOCUMENTS} documents to PNG, {kind:4}: render {mine_ms:6.2f} ms a document, gnuplot "
+                  f"{peer_ms:6.2f} ms | ratio {statistics.median(ratios):.2f} ({ratios[0]:.2f} ... {ratios[-1]:.2f})")
 
 
 if __name__ == "__main__":

@@ -12,8 +12,8 @@ class PaperSizeChooser;
 class SeriesChooser;
 class SettingsStore;
 
-// Everything the main window's commands ask the user or keep for the user. The program passes
-// the Qt services; tests pass scripted ones, so every command runs without a person. The
+// Everything the main window's actions ask the user or keep for the user. The program passes
+// the Qt services; tests pass scripted ones, so every action runs without a person. The
 // services outlive the main window.
 struct AppServices {
     MessageBoxes& messages;

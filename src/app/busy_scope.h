@@ -9,7 +9,7 @@ namespace probel {
 
 class Splash;
 
-// While a long command works: the busy pointer (an override cursor), optionally the busy
+// While a long action works: the busy pointer (an override cursor), optionally the busy
 // picture shown modeless over a window and the window disabled; pending events run once so
 // all of it appears. Everything is undone when the scope ends, also by an exception: the
 // pointer is restored, the busy picture hidden, the window enabled again if it was enabled.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/data_commands.h"
+#include "app/data_actions.h"
 
 #include <QPointF>
 
@@ -13,7 +13,7 @@
 #include "app/data_defaults.h"
 #include "app/delete_question.h"
 #include "app/pic_form.h"
-#include "app/sheet_edits.h"
+#include "app/sheet_commands.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/sheet/sheet_placement.h"
@@ -21,7 +21,7 @@
 #include "core/stats/detail_text.h"
 #include "dialogs/data_settings_editor.h"
 #include "dialogs/series_chooser.h"
-#include "platform/message_boxes.h"
+#include "platform/desktop/message_boxes.h"
 
 namespace probel {
 namespace {
@@ -183,7 +183,7 @@ std::int32_t labelStep(const ChartLabel& label)
 
 }  // namespace
 
-std::size_t DataCommands::seriesRoom(const ChartSheet& sheet, std::int32_t number)
+std::size_t DataActions::seriesRoom(const ChartSheet& sheet, std::int32_t number)
 {
     const NormoBp* graph = sheet.graph(number);
     if (graph == nullptr) {
@@ -193,7 +193,7 @@ std::size_t DataCommands::seriesRoom(const ChartSheet& sheet, std::int32_t numbe
     return held < kMaxSeriesPerGraph ? kMaxSeriesPerGraph - held : 0;
 }
 
-bool DataCommands::addSeriesColumns(PicForm& form, std::int32_t number, const std::vector<NamedValues>& columns)
+bool DataActions::addSeriesColumns(PicForm& form, std::int32_t number, const std::vector<NamedValues>& columns)
 {
     const ChartSheet& sheet = form.sheet();
     const NormoBp* graph = sheet.graph(number);
@@ -227,7 +227,7 @@ bool DataCommands::addSeriesColumns(PicForm& form, std::int32_t number, const st
     return true;
 }
 
-bool DataCommands::popMenuDataNew(PicForm& form, std::int32_t number)
+bool DataActions::popMenuDataNew(PicForm& form, std::int32_t number)
 {
     const ChartSheet& sheet = form.sheet();
     const NormoBp* graph = sheet.graph(number);
@@ -265,7 +265,7 @@ bool DataCommands::popMenuDataNew(PicForm& form, std::int32_t number)
     return true;
 }
 
-bool DataCommands::popMenuDataRe(PicForm& form, std::int32_t number)
+bool DataActions::popMenuDataRe(PicForm& form, std::int32_t number)
 {
     const ChartSheet& sheet = form.sheet();
     const NormoBp* graph = sheet.graph(number);
@@ -322,7 +322,7 @@ bool DataCommands::popMenuDataRe(PicForm& form, std::int32_t number)
     return true;
 }
 
-bool DataCommands::popMenuDataDel(PicForm& form, std::int32_t number)
+bool DataActions::popMenuDataDel(PicForm& form, std::int32_t number)
 {
     const ChartSheet& sheet = form.sheet();
     const NormoBp* graph = sheet.graph(number);

@@ -19,14 +19,14 @@ struct NamedValues {
     std::vector<double> values;
 };
 
-// The data commands of a graph's context menu: "データの追加" (PopMenuDataNew), "データの編集"
+// The data actions of a graph's context menu: "データの追加" (PopMenuDataNew), "データの編集"
 // (PopMenuDataRe) and "データの削除" (PopMenuDataDel). The data dialog and the series chooser
 // answer through their interfaces. A confirmed change of a graph's series and their detail
 // labels is one undoable edit; キャンセル changes nothing. Each returns whether the sheet's
 // content changed.
-class DataCommands {
+class DataActions {
 public:
-    explicit DataCommands(const AppServices& services) : services_(services) {}
+    explicit DataActions(const AppServices& services) : services_(services) {}
 
     // A new series under the smallest ID no series of the graph has, its detail label at the
     // top-left of the part of the paper in view, the dialog preset from the stored defaults.

@@ -7,7 +7,7 @@
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "dialogs/data_settings_editor.h"
-#include "platform/settings_store.h"
+#include "platform/desktop/settings_store.h"
 
 namespace probel {
 namespace {

@@ -2,7 +2,7 @@
 #include "app/delete_question.h"
 
 #include "app/pic_form.h"
-#include "platform/message_boxes.h"
+#include "platform/desktop/message_boxes.h"
 
 namespace probel {
 

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "app/drop_commands.h"
+#include "app/drop_actions.h"
 
 #include <algorithm>
 #include <filesystem>
 
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 #include "app/pic_form.h"
 #include "core/document/atomic_file.h"
 #include "core/document/csv_columns.h"
 #include "core/stats/data.h"
 #include "core/util/error_text.h"
 #include "core/util/text_excerpt.h"
-#include "platform/message_boxes.h"
+#include "platform/desktop/message_boxes.h"
 
 namespace probel {
 namespace {
@@ -28,18 +28,17 @@ std::string lowerAscii(std::string text)
 
 }  // namespace
 
-DropCommands::DropCommands(FileCommands& fileCommands, const AppServices& services)
-    : fileCommands_(fileCommands), services_(services), dataCommands_(services)
+DropActions::DropActions(FileActions& fileActions, const AppServices& services)
+    : fileActions_(fileActions), services_(services), dataActions_(services)
 {
 }
 
-bool DropCommands::isSheetDocument(const std::string& path)
+bool DropActions::isSheetDocument(const std::string& path)
 {
     return lowerAscii(std::filesystem::path(path).extension().string()) == kDocumentExtension;
 }
 
-std::vector<NamedValues> DropCommands::numericColumns(const std::vector<CsvColumn>& columns,
-                                                      const std::string& fileName)
+std::vector<NamedValues> DropActions::numericColumns(const std::vector<CsvColumn>& columns, const std::string& fileName)
 {
     std::vector<NamedValues> named;
     for (const CsvColumn& column : columns) {
@@ -50,7 +49,7 @@ std::vector<NamedValues> DropCommands::numericColumns(const std::vector<CsvColum
     return named;
 }
 
-void DropCommands::dropFiles(const std::vector<std::string>& paths)
+void DropActions::dropFiles(const std::vector<std::string>& paths)
 {
     std::vector<std::string> documents;
     std::vector<std::string> others;
@@ -60,10 +59,10 @@ void DropCommands::dropFiles(const std::vector<std::string>& paths)
     if (!others.empty()) {
         report("表のファイルはデータを加えるグラフの上に落としてください: " + others.front());
     }
-    fileCommands_.openDocuments(documents);
+    fileActions_.openDocuments(documents);
 }
 
-void DropCommands::dropFilesOnGraph(PicForm& form, std::int32_t number, const std::vector<std::string>& paths)
+void DropActions::dropFilesOnGraph(PicForm& form, std::int32_t number, const std::vector<std::string>& paths)
 {
     std::vector<std::string> documents;
     for (const std::string& path : paths) {
@@ -73,10 +72,10 @@ void DropCommands::dropFilesOnGraph(PicForm& form, std::int32_t number, const st
             break;  // one message is enough; what was added stays, each table its own step
         }
     }
-    fileCommands_.openDocuments(documents);
+    fileActions_.openDocuments(documents);
 }
 
-bool DropCommands::addTable(PicForm& form, std::int32_t number, const std::string& path)
+bool DropActions::addTable(PicForm& form, std::int32_t number, const std::string& path)
 {
     const Result<std::string> bytes = readWholeFile(path);
     if (!bytes) {
@@ -101,16 +100,16 @@ bool DropCommands::addTable(PicForm& form, std::int32_t number, const std::strin
             return false;
         }
     }
-    if (const std::size_t room = DataCommands::seriesRoom(form.sheet(), number); named.size() > room) {
+    if (const std::size_t room = DataActions::seriesRoom(form.sheet(), number); named.size() > room) {
         report("ファイル \"" + fileName + "\" の " + std::to_string(named.size()) + " 列は、このグラフに入りません。" +
                "一つのグラフに描ける系列は " + std::to_string(kMaxSeriesPerGraph) + " 個までで、あと " +
                std::to_string(room) + " 個です。");
         return false;
     }
-    return dataCommands_.addSeriesColumns(form, number, named);
+    return dataActions_.addSeriesColumns(form, number, named);
 }
 
-void DropCommands::report(const std::string& text)
+void DropActions::report(const std::string& text)
 {
     services_.messages.show(text, kDropTitle, MessageButtons::Ok, MessageIcon::Exclamation);
 }

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "app/app_services.h"
-#include "app/data_commands.h"
+#include "app/data_actions.h"
 
 namespace probel {
 
-class FileCommands;
+class FileActions;
 class PicForm;
 struct CsvColumn;
 
@@ -18,11 +18,11 @@ struct CsvColumn;
 // 開く, wherever they are dropped. A table of measurements dropped on a graph adds each of its
 // numeric columns as a series of that graph, read by the same rules as probel-cli plot's
 // input; a table without a numeric column is refused and changes nothing.
-class DropCommands {
+class DropActions {
 public:
     static constexpr std::size_t kMaxValuesPerSeries = 30000;
 
-    DropCommands(FileCommands& fileCommands, const AppServices& services);
+    DropActions(FileActions& fileActions, const AppServices& services);
 
     // Files dropped on the main window, away from any graph.
     void dropFiles(const std::vector<std::string>& paths);
@@ -39,9 +39,9 @@ private:
     bool addTable(PicForm& form, std::int32_t number, const std::string& path);
     void report(const std::string& text);
 
-    FileCommands& fileCommands_;
+    FileActions& fileActions_;
     AppServices services_;
-    DataCommands dataCommands_;
+    DataActions dataActions_;
 };
 
 }  // namespace probel

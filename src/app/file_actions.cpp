@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 
 #include <algorithm>
 #include <memory>
@@ -16,8 +16,8 @@
 #include "core/util/error_text.h"
 #include "core/util/path_resolution.h"
 #include "dialogs/paper_size_chooser.h"
-#include "platform/file_dialogs.h"
-#include "platform/message_boxes.h"
+#include "platform/desktop/file_dialogs.h"
+#include "platform/desktop/message_boxes.h"
 
 namespace probel {
 namespace {
@@ -35,7 +35,7 @@ std::string writeErrorText(const Error& error, const std::string& path)
     return "ファイル \"" + path + "\" に保存できませんでした。\n" + errorText(error);
 }
 
-// What could not be opened, said once however many files a command or a hand-off named.
+// What could not be opened, said once however many files an action or a hand-off named.
 std::string openFailuresText(const std::vector<std::string>& failures)
 {
     if (failures.size() == 1) {
@@ -54,14 +54,14 @@ std::string openFailuresText(const std::vector<std::string>& failures)
 
 }  // namespace
 
-FileCommands::FileCommands(SheetWindows& window, const AppServices& services) : window_(window), services_(services) {}
+FileActions::FileActions(SheetWindows& window, const AppServices& services) : window_(window), services_(services) {}
 
-void FileCommands::reportError(const std::string& text, const char* title)
+void FileActions::reportError(const std::string& text, const char* title)
 {
     services_.messages.show(text, title, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
-std::string FileCommands::untitledName() const
+std::string FileActions::untitledName() const
 {
     // Closing a sheet lowers the count below numbers still in use, so the count is a start.
     for (std::int32_t number = window_.picForms().count() + 1;; ++number) {
@@ -72,9 +72,9 @@ std::string FileCommands::untitledName() const
     }
 }
 
-PicForm* FileCommands::npdNew()
+PicForm* FileActions::npdNew()
 {
-    const SheetWindows::CommandScope command(window_);
+    const SheetWindows::ActionScope running(window_);
     const std::int32_t paperCode = services_.paperSizes.choosePaperCode();
     auto sheet = std::make_unique<ChartSheet>();
     sheet->fName = untitledName();
@@ -82,18 +82,18 @@ PicForm* FileCommands::npdNew()
     return window_.addSheet(std::move(sheet));
 }
 
-std::vector<PicForm*> FileCommands::npdOpen()
+std::vector<PicForm*> FileActions::npdOpen()
 {
-    const SheetWindows::CommandScope command(window_);
+    const SheetWindows::ActionScope running(window_);
     std::vector<std::string> chosen = services_.fileDialogs.openFiles(kOpenTitle, kOpenFilter, {});
     // The last chosen file opens first, so the first chosen one ends up in front.
     std::reverse(chosen.begin(), chosen.end());
     return openDocuments(chosen);
 }
 
-std::vector<PicForm*> FileCommands::openDocuments(const std::vector<std::string>& names)
+std::vector<PicForm*> FileActions::openDocuments(const std::vector<std::string>& names)
 {
-    const SheetWindows::CommandScope command(window_);
+    const SheetWindows::ActionScope running(window_);
     std::vector<PicForm*> opened;
     std::vector<std::string> failures;
     for (const std::string& name : names) {
@@ -110,7 +110,7 @@ std::vector<PicForm*> FileCommands::openDocuments(const std::vector<std::string>
     return opened;
 }
 
-PicForm* FileCommands::openDocument(const std::string& name, std::vector<std::string>& failures)
+PicForm* FileActions::openDocument(const std::string& name, std::vector<std::string>& failures)
 {
     const Result<ResolvedPath> resolved = resolvePath(name);
     if (!resolved) {
@@ -141,9 +141,9 @@ PicForm* FileCommands::openDocument(const std::string& name, std::vector<std::st
     return window_.addSheet(std::move(sheet));
 }
 
-PicForm* FileCommands::openRecent(const std::string& path)
+PicForm* FileActions::openRecent(const std::string& path)
 {
-    const SheetWindows::CommandScope command(window_);
+    const SheetWindows::ActionScope running(window_);
     if (!namesExistingFile(path)) {
         RecentFiles(services_.settings).remove(path);
         reportError(notAFileText(path) + "\n最近使ったファイルの一覧から外します。", kReadErrorTitle);
@@ -153,7 +153,7 @@ PicForm* FileCommands::openRecent(const std::string& path)
     return opened.empty() ? nullptr : opened.front();
 }
 
-bool FileCommands::writeSheet(PicForm& form, const std::string& path)
+bool FileActions::writeSheet(PicForm& form, const std::string& path)
 {
     Status written;
     {
@@ -169,9 +169,9 @@ bool FileCommands::writeSheet(PicForm& form, const std::string& path)
     return true;
 }
 
-SaveOutcome FileCommands::npdNewSave(PicForm& form)
+SaveOutcome FileActions::npdNewSave(PicForm& form)
 {
-    const SheetWindows::CommandScope command(window_);
+    const SheetWindows::ActionScope running(window_);
     const std::string path = form.fName();
     if (!namesExistingFile(path)) {
         return npdSave(form);
@@ -183,9 +183,9 @@ SaveOutcome FileCommands::npdNewSave(PicForm& form)
     return SaveOutcome::Saved;
 }
 
-SaveOutcome FileCommands::npdSave(PicForm& form)
+SaveOutcome FileActions::npdSave(PicForm& form)
 {
-    const SheetWindows::CommandScope command(window_);
+    const SheetWindows::ActionScope running(window_);
     const SaveDialogStart start = saveDialogStart(form.fName());
     // Two windows cannot show one file: the other would be overwritten behind its back. The
     // name is refused in the dialog, before the question whether to replace the file. An open
@@ -221,9 +221,9 @@ SaveOutcome FileCommands::npdSave(PicForm& form)
     return SaveOutcome::Saved;
 }
 
-bool FileCommands::confirmClose(PicForm& form)
+bool FileActions::confirmClose(PicForm& form)
 {
-    const SheetWindows::CommandScope command(window_);
+    const SheetWindows::ActionScope running(window_);
     if (!form.moveFlag()) {
         return true;
     }
@@ -244,7 +244,7 @@ bool FileCommands::confirmClose(PicForm& form)
     return false;
 }
 
-bool FileCommands::confirmCloseAll()
+bool FileActions::confirmCloseAll()
 {
     for (PicForm* form : window_.picForms().forms()) {
         if (!confirmClose(*form)) {

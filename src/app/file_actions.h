@@ -13,14 +13,14 @@ class PicForm;
 
 enum class SaveOutcome { Saved, Cancelled, Failed };
 
-// The File menu's document commands and the close question. They reach the user only through
+// The File menu's document actions and the close question. They reach the user only through
 // the services: message boxes, file dialogs and the paper size chooser.
 //
 // Opening never leaves a half-built sheet: a document is read completely before its window is
 // made, and one that cannot be read is reported with its file and line. Saving replaces the
 // file atomically; a failed write is reported and changes nothing: the old file, the sheet's
 // name and its modified state stay as they were.
-class FileCommands {
+class FileActions {
 public:
     static constexpr auto kUntitledPrefix = "新規作成";
     static constexpr auto kOpenFilter = "Probelﾌｧｲﾙ(*.pbl)|*.pbl|全てのﾌｧｲﾙ(*.*)|*.*";
@@ -28,7 +28,7 @@ public:
     static constexpr auto kCloseQuestionTitle = "ファイルの保存";
     static constexpr auto kCloseQuestionSuffix = "への変更を保存しますか?";
 
-    FileCommands(SheetWindows& window, const AppServices& services);
+    FileActions(SheetWindows& window, const AppServices& services);
 
     // New: asks for the paper and opens an empty sheet under the first free generated name.
     PicForm* npdNew();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/graph_commands.h"
+#include "app/graph_actions.h"
 
 #include <optional>
 #include <utility>
@@ -7,7 +7,7 @@
 #include "app/delete_question.h"
 #include "app/graph_defaults.h"
 #include "app/pic_form.h"
-#include "app/sheet_edits.h"
+#include "app/sheet_commands.h"
 #include "app/sheet_paper.h"
 #include "core/graph/graph_settings.h"
 #include "core/graph/normo_bp.h"
@@ -88,7 +88,7 @@ DialogDecision runSettingsDialog(PicForm& form, const GraphSettings& start, cons
 
 }  // namespace
 
-bool GraphCommands::popMenuNormoNew(PicForm& form)
+bool GraphActions::popMenuNormoNew(PicForm& form)
 {
     NormoBp fresh;
     applyGraphDefaults(fresh, services_.settings);
@@ -105,7 +105,7 @@ bool GraphCommands::popMenuNormoNew(PicForm& form)
     return true;
 }
 
-bool GraphCommands::popMenuNormoRe(PicForm& form, std::int32_t number)
+bool GraphActions::popMenuNormoRe(PicForm& form, std::int32_t number)
 {
     const NormoBp* graph = form.sheet().graph(number);
     if (graph == nullptr) {
@@ -120,7 +120,7 @@ bool GraphCommands::popMenuNormoRe(PicForm& form, std::int32_t number)
     return true;
 }
 
-bool GraphCommands::popMenuNormoDel(PicForm& form, std::int32_t number)
+bool GraphActions::popMenuNormoDel(PicForm& form, std::int32_t number)
 {
     if (form.sheet().graph(number) == nullptr) {
         return false;

@@ -9,15 +9,15 @@ namespace probel {
 
 class PicForm;
 
-// The graph commands of a sheet's context menus: "グラフの追加" (PopMenuNormoNew), "グラフの編集"
+// The graph actions of a sheet's context menus: "グラフの追加" (PopMenuNormoNew), "グラフの編集"
 // (PopMenuNormoRe) and "グラフの削除" (PopMenuNormoDel). The settings dialog answers through the
 // graph editor. Whatever the dialog changed (the frame clamped onto the paper when it opened
 // and the font, kept also on キャンセル; the settings of OK) is one undoable edit, and a dialog
 // that changed nothing leaves the sheet as it was. Each returns whether the sheet's content
 // changed.
-class GraphCommands {
+class GraphActions {
 public:
-    explicit GraphCommands(const AppServices& services) : services_(services) {}
+    explicit GraphActions(const AppServices& services) : services_(services) {}
 
     // A new graph at the last right click on the paper moved onto the 10-pixel grid, set
     // from the stored defaults, under the smallest number whose frame was never used in this

@@ -7,7 +7,7 @@
 #include "core/graph/normo_bp.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
-#include "platform/settings_store.h"
+#include "platform/desktop/settings_store.h"
 
 namespace probel {
 namespace {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "app/label_commands.h"
+#include "app/label_actions.h"
 
 #include <optional>
 
 #include "app/delete_question.h"
 #include "app/pic_form.h"
-#include "app/sheet_edits.h"
+#include "app/sheet_commands.h"
 #include "core/sheet/sheet_placement.h"
 #include "dialogs/label_text_editor.h"
 
@@ -47,7 +47,7 @@ std::int32_t lowestFreeIndex(const ChartSheet& sheet)
 
 }  // namespace
 
-bool LabelCommands::popMenuComNew(PicForm& form)
+bool LabelActions::popMenuComNew(PicForm& form)
 {
     const ChartSheet& sheet = form.sheet();
     const std::optional<LabelSettings> chosen = services_.labelEditor.editLabel(settingsOf(sheet.comLabelTemplate()));
@@ -64,7 +64,7 @@ bool LabelCommands::popMenuComNew(PicForm& form)
     return true;
 }
 
-bool LabelCommands::popMenuComRe(PicForm& form, std::int32_t index)
+bool LabelActions::popMenuComRe(PicForm& form, std::int32_t index)
 {
     const ChartSheet& sheet = form.sheet();
     const ChartLabel* label = index >= 1 ? sheet.comLabel(index) : nullptr;
@@ -80,7 +80,7 @@ bool LabelCommands::popMenuComRe(PicForm& form, std::int32_t index)
     return true;
 }
 
-bool LabelCommands::popMenuComDel(PicForm& form, std::int32_t index)
+bool LabelActions::popMenuComDel(PicForm& form, std::int32_t index)
 {
     const ChartSheet& sheet = form.sheet();
     const ChartLabel* label = index >= 1 ? sheet.comLabel(index) : nullptr;

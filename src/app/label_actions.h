@@ -9,13 +9,13 @@ namespace probel {
 
 class PicForm;
 
-// The text label commands of a sheet's context menus: "テキストの追加" (PopMenuComNew),
+// The text label actions of a sheet's context menus: "テキストの追加" (PopMenuComNew),
 // "テキストの編集" (PopMenuComRe) and "テキストの削除" (PopMenuComDel). The dialog "コメント入力"
 // answers through the label editor; each confirmed change is one undoable edit of the sheet,
 // which marks it as modified and redraws it. Each returns whether the sheet changed.
-class LabelCommands {
+class LabelActions {
 public:
-    explicit LabelCommands(const AppServices& services) : services_(services) {}
+    explicit LabelActions(const AppServices& services) : services_(services) {}
 
     // A new label with the template's font and colour, at the top-left of the part of the
     // paper in view, under the lowest free element number.

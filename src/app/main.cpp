@@ -3,7 +3,7 @@
 
 #include "app/start_up.h"
 #include "core/util/file_size_signal.h"
-#include "platform/qt_translations.h"
+#include "platform/desktop/qt_translations.h"
 
 int main(int argc, char** argv)
 {

@@ -23,19 +23,20 @@
 #include <utility>
 #include <vector>
 
-#include "app/drop_commands.h"
+#include "app/drop_actions.h"
 #include "app/edit_menu.h"
-#include "app/file_commands.h"
-#include "app/output_commands.h"
+#include "app/file_actions.h"
+#include "app/output_actions.h"
 #include "app/pic_form.h"
 #include "app/recent_files.h"
 #include "app/sheet_menus.h"
 #include "app/sheet_objects.h"
 #include "app/sheet_paper.h"
 #include "app/splash.h"
-#include "app/window_commands.h"
+#include "app/window_actions.h"
 #include "app/window_placement.h"
 #include "core/sheet/chart_sheet.h"
+#include "dialogs/named_controls.h"
 
 namespace probel {
 namespace {
@@ -43,7 +44,7 @@ namespace {
 constexpr QSize kDefaultWindowSize(1024, 768);
 // New sheet windows step down and right while their corner stays within this share of the area.
 constexpr double kCascadeShareOfArea = 0.25;
-// How often a waiting hand-off looks again whether a dialog or command has finished.
+// How often a waiting hand-off looks again whether a dialog or action has finished.
 constexpr int kHandOffRetryMs = 250;
 
 QString text(const char* utf8)
@@ -83,10 +84,10 @@ void leaveCloseKeysToFileMenu(QMdiSubWindow& window)
 MDIOutput::MDIOutput(const AppServices& services, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
-      fileCommands_(std::make_unique<FileCommands>(*this, services)),
-      outputCommands_(std::make_unique<OutputCommands>(*this, services)),
+      fileActions_(std::make_unique<FileActions>(*this, services)),
+      outputActions_(std::make_unique<OutputActions>(*this, services)),
       sheetMenus_(std::make_unique<SheetMenus>(*this, services)),
-      dropCommands_(std::make_unique<DropCommands>(*fileCommands_, services))
+      dropActions_(std::make_unique<DropActions>(*fileActions_, services))
 {
     setAcceptDrops(true);
     setObjectName(QStringLiteral("MDIOutput"));
@@ -101,9 +102,7 @@ MDIOutput::MDIOutput(const AppServices& services, QWidget* parent)
         updateFileMenu();
     });
     // The read-off of the graph under the pointer; a label, so screen readers read it.
-    readOff_ = new QLabel(this);
-    readOff_->setObjectName(QStringLiteral("ReadOff"));
-    readOff_->setAccessibleName(text("読み取り"));
+    readOff_ = named(new QLabel(this), QStringLiteral("ReadOff"), text("読み取り"));
     readOff_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->addWidget(readOff_, 1);
     splash_ = new Splash(this);
@@ -120,7 +119,7 @@ MDIOutput::MDIOutput(const AppServices& services, QWidget* parent)
 
 MDIOutput::~MDIOutput()
 {
-    // The sheets go before the collections and commands they report to: Qt would delete them
+    // The sheets go before the collections and actions they report to: Qt would delete them
     // only after this window's members, and their last signals would reach freed members.
     disconnect(mdiArea_, nullptr, this, nullptr);
     for (PicForm* form : picForms_.forms()) {
@@ -162,22 +161,22 @@ void MDIOutput::createMenus()
     // Read from the settings only when the menu opens, not at every change of the active sheet.
     connect(menuFile_, &QMenu::aboutToShow, this, &MDIOutput::fillRecentMenu);
 
-    // Shortcuts reach the entries without the menu being opened, so every command checks
+    // Shortcuts reach the entries without the menu being opened, so every action checks
     // for its sheet again and the enabled states follow every change of the active sheet.
-    const auto onActive = [this](auto command) {
-        return [this, command] {
+    const auto onActive = [this](auto handler) {
+        return [this, handler] {
             if (PicForm* form = activeSheet()) {
-                command(*form);
+                handler(*form);
             }
             updateFileMenu();
         };
     };
     connect(npdNew_, &QAction::triggered, this, [this] {
-        fileCommands_->npdNew();
+        fileActions_->npdNew();
         updateFileMenu();
     });
     connect(npdOpen_, &QAction::triggered, this, [this] {
-        fileCommands_->npdOpen();
+        fileActions_->npdOpen();
         updateFileMenu();
     });
     connect(menuClose_, &QAction::triggered, this, onActive([this](PicForm& form) {
@@ -186,15 +185,15 @@ void MDIOutput::createMenus()
                 }
             }));
     connect(npdNewSave_, &QAction::triggered, this,
-            onActive([this](PicForm& form) { fileCommands_->npdNewSave(form); }));
-    connect(npdSave_, &QAction::triggered, this, onActive([this](PicForm& form) { fileCommands_->npdSave(form); }));
+            onActive([this](PicForm& form) { fileActions_->npdNewSave(form); }));
+    connect(npdSave_, &QAction::triggered, this, onActive([this](PicForm& form) { fileActions_->npdSave(form); }));
     connect(menuPrint_, &QAction::triggered, this,
-            onActive([this](PicForm& form) { outputCommands_->menuPrint(form); }));
-    connect(menuPdf_, &QAction::triggered, this, onActive([this](PicForm& form) { outputCommands_->menuPdf(form); }));
+            onActive([this](PicForm& form) { outputActions_->menuPrint(form); }));
+    connect(menuPdf_, &QAction::triggered, this, onActive([this](PicForm& form) { outputActions_->menuPdf(form); }));
     connect(menuBitmap_, &QAction::triggered, this,
-            onActive([this](PicForm& form) { outputCommands_->menuBitmap(form); }));
+            onActive([this](PicForm& form) { outputActions_->menuBitmap(form); }));
     connect(menuImage_, &QAction::triggered, this,
-            onActive([this](PicForm& form) { outputCommands_->menuImage(form); }));
+            onActive([this](PicForm& form) { outputActions_->menuImage(form); }));
     connect(menuQuit_, &QAction::triggered, this, &QWidget::close);
 
     editMenu_ = std::make_unique<EditMenu>(*menuBar(), nullptr);
@@ -267,17 +266,17 @@ PicForm* MDIOutput::addSheet(std::unique_ptr<ChartSheet> sheet)
     }
     const std::string key = sheet->fName;
     auto* form = new PicForm(std::move(sheet));
-    form->setCloseGuard([this](PicForm& closing) { return fileCommands_->confirmClose(closing); });
+    form->setCloseGuard([this](PicForm& closing) { return fileActions_->confirmClose(closing); });
     connect(form, &PicForm::closed, this, &MDIOutput::forgetSheet);
     connect(form, &PicForm::readOffChanged, readOff_, &QLabel::setText);
     connect(form, &PicForm::filesDroppedOnGraph, this,
             [this](PicForm* sheet, std::int32_t number, const QStringList& paths) {
-                const CommandScope command(*this);
+                const ActionScope running(*this);
                 std::vector<std::string> files;
                 for (const QString& path : paths) {
                     files.push_back(path.toStdString());
                 }
-                dropCommands_->dropFilesOnGraph(*sheet, number, files);
+                dropActions_->dropFilesOnGraph(*sheet, number, files);
             });
     form->setBusyOptions([this] { return busyOptions(); });
     editMenu_->addSheet(*form);
@@ -358,7 +357,7 @@ void MDIOutput::dropEvent(QDropEvent* event)
     for (const QString& path : paths) {
         files.push_back(path.toStdString());
     }
-    dropCommands_->dropFiles(files);
+    dropActions_->dropFiles(files);
     updateFileMenu();
 }
 
@@ -371,7 +370,7 @@ void MDIOutput::fillRecentMenu()
         QAction* entry = menuRecent_->addAction(QStringLiteral("&%1 ").arg(i + 1) +
                                                 QString(path).replace(u'&', QStringLiteral("&&")));
         connect(entry, &QAction::triggered, this, [this, file = paths[i]] {
-            fileCommands_->openRecent(file);
+            fileActions_->openRecent(file);
             updateFileMenu();
         });
     }
@@ -398,16 +397,17 @@ void MDIOutput::openPendingHandOffs()
     if (pendingHandOffs_.isEmpty()) {
         return;
     }
-    // A dialog or a command is under way: opening sheets now would pull the ground from under it.
-    if (QApplication::activeModalWidget() != nullptr || !isEnabled() || commandRunning()) {
+    // A dialog or an action is under way: opening sheets now would pull the ground from under it.
+    if (QApplication::activeModalWidget() != nullptr || !isEnabled() || actionRunning()) {
         QTimer::singleShot(kHandOffRetryMs, this, &MDIOutput::openPendingHandOffs);
+        emit handOffDeferred();
         return;
     }
     std::vector<std::string> names;
     for (const QString& file : std::exchange(pendingHandOffs_, {})) {
         names.push_back(file.toStdString());
     }
-    fileCommands_->openDocuments(names);
+    fileActions_->openDocuments(names);
     updateFileMenu();
     if (isMinimized()) {
         // Back to the state it had before, maximised or normal.
@@ -420,8 +420,8 @@ void MDIOutput::openPendingHandOffs()
 
 void MDIOutput::closeEvent(QCloseEvent* event)
 {
-    const CommandScope command(*this);
-    if (!fileCommands_->confirmCloseAll()) {
+    const ActionScope running(*this);
+    if (!fileActions_->confirmCloseAll()) {
         event->ignore();
         return;
     }

@@ -23,10 +23,10 @@ namespace probel {
 
 class ChartSheet;
 class EditMenu;
-class FileCommands;
-class OutputCommands;
+class FileActions;
+class OutputActions;
 class PicForm;
-class DropCommands;
+class DropActions;
 class SheetMenus;
 class Splash;
 
@@ -35,7 +35,7 @@ class Splash;
 // (undo and redo of the active sheet) and the Window menu (cascade, one above the other, side
 // by side, and the list of open sheets). It owns the context menus of the sheets' content.
 //
-// Commands act on the MDI area's current sheet. Closing the window asks every modified sheet
+// The actions act on the MDI area's current sheet. Closing the window asks every modified sheet
 // first; キャンセル on any of them keeps every window open. The placement is saved when the
 // window closes.
 class MDIOutput : public QMainWindow, public SheetWindows {
@@ -53,13 +53,13 @@ public:
     // The status bar's read-off of the graph under the pointer.
     QLabel* readOff() const { return readOff_; }
     Splash* splash() const { return splash_; }
-    FileCommands& fileCommands() { return *fileCommands_; }
-    OutputCommands& outputCommands() { return *outputCommands_; }
+    FileActions& fileActions() { return *fileActions_; }
+    OutputActions& outputActions() { return *outputActions_; }
     EditMenu& editMenu() { return *editMenu_; }
     SheetMenus& sheetMenus() { return *sheetMenus_; }
-    DropCommands& dropCommands() { return *dropCommands_; }
+    DropActions& dropActions() { return *dropActions_; }
 
-    // The sheet the commands act on: the MDI area's current sheet (also when the program is
+    // The sheet the actions act on: the MDI area's current sheet (also when the program is
     // not the active application), else the one activated last, else the newest; nullptr
     // with no sheet open.
     PicForm* activeSheet() const;
@@ -72,9 +72,9 @@ public:
     void updateFileMenu();
 
     BusyScope::Options busyOptions() override;
-    QWidget& commandWindow() override { return *this; }
+    QWidget& actionWindow() override { return *this; }
 
-    // Documents handed over by a second start: opened once no dialog is open and no command
+    // Documents handed over by a second start: opened once no dialog is open and no action
     // runs, then the window comes to the front.
     void receiveHandOff(const QStringList& files);
 
@@ -84,6 +84,8 @@ public:
 signals:
     // A sheet window was made (new or read from a file).
     void sheetAdded(PicForm* form);
+    // Handed-over documents are held back for now: a dialog is open or an action runs.
+    void handOffDeferred();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -107,11 +109,11 @@ private:
     QAction* menuImage_ = nullptr;
     QMenu* menuRecent_ = nullptr;
     PicForms picForms_;
-    // The commands act on this window; holding them by pointer keeps their headers out of this one.
-    std::unique_ptr<FileCommands> fileCommands_;
-    std::unique_ptr<OutputCommands> outputCommands_;
+    // The actions act on this window; holding them by pointer keeps their headers out of this one.
+    std::unique_ptr<FileActions> fileActions_;
+    std::unique_ptr<OutputActions> outputActions_;
     std::unique_ptr<SheetMenus> sheetMenus_;
-    std::unique_ptr<DropCommands> dropCommands_;
+    std::unique_ptr<DropActions> dropActions_;
     std::unique_ptr<EditMenu> editMenu_;
     QPointer<QMdiSubWindow> lastActivated_;
     QStringList pendingHandOffs_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/output_commands.h"
+#include "app/output_actions.h"
 
 #include <optional>
 #include <string>
@@ -12,8 +12,8 @@
 #include "app/sheet_windows.h"
 #include "core/util/error_text.h"
 #include "platform/canvas/page_export.h"
-#include "platform/file_dialogs.h"
-#include "platform/message_boxes.h"
+#include "platform/desktop/file_dialogs.h"
+#include "platform/desktop/message_boxes.h"
 
 namespace probel {
 namespace {
@@ -35,12 +35,12 @@ std::optional<PageFormat> imageFormatFor(const std::string& path)
 
 }  // namespace
 
-OutputCommands::OutputCommands(SheetWindows& window, const AppServices& services) : window_(window), services_(services)
+OutputActions::OutputActions(SheetWindows& window, const AppServices& services) : window_(window), services_(services)
 {
 }
 
 template <class Output>
-bool OutputCommands::run(PicForm& form, const char* errorTitle, Output output)
+bool OutputActions::run(PicForm& form, const char* errorTitle, Output output)
 {
     Status made;
     {
@@ -55,15 +55,15 @@ bool OutputCommands::run(PicForm& form, const char* errorTitle, Output output)
     return true;
 }
 
-bool OutputCommands::menuPrint(PicForm& form)
+bool OutputActions::menuPrint(PicForm& form)
 {
-    const SheetWindows::CommandScope command(window_);
+    const SheetWindows::ActionScope running(window_);
     return run(form, kPrintErrorTitle, [](const ChartSheet& sheet) { return printSheetToDefaultPrinter(sheet); });
 }
 
-bool OutputCommands::menuPdf(PicForm& form)
+bool OutputActions::menuPdf(PicForm& form)
 {
-    const SheetWindows::CommandScope command(window_);
+    const SheetWindows::ActionScope running(window_);
     const std::string path = services_.fileDialogs.saveFile(kPdfTitle, kPdfFilter, {}, {}, {});
     if (path.empty()) {
         return false;
@@ -75,9 +75,9 @@ bool OutputCommands::menuPdf(PicForm& form)
                [&path](const ChartSheet& sheet) { return exportSheetPage(sheet, path, PageFormat::Pdf); });
 }
 
-bool OutputCommands::menuBitmap(PicForm& form)
+bool OutputActions::menuBitmap(PicForm& form)
 {
-    const SheetWindows::CommandScope command(window_);
+    const SheetWindows::ActionScope running(window_);
     const std::string path = services_.fileDialogs.saveFile(kBitmapTitle, kBitmapFilter, {}, {}, {});
     if (path.empty()) {
         return false;
@@ -85,9 +85,9 @@ bool OutputCommands::menuBitmap(PicForm& form)
     return run(form, kExportErrorTitle, [&path](const ChartSheet& sheet) { return exportSheetBitmap(sheet, path); });
 }
 
-bool OutputCommands::menuImage(PicForm& form)
+bool OutputActions::menuImage(PicForm& form)
 {
-    const SheetWindows::CommandScope command(window_);
+    const SheetWindows::ActionScope running(window_);
     // A name without .png or .svg is refused in the dialog, which stays open for another.
     const auto knownFormat = [this](const std::string& chosen) {
         if (imageFormatFor(chosen)) {

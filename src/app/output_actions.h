@@ -12,13 +12,13 @@ class PicForm;
 // Each runs under the busy window, only reading the sheet (the screen keeps its picture), and
 // reports a failure in a message box. Returns true when the
 // output was made; false when it failed or its dialog was cancelled.
-class OutputCommands {
+class OutputActions {
 public:
     static constexpr auto kPdfFilter = "PDFﾌｧｲﾙ(*.pdf)|*.pdf";
     static constexpr auto kBitmapFilter = "ビットマップ(*.bmp)|*.bmp";
     static constexpr auto kImageFilter = "PNG画像(*.png)|*.png|SVG画像(*.svg)|*.svg";
 
-    OutputCommands(SheetWindows& window, const AppServices& services);
+    OutputActions(SheetWindows& window, const AppServices& services);
 
     bool menuPrint(PicForm& form);
     bool menuPdf(PicForm& form);

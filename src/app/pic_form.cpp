@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "app/graph_figures.h"
+#include "app/sheet_drag.h"
 #include "app/sheet_objects.h"
 #include "app/sheet_paper.h"
 #include "app/sheet_scrolling.h"
@@ -79,9 +80,26 @@ PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(p
             [this](int position) { mainPic_->move(mainPic_->x(), paperOffsetPixels(position, kTwipsPerPixel)); });
     connect(yokoS_, &QScrollBar::valueChanged, this,
             [this](int position) { mainPic_->move(paperOffsetPixels(position, kTwipsPerPixel), mainPic_->y()); });
-    connect(mainPic_, &SheetPaper::leftPressed, this, &PicForm::startPaperDrag);
-    connect(mainPic_, &SheetPaper::leftDragged, this, &PicForm::dragPaper);
-    connect(mainPic_, &SheetPaper::leftReleased, this, &PicForm::endPaperDrag);
+    drag_ = std::make_unique<SheetDrag>(SheetDrag::Window{
+        *mainPic_,
+        *yokoS_,
+        *tateS_,
+        [this](std::int32_t number) { return sekFrame(number); },
+        [this](LabelArray array, std::int64_t index) { return labelObject(array, index); },
+        [this](std::int32_t number, const GraphFrame& before, const GraphFrame& after) {
+            edit<MoveGraphFrame>(number, before, after);
+        },
+        [this](LabelArray array, std::int64_t index, LabelPlace before, LabelPlace after) {
+            edit<MoveLabel>(array, index, before, after);
+        },
+        [this] { redrawUnderBusyWindow(); },
+    });
+    connect(mainPic_, &SheetPaper::leftPressed, this, [this](QPointF position) {
+        bringToFront();
+        drag_->pressPaper(position);
+    });
+    connect(mainPic_, &SheetPaper::leftDragged, this, [this](QPointF position) { drag_->dragPaper(position); });
+    connect(mainPic_, &SheetPaper::leftReleased, this, [this] { drag_->releasePaper(); });
     connect(mainPic_, &SheetPaper::rightPressed, this, &PicForm::paperRightPressed);
     connect(mainPic_, &SheetPaper::pictureOutdated, this, &PicForm::rebuildPicture);
 
@@ -177,11 +195,6 @@ QPointF PicForm::visibleTopLeft() const
     return {yokoS_->value() / kTwipsPerPixel, tateS_->value() / kTwipsPerPixel};
 }
 
-QSize PicForm::paperPixels() const
-{
-    return mainPic_->paperSize();
-}
-
 void PicForm::rebuildPicture()
 {
     sheet_->bindGraphs(nullptr);
@@ -209,9 +222,11 @@ void PicForm::placeFrames()
             frame = new GraphFrameObject(*number, mainPic_);
             const std::int32_t n = *number;
             connect(frame, &GraphFrameObject::pressed, this, &PicForm::bringToFront);
-            connect(frame, &GraphFrameObject::leftPressed, this, &PicForm::holdFrame);
-            connect(frame, &GraphFrameObject::leftDragged, this, &PicForm::dragFrame);
-            connect(frame, &GraphFrameObject::leftReleased, this, &PicForm::releaseFrame);
+            connect(frame, &GraphFrameObject::leftPressed, this,
+                    [this](std::int32_t at, QPointF position) { drag_->holdFrame(at, position); });
+            connect(frame, &GraphFrameObject::leftDragged, this,
+                    [this](std::int32_t at, QPointF position) { drag_->dragFrame(at, position); });
+            connect(frame, &GraphFrameObject::leftReleased, this, [this](std::int32_t at) { drag_->releaseFrame(at); });
             connect(frame, &GraphFrameObject::contextMenuRequested, this,
                     [this, n](std::int32_t, QPoint global) { emit frameMenuRequested(this, n, global); });
             connect(frame, &GraphFrameObject::hovered, this, &PicForm::showReadOff);
@@ -238,7 +253,7 @@ void PicForm::placeFrames()
 
 void PicForm::retire(QWidget* object)
 {
-    // The object may be the one whose press handler runs the command that removed it (its own
+    // The object may be the one whose press handler runs the action that removed it (its own
     // context menu): it goes once that handler and the window system are done with it.
     object->hide();
     object->deleteLater();
@@ -304,11 +319,11 @@ void PicForm::placeLabels()
                 object = new SheetLabelObject(kind, index, mainPic_);
                 connect(object, &SheetLabelObject::pressed, this, &PicForm::bringToFront);
                 connect(object, &SheetLabelObject::leftPressed, this,
-                        [this, array](std::int64_t at, QPointF position) { holdLabel(array, at, position); });
+                        [this, array](std::int64_t at, QPointF position) { drag_->holdLabel(array, at, position); });
                 connect(object, &SheetLabelObject::leftDragged, this,
-                        [this, array](std::int64_t at, QPointF position) { dragLabel(array, at, position); });
+                        [this, array](std::int64_t at, QPointF position) { drag_->dragLabel(array, at, position); });
                 connect(object, &SheetLabelObject::leftReleased, this,
-                        [this, array](std::int64_t at) { releaseLabel(array, at); });
+                        [this, array](std::int64_t at) { drag_->releaseLabel(array, at); });
                 if (kind == SheetLabelObject::Kind::Detail) {
                     object->installEventFilter(this);
                 }
@@ -327,129 +342,9 @@ void PicForm::placeLabels()
     place(comLabel_, sheet_->comLabels(), SheetLabelObject::Kind::Text);
 }
 
-void PicForm::holdFrame(std::int32_t number, QPointF position)
-{
-    GraphFrameObject* object = sekFrame(number);
-    if (object == nullptr || heldLabel_) {
-        return;
-    }
-    const GraphFrame frame{object->x(), object->y(), object->width(), object->height()};
-    heldFrame_ = HeldFrame{number, object->grip(), position, frame, frame};
-    object->setHeld(true);
-    object->raise();
-}
-
-void PicForm::dragFrame(std::int32_t number, QPointF position)
-{
-    if (!heldFrame_ || heldFrame_->number != number) {
-        return;
-    }
-    HeldFrame& held = *heldFrame_;
-    const std::int32_t dx = wholeDisplacement(held.press.x(), position.x());
-    const std::int32_t dy = wholeDisplacement(held.press.y(), position.y());
-    const FrameStep step = stepFrame(held.frame, held.grip, dx, dy);
-    held.frame = step.frame;
-    // The right and bottom edges follow the pointer, so the press point goes with them.
-    if (step.resized && held.grip == FrameGrip::RightEdge) {
-        held.press.setX(position.x());
-    }
-    if (step.resized && held.grip == FrameGrip::BottomEdge) {
-        held.press.setY(position.y());
-    }
-    if (GraphFrameObject* object = sekFrame(number)) {
-        object->setGeometry(held.frame.left, held.frame.top, held.frame.width, held.frame.height);
-    }
-}
-
-void PicForm::releaseFrame(std::int32_t number)
-{
-    GraphFrameObject* object = sekFrame(number);
-    if (heldFrame_ && heldFrame_->number == number && object != nullptr) {
-        const HeldFrame held = *std::exchange(heldFrame_, std::nullopt);
-        GraphFrame frame = held.frame;
-        const QSize paper = paperPixels();
-        frame.left = static_cast<std::int32_t>(pushOntoPaper(frame.left, frame.width, paper.width()));
-        frame.top = static_cast<std::int32_t>(pushOntoPaper(frame.top, frame.height, paper.height()));
-        object->setHeld(false);
-        object->setGeometry(frame.left, frame.top, frame.width, frame.height);
-        if (frame != held.start) {
-            edit<MoveGraphFrame>(number, held.start, frame);
-        } else {
-            redrawUnderBusyWindow();
-        }
-    }
-    if (object != nullptr) {
-        // Behind every other object, so labels lying over the graph stay reachable.
-        object->lower();
-    }
-}
-
 SheetLabelObject* PicForm::labelObject(LabelArray array, std::int64_t index) const
 {
     return array == LabelArray::Text ? comLabel(static_cast<std::int32_t>(index)) : sLabel(index);
-}
-
-void PicForm::holdLabel(LabelArray array, std::int64_t index, QPointF position)
-{
-    SheetLabelObject* object = labelObject(array, index);
-    if (object == nullptr || heldFrame_) {
-        return;
-    }
-    const ChartLabel& label = object->label();
-    const LabelPlace place{label.left, label.top};
-    heldLabel_ = HeldLabel{array, index, position, place, place};
-    object->setHeld(true);
-    object->raise();
-}
-
-void PicForm::dragLabel(LabelArray array, std::int64_t index, QPointF position)
-{
-    if (!heldLabel_ || heldLabel_->array != array || heldLabel_->index != index) {
-        return;
-    }
-    HeldLabel& held = *heldLabel_;
-    held.place.left += static_cast<float>(snappedMove(wholeDisplacement(held.press.x(), position.x())));
-    held.place.top += static_cast<float>(snappedMove(wholeDisplacement(held.press.y(), position.y())));
-    if (SheetLabelObject* object = labelObject(array, index)) {
-        ChartLabel moved = object->label();
-        moved.left = held.place.left;
-        moved.top = held.place.top;
-        object->place(moved, object->size());
-    }
-}
-
-void PicForm::releaseLabel(LabelArray array, std::int64_t index)
-{
-    SheetLabelObject* object = labelObject(array, index);
-    if (object == nullptr) {
-        return;
-    }
-    if (heldLabel_ && heldLabel_->array == array && heldLabel_->index == index) {
-        const HeldLabel held = *std::exchange(heldLabel_, std::nullopt);
-        const QSize paper = paperPixels();
-        LabelPlace place = held.place;
-        place.left = static_cast<float>(pushOntoPaper(place.left, object->width(), paper.width()));
-        place.top = static_cast<float>(pushOntoPaper(place.top, object->height(), paper.height()));
-        object->setHeld(false);
-        sendBehindOtherLabels(*object);
-        if (place != held.start) {
-            edit<MoveLabel>(array, index, held.start, place);
-            return;
-        }
-    }
-    redrawUnderBusyWindow();
-}
-
-void PicForm::sendBehindOtherLabels(SheetLabelObject& label)
-{
-    // Behind the other labels, above every frame: a label lying on a graph stays reachable.
-    for (QObject* child : mainPic_->children()) {
-        auto* other = qobject_cast<SheetLabelObject*>(child);
-        if (other != nullptr && other != &label) {
-            label.stackUnder(other);
-            return;
-        }
-    }
 }
 
 void PicForm::wheelEvent(QWheelEvent* event)
@@ -575,26 +470,6 @@ void PicForm::bringToFront()
         area->setActiveSubWindow(sub);
     }
     sub->raise();
-}
-
-void PicForm::startPaperDrag(QPointF position)
-{
-    bringToFront();
-    mainPic_->setCursor(Qt::ClosedHandCursor);
-    pressPoint_ = position;
-}
-
-void PicForm::dragPaper(QPointF position)
-{
-    yokoS_->setValue(
-        dragScrollPosition(yokoS_->value(), yokoS_->maximum(), position.x() - pressPoint_.x(), kTwipsPerPixel));
-    tateS_->setValue(
-        dragScrollPosition(tateS_->value(), tateS_->maximum(), position.y() - pressPoint_.y(), kTwipsPerPixel));
-}
-
-void PicForm::endPaperDrag()
-{
-    mainPic_->unsetCursor();
 }
 
 void PicForm::paperRightPressed(QPointF position, QPoint globalPosition)

@@ -9,16 +9,13 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 #include <set>
 #include <string>
 #include <utility>
 
 #include "app/busy_scope.h"
-#include "app/sheet_edits.h"
-#include "core/graph/graph_frame.h"
+#include "app/sheet_commands.h"
 #include "core/sheet/chart_sheet.h"
-#include "core/sheet/sheet_placement.h"
 
 class QScrollBar;
 class QUndoStack;
@@ -26,6 +23,7 @@ class QUndoStack;
 namespace probel {
 
 class GraphFrameObject;
+class SheetDrag;
 class SheetLabelObject;
 class SheetPaper;
 
@@ -39,12 +37,12 @@ class SheetPaper;
 // text label (and the keyboard's menu key over them) are reported as signals: the main window
 // pops up its context menus for them.
 //
-// Editing. Graph frames and labels are moved (frames also resized) with the left button.
-// While an object is held only its widget moves; on release it is pushed back onto the paper
-// and the change goes onto the sheet's undo stack as one command. Every change of the content
-// is such a command (edit()), and only commands get the sheet to write to; whenever the stack
-// moves (a new command, undo, redo) the sheet is redrawn under the busy window. The window has
-// one stack for its whole life. The sheet counts as modified (MoveFlag, the "[*]" of the
+// Editing. Graph frames and labels are moved (frames also resized) with the left button
+// (SheetDrag). While an object is held only its widget moves; on release it is pushed back
+// onto the paper and the change goes onto the sheet's undo stack as one command. Every change
+// of the content is such a command (edit()), and only commands get the sheet to write to;
+// whenever the stack moves (a new command, undo, redo) the sheet is redrawn under the busy
+// window. The window has one stack for its whole life. The sheet counts as modified (MoveFlag, the "[*]" of the
 // caption) exactly while the stack stands elsewhere than where it was last saved or read.
 class PicForm : public QWidget {
     Q_OBJECT
@@ -140,22 +138,10 @@ private:
     void placeFrames();
     void placeLabels();
     void rebuildPicture();
-    void startPaperDrag(QPointF position);
-    void dragPaper(QPointF position);
-    void endPaperDrag();
     void paperRightPressed(QPointF position, QPoint globalPosition);
     void push(std::unique_ptr<QUndoCommand> change);
     void redrawUnderBusyWindow();
-    QSize paperPixels() const;
-
-    void holdFrame(std::int32_t number, QPointF position);
-    void dragFrame(std::int32_t number, QPointF position);
-    void releaseFrame(std::int32_t number);
-    void holdLabel(LabelArray array, std::int64_t index, QPointF position);
-    void dragLabel(LabelArray array, std::int64_t index, QPointF position);
-    void releaseLabel(LabelArray array, std::int64_t index);
     SheetLabelObject* labelObject(LabelArray array, std::int64_t index) const;
-    void sendBehindOtherLabels(SheetLabelObject& label);
     void stackFrameUnderLabels(GraphFrameObject& frame);
 
     std::unique_ptr<ChartSheet> sheet_;
@@ -166,29 +152,12 @@ private:
     std::map<std::int32_t, GraphFrameObject*> sekFrame_;
     std::map<std::int32_t, SheetLabelObject*> comLabel_;
     std::map<std::int64_t, SheetLabelObject*> sLabel_;
-    // Press point of the current drag of the paper, paper pixels.
-    QPointF pressPoint_;
     QPointF paperClickPoint_;
     std::set<std::int32_t> cancelledGraphNumbers_;
     QUndoStack* undoStack_ = nullptr;
     std::function<BusyScope::Options()> busyOptions_;
-    // The object held with the left button, from press to release.
-    struct HeldFrame {
-        std::int32_t number = 0;
-        FrameGrip grip = FrameGrip::Move;
-        QPointF press;
-        GraphFrame start;
-        GraphFrame frame;
-    };
-    struct HeldLabel {
-        LabelArray array = LabelArray::Text;
-        std::int64_t index = 0;
-        QPointF press;
-        LabelPlace start;
-        LabelPlace place;
-    };
-    std::optional<HeldFrame> heldFrame_;
-    std::optional<HeldLabel> heldLabel_;
+    // The paper, frame and label held with the left button, from press to release.
+    std::unique_ptr<SheetDrag> drag_;
     CloseGuard closeGuard_;
     bool closeQuestionAnswered_ = false;
 };

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/settings_store.h"
+#include "platform/desktop/settings_store.h"
 
 namespace probel {
 namespace {

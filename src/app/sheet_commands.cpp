@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/sheet_edits.h"
+#include "app/sheet_commands.h"
 
 #include <QString>
 

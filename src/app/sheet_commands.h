@@ -120,7 +120,7 @@ private:
 };
 
 // The series of one graph and the detail labels that belong to them, as they stand at one
-// moment: what a data command changes, kept whole so undo puts back exactly what was there.
+// moment: what a data action changes, kept whole so undo puts back exactly what was there.
 struct SeriesState {
     std::vector<NormoData> series;
     // Every detail label index the change touches, with the label there (empty: none).

@@ -8,9 +8,9 @@
 #include <map>
 #include <utility>
 
-#include "app/data_commands.h"
-#include "app/graph_commands.h"
-#include "app/label_commands.h"
+#include "app/data_actions.h"
+#include "app/graph_actions.h"
+#include "app/label_actions.h"
 #include "app/pic_form.h"
 #include "app/sheet_windows.h"
 
@@ -27,10 +27,10 @@ void addCancel(QMenu& menu)
 
 }  // namespace
 
-// A menu with the command of each entry; a command runs once its entry is chosen.
+// A menu with the handler of each entry; a handler runs once its entry is chosen.
 struct BoundMenu {
     QMenu menu;
-    std::map<QAction*, std::function<void()>> commands;
+    std::map<QAction*, std::function<void()>> handlers;
 
     BoundMenu(QWidget* parent, const char* name) : menu(parent) { menu.setObjectName(QString::fromLatin1(name)); }
 
@@ -42,19 +42,19 @@ struct BoundMenu {
         }
     }
 
-    void add(const char* name, const char* caption, std::function<void()> command)
+    void add(const char* name, const char* caption, std::function<void()> handler)
     {
         QAction* action = menu.addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(name));
-        commands.emplace(action, std::move(command));
+        handlers.emplace(action, std::move(handler));
     }
 };
 
 SheetMenus::SheetMenus(SheetWindows& window, const AppServices& services)
     : window_(window),
-      labelCommands_(std::make_unique<LabelCommands>(services)),
-      graphCommands_(std::make_unique<GraphCommands>(services)),
-      dataCommands_(std::make_unique<DataCommands>(services)),
+      labelActions_(std::make_unique<LabelActions>(services)),
+      graphActions_(std::make_unique<GraphActions>(services)),
+      dataActions_(std::make_unique<DataActions>(services)),
       popUp_([](QMenu& menu, QPoint at) { return menu.exec(at); })
 {
 }
@@ -73,50 +73,49 @@ void SheetMenus::attach(PicForm& form)
 
 void SheetMenus::showPaperMenu(PicForm& form, QPoint globalPosition)
 {
-    BoundMenu bound(&window_.commandWindow(), "CMenu");
-    bound.add("PopMenuComNew", "テキストの追加", [this, &form] { labelCommands_->popMenuComNew(form); });
+    BoundMenu bound(&window_.actionWindow(), "CMenu");
+    bound.add("PopMenuComNew", "テキストの追加", [this, &form] { labelActions_->popMenuComNew(form); });
     bound.separate();
-    bound.add("PopMenuNormoNew", "グラフの追加", [this, &form] { graphCommands_->popMenuNormoNew(form); });
+    bound.add("PopMenuNormoNew", "グラフの追加", [this, &form] { graphActions_->popMenuNormoNew(form); });
     run(bound, globalPosition);
 }
 
 void SheetMenus::showFrameMenu(PicForm& form, std::int32_t number, QPoint globalPosition)
 {
-    BoundMenu bound(&window_.commandWindow(), "SekMenu");
-    bound.add("PopMenuDataNew", "データの追加", [this, &form, number] { dataCommands_->popMenuDataNew(form, number); });
+    BoundMenu bound(&window_.actionWindow(), "SekMenu");
+    bound.add("PopMenuDataNew", "データの追加", [this, &form, number] { dataActions_->popMenuDataNew(form, number); });
     if (const NormoBp* graph = form.sheet().graph(number);
         graph != nullptr && graph->dataIfAny() != nullptr && !graph->dataIfAny()->empty()) {
         bound.add("PopMenuDataRe", "データの編集",
-                  [this, &form, number] { dataCommands_->popMenuDataRe(form, number); });
+                  [this, &form, number] { dataActions_->popMenuDataRe(form, number); });
         bound.add("PopMenuDataDel", "データの削除",
-                  [this, &form, number] { dataCommands_->popMenuDataDel(form, number); });
+                  [this, &form, number] { dataActions_->popMenuDataDel(form, number); });
     }
     bound.separate();
-    bound.add("PopMenuNormoRe", "グラフの編集",
-              [this, &form, number] { graphCommands_->popMenuNormoRe(form, number); });
+    bound.add("PopMenuNormoRe", "グラフの編集", [this, &form, number] { graphActions_->popMenuNormoRe(form, number); });
     bound.add("PopMenuNormoDel", "グラフの削除",
-              [this, &form, number] { graphCommands_->popMenuNormoDel(form, number); });
+              [this, &form, number] { graphActions_->popMenuNormoDel(form, number); });
     run(bound, globalPosition);
 }
 
 void SheetMenus::showLabelMenu(PicForm& form, std::int32_t index, QPoint globalPosition)
 {
-    BoundMenu bound(&window_.commandWindow(), "ComMenu");
-    bound.add("PopMenuComRe", "テキストの編集", [this, &form, index] { labelCommands_->popMenuComRe(form, index); });
-    bound.add("PopMenuComDel", "テキストの削除", [this, &form, index] { labelCommands_->popMenuComDel(form, index); });
+    BoundMenu bound(&window_.actionWindow(), "ComMenu");
+    bound.add("PopMenuComRe", "テキストの編集", [this, &form, index] { labelActions_->popMenuComRe(form, index); });
+    bound.add("PopMenuComDel", "テキストの削除", [this, &form, index] { labelActions_->popMenuComDel(form, index); });
     run(bound, globalPosition);
 }
 
 void SheetMenus::run(BoundMenu& bound, QPoint globalPosition)
 {
-    if (bound.commands.empty()) {
+    if (bound.handlers.empty()) {
         return;
     }
     addCancel(bound.menu);
-    const SheetWindows::CommandScope command(window_);
-    // The command runs here, while the menu and its bound entries still exist.
+    const SheetWindows::ActionScope running(window_);
+    // The handler runs here, while the menu and its bound entries still exist.
     QAction* chosen = popUp_(bound.menu, globalPosition);
-    if (const auto entry = bound.commands.find(chosen); entry != bound.commands.end()) {
+    if (const auto entry = bound.handlers.find(chosen); entry != bound.handlers.end()) {
         entry->second();
     }
 }

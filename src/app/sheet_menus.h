@@ -16,17 +16,17 @@ class QMenu;
 namespace probel {
 
 struct BoundMenu;
-class DataCommands;
-class GraphCommands;
-class LabelCommands;
+class DataActions;
+class GraphActions;
+class LabelActions;
 class SheetWindows;
 class PicForm;
 
 // The context menus of a sheet's content, owned by the main window: CMenu on the empty paper,
 // SekMenu on a graph frame and ComMenu on a text label (a detail label has none). Each is
 // built afresh for the object that was clicked, its entries bound to that object's number,
-// and shows only the entries whose commands exist; the cancel entry "ｷｬﾝｾﾙ" closes it. The
-// chosen command runs as a command of the main window.
+// and shows only the entries whose actions exist; the cancel entry "ｷｬﾝｾﾙ" closes it. The
+// chosen entry runs as an action of the main window.
 class SheetMenus : public QObject {
     Q_OBJECT
 
@@ -47,14 +47,14 @@ public:
     void showLabelMenu(PicForm& form, std::int32_t index, QPoint globalPosition);
 
 private:
-    // Adds the cancel entry, shows the menu and runs the chosen entry's command. A menu
+    // Adds the cancel entry, shows the menu and runs the chosen entry's action. A menu
     // without entries of its own is not shown.
     void run(BoundMenu& bound, QPoint globalPosition);
 
     SheetWindows& window_;
-    std::unique_ptr<LabelCommands> labelCommands_;
-    std::unique_ptr<GraphCommands> graphCommands_;
-    std::unique_ptr<DataCommands> dataCommands_;
+    std::unique_ptr<LabelActions> labelActions_;
+    std::unique_ptr<GraphActions> graphActions_;
+    std::unique_ptr<DataActions> dataActions_;
     PopUp popUp_;
 };
 

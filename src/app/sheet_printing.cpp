@@ -12,7 +12,7 @@
 
 #include "platform/canvas/qpainter_canvas.h"
 #include "platform/canvas/sheet_page_layout.h"
-#include "platform/text/svg_page.h"
+#include "platform/canvas/svg_page.h"
 
 namespace probel {
 namespace {

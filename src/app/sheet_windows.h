@@ -13,8 +13,8 @@ class ChartSheet;
 class PicForm;
 class PicForms;
 
-// What the commands of the main window need of it: the open sheets, a window for a new sheet,
-// the busy window, and the mark that a command is running. The commands know only this, so
+// What the actions of the main window need of it: the open sheets, a window for a new sheet,
+// the busy window, and the mark that an action is running. The actions know only this, so
 // the main window can own them without the two depending on each other.
 class SheetWindows {
 public:
@@ -24,29 +24,29 @@ public:
     // Makes a window for `sheet`, shows it in front and returns it; nullptr (and no window)
     // when its name is in use.
     virtual PicForm* addSheet(std::unique_ptr<ChartSheet> sheet) = 0;
-    // The busy window over the main window, the window disabled: for commands that take time.
+    // The busy window over the main window, the window disabled: for actions that take time.
     virtual BusyScope::Options busyOptions() = 0;
-    // The window the commands' menus belong to.
-    virtual QWidget& commandWindow() = 0;
+    // The window the actions' menus belong to.
+    virtual QWidget& actionWindow() = 0;
 
-    // Marks a command as running for its lifetime. Commands let pending events run (the busy
+    // Marks an action as running for its lifetime. Actions let pending events run (the busy
     // pointer and window), and a hand-off must not open sheets in the middle of one.
-    class CommandScope {
+    class ActionScope {
     public:
-        explicit CommandScope(SheetWindows& windows) : windows_(windows) { ++windows_.runningCommands_; }
-        ~CommandScope() { --windows_.runningCommands_; }
-        CommandScope(const CommandScope&) = delete;
-        CommandScope& operator=(const CommandScope&) = delete;
+        explicit ActionScope(SheetWindows& windows) : windows_(windows) { ++windows_.runningActions_; }
+        ~ActionScope() { --windows_.runningActions_; }
+        ActionScope(const ActionScope&) = delete;
+        ActionScope& operator=(const ActionScope&) = delete;
 
     private:
         SheetWindows& windows_;
     };
 
 protected:
-    bool commandRunning() const { return runningCommands_ > 0; }
+    bool actionRunning() const { return runningActions_ > 0; }
 
 private:
-    int runningCommands_ = 0;
+    int runningActions_ = 0;
 };
 
 }  // namespace probel

@@ -11,7 +11,7 @@
 
 #include "app/app_services.h"
 #include "app/environment_hooks.h"
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 #include "app/mdi_output.h"
 #include "app/program_icon.h"
 #include "app/window_placement.h"
@@ -21,15 +21,15 @@
 #include "dialogs/qt_label_text_editor.h"
 #include "dialogs/qt_paper_size_chooser.h"
 #include "platform/canvas/font_substitution.h"
-#include "platform/file_type_registration.h"
-#include "platform/instance_link.h"
-#include "platform/qt_clipboard.h"
-#include "platform/qt_color_dialog.h"
-#include "platform/qt_file_dialogs.h"
-#include "platform/qt_font_dialog.h"
-#include "platform/qt_message_boxes.h"
-#include "platform/qt_settings_store.h"
-#include "platform/qt_translations.h"
+#include "platform/desktop/file_type_registration.h"
+#include "platform/desktop/instance_link.h"
+#include "platform/desktop/qt_clipboard.h"
+#include "platform/desktop/qt_color_dialog.h"
+#include "platform/desktop/qt_file_dialogs.h"
+#include "platform/desktop/qt_font_dialog.h"
+#include "platform/desktop/qt_message_boxes.h"
+#include "platform/desktop/qt_settings_store.h"
+#include "platform/desktop/qt_translations.h"
 
 namespace probel {
 namespace {
@@ -135,7 +135,7 @@ int runProbel(QApplication& app, const QStringList& arguments)
     }
     QObject::connect(&link, &InstanceLink::filesReceived, &window, &MDIOutput::receiveHandOff);
     window.show();
-    window.fileCommands().openDocuments(documentNames(files));
+    window.fileActions().openDocuments(documentNames(files));
     window.updateFileMenu();
     startUpFinished(window);
     return app.exec();

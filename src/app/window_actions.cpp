@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/window_commands.h"
+#include "app/window_actions.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

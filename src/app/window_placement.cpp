@@ -15,7 +15,7 @@
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/sheet/paper_size.h"
-#include "platform/settings_store.h"
+#include "platform/desktop/settings_store.h"
 
 namespace probel {
 namespace {

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 // probel-cli render: documents drawn as pictures of their whole sheets.
+#include <algorithm>
+#include <deque>
+#include <future>
+#include <memory>
 #include <optional>
 #include <ostream>
+#include <thread>
 
 #include "cli/commands.h"
 #include "cli/error_report.h"
@@ -22,23 +27,38 @@ int usageError(CliIo io, const std::string& message)
     return kExitUsage;
 }
 
-// One document drawn to `output`; a failure is reported and leaves any old output as it was.
-Status renderDocument(const std::string& input, const std::string& output, std::optional<PageFormat> format)
+Result<std::unique_ptr<ChartSheet>> readDocument(const std::string& input)
 {
     auto sheet = readSheetFile(input);
+    // The reader accepts only paper codes that decode, so this holds for every read sheet.
+    if (sheet && !sheet.value()->paperSize()) {
+        return Error{"用紙サイズのコードが正しくありません。", input, 0};
+    }
+    ensureGuiApplication();
+    return sheet;
+}
+
+// One document drawn to `output`; a failure leaves any old output as it was.
+Status renderDocument(const std::string& input, const std::string& output, std::optional<PageFormat> format)
+{
+    const auto sheet = readDocument(input);
     if (!sheet) {
         return sheet.error();
     }
-    const ChartSheet& document = *sheet.value();
-    // The reader accepts only paper codes that decode, so this holds for every read sheet.
-    if (!document.paperSize()) {
-        return Error{"用紙サイズのコードが正しくありません。", document.fName, 0};
-    }
-    ensureGuiApplication();
-    return exportSheetPage(document, output, format);
+    return exportSheetPage(*sheet.value(), output, format);
 }
 
-// Every document into the folder, one start of Qt for all; goes on past a document that fails.
+Result<QImage> drawDocument(const std::string& input, const std::string& output)
+{
+    const auto sheet = readDocument(input);
+    if (!sheet) {
+        return sheet.error();
+    }
+    return drawRasterPage(output, *sheet.value()->paperSize(), sheetPicture(*sheet.value()));
+}
+
+// Every document into the folder, one start of Qt for all; goes on past a document that fails,
+// reporting each failure in the order of the inputs.
 int renderIntoFolder(const std::vector<std::string>& inputs, const std::string& folder, PageFormat format, CliIo io)
 {
     const auto outputs = outputPathsInFolder(inputs, folder, pageFormatExtension(format));
@@ -47,10 +67,40 @@ int renderIntoFolder(const std::vector<std::string>& inputs, const std::string& 
         return kExitBadInput;
     }
     int exitCode = kExitOk;
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        if (exitCodeAfter(io.err, renderDocument(inputs[i], outputs.value()[i], format)) != kExitOk) {
+    const auto report = [&](const Status& outcome) {
+        if (exitCodeAfter(io.err, outcome) != kExitOk) {
             exitCode = kExitBadInput;
         }
+    };
+    if (format != PageFormat::Png && format != PageFormat::Bmp) {
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            report(renderDocument(inputs[i], outputs.value()[i], format));
+        }
+        return exitCode;
+    }
+    // Pictures are compressed and written on other threads, as many at a time as the machine
+    // has cores, while the next pages are drawn on this one, where Qt runs. Their outcomes are
+    // reported in the order of the inputs.
+    const std::size_t mostWriting = std::max(1U, std::thread::hardware_concurrency());
+    std::deque<std::future<Status>> outcomes;
+    const auto reportOldest = [&] {
+        report(outcomes.front().get());
+        outcomes.pop_front();
+    };
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        if (outcomes.size() == mostWriting) {
+            reportOldest();
+        }
+        Result<QImage> page = drawDocument(inputs[i], outputs.value()[i]);
+        if (!page) {
+            outcomes.push_back(std::async(std::launch::deferred, [error = page.error()] { return Status(error); }));
+            continue;
+        }
+        outcomes.push_back(std::async(std::launch::async, [image = std::move(page.value()), path = outputs.value()[i],
+                                                           format] { return writeRasterPage(path, image, format); }));
+    }
+    while (!outcomes.empty()) {
+        reportOldest();
     }
     return exitCode;
 }

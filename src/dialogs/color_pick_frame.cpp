@@ -7,7 +7,52 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include "platform/canvas/qpainter_canvas.h"
+#include "platform/desktop/color_dialog.h"
+
 namespace probel {
+
+ColorPickFrame::ColorPickFrame(ColorDialog& colorDialog, QWidget* parent) : QFrame(parent), colorDialog_(colorDialog)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ColorPickFrame::setColor(std::int32_t bgr)
+{
+    if (bgr == color_) {
+        return;
+    }
+    color_ = bgr;
+    update();
+    emit colorChanged(bgr);
+}
+
+void ColorPickFrame::pickColor()
+{
+    if (const auto chosen = colorDialog_.chooseColor(color_)) {
+        setColor(*chosen);
+    }
+}
+
+void ColorPickFrame::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    const QRect inner = contentsRect();
+    QPainter painter(this);
+    painter.setClipRect(inner);
+    painter.translate(inner.topLeft());
+    QPainterCanvas::Options options;
+    options.size = inner.size();
+    options.dotsPerInch = dotsPerInch_;
+    QPainterCanvas canvas(painter, options);
+    canvas.clear();
+    canvas.setColor(color_);
+    drawPreview(canvas, inner.size());
+
+    drawFocusFrame(painter, inner);
+}
 
 void ColorPickFrame::drawFocusFrame(QPainter& painter, const QRect& inner)
 {

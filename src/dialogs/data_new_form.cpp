@@ -24,12 +24,13 @@
 #include "dialogs/line_style_box.h"
 #include "dialogs/marker_preview.h"
 #include "dialogs/marker_size_box.h"
+#include "dialogs/named_controls.h"
 #include "dialogs/number_box_text.h"
 #include "dialogs/percent_range.h"
 #include "dialogs/value_grid.h"
 #include "platform/canvas/bgr_color.h"
-#include "platform/font_dialog.h"
-#include "platform/message_boxes.h"
+#include "platform/desktop/font_dialog.h"
+#include "platform/desktop/message_boxes.h"
 
 namespace probel {
 namespace {
@@ -76,17 +77,9 @@ bool isBlankComment(const QString& text)
     return true;
 }
 
-template <class Control>
-Control* named(Control* control, const char* objectName, const QString& accessibleName)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    control->setAccessibleName(accessibleName);
-    return control;
-}
-
 QCheckBox* makeCheckBox(const QString& caption, const char* objectName, const QString& toolTip, QWidget* parent)
 {
-    auto* box = named(new QCheckBox(caption, parent), objectName, caption.trimmed());
+    auto* box = namedCheckBox(caption, QString::fromLatin1(objectName), parent);
     box->setToolTip(toolTip);
     return box;
 }
@@ -94,18 +87,11 @@ QCheckBox* makeCheckBox(const QString& caption, const char* objectName, const QS
 // A text box about `letters` digits wide.
 QLineEdit* makeTextBox(const char* objectName, const QString& accessibleName, int letters, QWidget* parent)
 {
-    auto* box = named(new QLineEdit(parent), objectName, accessibleName);
+    auto* box = namedTextBox(QString::fromLatin1(objectName), accessibleName, parent);
     const QFontMetrics metrics = box->fontMetrics();
     const int margins = box->sizeHint().width() - metrics.horizontalAdvance(QString(kQtHintLetters, QLatin1Char('x')));
     box->setMinimumWidth(metrics.horizontalAdvance(QString(letters, QLatin1Char('0'))) + margins);
     return box;
-}
-
-QLabel* makeBuddyLabel(const QString& text, QWidget* buddy, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
 }
 
 }  // namespace
@@ -118,9 +104,8 @@ DataNewForm::DataNewForm(FontDialog& fontDialog, ColorDialog& colorDialog, Messa
     setWindowTitle(QStringLiteral("データの追加"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    okButton_ = named(new QPushButton(QStringLiteral("OK"), this), "Command1_0", QStringLiteral("OK"));
-    cancelButton_ =
-        named(new QPushButton(QStringLiteral("キャンセル"), this), "Command1_1", QStringLiteral("キャンセル"));
+    okButton_ = namedButton(QStringLiteral("OK"), QStringLiteral("Command1_0"), this);
+    cancelButton_ = namedButton(QStringLiteral("キャンセル"), QStringLiteral("Command1_1"), this);
 
     labelCk_ =
         makeCheckBox(QStringLiteral("詳細の表示"), "LabelCk", QStringLiteral("フォーム上に詳細を表示します"), this);
@@ -188,7 +173,8 @@ DataNewForm::DataNewForm(FontDialog& fontDialog, ColorDialog& colorDialog, Messa
 QWidget* DataNewForm::buildCommentBlock()
 {
     auto* block = new QWidget(this);
-    comment_ = named(new QPlainTextEdit(block), "Comment", QStringLiteral("コメント(必ず入力して下さい)"));
+    comment_ =
+        named(new QPlainTextEdit(block), QStringLiteral("Comment"), QStringLiteral("コメント(必ず入力して下さい)"));
     comment_->setToolTip(QStringLiteral("データを識別するために必ず入力して下さい"));
     comment_->setPlainText(QStringLiteral("*\n"));
     comment_->setTabChangesFocus(true);
@@ -205,7 +191,7 @@ QWidget* DataNewForm::buildCommentBlock()
 
     auto* grid = new QGridLayout(block);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(makeBuddyLabel(QStringLiteral("コメント(必ず入力して下さい)"), comment_, block), 0, 0);
+    grid->addWidget(labelFor(comment_, QStringLiteral("コメント(必ず入力して下さい)"), block), 0, 0);
     grid->addWidget(dataNum_, 0, 1, Qt::AlignRight);
     grid->addWidget(comment_, 1, 0, 1, 2);
     return block;
@@ -213,27 +199,27 @@ QWidget* DataNewForm::buildCommentBlock()
 
 QWidget* DataNewForm::buildMarkerGroup()
 {
-    auto* group = named(new QGroupBox(QStringLiteral("マーカー"), this), "Frame2", QStringLiteral("マーカー"));
+    auto* group = namedGroupBox(QStringLiteral("マーカー"), QStringLiteral("Frame2"), this);
     mrk_ = makeTextBox("Mrk", QStringLiteral("形状"), kFormatBoxLetters, group);
     mrk_->setToolTip(QStringLiteral("マーカーの形状を設定します"));
     mrk_->setText(QStringLiteral("○"));
-    markarPic_ = named(new MarkerPreview(colorDialog_, group), "MarkarPic", QStringLiteral("色"));
+    markarPic_ = named(new MarkerPreview(colorDialog_, group), QStringLiteral("MarkarPic"), QStringLiteral("色"));
     markarPic_->setToolTip(QStringLiteral("色の設定をします"));
-    sizeT_ = named(new MarkerSizeBox(group), "SizeT", QStringLiteral("サイズ"));
+    sizeT_ = named(new MarkerSizeBox(group), QStringLiteral("SizeT"), QStringLiteral("サイズ"));
     sizeT_->setToolTip(QStringLiteral("マーカーのサイズを設定します"));
     sizeT_->setText(QStringLiteral("10"));
     lineCk_ = makeCheckBox(QStringLiteral("回帰線の表示"), "LineCk", QStringLiteral("回帰線を表示します"), group);
-    lineCb_ = named(new LineStyleBox(group), "LineCb", QStringLiteral("回帰線の形状"));
+    lineCb_ = named(new LineStyleBox(group), QStringLiteral("LineCb"), QStringLiteral("回帰線の形状"));
     lineCb_->setToolTip(QStringLiteral("回帰線形の状を設定します"));
 
     auto* grid = new QGridLayout(group);
-    grid->addWidget(makeBuddyLabel(QStringLiteral("形状"), mrk_, group), 0, 0);
+    grid->addWidget(labelFor(mrk_, QStringLiteral("形状"), group), 0, 0);
     grid->addWidget(mrk_, 0, 1);
-    grid->addWidget(makeBuddyLabel(QStringLiteral("サイズ"), sizeT_, group), 1, 0);
+    grid->addWidget(labelFor(sizeT_, QStringLiteral("サイズ"), group), 1, 0);
     grid->addWidget(sizeT_, 1, 1);
     grid->addWidget(lineCk_, 2, 0, 1, 2);
     grid->addWidget(lineCb_, 3, 0, 1, 2);
-    grid->addWidget(makeBuddyLabel(QStringLiteral("色"), markarPic_, group), 0, 2, Qt::AlignRight | Qt::AlignTop);
+    grid->addWidget(labelFor(markarPic_, QStringLiteral("色"), group), 0, 2, Qt::AlignRight | Qt::AlignTop);
     grid->addWidget(markarPic_, 0, 3, 4, 1, Qt::AlignTop);
     grid->setColumnStretch(1, 1);
     return group;
@@ -241,8 +227,8 @@ QWidget* DataNewForm::buildMarkerGroup()
 
 QWidget* DataNewForm::buildDetailGroup()
 {
-    sFrame_ = named(new QGroupBox(QStringLiteral("詳細"), this), "SFrame", QStringLiteral("詳細"));
-    labelFont_ = named(new QPushButton(QStringLiteral("Font"), sFrame_), "LabelFont", QStringLiteral("Font"));
+    sFrame_ = namedGroupBox(QStringLiteral("詳細"), QStringLiteral("SFrame"), this);
+    labelFont_ = namedButton(QStringLiteral("Font"), QStringLiteral("LabelFont"), sFrame_);
     labelFont_->setToolTip(QStringLiteral("フォントを設定します"));
     labelFont_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     heikinCk_ = makeCheckBox(QStringLiteral("平均, 最小値, 最大値"), "HeikinCk",
@@ -275,14 +261,12 @@ QWidget* DataNewForm::buildDetailGroup()
 
 QWidget* DataNewForm::buildCpGroup()
 {
-    auto* group = named(new QGroupBox(QStringLiteral("Cp値の設定"), this), "Frame4", QStringLiteral("Cp値の設定"));
+    auto* group = namedGroupBox(QStringLiteral("Cp値の設定"), QStringLiteral("Frame4"), this);
     cpOptions_ = new QButtonGroup(group);
     auto* layout = new QVBoxLayout(group);
     for (int element = 0; element < static_cast<int>(kCpButtonTexts.size()); ++element) {
         const QString caption = QString::fromUtf8(kCpButtonTexts[static_cast<std::size_t>(element)]);
-        auto* button = new QRadioButton(caption, group);
-        button->setObjectName(QStringLiteral("CpOptions_%1").arg(element));
-        button->setAccessibleName(caption);
+        auto* button = namedRadioButton(caption, QStringLiteral("CpOptions_%1").arg(element), group);
         cpOptions_->addButton(button, element);
         layout->addWidget(button);
     }
@@ -293,21 +277,21 @@ QWidget* DataNewForm::buildCpGroup()
 
 QWidget* DataNewForm::buildLimitGroup()
 {
-    auto* group =
-        named(new QGroupBox(QStringLiteral("Probel,Cp値の範囲"), this), "Frame5", QStringLiteral("Probel,Cp値の範囲"));
+    auto* group = namedGroupBox(QStringLiteral("Probel,Cp値の範囲"), QStringLiteral("Frame5"), this);
     maxText_ = makeTextBox("MaxText", QStringLiteral("上限"), kLimitBoxLetters, group);
     minText_ = makeTextBox("MinText", QStringLiteral("下限"), kLimitBoxLetters, group);
     // Placeholders until the limits are preset.
     maxText_->setText(QStringLiteral("Text1"));
     minText_->setText(QStringLiteral("Text1"));
     // Named after the dialog it opens, as it has no caption of its own.
-    parsent_ = named(new QPushButton(QStringLiteral("..."), group), "Parsent", QStringLiteral("最大最小の設定"));
+    parsent_ = named(new QPushButton(QStringLiteral("..."), group), QStringLiteral("Parsent"),
+                     QStringLiteral("最大最小の設定"));
     parsent_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     auto* grid = new QGridLayout(group);
-    grid->addWidget(makeBuddyLabel(QStringLiteral("上限"), maxText_, group), 0, 0);
+    grid->addWidget(labelFor(maxText_, QStringLiteral("上限"), group), 0, 0);
     grid->addWidget(maxText_, 0, 1);
-    grid->addWidget(makeBuddyLabel(QStringLiteral("下限"), minText_, group), 1, 0);
+    grid->addWidget(labelFor(minText_, QStringLiteral("下限"), group), 1, 0);
     grid->addWidget(minText_, 1, 1);
     grid->addWidget(parsent_, 2, 1, Qt::AlignRight);
     grid->setRowStretch(3, 1);
@@ -316,7 +300,7 @@ QWidget* DataNewForm::buildLimitGroup()
 
 QWidget* DataNewForm::buildDataGroup(Clipboard& clipboard)
 {
-    auto* group = named(new QGroupBox(QStringLiteral("データ"), this), "Frame1", QStringLiteral("データ"));
+    auto* group = namedGroupBox(QStringLiteral("データ"), QStringLiteral("Frame1"), this);
     grid_ = new ValueGrid(clipboard, messages_, group);
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(grid_);

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/named_controls.h"
+
 namespace probel {
 namespace {
 
@@ -26,16 +28,12 @@ DataSelect::DataSelect(const std::string& title, const std::vector<std::string>&
     setWindowTitle(QString::fromStdString(title));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    dataList_ = new QListWidget(this);
-    dataList_->setObjectName(QStringLiteral("DataList"));
-    dataList_->setAccessibleName(QStringLiteral("データ"));
+    dataList_ = named(new QListWidget(this), QStringLiteral("DataList"), QStringLiteral("データ"));
     dataList_->setMinimumSize(kListWidth, kHeight);
     for (std::size_t i = 1; i <= comments_.size(); ++i) {
         dataList_->addItem(QString::fromUtf8(kEntryPrefix) + QString::number(i));
     }
-    comment_ = new QPlainTextEdit(this);
-    comment_->setObjectName(QStringLiteral("Comment"));
-    comment_->setAccessibleName(QStringLiteral("コメント"));
+    comment_ = named(new QPlainTextEdit(this), QStringLiteral("Comment"), QStringLiteral("コメント"));
     comment_->setReadOnly(true);
     comment_->setMinimumSize(kCommentWidth, kHeight);
     connect(dataList_, &QListWidget::currentRowChanged, this, [this](int row) {

@@ -22,7 +22,7 @@ struct GraphDialogInput {
 // What the user confirmed with OK: every box read, checked and corrected as the dialog does
 // (whole numbers rounded halves to even, a step or division count below 1 made 1, on a
 // logarithmic axis a limit of 0 made 0.0001 and a negative one its absolute value). The
-// axis ends are in axis units, as typed; the frame position is the typed one (the command
+// axis ends are in axis units, as typed; the frame position is the typed one (the action
 // puts it on the 10-pixel grid and onto the paper).
 struct GraphDialogValues {
     bool logV = false;

@@ -13,10 +13,11 @@
 #include <string_view>
 
 #include "core/sheet/chart_label.h"
+#include "dialogs/named_controls.h"
 #include "platform/canvas/bgr_color.h"
 #include "platform/canvas/qt_font.h"
-#include "platform/color_dialog.h"
-#include "platform/font_dialog.h"
+#include "platform/desktop/color_dialog.h"
+#include "platform/desktop/font_dialog.h"
 
 namespace probel {
 namespace {
@@ -37,14 +38,6 @@ std::string captionText(const QString& shown)
     return joinedCaptionLines(shown.toStdString(), "\r\n");
 }
 
-QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(caption);
-    return button;
-}
-
 }  // namespace
 
 LabelText::LabelText(FontDialog& fontDialog, ColorDialog& colorDialog, QWidget* parent)
@@ -55,25 +48,21 @@ LabelText::LabelText(FontDialog& fontDialog, ColorDialog& colorDialog, QWidget* 
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setSizeGripEnabled(true);
 
-    text1_ = new QPlainTextEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setAccessibleName(QStringLiteral("コメント"));
+    text1_ = named(new QPlainTextEdit(this), QStringLiteral("Text1"), QStringLiteral("コメント"));
     // A label draws its lines as typed, so the box does not wrap them either.
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text1_->setTabChangesFocus(true);
 
-    frameCk_ = new QCheckBox(QStringLiteral("枠の表示"), this);
-    frameCk_->setObjectName(QStringLiteral("FrameCK"));
-    frameCk_->setAccessibleName(frameCk_->text());
+    frameCk_ = namedCheckBox(QStringLiteral("枠の表示"), QStringLiteral("FrameCK"), this);
 
-    fontButton_ = makeButton(QStringLiteral("Font"), QStringLiteral("FontButton"), this);
+    fontButton_ = namedButton(QStringLiteral("Font"), QStringLiteral("FontButton"), this);
     fontButton_->setToolTip(QStringLiteral("フォントを設定します"));
     // Qt's font dialog has no colour, so the colour has a button of its own.
-    colorButton_ = makeButton(QStringLiteral("色..."), QStringLiteral("ColorButton"), this);
+    colorButton_ = namedButton(QStringLiteral("色..."), QStringLiteral("ColorButton"), this);
     colorButton_->setToolTip(QStringLiteral("文字の色を設定します"));
-    okButton_ = makeButton(QStringLiteral("OK"), QStringLiteral("OKButton"), this);
+    okButton_ = namedButton(QStringLiteral("OK"), QStringLiteral("OKButton"), this);
     okButton_->setDefault(true);
-    command1_ = makeButton(QStringLiteral("キャンセル"), QStringLiteral("Command1"), this);
+    command1_ = namedButton(QStringLiteral("キャンセル"), QStringLiteral("Command1"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(frameCk_);

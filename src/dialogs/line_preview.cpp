@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/line_preview.h"
 
-#include <QPainter>
-
 #include "platform/canvas/qpainter_canvas.h"
-#include "platform/color_dialog.h"
 
 namespace probel {
 namespace {
@@ -15,35 +12,12 @@ constexpr QSize kSmallestPreviewSize(24, 12);
 
 }  // namespace
 
-LinePreview::LinePreview(ColorDialog& colorDialog, QWidget* parent) : ColorPickFrame(parent), colorDialog_(colorDialog)
-{
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::PointingHandCursor);
-    setAutoFillBackground(false);
-}
-
-void LinePreview::setPenColor(std::int32_t bgr)
-{
-    if (bgr == penColor_) {
-        return;
-    }
-    penColor_ = bgr;
-    update();
-    emit penColorChanged(bgr);
-}
+LinePreview::LinePreview(ColorDialog& colorDialog, QWidget* parent) : ColorPickFrame(colorDialog, parent) {}
 
 void LinePreview::setPenStyle(std::int32_t style)
 {
     penStyle_ = style;
     update();
-}
-
-void LinePreview::pickColor()
-{
-    if (const auto chosen = colorDialog_.chooseColor(penColor_)) {
-        setPenColor(*chosen);
-    }
 }
 
 QSize LinePreview::sizeHint() const
@@ -56,25 +30,12 @@ QSize LinePreview::minimumSizeHint() const
     return kSmallestPreviewSize + QSize(frameWidth(), frameWidth()) * 2;
 }
 
-void LinePreview::paintEvent(QPaintEvent* event)
+void LinePreview::drawPreview(QPainterCanvas& canvas, QSize size)
 {
-    QFrame::paintEvent(event);
-    const QRect inner = contentsRect();
-    QPainter painter(this);
-    painter.setClipRect(inner);
-    painter.translate(inner.topLeft());
-    // The graph's own canvas: the preview shows exactly the pattern the graph will draw.
-    QPainterCanvas::Options options;
-    options.size = inner.size();
-    QPainterCanvas canvas(painter, options);
-    canvas.clear();
     canvas.setPenStyle(penStyle_);
-    canvas.setColor(penColor_);
-    const std::int32_t middle = inner.height() / 2;
-    const Point ends[] = {{0, middle}, {inner.width(), middle}};
+    const std::int32_t middle = size.height() / 2;
+    const Point ends[] = {{0, middle}, {size.width(), middle}};
     canvas.polyline(ends);
-
-    drawFocusFrame(painter, inner);
 }
 
 }  // namespace probel

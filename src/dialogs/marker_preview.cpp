@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/marker_preview.h"
 
-#include <QPainter>
-
 #include <cmath>
 
 #include "platform/canvas/qpainter_canvas.h"
-#include "platform/color_dialog.h"
 
 namespace probel {
 namespace {
@@ -19,23 +16,10 @@ constexpr double kLargestMarkerPoints = 2160;
 
 }  // namespace
 
-MarkerPreview::MarkerPreview(ColorDialog& colorDialog, QWidget* parent)
-    : ColorPickFrame(parent), colorDialog_(colorDialog)
+MarkerPreview::MarkerPreview(ColorDialog& colorDialog, QWidget* parent) : ColorPickFrame(colorDialog, parent)
 {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-}
-
-void MarkerPreview::setColor(std::int32_t bgr)
-{
-    if (bgr == color_) {
-        return;
-    }
-    color_ = bgr;
-    update();
-    emit colorChanged(bgr);
+    setCanvasDotsPerInch(kScreenDotsPerInch);
 }
 
 void MarkerPreview::setMarker(const std::string& text)
@@ -62,13 +46,6 @@ void MarkerPreview::setLineStyle(std::int32_t style)
     update();
 }
 
-void MarkerPreview::pickColor()
-{
-    if (const auto chosen = colorDialog_.chooseColor(color_)) {
-        setColor(*chosen);
-    }
-}
-
 QSize MarkerPreview::sizeHint() const
 {
     return QSize(kSide, kSide) + QSize(frameWidth(), frameWidth()) * 2;
@@ -79,35 +56,21 @@ QSize MarkerPreview::minimumSizeHint() const
     return sizeHint();
 }
 
-void MarkerPreview::paintEvent(QPaintEvent* event)
+void MarkerPreview::drawPreview(QPainterCanvas& canvas, QSize size)
 {
-    QFrame::paintEvent(event);
-    const QRect inner = contentsRect();
-    QPainter painter(this);
-    painter.setClipRect(inner);
-    painter.translate(inner.topLeft());
-    QPainterCanvas::Options options;
-    options.size = inner.size();
-    options.dotsPerInch = kScreenDotsPerInch;
-    QPainterCanvas canvas(painter, options);
-    canvas.clear();
-    canvas.setColor(color_);
-
     if (std::isfinite(markerSize_) && markerSize_ <= kLargestMarkerPoints) {
         CanvasFont font;
         font.size = markerSize_;
         canvas.setFont(font);
         const double width = canvas.textWidth(marker_);
         const double height = canvas.textHeight(marker_);
-        canvas.drawText({inner.width() / 2.0 - width / 2, inner.height() / 2.0 - height / 2}, marker_);
+        canvas.drawText({size.width() / 2.0 - width / 2, size.height() / 2.0 - height / 2}, marker_);
     }
     if (lineVisible_) {
         canvas.setPenStyle(lineStyle_);
-        const Point ends[] = {{inner.width() - 1, 0}, {0, inner.height() - 1}};
+        const Point ends[] = {{size.width() - 1, 0}, {0, size.height() - 1}};
         canvas.polyline(ends);
     }
-
-    drawFocusFrame(painter, inner);
 }
 
 }  // namespace probel

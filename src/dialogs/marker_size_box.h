@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QAbstractSpinBox>
+#include "dialogs/stepped_text_box.h"
 
 #include <cstdint>
 
@@ -10,7 +10,7 @@ namespace probel {
 // The marker size box SizeT with its up-down arrows (UpDown1): the arrows step the size by
 // one point within kMinimum … kMaximum, starting from the number typed (full-width digits
 // included); the text itself takes whatever is typed, so that the dialog's check decides.
-class MarkerSizeBox : public QAbstractSpinBox {
+class MarkerSizeBox : public SteppedTextBox {
     Q_OBJECT
 
 public:
@@ -20,24 +20,10 @@ public:
 
     explicit MarkerSizeBox(QWidget* parent = nullptr);
 
-    void setText(const QString& text);
-
-    void stepBy(int steps) override;
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-
-signals:
-    void textChanged(const QString& text);
-
 protected:
-    StepEnabled stepEnabled() const override;
-
-private:
-    // Where the arrows start: the typed size, or where they last left it when the text is
-    // no number.
-    std::int32_t arrowStart() const;
-
-    std::int32_t arrowValue_ = 10;
+    std::optional<std::int32_t> numberIn(const QString& text) const override;
+    std::int32_t lowest() const override { return kMinimum; }
+    std::int32_t highest() const override { return kMaximum; }
 };
 
 }  // namespace probel

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/p_size_form.h"
-#include "platform/title_width.h"
+#include "platform/desktop/title_width.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

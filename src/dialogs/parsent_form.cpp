@@ -17,8 +17,9 @@
 
 #include "core/numbers/number_format.h"
 #include "core/numbers/number_text.h"
-#include "platform/message_boxes.h"
-#include "platform/title_width.h"
+#include "dialogs/named_controls.h"
+#include "platform/desktop/message_boxes.h"
+#include "platform/desktop/title_width.h"
 
 namespace probel {
 namespace {
@@ -52,9 +53,7 @@ QLabel* makeLabel(const QString& text, QWidget* parent)
 
 QLineEdit* makeBox(const QString& name, const QString& accessibleName, QWidget* parent)
 {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setAccessibleName(accessibleName);
+    auto* box = namedTextBox(name, accessibleName, parent);
     // Only half-width digits are read as numbers; this asks the input method for them.
     box->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     // Wide enough to show any number the dialog puts in it without scrolling.
@@ -63,14 +62,6 @@ QLineEdit* makeBox(const QString& name, const QString& accessibleName, QWidget* 
                         metrics.horizontalAdvance(QLatin1Char('x')) * kLineEditSizeHintChars;
     box->setMinimumWidth(box->sizeHint().width() + std::max(missing, 0));
     return box;
-}
-
-QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(caption);
-    return button;
 }
 
 }  // namespace
@@ -92,16 +83,13 @@ ParsentForm::ParsentForm(MessageBoxes& messages, QWidget* parent) : QDialog(pare
     minText_ = makeBox(QStringLiteral("MinText"), QStringLiteral("Min (%)"), this);
     maxText_ = makeBox(QStringLiteral("MaxText"), QStringLiteral("Max (%)"), this);
 
-    auto* tyuusinCaption = makeLabel(QStringLiteral("中心値 :"), this);
-    tyuusinCaption->setBuddy(tyuusin_);
-    auto* minCaption = makeLabel(QStringLiteral("Min   : -"), this);
-    minCaption->setBuddy(minText_);
-    auto* maxCaption = makeLabel(QStringLiteral("Max  : +"), this);
-    maxCaption->setBuddy(maxText_);
+    auto* tyuusinCaption = labelFor(tyuusin_, QStringLiteral("中心値 :"), this);
+    auto* minCaption = labelFor(minText_, QStringLiteral("Min   : -"), this);
+    auto* maxCaption = labelFor(maxText_, QStringLiteral("Max  : +"), this);
 
-    okButton_ = makeButton(QStringLiteral("OK"), QStringLiteral("Command1_0"), this);
+    okButton_ = namedButton(QStringLiteral("OK"), QStringLiteral("Command1_0"), this);
     okButton_->setDefault(true);
-    cancelButton_ = makeButton(QStringLiteral("キャンセル"), QStringLiteral("Command1_1"), this);
+    cancelButton_ = namedButton(QStringLiteral("キャンセル"), QStringLiteral("Command1_1"), this);
 
     auto* fields = new QGridLayout;
     fields->addWidget(minLabel_, 0, 0, 1, 3);

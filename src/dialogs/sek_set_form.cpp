@@ -20,10 +20,11 @@
 #include "dialogs/arrow_text_box.h"
 #include "dialogs/line_preview.h"
 #include "dialogs/line_style_box.h"
+#include "dialogs/named_controls.h"
 #include "dialogs/number_box_text.h"
 #include "dialogs/percent_range.h"
-#include "platform/font_dialog.h"
-#include "platform/message_boxes.h"
+#include "platform/desktop/font_dialog.h"
+#include "platform/desktop/message_boxes.h"
 
 namespace probel {
 namespace {
@@ -122,19 +123,11 @@ QLabel* makeLabel(const QString& text, QWidget* parent)
     return label;
 }
 
-template <class Control>
-Control* named(Control* control, const char* objectName, const QString& accessibleName)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    control->setAccessibleName(accessibleName);
-    return control;
-}
-
 // A text box wide enough for `digits` digits; Qt's own hint is room for 17 letters.
 QLineEdit* makeTextBox(const char* objectName, const QString& accessibleName, int digits, QWidget* parent)
 {
     constexpr int kQtHintLetters = 17;
-    auto* box = named(new QLineEdit(parent), objectName, accessibleName);
+    auto* box = namedTextBox(QString::fromLatin1(objectName), accessibleName, parent);
     const QFontMetrics metrics = box->fontMetrics();
     const int margins = box->sizeHint().width() - metrics.horizontalAdvance(QLatin1Char('x')) * kQtHintLetters;
     box->setMinimumWidth(metrics.horizontalAdvance(QString(digits, QLatin1Char('0'))) + margins);
@@ -150,10 +143,9 @@ SekSetForm::SekSetForm(FontDialog& fontDialog, ColorDialog& colorDialog, Message
     setWindowTitle(QStringLiteral("Normo分布の設定"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    okButton_ = named(new QPushButton(QStringLiteral("OK"), this), "Command1_0", QStringLiteral("OK"));
+    okButton_ = namedButton(QStringLiteral("OK"), QStringLiteral("Command1_0"), this);
     okButton_->setDefault(true);
-    cancelButton_ =
-        named(new QPushButton(QStringLiteral("キャンセル"), this), "Command1_1", QStringLiteral("キャンセル"));
+    cancelButton_ = namedButton(QStringLiteral("キャンセル"), QStringLiteral("Command1_1"), this);
 
     auto* right = new QVBoxLayout;
     right->addWidget(buildScaleGroup());
@@ -191,7 +183,7 @@ QWidget* SekSetForm::buildFrameGroup()
 {
     auto* group = new QGroupBox(QStringLiteral("フレーム設定"), this);
     const auto arrowBox = [group](const char* name, const QString& accessibleName, const QString& tip) {
-        auto* box = named(new ArrowTextBox(group), name, accessibleName);
+        auto* box = named(new ArrowTextBox(group), QString::fromLatin1(name), accessibleName);
         box->setToolTip(tip);
         return box;
     };
@@ -201,16 +193,16 @@ QWidget* SekSetForm::buildFrameGroup()
     fWidth_ = arrowBox("FWidth", QStringLiteral("幅"), QStringLiteral("フレームの幅を設定します"));
     fHeight_ = arrowBox("FHeight", QStringLiteral("高さ"), QStringLiteral("フレームの高さを設定します"));
 
-    fLinePic_ = named(new LinePreview(colorDialog_, group), "FLinePic", QStringLiteral("フレームの色"));
+    fLinePic_ = named(new LinePreview(colorDialog_, group), QStringLiteral("FLinePic"), QStringLiteral("フレームの色"));
     fLinePic_->setToolTip(QStringLiteral("色の設定をします"));
-    fLineCb_ = named(new LineStyleBox(group), "FLineCb", QStringLiteral("フレームの形状"));
+    fLineCb_ = named(new LineStyleBox(group), QStringLiteral("FLineCb"), QStringLiteral("フレームの形状"));
     fLineCb_->setToolTip(QStringLiteral("形状を設定します"));
 
     minText_ = makeTextBox("MinText", QStringLiteral("最小値"), kLimitBoxDigits, group);
     minText_->setToolTip(QStringLiteral("X軸の最小値"));
     maxText_ = makeTextBox("MaxText", QStringLiteral("最大値"), kLimitBoxDigits, group);
     maxText_->setToolTip(QStringLiteral("X軸の最大値"));
-    parsent_ = named(new QPushButton(QStringLiteral("..."), group), "Parsent", QStringLiteral("中心"));
+    parsent_ = named(new QPushButton(QStringLiteral("..."), group), QStringLiteral("Parsent"), QStringLiteral("中心"));
     parsent_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     auto* grid = new QGridLayout(group);
@@ -242,9 +234,9 @@ QWidget* SekSetForm::buildScaleGroup()
 {
     auto* group = new QGroupBox(QStringLiteral("目盛"), this);
     tanni_ = makeTextBox("Tanni", QStringLiteral("単位"), kLimitBoxDigits, group);
-    xJikuCk_ = named(new QCheckBox(QStringLiteral("X軸の表示"), group), "XJikuCK", QStringLiteral("X軸の表示"));
-    memori_ = named(new QCheckBox(QStringLiteral("Y軸の表示"), group), "Memori", QStringLiteral("Y軸の表示"));
-    fontButton_ = named(new QPushButton(QStringLiteral("Font"), group), "FontButton", QStringLiteral("Font"));
+    xJikuCk_ = namedCheckBox(QStringLiteral("X軸の表示"), QStringLiteral("XJikuCK"), group);
+    memori_ = namedCheckBox(QStringLiteral("Y軸の表示"), QStringLiteral("Memori"), group);
+    fontButton_ = namedButton(QStringLiteral("Font"), QStringLiteral("FontButton"), group);
     stepText_ = makeTextBox("StepText", QStringLiteral("表示ステップ間隔"), kCountBoxDigits, group);
     stepLabel_ = new QLabel(group);
     stepLabel_->setObjectName(QStringLiteral("StepLabel"));
@@ -265,7 +257,7 @@ QWidget* SekSetForm::buildDivisionGroup()
 {
     auto* group = new QGroupBox(QStringLiteral("分割ラインの設定"), this);
     auto* count = new QGroupBox(QStringLiteral("分割数"), group);
-    logCheck_ = named(new QCheckBox(QStringLiteral("対数で表示"), count), "LogCheck", QStringLiteral("対数で表示"));
+    logCheck_ = namedCheckBox(QStringLiteral("対数で表示"), QStringLiteral("LogCheck"), count);
     logCheck_->setToolTip(QStringLiteral("X軸を対数で表示"));
     bunkatuText_ = makeTextBox("BunkatuText", QStringLiteral("分割数"), kCountBoxDigits, count);
     bunkatuText_->setToolTip(QStringLiteral("X軸の分割数を設定"));
@@ -273,9 +265,10 @@ QWidget* SekSetForm::buildDivisionGroup()
     countLayout->addWidget(logCheck_);
     countLayout->addWidget(bunkatuText_);
 
-    bLinePic_ = named(new LinePreview(colorDialog_, group), "BLinePic", QStringLiteral("分割ラインの色"));
+    bLinePic_ =
+        named(new LinePreview(colorDialog_, group), QStringLiteral("BLinePic"), QStringLiteral("分割ラインの色"));
     bLinePic_->setToolTip(QStringLiteral("色の設定をします"));
-    bLineCb_ = named(new LineStyleBox(group), "BLineCb", QStringLiteral("分割ラインの形状"));
+    bLineCb_ = named(new LineStyleBox(group), QStringLiteral("BLineCb"), QStringLiteral("分割ラインの形状"));
     bLineCb_->setToolTip(QStringLiteral("形状を設定します"));
 
     auto* look = new QGridLayout;
@@ -295,10 +288,10 @@ void SekSetForm::preset(const GraphDialogInput& input)
     const GraphSettings& graph = input.graph;
     fLineCb_->setPenStyle(graph.frameDrawStyle);
     fLinePic_->setPenStyle(fLineCb_->penStyle());
-    fLinePic_->setPenColor(graph.frameColor);
+    fLinePic_->setColor(graph.frameColor);
     bLineCb_->setPenStyle(graph.lineDrawStyle);
     bLinePic_->setPenStyle(bLineCb_->penStyle());
-    bLinePic_->setPenColor(graph.lineColor);
+    bLinePic_->setColor(graph.lineColor);
 
     // A logarithmic axis stores decades; the boxes show axis units.
     const auto shown = [&graph](double stored) { return graph.logV ? std::pow(10.0, stored) : stored; };
@@ -364,8 +357,8 @@ void SekSetForm::okClicked()
 
     values.frameDrawStyle = fLineCb_->penStyle();
     values.lineDrawStyle = bLineCb_->penStyle();
-    values.frameColor = fLinePic_->penColor();
-    values.lineColor = bLinePic_->penColor();
+    values.frameColor = fLinePic_->color();
+    values.lineColor = bLinePic_->color();
     values.tanni = tanni_->text().toStdString();
     values.memoriCheck = memori_->isChecked();
     values.xJikuCheck = xJikuCk_->isChecked();

@@ -24,9 +24,10 @@
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/stats/clipboard_values.h"
+#include "dialogs/named_controls.h"
 #include "dialogs/number_box_text.h"
-#include "platform/clipboard.h"
-#include "platform/message_boxes.h"
+#include "platform/desktop/clipboard.h"
+#include "platform/desktop/message_boxes.h"
 
 namespace probel {
 namespace {
@@ -102,14 +103,6 @@ int lineEditWidthFor(const QLineEdit* box, const QString& text)
     return box->sizeHint().width() + std::max(missing, 0);
 }
 
-QPushButton* makeButton(const char* caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(name);
-    button->setAccessibleName(button->text());
-    return button;
-}
-
 }  // namespace
 
 ValueGrid::ValueGrid(Clipboard& clipboard, MessageBoxes& messages, QWidget* parent)
@@ -138,28 +131,24 @@ ValueGrid::ValueGrid(Clipboard& clipboard, MessageBoxes& messages, QWidget* pare
         dataText_[static_cast<std::size_t>(row)] = box;
         connect(box, &QLineEdit::textChanged, this, [this, row] { rowChanged(row); });
     }
-    dataScroll_ = new QScrollBar(Qt::Vertical, this);
-    dataScroll_->setObjectName(QStringLiteral("DataScroll"));
-    dataScroll_->setAccessibleName(QString::fromUtf8(kScrollName));
+    dataScroll_ =
+        named(new QScrollBar(Qt::Vertical, this), QStringLiteral("DataScroll"), QString::fromUtf8(kScrollName));
     dataScroll_->setRange(kFirstViewPosition, kFirstViewPosition);
     dataScroll_->setSingleStep(1);
     dataScroll_->setPageStep(kPageStep);
     rows->addWidget(dataScroll_, 0, 2, kRows, 1);
     connect(dataScroll_, &QScrollBar::valueChanged, this, &ValueGrid::refresh);
 
-    countBox_ = new QLineEdit(QString::fromLatin1(kInitialCount), this);
-    countBox_->setObjectName(QStringLiteral("MaxNumText"));
+    countBox_ = namedTextBox(QStringLiteral("MaxNumText"), QString::fromUtf8(kCountCaption), this);
+    countBox_->setText(QString::fromLatin1(kInitialCount));
     countBox_->setToolTip(QString::fromUtf8(kCountToolTip));
-    countBox_->setAccessibleName(QString::fromUtf8(kCountCaption));
     countBox_->installEventFilter(this);
-    countCaption_ = new QLabel(QString::fromUtf8(kCountCaption), this);
+    countCaption_ = labelFor(countBox_, QString::fromUtf8(kCountCaption), this);
     countCaption_->setObjectName(QStringLiteral("MaxNumLabel"));
-    countCaption_->setTextFormat(Qt::PlainText);
-    countCaption_->setBuddy(countBox_);
     connect(countBox_, &QLineEdit::textChanged, this, &ValueGrid::countChange);
 
-    clipButton_ = makeButton(kPasteCaption, QStringLiteral("ClipButton"), this);
-    clipCopyButton_ = makeButton(kCopyCaption, QStringLiteral("ClipCopyButton"), this);
+    clipButton_ = namedButton(QString::fromUtf8(kPasteCaption), QStringLiteral("ClipButton"), this);
+    clipCopyButton_ = namedButton(QString::fromUtf8(kCopyCaption), QStringLiteral("ClipCopyButton"), this);
     connect(clipButton_, &QPushButton::clicked, this, &ValueGrid::pasteClicked);
     connect(clipCopyButton_, &QPushButton::clicked, this, &ValueGrid::copyClicked);
 

@@ -64,6 +64,29 @@ TEST_F(OutputFolderTest, ADocumentThatCannotBeReadStopsNoOther)
     }
 }
 
+TEST_F(OutputFolderTest, APictureThatCannotBeWrittenIsReportedInItsTurn)
+{
+    const std::vector<std::string> documents = test::documentsIn("examples");
+    ASSERT_GE(documents.size(), 4u);
+    // A folder in the way of the second picture; the ones before and after it are written.
+    const std::string blocked = path("out/" + std::filesystem::path(documents[1]).stem().string() + ".png");
+    std::filesystem::create_directories(blocked);
+    const std::string missing = path("missing.pbl");
+    std::vector<std::string> arguments = {"render",     "--output-dir", path("out"), "--format",   "png",
+                                          documents[0], documents[1],   missing,     documents[2], documents[3]};
+    const auto run = runCliInProcess(arguments);
+    EXPECT_EQ(run.exitCode, 1);
+    const auto blockedAt = run.err.find(blocked);
+    const auto missingAt = run.err.find(missing);
+    ASSERT_NE(blockedAt, std::string::npos) << run.err;
+    ASSERT_NE(missingAt, std::string::npos) << run.err;
+    EXPECT_LT(blockedAt, missingAt) << run.err;
+    for (const std::size_t i : {0u, 2u, 3u}) {
+        const std::string png = path("out/" + std::filesystem::path(documents[i]).stem().string() + ".png");
+        EXPECT_EQ(readBytes(png).substr(1, 3), "PNG") << png;
+    }
+}
+
 TEST_F(OutputFolderTest, InputsThatWouldWriteTheSameFileAreRefusedBeforeAnyIsWritten)
 {
     const std::string document = test::documentsIn("examples").front();

@@ -49,20 +49,8 @@ bool drawPage(QPaintDevice& device, const PaperSize& paper, bool printerPage, co
     return true;
 }
 
-Result<std::string> rasterBytes(const std::string& path, const PaperSize& paper, const PageDrawing& draw,
-                                PageFormat format)
+Result<std::string> encodedRaster(const std::string& path, const QImage& image, PageFormat format)
 {
-    QImage image(pixelSize(paper), QImage::Format_RGB32);
-    if (image.isNull()) {
-        return saveFileError(path, "画像のメモリを確保できません。");
-    }
-    const int dotsPerMetre = static_cast<int>(roundHalfEven(kPageDotsPerInch / kMetresPerInch));
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    // drawPage clears the whole picture to white first; filling it here as well costs a pass.
-    if (!drawPage(image, paper, false, draw)) {
-        return saveFileError(path, "画像に描画できません。");
-    }
     if (format == PageFormat::Bmp) {
         std::string bytes = encodeBmp24(image);
         if (bytes.empty()) {
@@ -116,9 +104,13 @@ Status exportPage(const std::string& path, const PaperSize& paper, const PageDra
     Result<std::string> bytes = Error{};
     switch (format) {
     case PageFormat::Png:
-    case PageFormat::Bmp:
-        bytes = rasterBytes(path, paper, draw, format);
-        break;
+    case PageFormat::Bmp: {
+        const Result<QImage> image = drawRasterPage(path, paper, draw);
+        if (!image) {
+            return image.error();
+        }
+        return writeRasterPage(path, image.value(), format);
+    }
     case PageFormat::Svg: {
         QtTextMetrics metrics(kPageDotsPerInch);
         return writeSvgPage(path, paper, draw, metrics);
@@ -141,6 +133,34 @@ Status exportSheetPage(const ChartSheet& sheet, const std::string& path, std::op
     }
     const PageDrawing draw = sheetPicture(sheet);
     return format ? exportPage(path, *paper, draw, *format) : exportPage(path, *paper, draw);
+}
+
+Result<QImage> drawRasterPage(const std::string& path, const PaperSize& paper, const PageDrawing& draw)
+{
+    if (paper.widthPixels <= 0 || paper.heightPixels <= 0) {
+        return saveFileError(path, "用紙の大きさが正しくありません。");
+    }
+    QImage image(pixelSize(paper), QImage::Format_RGB32);
+    if (image.isNull()) {
+        return saveFileError(path, "画像のメモリを確保できません。");
+    }
+    const int dotsPerMetre = static_cast<int>(roundHalfEven(kPageDotsPerInch / kMetresPerInch));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    // drawPage clears the whole picture to white first.
+    if (!drawPage(image, paper, false, draw)) {
+        return saveFileError(path, "画像に描画できません。");
+    }
+    return image;
+}
+
+Status writeRasterPage(const std::string& path, const QImage& image, PageFormat format)
+{
+    const Result<std::string> bytes = encodedRaster(path, image, format);
+    if (!bytes) {
+        return bytes.error();
+    }
+    return writeFileAtomically(path, bytes.value());
 }
 
 }  // namespace probel

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include <QImage>
+
 #include "core/graph/canvas.h"
 #include "core/sheet/chart_sheet.h"
 #include "core/sheet/paper_size.h"
@@ -30,5 +32,11 @@ Status exportPage(const std::string& path, const PaperSize& paper, const PageDra
 // names. A sheet whose paper code names no paper is refused, naming the path.
 Status exportSheetPage(const ChartSheet& sheet, const std::string& path,
                        std::optional<PageFormat> format = std::nullopt);
+
+// exportPage for PNG and BMP in two steps that need not run on one thread: the page drawn
+// (Qt's painting, on the thread that runs Qt), then encoded and written (plain computing, on
+// any thread). `path` only names the file in messages of the first step.
+Result<QImage> drawRasterPage(const std::string& path, const PaperSize& paper, const PageDrawing& draw);
+Status writeRasterPage(const std::string& path, const QImage& image, PageFormat format);
 
 }  // namespace probel

@@ -12,7 +12,7 @@
 #include <cmath>
 
 #include "app/pic_form.h"
-#include "app/sheet_edits.h"
+#include "app/sheet_commands.h"
 #include "app/sheet_menus.h"
 #include "core/document/sheet_writer.h"
 #include "core/sheet/chart_sheet.h"

@@ -22,9 +22,9 @@
 #include "dialogs/label_text_editor.h"
 #include "dialogs/paper_size_chooser.h"
 #include "dialogs/series_chooser.h"
-#include "support/platform/in_memory_settings_store.h"
-#include "support/platform/scripted_file_dialogs.h"
-#include "support/platform/scripted_message_boxes.h"
+#include "support/desktop/in_memory_settings_store.h"
+#include "support/desktop/scripted_file_dialogs.h"
+#include "support/desktop/scripted_message_boxes.h"
 
 class QAction;
 class QWidget;

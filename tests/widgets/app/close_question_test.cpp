@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 #include "app/pic_form.h"
 #include "app_fixture.h"
 
@@ -20,14 +20,14 @@ protected:
     PicForm* modifiedUntitledSheet()
     {
         paperSizes_.answer(210297);
-        PicForm* form = window_->fileCommands().npdNew();
+        PicForm* form = window_->fileActions().npdNew();
         changeContent(*form);
         return form;
     }
     // The document's sheet with its first text label's caption changed.
     PicForm* modifiedSheetOf(const std::string& path, const std::string& caption = "変更")
     {
-        window_->fileCommands().openDocuments({path});
+        window_->fileActions().openDocuments({path});
         PicForm* form = window_->picForms().find(path);
         ChartLabel changed = *form->sheet().comLabel(1);
         changed.caption = caption;
@@ -46,7 +46,7 @@ protected:
 TEST_F(CloseQuestionTest, AnUnmodifiedSheetClosesWithoutAsking)
 {
     const std::string path = writeDocument("lot.pbl");
-    window_->fileCommands().openDocuments({path});
+    window_->fileActions().openDocuments({path});
     EXPECT_TRUE(closeWindowOf(window_->picForms().find(path)));
     EXPECT_TRUE(window_->picForms().empty());
     EXPECT_TRUE(messages_.asked().empty());
@@ -109,7 +109,7 @@ TEST_F(CloseQuestionTest, YesSavesATitledSheetOverItsFileWithoutADialog)
     messages_.answer(MessageAnswer::Yes);
     EXPECT_TRUE(closeWindowOf(form));
     EXPECT_TRUE(fileDialogs_.calls().empty());
-    window_->fileCommands().openDocuments({path});
+    window_->fileActions().openDocuments({path});
     ASSERT_EQ(window_->picForms().count(), 1);
     EXPECT_EQ(window_->picForms().forms()[0]->sheet().comLabel(1)->caption, "saved on closing");
 }
@@ -138,7 +138,7 @@ TEST_F(CloseQuestionTest, ShutDownAsksEverySheetBeforeAnyWindowClosesAndCancelSt
 {
     PicForm* first = modifiedUntitledSheet();
     PicForm* second = modifiedSheetOf(writeDocument("lot.pbl"));
-    PicForm* unchanged = window_->fileCommands().openDocuments({writeDocument("other.pbl")}).at(0);
+    PicForm* unchanged = window_->fileActions().openDocuments({writeDocument("other.pbl")}).at(0);
     messages_.answer(MessageAnswer::No);
     messages_.answer(MessageAnswer::Cancel);
 

@@ -9,21 +9,21 @@
 #include <gtest/gtest.h>
 
 #include "app/data_defaults.h"
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
 #include "app_fixture.h"
 #include "core/document/sheet_writer.h"
-#include "platform/qt_settings_store.h"
+#include "platform/desktop/qt_settings_store.h"
 
 namespace probel::test {
 namespace {
 
-class DataCommandsTest : public AppTest {
+class DataActionsTest : public AppTest {
 protected:
     PicForm& openSheet()
     {
-        window_->fileCommands().openDocuments({writeDocument("lot.pbl", {.graphs = 2, .labelCaption = ""})});
+        window_->fileActions().openDocuments({writeDocument("lot.pbl", {.graphs = 2, .labelCaption = ""})});
         return *window_->activeSheet();
     }
 
@@ -56,7 +56,7 @@ protected:
     }
 };
 
-TEST_F(DataCommandsTest, AddingTakesTheSmallestFreeIdAndBuildsTheDetailLabel)
+TEST_F(DataActionsTest, AddingTakesTheSmallestFreeIdAndBuildsTheDetailLabel)
 {
     PicForm& form = openSheet();
     settings_.saveSetting("DataNewForm", "Mrk", "△");
@@ -102,7 +102,7 @@ TEST_F(DataCommandsTest, AddingTakesTheSmallestFreeIdAndBuildsTheDetailLabel)
     EXPECT_EQ(form.undoStack()->undoText().toStdString(), "データの追加");
 }
 
-TEST_F(DataCommandsTest, CancelChangesNothing)
+TEST_F(DataActionsTest, CancelChangesNothing)
 {
     PicForm& form = openSheet();
     dataEditor_.answer([](const DataDialogInput&) { return std::nullopt; });
@@ -112,7 +112,7 @@ TEST_F(DataCommandsTest, CancelChangesNothing)
     EXPECT_EQ(form.undoStack()->count(), 0);
 }
 
-TEST_F(DataCommandsTest, EditingMovesTheSeriesToTheEndKeepingItsIdAndLabel)
+TEST_F(DataActionsTest, EditingMovesTheSeriesToTheEndKeepingItsIdAndLabel)
 {
     PicForm& form = openSheet();
     for (int i = 0; i < 3; ++i) {
@@ -145,7 +145,7 @@ TEST_F(DataCommandsTest, EditingMovesTheSeriesToTheEndKeepingItsIdAndLabel)
     EXPECT_EQ(form.sheet().sLabel(102)->left, 333) << "the label stays where it was";
 }
 
-TEST_F(DataCommandsTest, DeletingAsksRemovesTheLabelMarksTheSheetAndUndoRestoresTheDocument)
+TEST_F(DataActionsTest, DeletingAsksRemovesTheLabelMarksTheSheetAndUndoRestoresTheDocument)
 {
     PicForm& form = openSheet();
     for (int i = 0; i < 2; ++i) {
@@ -177,7 +177,7 @@ TEST_F(DataCommandsTest, DeletingAsksRemovesTheLabelMarksTheSheetAndUndoRestores
     EXPECT_EQ(sheetFileBytes(form.sheet()).value(), before);
 }
 
-TEST_F(DataCommandsTest, UndoOfAddAndEditRestoresTheDocumentAndRedoTheEdit)
+TEST_F(DataActionsTest, UndoOfAddAndEditRestoresTheDocumentAndRedoTheEdit)
 {
     PicForm& form = openSheet();
     const std::string empty = sheetFileBytes(form.sheet()).value();
@@ -203,7 +203,7 @@ TEST_F(DataCommandsTest, UndoOfAddAndEditRestoresTheDocumentAndRedoTheEdit)
     EXPECT_EQ(sheetFileBytes(form.sheet()).value(), edited);
 }
 
-TEST_F(DataCommandsTest, TheDialogsChoicesAreTheNextSeriesDefaultsInTheIniFile)
+TEST_F(DataActionsTest, TheDialogsChoicesAreTheNextSeriesDefaultsInTheIniFile)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -241,7 +241,7 @@ TEST_F(DataCommandsTest, TheDialogsChoicesAreTheNextSeriesDefaultsInTheIniFile)
     EXPECT_EQ(read.color, 0) << "a new series starts black";
 }
 
-TEST_F(DataCommandsTest, TheGraphMenuOffersEditAndDeleteOnlyWithSeries)
+TEST_F(DataActionsTest, TheGraphMenuOffersEditAndDeleteOnlyWithSeries)
 {
     PicForm& form = openSheet();
     confirm();

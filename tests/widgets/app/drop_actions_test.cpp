@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/drop_commands.h"
+#include "app/drop_actions.h"
 
 #include <QDropEvent>
 #include <QFile>
@@ -23,7 +23,7 @@
 namespace probel::test {
 namespace {
 
-class DropCommandsTest : public AppTest {
+class DropActionsTest : public AppTest {
 protected:
     std::string writeText(const std::string& name, const std::string& text)
     {
@@ -62,16 +62,16 @@ protected:
     }
 };
 
-TEST_F(DropCommandsTest, ADocumentDroppedOnTheWindowOpensAsWithOpen)
+TEST_F(DropActionsTest, ADocumentDroppedOnTheWindowOpensAsWithOpen)
 {
     PicForm* form = openSheet();
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->fName(), pathIn("lot.pbl"));
-    EXPECT_TRUE(DropCommands::isSheetDocument("/x/A.PbL"));
-    EXPECT_FALSE(DropCommands::isSheetDocument("/x/a.csv"));
+    EXPECT_TRUE(DropActions::isSheetDocument("/x/A.PbL"));
+    EXPECT_FALSE(DropActions::isSheetDocument("/x/a.csv"));
 }
 
-TEST_F(DropCommandsTest, ATableOnAGraphAddsEachNumericColumnAsOneUndoableStep)
+TEST_F(DropActionsTest, ATableOnAGraphAddsEachNumericColumnAsOneUndoableStep)
 {
     settings_.saveSetting("DataNewForm", "Mrk", "△");
     PicForm* form = openSheet();
@@ -97,7 +97,7 @@ TEST_F(DropCommandsTest, ATableOnAGraphAddsEachNumericColumnAsOneUndoableStep)
 }
 
 // A hundredth series would share its detail label's number with a series of another graph.
-TEST_F(DropCommandsTest, AGraphTakesAtMost99SeriesFromATableOrByHand)
+TEST_F(DropActionsTest, AGraphTakesAtMost99SeriesFromATableOrByHand)
 {
     PicForm* form = openSheet();
     arrangeSheet(*form, [](ChartSheet& sheet) {
@@ -127,7 +127,7 @@ TEST_F(DropCommandsTest, AGraphTakesAtMost99SeriesFromATableOrByHand)
     EXPECT_EQ(seriesOf(*form)->count(), 99);
 }
 
-TEST_F(DropCommandsTest, AColumnWithoutHeaderIsNamedAfterTheFile)
+TEST_F(DropActionsTest, AColumnWithoutHeaderIsNamedAfterTheFile)
 {
     PicForm* form = openSheet();
     drop(form->sekFrame(1), {writeText("raw values.txt", "1.5\n2.5\n3.5\n")});
@@ -136,7 +136,7 @@ TEST_F(DropCommandsTest, AColumnWithoutHeaderIsNamedAfterTheFile)
     EXPECT_EQ(seriesOf(*form)->item(1).comment(), "raw values.txt");
 }
 
-TEST_F(DropCommandsTest, ATableWithoutNumbersIsRefusedAndChangesNothing)
+TEST_F(DropActionsTest, ATableWithoutNumbersIsRefusedAndChangesNothing)
 {
     PicForm* form = openSheet();
     const int stepsBefore = form->undoStack()->count();
@@ -151,7 +151,7 @@ TEST_F(DropCommandsTest, ATableWithoutNumbersIsRefusedAndChangesNothing)
     EXPECT_EQ(form->undoStack()->count(), stepsBefore);
 }
 
-TEST_F(DropCommandsTest, ATableDroppedAwayFromAGraphIsNotAdded)
+TEST_F(DropActionsTest, ATableDroppedAwayFromAGraphIsNotAdded)
 {
     PicForm* form = openSheet();
     messages_.answer(MessageAnswer::Ok);

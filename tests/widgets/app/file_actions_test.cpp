@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
 #include "app/sheet_paper.h"
@@ -36,9 +36,9 @@ bool runningAsRoot()
     return ::geteuid() == 0;
 }
 
-using FileCommandsTest = AppTest;
+using FileActionsTest = AppTest;
 
-TEST_F(FileCommandsTest, FileMenuEnablesSavingClosingAndOutputOnlyWithASheet)
+TEST_F(FileActionsTest, FileMenuEnablesSavingClosingAndOutputOnlyWithASheet)
 {
     struct Expected {
         bool close, save, saveAs, print, pdf, bitmap;
@@ -56,13 +56,13 @@ TEST_F(FileCommandsTest, FileMenuEnablesSavingClosingAndOutputOnlyWithASheet)
     check({false, false, false, false, false, false}, "no sheet");
 
     paperSizes_.answer(210297);
-    PicForm* untitled = window_->fileCommands().npdNew();
+    PicForm* untitled = window_->fileActions().npdNew();
     ASSERT_NE(untitled, nullptr);
     // 上書き保存 of a sheet without a file asks for a name, as 名前を付けて保存 does.
     check({true, true, true, true, true, true}, "new sheet never saved");
 
     const std::string path = writeDocument("saved.pbl");
-    ASSERT_EQ(window_->fileCommands().openDocuments({path}).size(), 1U);
+    ASSERT_EQ(window_->fileActions().openDocuments({path}).size(), 1U);
     check({true, true, true, true, true, true}, "sheet read from its file");
 
     window_->mdiArea()->closeAllSubWindows();
@@ -70,7 +70,7 @@ TEST_F(FileCommandsTest, FileMenuEnablesSavingClosingAndOutputOnlyWithASheet)
     check({false, false, false, false, false, false}, "every sheet closed");
 }
 
-TEST_F(FileCommandsTest, FileMenuHoldsTheEntriesInOrderWithSeparators)
+TEST_F(FileActionsTest, FileMenuHoldsTheEntriesInOrderWithSeparators)
 {
     std::vector<std::string> captions;
     for (const QAction* action : window_->menuFile()->actions()) {
@@ -98,12 +98,12 @@ TEST_F(FileCommandsTest, FileMenuHoldsTheEntriesInOrderWithSeparators)
     EXPECT_EQ(window_->windowTitle().toStdString(), "NormoProbel");
 }
 
-TEST_F(FileCommandsTest, NewSheetsTakeTheFirstFreeGeneratedNameAndTheChosenPaper)
+TEST_F(FileActionsTest, NewSheetsTakeTheFirstFreeGeneratedNameAndTheChosenPaper)
 {
     paperSizes_.answer(297210);
     paperSizes_.answer(210297);
-    PicForm* first = window_->fileCommands().npdNew();
-    PicForm* second = window_->fileCommands().npdNew();
+    PicForm* first = window_->fileActions().npdNew();
+    PicForm* second = window_->fileActions().npdNew();
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(first->fName(), "新規作成1");
@@ -119,19 +119,19 @@ TEST_F(FileCommandsTest, NewSheetsTakeTheFirstFreeGeneratedNameAndTheChosenPaper
     settle();
     ASSERT_EQ(window_->picForms().count(), 1);
     paperSizes_.answer(210297);
-    PicForm* third = window_->fileCommands().npdNew();
+    PicForm* third = window_->fileActions().npdNew();
     ASSERT_NE(third, nullptr);
     EXPECT_EQ(third->fName(), "新規作成3");
     EXPECT_EQ(paperSizes_.asked(), 3);
 }
 
-TEST_F(FileCommandsTest, OpenReadsEveryChosenFileTheLastChosenFirst)
+TEST_F(FileActionsTest, OpenReadsEveryChosenFileTheLastChosenFirst)
 {
     const std::string a = writeDocument("a.pbl", {.graphs = 2});
     const std::string b = writeDocument("b.pbl", {.paperCode = 297210});
     const std::string c = writeDocument("c.pbl", {.labelCaption = ""});
     fileDialogs_.answerOpen({a, b, c});
-    const std::vector<PicForm*> opened = window_->fileCommands().npdOpen();
+    const std::vector<PicForm*> opened = window_->fileActions().npdOpen();
 
     ASSERT_EQ(fileDialogs_.calls().size(), 1U);
     EXPECT_EQ(fileDialogs_.calls()[0].filter, "Probelﾌｧｲﾙ(*.pbl)|*.pbl|全てのﾌｧｲﾙ(*.*)|*.*");
@@ -153,33 +153,33 @@ TEST_F(FileCommandsTest, OpenReadsEveryChosenFileTheLastChosenFirst)
     EXPECT_EQ(window_->picForms().find(c)->comLabel(1), nullptr);
 }
 
-TEST_F(FileCommandsTest, AFileAlreadyOpenIsNotOpenedTwiceByNameOrThroughALink)
+TEST_F(FileActionsTest, AFileAlreadyOpenIsNotOpenedTwiceByNameOrThroughALink)
 {
     const std::string path = writeDocument("lot.pbl");
     const std::string link = pathIn("link-to-lot.pbl");
     ASSERT_EQ(::symlink(path.c_str(), link.c_str()), 0);
-    ASSERT_EQ(window_->fileCommands().openDocuments({path}).size(), 1U);
+    ASSERT_EQ(window_->fileActions().openDocuments({path}).size(), 1U);
     PicForm* open = window_->picForms().find(path);
     ASSERT_NE(open, nullptr);
     changeContent(*open);
 
     fileDialogs_.answerOpen({path, link});
-    EXPECT_TRUE(window_->fileCommands().npdOpen().empty());
-    EXPECT_TRUE(window_->fileCommands().openDocuments({pathIn("./lot.pbl")}).empty());
+    EXPECT_TRUE(window_->fileActions().npdOpen().empty());
+    EXPECT_TRUE(window_->fileActions().openDocuments({pathIn("./lot.pbl")}).empty());
     EXPECT_EQ(window_->picForms().count(), 1);
     EXPECT_TRUE(open->moveFlag()) << "the open sheet is left as it was";
 }
 
-TEST_F(FileCommandsTest, NamesDifferingOnlyInLetterCaseAreTwoFiles)
+TEST_F(FileActionsTest, NamesDifferingOnlyInLetterCaseAreTwoFiles)
 {
     const std::string lower = writeDocument("lot.pbl");
     const std::string upper = writeDocument("LOT.pbl", {.graphs = 3});
-    EXPECT_EQ(window_->fileCommands().openDocuments({lower, upper}).size(), 2U);
+    EXPECT_EQ(window_->fileActions().openDocuments({lower, upper}).size(), 2U);
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{lower, upper}));
     EXPECT_NE(window_->picForms().find(upper)->sekFrame(3), nullptr);
 }
 
-TEST_F(FileCommandsTest, AnUnreadableDocumentIsReportedWithFileAndLineAndLeavesNoSheet)
+TEST_F(FileActionsTest, AnUnreadableDocumentIsReportedWithFileAndLineAndLeavesNoSheet)
 {
     const std::string path = pathIn("broken.pbl");
     {
@@ -187,7 +187,7 @@ TEST_F(FileCommandsTest, AnUnreadableDocumentIsReportedWithFileAndLineAndLeavesN
         out << "\"0100\"\r\n1\r\n1\r\n0\r\n210297\r\nnot a number\r\n";
     }
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_TRUE(window_->fileCommands().openDocuments({path}).empty());
+    EXPECT_TRUE(window_->fileActions().openDocuments({path}).empty());
     EXPECT_TRUE(window_->picForms().empty());
     EXPECT_TRUE(window_->mdiArea()->subWindowList().isEmpty());
     ASSERT_EQ(messages_.asked().size(), 1U);
@@ -196,34 +196,34 @@ TEST_F(FileCommandsTest, AnUnreadableDocumentIsReportedWithFileAndLineAndLeavesN
     EXPECT_NE(text.find("行目"), std::string::npos) << text;
 }
 
-TEST_F(FileCommandsTest, AMissingFileIsSkippedWithAMessageNamingItAndTheOthersOpen)
+TEST_F(FileActionsTest, AMissingFileIsSkippedWithAMessageNamingItAndTheOthersOpen)
 {
     const std::string present = writeDocument("present.pbl");
     const std::string missing = pathIn("missing.pbl");
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_EQ(window_->fileCommands().openDocuments({missing, present}).size(), 1U);
+    EXPECT_EQ(window_->fileActions().openDocuments({missing, present}).size(), 1U);
     ASSERT_EQ(messages_.asked().size(), 1U);
     EXPECT_NE(messages_.asked()[0].text.find(missing), std::string::npos);
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{present}));
 }
 
-TEST_F(FileCommandsTest, CancellingTheOpenDialogOpensNothing)
+TEST_F(FileActionsTest, CancellingTheOpenDialogOpensNothing)
 {
     fileDialogs_.answerOpen({});
-    EXPECT_TRUE(window_->fileCommands().npdOpen().empty());
+    EXPECT_TRUE(window_->fileActions().npdOpen().empty());
     EXPECT_TRUE(window_->picForms().empty());
 }
 
-TEST_F(FileCommandsTest, SaveAsNamesAndRekeysTheSheetByThePathAsTyped)
+TEST_F(FileActionsTest, SaveAsNamesAndRekeysTheSheetByThePathAsTyped)
 {
     paperSizes_.answer(148210);
-    PicForm* form = window_->fileCommands().npdNew();
+    PicForm* form = window_->fileActions().npdNew();
     ASSERT_NE(form, nullptr);
     changeContent(*form);
     const std::string typed = pathIn("without-extension");
     fileDialogs_.answerSave(typed);
 
-    EXPECT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Saved);
+    EXPECT_EQ(window_->fileActions().npdSave(*form), SaveOutcome::Saved);
     ASSERT_EQ(fileDialogs_.calls().size(), 1U);
     EXPECT_EQ(fileDialogs_.calls()[0].filter, "Probelﾌｧｲﾙ(*.pbl)|*.pbl");
     EXPECT_EQ(fileDialogs_.calls()[0].initialDir, "");
@@ -238,42 +238,42 @@ TEST_F(FileCommandsTest, SaveAsNamesAndRekeysTheSheetByThePathAsTyped)
     // Saving again starts in the file's folder with its name.
     const std::string other = pathIn("other.pbl");
     fileDialogs_.answerSave(other);
-    EXPECT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Saved);
+    EXPECT_EQ(window_->fileActions().npdSave(*form), SaveOutcome::Saved);
     EXPECT_EQ(fileDialogs_.calls()[1].initialDir, folder_.path().toStdString());
     EXPECT_EQ(fileDialogs_.calls()[1].initialName, "without-extension");
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{other}));
     EXPECT_EQ(window_->picForms().count(), 1);
 }
 
-TEST_F(FileCommandsTest, SaveWritesTheSheetOverItsFileAndClearsTheFlag)
+TEST_F(FileActionsTest, SaveWritesTheSheetOverItsFileAndClearsTheFlag)
 {
     const std::string path = writeDocument("lot.pbl", {.graphs = 1, .labelCaption = ""});
-    ASSERT_EQ(window_->fileCommands().openDocuments({path}).size(), 1U);
+    ASSERT_EQ(window_->fileActions().openDocuments({path}).size(), 1U);
     PicForm* form = window_->picForms().find(path);
     ChartLabel label;
     label.caption = "追加した文字";
     label.visible = true;
     form->edit<ChangeTextLabel>(1, std::nullopt, label);
 
-    EXPECT_EQ(window_->fileCommands().npdNewSave(*form), SaveOutcome::Saved);
+    EXPECT_EQ(window_->fileActions().npdNewSave(*form), SaveOutcome::Saved);
     EXPECT_FALSE(form->moveFlag());
     EXPECT_EQ(form->fName(), path);
     EXPECT_NE(fileBytes(path).find("\x92\xc7\x89\xc1"), std::string::npos) << "the new label (CP932) is in the file";
     EXPECT_TRUE(fileDialogs_.calls().empty());
 }
 
-TEST_F(FileCommandsTest, SaveAsOntoTheFileOfAnotherOpenSheetIsRefusedInTheDialog)
+TEST_F(FileActionsTest, SaveAsOntoTheFileOfAnotherOpenSheetIsRefusedInTheDialog)
 {
     const std::string first = writeDocument("first.pbl");
     const std::string second = writeDocument("second.pbl");
-    ASSERT_EQ(window_->fileCommands().openDocuments({first, second}).size(), 2U);
+    ASSERT_EQ(window_->fileActions().openDocuments({first, second}).size(), 2U);
     PicForm* form = window_->picForms().find(second);
     const std::string before = fileBytes(first);
     const std::string third = pathIn("third.pbl");
     fileDialogs_.answerSave(first);
     fileDialogs_.answerSave(third);  // the dialog stays open and the user names another file
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Saved);
+    EXPECT_EQ(window_->fileActions().npdSave(*form), SaveOutcome::Saved);
     ASSERT_EQ(fileDialogs_.calls().size(), 1U);
     EXPECT_EQ(fileDialogs_.calls()[0].refused, (std::vector<std::string>{first}));
     ASSERT_EQ(messages_.asked().size(), 1U);
@@ -283,16 +283,16 @@ TEST_F(FileCommandsTest, SaveAsOntoTheFileOfAnotherOpenSheetIsRefusedInTheDialog
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{first, third}));
 }
 
-TEST_F(FileCommandsTest, SaveAsOntoTheDeletedFileOfAnotherOpenSheetIsRefused)
+TEST_F(FileActionsTest, SaveAsOntoTheDeletedFileOfAnotherOpenSheetIsRefused)
 {
     const std::string first = writeDocument("first.pbl");
     const std::string second = writeDocument("second.pbl");
-    ASSERT_EQ(window_->fileCommands().openDocuments({first, second}).size(), 2U);
+    ASSERT_EQ(window_->fileActions().openDocuments({first, second}).size(), 2U);
     std::filesystem::remove(first);  // deleted behind the program's back; its sheet stays open
     PicForm* form = window_->picForms().find(second);
     fileDialogs_.answerSave(first);  // refused; the user then cancels the dialog
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Cancelled);
+    EXPECT_EQ(window_->fileActions().npdSave(*form), SaveOutcome::Cancelled);
     EXPECT_FALSE(std::filesystem::exists(first));
     EXPECT_EQ(form->fName(), second);
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{first, second}));
@@ -304,7 +304,7 @@ protected:
     // The sheet of the document `path`, opened and changed.
     PicForm& openChanged(const std::string& path)
     {
-        EXPECT_EQ(window_->fileCommands().openDocuments({path}).size(), 1U);
+        EXPECT_EQ(window_->fileActions().openDocuments({path}).size(), 1U);
         PicForm* form = window_->picForms().find(path);
         ChartLabel changed = *form->sheet().comLabel(1);
         changed.caption = "変更";
@@ -328,12 +328,12 @@ protected:
 TEST_F(SaveFailureTest, SaveAsIntoAMissingFolder)
 {
     paperSizes_.answer(210297);
-    PicForm* form = window_->fileCommands().npdNew();
+    PicForm* form = window_->fileActions().npdNew();
     changeContent(*form);
     const std::string target = pathIn("no-such-folder/lot.pbl");
     fileDialogs_.answerSave(target);
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Failed);
+    EXPECT_EQ(window_->fileActions().npdSave(*form), SaveOutcome::Failed);
     expectNothingChanged(*form, "新規作成1", {}, {});
     EXPECT_NE(messages_.asked()[0].text.find(target), std::string::npos) << messages_.asked()[0].text;
 }
@@ -348,7 +348,7 @@ TEST_F(SaveFailureTest, SaveIntoAFolderThatBecameReadOnly)
     const std::string before = fileBytes(path);
     QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner);
     messages_.answer(MessageAnswer::Ok);
-    const SaveOutcome outcome = window_->fileCommands().npdNewSave(form);
+    const SaveOutcome outcome = window_->fileActions().npdNewSave(form);
     QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(outcome, SaveOutcome::Failed);
     expectNothingChanged(form, path, path, before);
@@ -362,7 +362,7 @@ TEST_F(SaveFailureTest, SaveOverAReadOnlyFile)
     const std::string before = fileBytes(path);
     QFile::setPermissions(QString::fromStdString(path), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_EQ(window_->fileCommands().npdNewSave(form), SaveOutcome::Failed);
+    EXPECT_EQ(window_->fileActions().npdNewSave(form), SaveOutcome::Failed);
     expectNothingChanged(form, path, path, before);
     EXPECT_NE(messages_.asked()[0].text.find("読み取り専用"), std::string::npos) << messages_.asked()[0].text;
     using std::filesystem::perms;
@@ -395,7 +395,7 @@ TEST_F(SaveFailureTest, SaveAsOntoAFullFileSystemKeepsTheOldFile)
         }
     }
     paperSizes_.answer(210297);
-    PicForm* form = window_->fileCommands().npdNew();
+    PicForm* form = window_->fileActions().npdNew();
     arrangeSheet(*form, [](ChartSheet& sheet) {
         for (int i = 0; i < 40; ++i) {
             sheet.comLabel(sheet.addComLabel())->caption = std::string(200, 'a');
@@ -404,7 +404,7 @@ TEST_F(SaveFailureTest, SaveAsOntoAFullFileSystemKeepsTheOldFile)
     changeContent(*form);
     fileDialogs_.answerSave(target);
     messages_.answer(MessageAnswer::Ok);
-    const SaveOutcome outcome = window_->fileCommands().npdSave(*form);
+    const SaveOutcome outcome = window_->fileActions().npdSave(*form);
     EXPECT_EQ(outcome, SaveOutcome::Failed);
     expectNothingChanged(*form, "新規作成1", target, "old contents");
 }

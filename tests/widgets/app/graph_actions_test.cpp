@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/edit_menu.h"
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
 #include "app/sheet_paper.h"
@@ -20,19 +20,19 @@
 namespace probel::test {
 namespace {
 
-class GraphCommandsTest : public AppTest {
+class GraphActionsTest : public AppTest {
 protected:
     PicForm& newSheet()
     {
         paperSizes_.answer(210297);
-        PicForm* form = window_->fileCommands().npdNew();
+        PicForm* form = window_->fileActions().npdNew();
         EXPECT_NE(form, nullptr);
         return *form;
     }
 
     PicForm& openSheet(const TestDocument& content = {})
     {
-        window_->fileCommands().openDocuments({writeDocument("lot.pbl", content)});
+        window_->fileActions().openDocuments({writeDocument("lot.pbl", content)});
         return *window_->activeSheet();
     }
 
@@ -53,7 +53,7 @@ protected:
 
 // The menu runs inside the frame's own press handler, and deleting the graph deletes the frame:
 // the window system then delivers the release and the next move as a user's mouse would.
-TEST_F(GraphCommandsTest, DeletingAGraphFromItsOwnMenuLeavesNoDanglingFrame)
+TEST_F(GraphActionsTest, DeletingAGraphFromItsOwnMenuLeavesNoDanglingFrame)
 {
     PicForm& form = newSheet();
     graphEditor_.confirm();
@@ -78,7 +78,7 @@ TEST_F(GraphCommandsTest, DeletingAGraphFromItsOwnMenuLeavesNoDanglingFrame)
     EXPECT_TRUE(frame.isNull());
 }
 
-TEST_F(GraphCommandsTest, ANewGraphStartsAtTheClickOnTheGridWithTheStoredDefaults)
+TEST_F(GraphActionsTest, ANewGraphStartsAtTheClickOnTheGridWithTheStoredDefaults)
 {
     PicForm& form = newSheet();
     settings_.saveSetting("SekSetForm", "FrameWidth", "300");
@@ -108,7 +108,7 @@ TEST_F(GraphCommandsTest, ANewGraphStartsAtTheClickOnTheGridWithTheStoredDefault
     EXPECT_EQ(window_->editMenu().undoAction()->text().toStdString(), "元に戻す: グラフの追加");
 }
 
-TEST_F(GraphCommandsTest, OkStoresTheDefaultsForTheNextGraphOnAnySheet)
+TEST_F(GraphActionsTest, OkStoresTheDefaultsForTheNextGraphOnAnySheet)
 {
     PicForm& first = newSheet();
     graphEditor_.confirm([](GraphDialogValues& values) {
@@ -133,7 +133,7 @@ TEST_F(GraphCommandsTest, OkStoresTheDefaultsForTheNextGraphOnAnySheet)
     EXPECT_FALSE(second.sheet().graph(1)->xJikuCheck());
 }
 
-TEST_F(GraphCommandsTest, CancelledAddsKeepTheirNumbersButLeaveNoGraph)
+TEST_F(GraphActionsTest, CancelledAddsKeepTheirNumbersButLeaveNoGraph)
 {
     PicForm& form = newSheet();
     graphEditor_.cancel();
@@ -148,7 +148,7 @@ TEST_F(GraphCommandsTest, CancelledAddsKeepTheirNumbersButLeaveNoGraph)
     EXPECT_EQ(form.sheet().myNormo().keyAt(1), "S3");
 }
 
-TEST_F(GraphCommandsTest, EditingClampsTheFrameOnOpeningEvenWhenCancelledAndUndoPutsItBack)
+TEST_F(GraphActionsTest, EditingClampsTheFrameOnOpeningEvenWhenCancelledAndUndoPutsItBack)
 {
     PicForm& form = openSheet();
     arrangeSheet(form, [](ChartSheet& sheet) {
@@ -170,7 +170,7 @@ TEST_F(GraphCommandsTest, EditingClampsTheFrameOnOpeningEvenWhenCancelledAndUndo
     EXPECT_EQ(graphSettings(*form.sheet().graph(1)), before);
 }
 
-TEST_F(GraphCommandsTest, ConfirmedPositionsGoToTheNearestGridPointAndStayOnThePaper)
+TEST_F(GraphActionsTest, ConfirmedPositionsGoToTheNearestGridPointAndStayOnThePaper)
 {
     PicForm& form = openSheet();
     graphEditor_.confirm([](GraphDialogValues& values) {
@@ -193,7 +193,7 @@ TEST_F(GraphCommandsTest, ConfirmedPositionsGoToTheNearestGridPointAndStayOnTheP
     EXPECT_EQ(form.undoStack()->count(), 2) << "an OK that changes nothing is no step";
 }
 
-TEST_F(GraphCommandsTest, DeletingRemovesTheGraphWithItsDetailLabelsAndUndoRestoresTheDocument)
+TEST_F(GraphActionsTest, DeletingRemovesTheGraphWithItsDetailLabelsAndUndoRestoresTheDocument)
 {
     PicForm& form = openSheet({.graphs = 2});
     arrangeSheet(form, [](ChartSheet& sheet) {

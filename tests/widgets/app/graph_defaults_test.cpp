@@ -8,8 +8,8 @@
 
 #include "core/graph/graph_settings.h"
 #include "core/graph/normo_bp.h"
-#include "platform/qt_settings_store.h"
-#include "support/platform/in_memory_settings_store.h"
+#include "platform/desktop/qt_settings_store.h"
+#include "support/desktop/in_memory_settings_store.h"
 
 namespace probel {
 namespace {

@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 #include "app/mdi_output.h"
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
@@ -28,7 +28,7 @@ protected:
     PicForm* openExample()
     {
         const std::string example = std::string(PROBEL_SOURCE_DIR) + "/examples/sample-sheet.pbl";
-        window_->fileCommands().openDocuments({example});
+        window_->fileActions().openDocuments({example});
         return window_->activeSheet();
     }
 

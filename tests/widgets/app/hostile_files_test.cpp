@@ -10,8 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/drop_commands.h"
-#include "app/file_commands.h"
+#include "app/drop_actions.h"
+#include "app/file_actions.h"
 #include "app/pic_form.h"
 #include "app/recent_files.h"
 #include "app_fixture.h"
@@ -40,7 +40,7 @@ protected:
 
     PicForm& changedSheet()
     {
-        EXPECT_EQ(window_->fileCommands().openDocuments({writeDocument("lot.pbl")}).size(), 1U);
+        EXPECT_EQ(window_->fileActions().openDocuments({writeDocument("lot.pbl")}).size(), 1U);
         PicForm& form = *window_->activeSheet();
         changeContent(form);
         return form;
@@ -55,7 +55,7 @@ TEST_F(HostileFilesTest, ASparseDocumentHandedOverIsRefusedByItsSizeAndTheOpenSh
     const std::string before = bytes(open);
     const std::string sparse = sparseFile("s.pbl");
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_TRUE(window_->fileCommands().openDocuments({sparse}).empty());
+    EXPECT_TRUE(window_->fileActions().openDocuments({sparse}).empty());
     ASSERT_EQ(messages_.asked().size(), 1U);
     EXPECT_EQ(messages_.asked()[0].text,
               "ファイルを開けません: " + sparse + ": 大きすぎます (100 GiB)。読めるのは 64 MiB までです");
@@ -71,7 +71,7 @@ TEST_F(HostileFilesTest, ASparseTableDroppedOnAGraphChangesNothing)
     const int steps = form.undoStack()->count();
     const std::string sparse = sparseFile("s.csv");
     messages_.answer(MessageAnswer::Ok);
-    window_->dropCommands().dropFilesOnGraph(form, 1, {sparse});
+    window_->dropActions().dropFilesOnGraph(form, 1, {sparse});
     ASSERT_EQ(messages_.asked().size(), 1U);
     EXPECT_NE(messages_.asked()[0].text.find("100 GiB"), std::string::npos) << messages_.asked()[0].text;
     EXPECT_EQ(bytes(form), before);
@@ -95,7 +95,7 @@ TEST_F(HostileFilesTest, ALinkPlantedInASharedFolderIsNotOpenedAndNotSavedThroug
     ASSERT_EQ(::lchown(planted.c_str(), kOtherUser, kOtherUser), 0);
 
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_TRUE(window_->fileCommands().openDocuments({planted}).empty());
+    EXPECT_TRUE(window_->fileActions().openDocuments({planted}).empty());
     ASSERT_EQ(messages_.asked().size(), 1U);
     EXPECT_EQ(messages_.asked()[0].text,
               "ファイルを開けません: " + planted + ": 他のユーザーが共有フォルダーに置いたリンクはたどりません");
@@ -105,11 +105,11 @@ TEST_F(HostileFilesTest, ALinkPlantedInASharedFolderIsNotOpenedAndNotSavedThroug
     // Saving a new sheet under the link's name is refused too, and the victim keeps its bytes.
     const auto victimBytes = fs::file_size(victim);
     paperSizes_.answer(210297);
-    PicForm* form = window_->fileCommands().npdNew();
+    PicForm* form = window_->fileActions().npdNew();
     changeContent(*form);
     fileDialogs_.answerSave(planted);
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Failed);
+    EXPECT_EQ(window_->fileActions().npdSave(*form), SaveOutcome::Failed);
     EXPECT_EQ(form->fName(), "新規作成1");
     EXPECT_EQ(fs::file_size(victim), victimBytes);
 }
@@ -124,8 +124,8 @@ TEST_F(HostileFilesTest, ARecentEntryThatBecameAFolderOrAPipeIsNamedForWhatItIs)
     RecentFiles(settings_).add(pipe);
     messages_.answer(MessageAnswer::Ok);
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_EQ(window_->fileCommands().openRecent(folder), nullptr);
-    EXPECT_EQ(window_->fileCommands().openRecent(pipe), nullptr);
+    EXPECT_EQ(window_->fileActions().openRecent(folder), nullptr);
+    EXPECT_EQ(window_->fileActions().openRecent(pipe), nullptr);
     ASSERT_EQ(messages_.asked().size(), 2U);
     EXPECT_EQ(messages_.asked()[0].text,
               "\"" + folder + "\" はフォルダーで、ファイルではありません。\n最近使ったファイルの一覧から外します。");

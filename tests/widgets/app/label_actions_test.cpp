@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/edit_menu.h"
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
 #include "app/sheet_paper.h"
@@ -20,11 +20,11 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
-class LabelCommandsTest : public AppTest {
+class LabelActionsTest : public AppTest {
 protected:
     PicForm& openSheet(const TestDocument& content = {})
     {
-        window_->fileCommands().openDocuments({writeDocument("lot.pbl", content)});
+        window_->fileActions().openDocuments({writeDocument("lot.pbl", content)});
         PicForm* form = window_->activeSheet();
         EXPECT_NE(form, nullptr);
         return *form;
@@ -44,7 +44,7 @@ protected:
     }
 };
 
-TEST_F(LabelCommandsTest, MenusOfferTheEntriesOfTheirObject)
+TEST_F(LabelActionsTest, MenusOfferTheEntriesOfTheirObject)
 {
     PicForm& form = openSheet();
     rightPress(form.mainPic(), QPoint(123, 47));
@@ -60,7 +60,7 @@ TEST_F(LabelCommandsTest, MenusOfferTheEntriesOfTheirObject)
     EXPECT_FALSE(form.moveFlag()) << "a menu closed without a choice changes nothing";
 }
 
-TEST_F(LabelCommandsTest, AddingPutsTheLabelAtTheViewsTopLeftUnderTheLowestFreeNumber)
+TEST_F(LabelActionsTest, AddingPutsTheLabelAtTheViewsTopLeftUnderTheLowestFreeNumber)
 {
     PicForm& form = openSheet({.labelCaption = ""});
     arrangeSheet(form, [](ChartSheet& sheet) { sheet.comLabelTemplate().font.name = "テンプレート"; });
@@ -93,7 +93,7 @@ TEST_F(LabelCommandsTest, AddingPutsTheLabelAtTheViewsTopLeftUnderTheLowestFreeN
     EXPECT_EQ(form.sheet().comLabel(1)->caption, "三つ目");
 }
 
-TEST_F(LabelCommandsTest, CancelledDialogAddsOrChangesNothing)
+TEST_F(LabelActionsTest, CancelledDialogAddsOrChangesNothing)
 {
     PicForm& form = openSheet();
     addText(form, std::nullopt);
@@ -106,7 +106,7 @@ TEST_F(LabelCommandsTest, CancelledDialogAddsOrChangesNothing)
     EXPECT_EQ(form.undoStack()->count(), 0);
 }
 
-TEST_F(LabelCommandsTest, EditingKeepsThePlaceAndTakesTheFrameFromTheDialog)
+TEST_F(LabelActionsTest, EditingKeepsThePlaceAndTakesTheFrameFromTheDialog)
 {
     PicForm& form = openSheet();
     arrangeSheet(form, [](ChartSheet& sheet) { sheet.comLabel(1)->tag = "1"; });
@@ -123,7 +123,7 @@ TEST_F(LabelCommandsTest, EditingKeepsThePlaceAndTakesTheFrameFromTheDialog)
     EXPECT_TRUE(form.moveFlag());
 }
 
-TEST_F(LabelCommandsTest, DeletingAsksMarksTheSheetAndUndoBringsTheLabelBack)
+TEST_F(LabelActionsTest, DeletingAsksMarksTheSheetAndUndoBringsTheLabelBack)
 {
     PicForm& form = openSheet();
     const ChartLabel before = *form.sheet().comLabel(1);
@@ -161,12 +161,12 @@ TEST_F(LabelCommandsTest, DeletingAsksMarksTheSheetAndUndoBringsTheLabelBack)
     EXPECT_EQ(edit.redoAction()->text().toStdString(), "やり直し: テキストの削除");
 }
 
-TEST_F(LabelCommandsTest, TheEditMenuFollowsTheActiveSheet)
+TEST_F(LabelActionsTest, TheEditMenuFollowsTheActiveSheet)
 {
     PicForm& first = openSheet();
     addText(first, settings("一つ目"));
     paperSizes_.answer(210297);
-    window_->fileCommands().npdNew();
+    window_->fileActions().npdNew();
     window_->updateFileMenu();
     EditMenu& edit = window_->editMenu();
     EXPECT_FALSE(edit.undoAction()->isEnabled()) << "the new sheet has nothing to undo";

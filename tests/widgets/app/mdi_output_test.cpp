@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include <QAction>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
 #include "app_fixture.h"
@@ -27,38 +26,30 @@ using MDIOutputTest = AppTest;
 // How long a test waits at most for what the event loop is to bring about.
 constexpr int kWaitMs = 5000;
 
-void runEventsFor(int milliseconds)
-{
-    const QDeadlineTimer deadline(milliseconds);
-    while (!deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-}
-
 TEST_F(MDIOutputTest, HandedOverFilesWaitUntilAnOpenDialogHasClosed)
 {
     const std::string path = writeDocument("lot.pbl");
     QDialog dialog(window_.get());
     dialog.setModal(true);
     dialog.show();
+    QSignalSpy deferred(window_.get(), &MDIOutput::handOffDeferred);
     window_->receiveHandOff({QString::fromStdString(path)});
-    // Nothing to wait for when nothing is to happen: the events of a while, the first retry among them.
-    runEventsFor(300);
+    // The first look and the first retry both find the dialog open.
+    ASSERT_TRUE(QTest::qWaitFor([&deferred] { return deferred.count() >= 2; }, kWaitMs));
     EXPECT_TRUE(window_->picForms().empty()) << "nothing opens under a dialog";
     dialog.close();
     EXPECT_TRUE(QTest::qWaitFor([this] { return !window_->picForms().empty(); }, kWaitMs));
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{path}));
 }
 
-TEST_F(MDIOutputTest, HandedOverFilesWaitUntilTheRunningCommandHasFinished)
+TEST_F(MDIOutputTest, HandedOverFilesWaitUntilTheRunningActionHasFinished)
 {
     const std::string handed = writeDocument("handed.pbl");
     const std::string opened = writeDocument("opened.pbl", {.graphs = 3});
     window_->receiveHandOff({QString::fromStdString(handed)});
     // Reading lets pending events run once (the busy pointer), which is where a hand-off
     // could cut in.
-    EXPECT_EQ(window_->fileCommands().openDocuments({opened}).size(), 1U);
+    EXPECT_EQ(window_->fileActions().openDocuments({opened}).size(), 1U);
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{opened}));
     EXPECT_TRUE(QTest::qWaitFor([this] { return window_->picForms().count() == 2; }, kWaitMs));
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{opened, handed}));
@@ -102,7 +93,7 @@ TEST_F(MDIOutputTest, MinimisingAndRestoringASheetKeepsItsScrollPositions)
 {
     window_->resize(700, 600);
     paperSizes_.answer(297420);
-    PicForm* form = window_->fileCommands().npdNew();
+    PicForm* form = window_->fileActions().npdNew();
     auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget());
     sub->resize(400, 300);
     form->yokoS()->setValue(2000);
@@ -117,7 +108,7 @@ TEST_F(MDIOutputTest, MinimisingAndRestoringASheetKeepsItsScrollPositions)
 
 TEST_F(MDIOutputTest, RightPressesOnObjectsAskForTheirMenusWithTheirNumbers)
 {
-    window_->fileCommands().openDocuments({writeDocument("lot.pbl", {.graphs = 2})});
+    window_->fileActions().openDocuments({writeDocument("lot.pbl", {.graphs = 2})});
     PicForm* form = window_->activeSheet();
     ASSERT_NE(form, nullptr);
     std::vector<std::int32_t> frames;
@@ -137,9 +128,9 @@ TEST_F(MDIOutputTest, OpeningAnOpenFileBringsItsSheetToTheFrontAndCloseClosesThe
 {
     const std::string first = writeDocument("first.pbl");
     const std::string second = writeDocument("second.pbl");
-    window_->fileCommands().openDocuments({first, second});
+    window_->fileActions().openDocuments({first, second});
     ASSERT_EQ(window_->activeSheet()->fName(), second);
-    EXPECT_TRUE(window_->fileCommands().openDocuments({first}).empty()) << "not opened twice";
+    EXPECT_TRUE(window_->fileActions().openDocuments({first}).empty()) << "not opened twice";
     EXPECT_EQ(window_->activeSheet()->fName(), first);
 
     fileEntry("MenuClose")->trigger();
@@ -149,7 +140,7 @@ TEST_F(MDIOutputTest, OpeningAnOpenFileBringsItsSheetToTheFrontAndCloseClosesThe
 
 TEST_F(MDIOutputTest, LabelsLieAboveTheGraphFrames)
 {
-    window_->fileCommands().openDocuments({writeDocument("lot.pbl")});
+    window_->fileActions().openDocuments({writeDocument("lot.pbl")});
     PicForm* form = window_->activeSheet();
     const QObjectList& children = form->comLabel(1)->parentWidget()->children();
     EXPECT_GT(children.indexOf(form->comLabel(1)), children.indexOf(form->sekFrame(1)));

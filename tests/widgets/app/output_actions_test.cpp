@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/output_commands.h"
+#include "app/output_actions.h"
 
 #include <QFile>
 #include <QImage>
@@ -11,20 +11,20 @@
 #include <string>
 #include <vector>
 
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 #include "app/pic_form.h"
 #include "app/sheet_paper.h"
 #include "app_fixture.h"
-#include "support/platform/pdf_pages.h"
+#include "support/desktop/pdf_pages.h"
 
 namespace probel::test {
 namespace {
 
-class OutputCommandsTest : public AppTest {
+class OutputActionsTest : public AppTest {
 protected:
     PicForm* openSheet()
     {
-        window_->fileCommands().openDocuments({writeDocument("lot.pbl", {.graphs = 2})});
+        window_->fileActions().openDocuments({writeDocument("lot.pbl", {.graphs = 2})});
         return window_->activeSheet();
     }
     // Pixels of the on-screen picture that are not white.
@@ -41,7 +41,7 @@ protected:
     }
 };
 
-TEST_F(OutputCommandsTest, BitmapExportWritesTheWholePaperAndRedrawsTheScreen)
+TEST_F(OutputActionsTest, BitmapExportWritesTheWholePaperAndRedrawsTheScreen)
 {
     PicForm* form = openSheet();
     ASSERT_NE(form, nullptr);
@@ -49,7 +49,7 @@ TEST_F(OutputCommandsTest, BitmapExportWritesTheWholePaperAndRedrawsTheScreen)
     ASSERT_GT(before, 0);
     const std::string path = pathIn("sheet.bmp");
     fileDialogs_.answerSave(path);
-    EXPECT_TRUE(window_->outputCommands().menuBitmap(*form));
+    EXPECT_TRUE(window_->outputActions().menuBitmap(*form));
     ASSERT_EQ(fileDialogs_.calls().size(), 1U);
     EXPECT_EQ(fileDialogs_.calls()[0].filter, "ビットマップ(*.bmp)|*.bmp");
     EXPECT_EQ(fileDialogs_.calls()[0].initialName, "");
@@ -59,17 +59,17 @@ TEST_F(OutputCommandsTest, BitmapExportWritesTheWholePaperAndRedrawsTheScreen)
     EXPECT_TRUE(window_->isEnabled());
 }
 
-TEST_F(OutputCommandsTest, CancelledExportsWriteNothing)
+TEST_F(OutputActionsTest, CancelledExportsWriteNothing)
 {
     PicForm* form = openSheet();
     fileDialogs_.answerSave("");
     fileDialogs_.answerSave("");
-    EXPECT_FALSE(window_->outputCommands().menuBitmap(*form));
-    EXPECT_FALSE(window_->outputCommands().menuPdf(*form));
+    EXPECT_FALSE(window_->outputActions().menuBitmap(*form));
+    EXPECT_FALSE(window_->outputActions().menuPdf(*form));
     EXPECT_TRUE(messages_.asked().empty());
 }
 
-TEST_F(OutputCommandsTest, AFailedExportIsReportedAndTheWindowRestored)
+TEST_F(OutputActionsTest, AFailedExportIsReportedAndTheWindowRestored)
 {
     PicForm* form = openSheet();
     const int before = inkOf(*form);
@@ -79,8 +79,8 @@ TEST_F(OutputCommandsTest, AFailedExportIsReportedAndTheWindowRestored)
     fileDialogs_.answerSave(pdf);
     messages_.answer(MessageAnswer::Ok);
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_FALSE(window_->outputCommands().menuBitmap(*form));
-    EXPECT_FALSE(window_->outputCommands().menuPdf(*form));
+    EXPECT_FALSE(window_->outputActions().menuBitmap(*form));
+    EXPECT_FALSE(window_->outputActions().menuPdf(*form));
     ASSERT_EQ(messages_.asked().size(), 2U);
     EXPECT_NE(messages_.asked()[0].text.find(bitmap), std::string::npos) << messages_.asked()[0].text;
     EXPECT_NE(messages_.asked()[1].text.find(pdf), std::string::npos) << messages_.asked()[1].text;
@@ -88,21 +88,21 @@ TEST_F(OutputCommandsTest, AFailedExportIsReportedAndTheWindowRestored)
     EXPECT_EQ(inkOf(*form), before);
 }
 
-TEST_F(OutputCommandsTest, PdfExportWritesOnePage)
+TEST_F(OutputActionsTest, PdfExportWritesOnePage)
 {
     PicForm* form = openSheet();
     const std::string path = pathIn("sheet.pdf");
     fileDialogs_.answerSave(path);
-    EXPECT_TRUE(window_->outputCommands().menuPdf(*form));
+    EXPECT_TRUE(window_->outputActions().menuPdf(*form));
     EXPECT_GT(std::filesystem::file_size(path), 0U);
 }
 
-TEST_F(OutputCommandsTest, ImageExportWritesPngOrSvgByTheNameAndRefusesOtherNames)
+TEST_F(OutputActionsTest, ImageExportWritesPngOrSvgByTheNameAndRefusesOtherNames)
 {
     PicForm* form = openSheet();
     const std::string png = pathIn("page.png");
     fileDialogs_.answerSave(png);
-    ASSERT_TRUE(window_->outputCommands().menuImage(*form));
+    ASSERT_TRUE(window_->outputActions().menuImage(*form));
     const QImage picture(QString::fromStdString(png));
     EXPECT_EQ(picture.size(), form->mainPic()->paperSize()) << "the page's size";
 
@@ -111,7 +111,7 @@ TEST_F(OutputCommandsTest, ImageExportWritesPngOrSvgByTheNameAndRefusesOtherName
     fileDialogs_.answerSave(other);  // refused in the dialog, which stays open
     fileDialogs_.answerSave(svg);
     messages_.answer(MessageAnswer::Ok);
-    ASSERT_TRUE(window_->outputCommands().menuImage(*form));
+    ASSERT_TRUE(window_->outputActions().menuImage(*form));
     EXPECT_EQ(fileDialogs_.calls().back().refused, (std::vector<std::string>{other}));
     EXPECT_FALSE(std::filesystem::exists(other));
     QFile written(QString::fromStdString(svg));
@@ -119,7 +119,7 @@ TEST_F(OutputCommandsTest, ImageExportWritesPngOrSvgByTheNameAndRefusesOtherName
     EXPECT_TRUE(written.readAll().startsWith("<?xml"));
 }
 
-TEST_F(OutputCommandsTest, PdfExportDrawsWhatTheCommandLineToolDraws)
+TEST_F(OutputActionsTest, PdfExportDrawsWhatTheCommandLineToolDraws)
 {
     if (!havePdfRasteriser()) {
         GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
@@ -133,11 +133,11 @@ TEST_F(OutputCommandsTest, PdfExportDrawsWhatTheCommandLineToolDraws)
         const std::string example = entry.path().string();
         const std::string name = entry.path().stem().string();
         SCOPED_TRACE(name);
-        const std::vector<PicForm*> opened = window_->fileCommands().openDocuments({example});
+        const std::vector<PicForm*> opened = window_->fileActions().openDocuments({example});
         ASSERT_EQ(opened.size(), 1U);
         const std::string fromProgram = pathIn(name + "-program.pdf");
         fileDialogs_.answerSave(fromProgram);
-        ASSERT_TRUE(window_->outputCommands().menuPdf(*opened.front()));
+        ASSERT_TRUE(window_->outputActions().menuPdf(*opened.front()));
         const std::string fromTool = pathIn(name + "-cli.pdf");
         QProcess tool;
         tool.start(QStringLiteral(PROBEL_CLI_PATH), {QStringLiteral("render"), QString::fromStdString(example),

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 #include "app/mdi_output.h"
 #include "app/pic_form.h"
 #include "app_fixture.h"
@@ -57,10 +57,10 @@ TEST_F(RecentFilesMenuTest, OpenedAndSavedDocumentsAreListedAcrossARestart)
 {
     const std::string first = writeDocument("first.pbl");
     const std::string second = writeDocument("R&D.pbl");
-    ASSERT_EQ(window_->fileCommands().openDocuments({first}).size(), 1U);
+    ASSERT_EQ(window_->fileActions().openDocuments({first}).size(), 1U);
     PicForm* form = window_->activeSheet();
     fileDialogs_.answerSave(second);
-    ASSERT_EQ(window_->fileCommands().npdSave(*form), SaveOutcome::Saved);
+    ASSERT_EQ(window_->fileActions().npdSave(*form), SaveOutcome::Saved);
     EXPECT_EQ(recentEntries(*window_), (std::vector<std::string>{"&1 " + pathIn("R&&D.pbl"), "&2 " + first}));
 
     // The next start reads the same settings.
@@ -79,11 +79,11 @@ TEST_F(RecentFilesMenuTest, OpenedAndSavedDocumentsAreListedAcrossARestart)
 TEST_F(RecentFilesMenuTest, AFileThatIsGoneIsReportedAndDropped)
 {
     const std::string gone = writeDocument("gone.pbl");
-    ASSERT_EQ(window_->fileCommands().openDocuments({gone}).size(), 1U);
+    ASSERT_EQ(window_->fileActions().openDocuments({gone}).size(), 1U);
     ASSERT_TRUE(window_->activeSheet()->close());
     std::filesystem::remove(gone);
     messages_.answer(MessageAnswer::Ok);
-    EXPECT_EQ(window_->fileCommands().openRecent(gone), nullptr);
+    EXPECT_EQ(window_->fileActions().openRecent(gone), nullptr);
     ASSERT_EQ(messages_.asked().size(), 1U);
     EXPECT_NE(messages_.asked()[0].text.find("一覧から外します"), std::string::npos);
     EXPECT_TRUE(recentEntries(*window_).empty());

@@ -159,6 +159,22 @@ TEST_F(SheetEditingTest, LabelsMoveSnappedStayAboveFramesAndUndoRestoresThePlace
     EXPECT_EQ(form_->undoStack()->redoText().toStdString(), "テキストの移動");
 }
 
+TEST_F(SheetEditingTest, WhileAFrameIsHeldALabelCannotBeTakenToo)
+{
+    SheetLabelObject& label = *form_->comLabel(1);
+    const QPoint onLabel = label.geometry().center();
+    send(frame(), QEvent::MouseButtonPress, QPoint(350, 380), Qt::LeftButton, Qt::LeftButton);
+    drag(label, onLabel, QPoint(40, 40));
+    EXPECT_FALSE(label.held());
+    EXPECT_EQ(label.pos(), QPoint(150, 250));
+
+    send(frame(), QEvent::MouseMove, QPoint(370, 380), Qt::NoButton, Qt::LeftButton);
+    send(frame(), QEvent::MouseButtonRelease, QPoint(370, 380), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(graphFrame(), (GraphFrame{120, 200, 300, 200}));
+    EXPECT_EQ(form_->sheet().comLabel(1)->left, 150);
+    EXPECT_EQ(form_->undoStack()->count(), 1);
+}
+
 TEST_F(SheetEditingTest, ObjectsHaveAccessibleNames)
 {
     EXPECT_EQ(form_->mainPic()->accessibleName().toStdString(), "用紙");

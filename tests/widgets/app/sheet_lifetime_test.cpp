@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/edit_menu.h"
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
 #include "app/sheet_paper.h"
@@ -29,7 +29,7 @@ class SheetLifetimeTest : public AppTest {
 protected:
     PicForm& open(const std::string& name)
     {
-        EXPECT_EQ(window_->fileCommands().openDocuments({writeDocument(name)}).size(), 1U);
+        EXPECT_EQ(window_->fileActions().openDocuments({writeDocument(name)}).size(), 1U);
         return *window_->activeSheet();
     }
 
@@ -45,7 +45,7 @@ protected:
     void saveAs(PicForm& form, const std::string& name)
     {
         fileDialogs_.answerSave(pathIn(name));
-        EXPECT_EQ(window_->fileCommands().npdSave(form), SaveOutcome::Saved);
+        EXPECT_EQ(window_->fileActions().npdSave(form), SaveOutcome::Saved);
     }
 
     static std::string bytes(const PicForm& form) { return sheetFileBytes(form.sheet()).value(); }
@@ -154,7 +154,7 @@ TEST_F(SheetLifetimeTest, TheCaptionMarksChangesUntilSavedOrUndoneToTheSavedStat
     moveLabel(form, 10);
     EXPECT_TRUE(form.isWindowModified());
     EXPECT_TRUE(window->isWindowModified()) << "the sheet window's title bar shows the mark";
-    EXPECT_EQ(window_->fileCommands().npdNewSave(form), SaveOutcome::Saved);
+    EXPECT_EQ(window_->fileActions().npdNewSave(form), SaveOutcome::Saved);
     EXPECT_FALSE(form.isWindowModified());
     EXPECT_FALSE(window->isWindowModified());
 
@@ -169,7 +169,7 @@ TEST_F(SheetLifetimeTest, TheCaptionMarksChangesUntilSavedOrUndoneToTheSavedStat
 TEST_F(SheetLifetimeTest, ControlSOnANewSheetAsksForANameAsSaveAsDoes)
 {
     paperSizes_.answer(210297);
-    PicForm* form = window_->fileCommands().npdNew();
+    PicForm* form = window_->fileActions().npdNew();
     changeContent(*form);
     const std::string target = pathIn("first.pbl");
     fileDialogs_.answerSave(target);

@@ -17,7 +17,7 @@
 #include <string>
 
 #include "core/document/sheet_writer.h"
-#include "support/platform/in_memory_settings_store.h"
+#include "support/desktop/in_memory_settings_store.h"
 
 namespace probel::test {
 namespace {

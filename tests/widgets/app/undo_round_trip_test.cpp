@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/drop_commands.h"
-#include "app/file_commands.h"
+#include "app/drop_actions.h"
+#include "app/file_actions.h"
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
 #include "app/sheet_paper.h"
@@ -19,7 +19,7 @@
 namespace probel::test {
 namespace {
 
-// Hundreds of random changes of every kind the program makes, each through the command a user
+// Hundreds of random changes of every kind the program makes, each through the action a user
 // reaches it by (menus and dialogs answered by script, drops, the mouse's moves), with saves
 // under new names in between: undoing them all gives the document as it was read, byte for
 // byte, and redoing them all the document as it was at the end.
@@ -28,7 +28,7 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        ASSERT_EQ(window_->fileCommands().openDocuments({writeDocument("lot.pbl", {.graphs = 3})}).size(), 1U);
+        ASSERT_EQ(window_->fileActions().openDocuments({writeDocument("lot.pbl", {.graphs = 3})}).size(), 1U);
         form_ = window_->activeSheet();
         const std::string table = pathIn("table.csv");
         QFile file(QString::fromStdString(table));
@@ -177,11 +177,11 @@ protected:
             return std::optional<DataDialogValues>(confirmed);
         });
     }
-    void dropTable() { window_->dropCommands().dropFilesOnGraph(*form_, anyGraph(), {table_}); }
+    void dropTable() { window_->dropActions().dropFilesOnGraph(*form_, anyGraph(), {table_}); }
     void saveUnderANewName()
     {
         fileDialogs_.answerSave(pathIn("saved-" + std::to_string(++saves_) + ".pbl"));
-        ASSERT_EQ(window_->fileCommands().npdSave(*form_), SaveOutcome::Saved);
+        ASSERT_EQ(window_->fileActions().npdSave(*form_), SaveOutcome::Saved);
     }
 
     void randomChange()

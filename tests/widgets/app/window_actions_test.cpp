@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/window_commands.h"
+#include "app/window_actions.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_commands.h"
+#include "app/file_actions.h"
 #include "app/pic_form.h"
 #include "app_fixture.h"
 
@@ -56,7 +56,7 @@ TEST_F(WindowMenuTest, ArrangementsTileTheSheetsAndTheMenuListsThem)
     window_->resize(900, 700);
     for (int i = 0; i < 3; ++i) {
         paperSizes_.answer(210297);
-        window_->fileCommands().npdNew();
+        window_->fileActions().npdNew();
     }
     QMenu* menu = window_->menuWindow();
     EXPECT_EQ(menu->title().toStdString(), "ｳｨﾝﾄﾞｳ(&W)");
@@ -99,7 +99,7 @@ TEST_F(WindowMenuTest, ArrangementsTileTheSheetsAndTheMenuListsThem)
 TEST_F(WindowMenuTest, AnAmpersandInAFileNameIsShownAsWritten)
 {
     const std::string path = writeDocument("R&D.pbl");
-    ASSERT_EQ(window_->fileCommands().openDocuments({path}).size(), 1U);
+    ASSERT_EQ(window_->fileActions().openDocuments({path}).size(), 1U);
     QMenu* menu = window_->menuWindow();
     emit menu->aboutToShow();
     const QString entry = menu->actions().back()->text();

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "support/platform/in_memory_settings_store.h"
+#include "support/desktop/in_memory_settings_store.h"
 
 namespace probel::test {
 namespace {

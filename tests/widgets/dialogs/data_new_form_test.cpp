@@ -23,12 +23,12 @@
 #include "dialogs/qt_data_settings_editor.h"
 #include "dialogs/value_grid.h"
 #include "platform/canvas/bgr_color.h"
-#include "platform/clipboard.h"
-#include "support/platform/dialog_layout.h"
-#include "support/platform/modal_driver.h"
-#include "support/platform/scripted_color_dialog.h"
-#include "support/platform/scripted_font_dialog.h"
-#include "support/platform/scripted_message_boxes.h"
+#include "platform/desktop/clipboard.h"
+#include "support/desktop/dialog_layout.h"
+#include "support/desktop/modal_driver.h"
+#include "support/desktop/scripted_color_dialog.h"
+#include "support/desktop/scripted_font_dialog.h"
+#include "support/desktop/scripted_message_boxes.h"
 
 namespace probel {
 namespace {

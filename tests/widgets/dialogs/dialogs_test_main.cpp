@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "support/platform/widget_test_main.h"
+#include "support/desktop/widget_test_main.h"
 
 int main(int argc, char** argv)
 {

@@ -14,9 +14,9 @@
 #include "dialogs/label_text.h"
 #include "dialogs/qt_label_text_editor.h"
 #include "platform/canvas/bgr_color.h"
-#include "support/platform/modal_driver.h"
-#include "support/platform/scripted_color_dialog.h"
-#include "support/platform/scripted_font_dialog.h"
+#include "support/desktop/modal_driver.h"
+#include "support/desktop/scripted_color_dialog.h"
+#include "support/desktop/scripted_font_dialog.h"
 
 namespace probel {
 namespace {

@@ -13,7 +13,7 @@
 #include "core/graph/canvas.h"
 #include "dialogs/marker_preview.h"
 #include "platform/canvas/bgr_color.h"
-#include "support/platform/scripted_color_dialog.h"
+#include "support/desktop/scripted_color_dialog.h"
 
 namespace probel {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "dialogs/parsent_form.h"
 #include "dialogs/percent_range.h"
-#include "support/platform/modal_driver.h"
-#include "support/platform/scripted_message_boxes.h"
+#include "support/desktop/modal_driver.h"
+#include "support/desktop/scripted_message_boxes.h"
 
 namespace probel {
 namespace {

@@ -21,11 +21,11 @@
 #include "dialogs/qt_graph_settings_editor.h"
 #include "dialogs/sek_set_form.h"
 #include "platform/canvas/bgr_color.h"
-#include "support/platform/dialog_layout.h"
-#include "support/platform/modal_driver.h"
-#include "support/platform/scripted_color_dialog.h"
-#include "support/platform/scripted_font_dialog.h"
-#include "support/platform/scripted_message_boxes.h"
+#include "support/desktop/dialog_layout.h"
+#include "support/desktop/modal_driver.h"
+#include "support/desktop/scripted_color_dialog.h"
+#include "support/desktop/scripted_font_dialog.h"
+#include "support/desktop/scripted_message_boxes.h"
 
 namespace probel {
 namespace {
@@ -205,10 +205,10 @@ TEST_F(SekSetFormTest, OpeningFillsEveryControlFromALinearGraph)
     EXPECT_EQ(form.fHeight()->text(), QStringLiteral("250"));
     EXPECT_EQ(form.fLineCb()->currentText(), QStringLiteral("一点鎖線"));
     EXPECT_EQ(form.fLinePic()->penStyle(), kPenDashDot);
-    EXPECT_EQ(form.fLinePic()->penColor(), 0x000000FF);
+    EXPECT_EQ(form.fLinePic()->color(), 0x000000FF);
     EXPECT_EQ(form.bLineCb()->currentText(), QStringLiteral("点線"));
     EXPECT_EQ(form.bLinePic()->penStyle(), kPenDot);
-    EXPECT_EQ(form.bLinePic()->penColor(), 0x00808080);
+    EXPECT_EQ(form.bLinePic()->color(), 0x00808080);
     EXPECT_EQ(form.minText()->text(), QStringLiteral("-2.5"));
     EXPECT_EQ(form.maxText()->text(), QStringLiteral("97.25"));
     EXPECT_EQ(form.tanni()->text(), QStringLiteral("μm"));
@@ -323,7 +323,7 @@ TEST_F(SekSetFormTest, LinePreviewsPickColoursStartingFromTheCurrentOne)
         QTest::mouseClick(form->fLinePic(), Qt::LeftButton);
         // Cancelled: the colour picked first stays.
         QTest::mouseClick(form->fLinePic(), Qt::LeftButton);
-        EXPECT_EQ(form->fLinePic()->penColor(), 0x0000FF00);
+        EXPECT_EQ(form->fLinePic()->color(), 0x0000FF00);
         // From the keyboard too; Enter picks a colour rather than confirming the dialog.
         form->bLinePic()->setFocus();
         QTest::keyClick(form->bLinePic(), Qt::Key_Return);

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "dialogs/value_grid.h"
-#include "platform/qt_clipboard.h"
-#include "support/platform/scripted_message_boxes.h"
+#include "platform/desktop/qt_clipboard.h"
+#include "support/desktop/scripted_message_boxes.h"
 
 namespace probel {
 namespace {

@@ -6,9 +6,9 @@
 #include <cstring>
 
 #include "app/bitmap_export.h"
-#include "core/graph/recording_canvas.h"
 #include "core/util/error_text.h"
 #include "output_fixtures.h"
+#include "support/recording_canvas.h"
 
 namespace probel {
 namespace {

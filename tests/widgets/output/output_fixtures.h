@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "core/sheet/chart_sheet.h"
-#include "support/platform/pdf_pages.h"
+#include "support/desktop/pdf_pages.h"
 
 namespace probel::test {
 

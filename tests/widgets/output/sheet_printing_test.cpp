@@ -7,11 +7,11 @@
 #include <QPrinterInfo>
 
 #include "app/sheet_printing.h"
-#include "core/graph/recording_canvas.h"
 #include "core/util/error_text.h"
 #include "output_fixtures.h"
 #include "platform/canvas/page_export.h"
 #include "platform/canvas/sheet_page_layout.h"
+#include "support/recording_canvas.h"
 
 namespace probel {
 namespace {
