@@ -8,8 +8,8 @@
 
 #include "core/graph/graph_refresh.h"
 #include "core/graph/normo_bp.h"
-#include "support/recording_canvas.h"
 #include "normal_values.h"
+#include "support/recording_canvas.h"
 
 namespace {
 

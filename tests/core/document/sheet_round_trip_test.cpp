@@ -8,10 +8,10 @@
 
 #include "core/document/sheet_reader.h"
 #include "core/document/sheet_writer.h"
-#include "support/recording_canvas.h"
 #include "core/sheet/sheet_refresh.h"
 #include "core/util/error_text.h"
 #include "sheet_documents.h"
+#include "support/recording_canvas.h"
 
 namespace probel {
 namespace {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/graph/graph_refresh.h"
-#include "support/recording_canvas.h"
 #include "support/graph_builder.h"
+#include "support/recording_canvas.h"
 
 namespace probel {
 namespace {

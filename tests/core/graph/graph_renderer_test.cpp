@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "core/graph/normo_bp.h"
-#include "support/recording_canvas.h"
 #include "support/graph_builder.h"
+#include "support/recording_canvas.h"
 
 namespace probel {
 namespace {
