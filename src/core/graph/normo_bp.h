@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/graph/canvas.h"
+#include "core/graph/graph_analysis.h"
 #include "core/graph/graph_frame.h"
 #include "core/graph/quantile_table.h"
 #include "core/stats/data.h"
@@ -88,6 +89,10 @@ public:
     const std::string& tanni() const { return tanni_; }
     void setTanni(std::string unit) { tanni_ = std::move(unit); }
 
+    // What the graph draws beyond the earlier program's graph (all off unless set).
+    const GraphAnalysis& analysis() const { return analysis_; }
+    void setAnalysis(GraphAnalysis analysis) { analysis_ = std::move(analysis); }
+
     // Font of all labels (size in points) and their colour.
     const std::string& fontName() const { return font_.name; }
     void setFontName(std::string name) { font_.name = std::move(name); }
@@ -137,6 +142,7 @@ public:
     void spreadEqualSeriesLimits();
 
 private:
+    GraphAnalysis analysis_;
     std::int32_t frameLeft_ = 0;
     std::int32_t frameTop_ = 0;
     std::int32_t frameWidth_ = 0;
