@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/stats/capability_lines.h"
+
 namespace probel {
 
 // One data series of a graph: the measured values, their sorted copy and statistics (on
@@ -110,6 +112,9 @@ public:
     void setId(std::int32_t id) { id_ = id; }
     const std::string& tag() const { return tag_; }
     void setTag(std::string tag) { tag_ = std::move(tag); }
+    // The capability lines its detail label adds (all off unless set).
+    const CapabilityLines& capabilityLines() const { return capabilityLines_; }
+    void setCapabilityLines(CapabilityLines lines) { capabilityLines_ = lines; }
 
     // The last results of the limit readers, as stored: Probel fractions and LogCp in log units.
     double storedProbel() const { return probel_; }
@@ -123,6 +128,7 @@ public:
 private:
     double fractionBetween(double lower, double upper, double mean, double sigma) const;
 
+    CapabilityLines capabilityLines_;
     std::vector<double> iniData_;
     std::vector<double> sortData_;
     std::vector<double> logSortData_;
