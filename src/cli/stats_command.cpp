@@ -117,10 +117,13 @@ std::string jsonFigure(const std::optional<double>& value)
 void printJson(NormoData& series, const StatsOptions& options, std::ostream& out)
 {
     const auto& sorted = series.sortData();
-    // Taken before the readers below, which may replace a zero sigma.
+    // Taken before the readers below, which may replace a zero sigma, with the option given.
+    series.setCpOption(options.cpOption);
     const SeriesSummary summary = summarise(series);
-    const std::optional<double> cpk =
-        capabilityCpk(options.cpOption, series.min(), series.max(), summary.mean, summary.sigma);
+    // Without a limit there is nothing to be outside of or capable against.
+    const auto againstLimits = [&options](const std::optional<double>& figure) {
+        return options.hasLimit ? figure : std::nullopt;
+    };
     // Read in the order of the keys: reading Cp may replace a zero sigma, so sigma comes first.
     out << "{\"n\": " << series.dataCount();
     out << ", \"mean\": " << jsonNumber(series.heikin());
@@ -134,11 +137,15 @@ void printJson(NormoData& series, const StatsOptions& options, std::ostream& out
     out << ", \"cp\": " << jsonNumber(series.cp(options.cpOption));
     out << ", \"log_cp\": " << jsonNumber(series.logCp(options.cpOption));
     out << ", \"s\": " << jsonFigure(summary.s);
-    out << ", \"cpk\": " << jsonFigure(cpk);
+    out << ", \"cpk\": " << jsonFigure(summary.cpk);
     const auto& test = summary.normality;
     out << ", \"ad\": " << jsonFigure(test ? std::optional(test->a2) : std::nullopt);
     out << ", \"ad_star\": " << jsonFigure(test ? std::optional(test->a2Star) : std::nullopt);
     out << ", \"ad_p\": " << jsonFigure(test ? std::optional(test->p) : std::nullopt);
+    out << ", \"ppm_expected\": " << jsonFigure(againstLimits(summary.ppmExpected));
+    out << ", \"ppm_observed\": " << jsonFigure(againstLimits(summary.ppmObserved));
+    out << ", \"cp_lower_95\": " << jsonFigure(againstLimits(summary.cpLowerBound));
+    out << ", \"cpk_lower_95\": " << jsonFigure(againstLimits(summary.cpkLowerBound));
     out << "}\n";
 }
 

@@ -35,6 +35,8 @@ public:
     // Line of the next unread byte.
     std::int64_t line() const { return line_; }
     std::size_t remainingBytes() const { return bytes_.size() - position_; }
+    // The bytes not read yet: what follows a document's last field.
+    std::string_view rest() const { return bytes_.substr(position_); }
     // How many more fields the rest could hold at most: each needs a byte and a separator,
     // except the last, which may end with the data.
     std::int64_t fieldCapacity() const { return static_cast<std::int64_t>(remainingBytes() + 1) / 2; }

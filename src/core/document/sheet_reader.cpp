@@ -9,6 +9,7 @@
 
 #include "core/document/atomic_file.h"
 #include "core/document/cp932.h"
+#include "core/document/extension_reader.h"
 #include "core/document/field_cursor.h"
 #include "core/document/field_values.h"
 #include "core/document/sheet_format.h"
@@ -57,7 +58,7 @@ class SheetReader {
 public:
     SheetReader(std::string_view bytes, const std::string& fileName) : cursor_(bytes), fileName_(fileName) {}
 
-    std::unique_ptr<ChartSheet> read(bool withVersion)
+    std::unique_ptr<ChartSheet> read(bool withVersion, SheetReading reading)
     {
         auto sheet = std::make_unique<ChartSheet>();
         if (withVersion) {
@@ -73,9 +74,15 @@ public:
             readLabel(label, SheetPlace{0, 0, false, k});
             label.visible = true;
         }
-        if (!cursor_.restIsBlank()) {
-            const Field rest = cursor_.firstNonBlank(kShownTrailingBytes);
+        if (reading == SheetReading::CountedFieldsOnly || cursor_.restIsBlank()) {
+            return sheet;
+        }
+        const Field rest = cursor_.firstNonBlank(kShownTrailingBytes);
+        if (!opensExtensionBlock(rest.text)) {
             stop(rest.line, "文書の終わりに余分なデータ「" + shownField(rest.text) + "」があります。");
+        }
+        if (const std::optional<ExtensionFault> fault = readExtensionBlock(cursor_.rest(), cursor_.line(), *sheet)) {
+            stop(fault->line, fault->reason);
         }
         return sheet;
     }
@@ -385,11 +392,12 @@ private:
     std::vector<std::int32_t> seriesCounts_;
 };
 
-Result<std::unique_ptr<ChartSheet>> readLayout(std::string_view bytes, const std::string& fileName, bool withVersion)
+Result<std::unique_ptr<ChartSheet>> readLayout(std::string_view bytes, const std::string& fileName, bool withVersion,
+                                               SheetReading reading)
 {
     try {
         SheetReader reader(bytes, fileName);
-        return reader.read(withVersion);
+        return reader.read(withVersion, reading);
     } catch (const ReadStop& stopped) {
         return stopped.error;
     }
@@ -408,29 +416,32 @@ SheetLayout sheetLayout(std::string_view bytes)
     return SheetLayout::Old;
 }
 
-Result<std::unique_ptr<ChartSheet>> readSheetFileBytes(std::string_view bytes, const std::string& fileName)
+Result<std::unique_ptr<ChartSheet>> readSheetFileBytes(std::string_view bytes, const std::string& fileName,
+                                                       SheetReading reading)
 {
-    return readLayout(bytes, fileName, true);
+    return readLayout(bytes, fileName, true, reading);
 }
 
-Result<std::unique_ptr<ChartSheet>> readOldSheetFileBytes(std::string_view bytes, const std::string& fileName)
+Result<std::unique_ptr<ChartSheet>> readOldSheetFileBytes(std::string_view bytes, const std::string& fileName,
+                                                          SheetReading reading)
 {
-    return readLayout(bytes, fileName, false);
+    return readLayout(bytes, fileName, false, reading);
 }
 
-Result<std::unique_ptr<ChartSheet>> readSheetBytes(std::string_view bytes, const std::string& fileName)
+Result<std::unique_ptr<ChartSheet>> readSheetBytes(std::string_view bytes, const std::string& fileName,
+                                                   SheetReading reading)
 {
-    return sheetLayout(bytes) == SheetLayout::Current ? readSheetFileBytes(bytes, fileName)
-                                                      : readOldSheetFileBytes(bytes, fileName);
+    return sheetLayout(bytes) == SheetLayout::Current ? readSheetFileBytes(bytes, fileName, reading)
+                                                      : readOldSheetFileBytes(bytes, fileName, reading);
 }
 
-Result<std::unique_ptr<ChartSheet>> readSheetFile(const std::string& path)
+Result<std::unique_ptr<ChartSheet>> readSheetFile(const std::string& path, SheetReading reading)
 {
     const Result<std::string> bytes = readWholeFile(path);
     if (!bytes.ok()) {
         return bytes.error();
     }
-    Result<std::unique_ptr<ChartSheet>> sheet = readSheetBytes(bytes.value(), path);
+    Result<std::unique_ptr<ChartSheet>> sheet = readSheetBytes(bytes.value(), path, reading);
     if (sheet.ok()) {
         sheet.value()->fName = path;
     }

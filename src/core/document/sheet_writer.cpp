@@ -10,6 +10,7 @@
 
 #include "core/document/atomic_file.h"
 #include "core/document/cp932.h"
+#include "core/document/extension_writer.h"
 #include "core/document/sheet_format.h"
 #include "core/document/sheet_place.h"
 #include "core/document/single_field.h"
@@ -272,6 +273,12 @@ Result<std::string> sheetFileBytes(const ChartSheet& sheet)
     if (out.failed()) {
         return out.error();
     }
+    // After the last text label, where the earlier program stops reading.
+    const Result<std::string> extension = extensionBlockBytes(sheet);
+    if (!extension.ok()) {
+        return extension.error();
+    }
+    bytes += extension.value();
     return bytes;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/graph/analysis_drawing.h"
 #include "core/graph/fitted_line.h"
 #include "core/graph/normo_bp.h"
 #include "core/graph/probability_scale.h"
@@ -146,6 +147,7 @@ void GraphRenderer::draw()
             }
         }
     }
+    drawGraphAnalysis(graph_, canvas_, GraphFrame{left_, top_, width_, height_});
     canvas_.setColor(restoredColor);
 }
 

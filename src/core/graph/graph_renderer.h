@@ -22,13 +22,14 @@ inline constexpr std::string_view kLogValueLabelPattern = "0.0E+0";
 
 // Draws one graph on a canvas within `frame` (the graph's own frame on the screen, a scaled
 // one on a printer page), in a fixed order: frame, probability grid, value grid, value and
-// unit labels, probability labels, then each visible series' markers and fitted line. Every
-// item (a line, a label, a marker) whose position cannot be computed (an axis of zero length,
-// a quantile look-up out of range, NaN, a position beyond the integer range) is left out and
-// drawing goes on. Only what can meet the canvas (0 ... width, 0 ... height) is computed, so
-// the work is bounded by the page and the data, not by the size of the frame. The graph is only read; the canvas is
-// neither cleared nor asked to repaint, and is left in the colour found before the last visible series (black without
-// one).
+// unit labels, probability labels, each visible series' markers and fitted line, then what the
+// graph's analysis asks for (analysis_drawing.h). Every item (a line, a label, a marker) whose
+// position cannot be computed (an axis of zero length, a quantile look-up out of range, NaN, a
+// position beyond the integer range) is left out and drawing goes on. Only what can meet the
+// canvas (0 ... width, 0 ... height) is computed, so the work is bounded by the page and the
+// data, not by the size of the frame. The graph is only read; the canvas is neither cleared nor
+// asked to repaint, and is left in the colour found before the last visible series (black
+// without one).
 void drawGraph(const NormoBp& graph, Canvas& canvas, const GraphFrame& frame);
 
 class GraphRenderer {

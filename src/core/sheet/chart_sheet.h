@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/graph/canvas.h"
 #include "core/graph/normo_bp.h"
@@ -34,6 +35,10 @@ public:
     std::string fName;
     // Paper code WWWHHH (millimetres).
     std::int32_t myFormType = kDefaultPaperCode;
+    // Records of a document's extension block that this version does not know (settings of a
+    // newer one), in the order read, each as its text with CR LF inside quoted values. Saving
+    // writes them back as they are; they are not renumbered when graphs or labels are.
+    std::vector<std::string> unknownExtensionRecords;
 
     ChartSheet() = default;
     ChartSheet(const ChartSheet&) = delete;

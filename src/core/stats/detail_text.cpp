@@ -2,9 +2,12 @@
 #include "core/stats/detail_text.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/numbers/number_format.h"
+#include "core/stats/capability_text.h"
 #include "core/stats/normo_data.h"
+#include "core/stats/series_summary.h"
 
 namespace probel {
 namespace {
@@ -32,6 +35,13 @@ std::vector<std::string> detailStatLines(NormoData& series, const DetailChoice& 
     }
     if (choice.cpOption) {
         lines.push_back("Cp   : " + formatNumber(series.cp(*choice.cpOption), choice.cpFormat));
+    }
+    if (const CapabilityLines& chosen = series.capabilityLines(); chosen.any()) {
+        // Summarised after the Cp line has left its option in the series.
+        const SeriesSummary summary = summarise(series, choice.logAxis);
+        for (auto& line : capabilityLineTexts(summary, chosen, choice.cpFormat)) {
+            lines.push_back(std::move(line));
+        }
     }
     return lines;
 }

@@ -26,6 +26,9 @@ struct DetailChoice {
 // "最大値:…", "σ    : …", "Probel : …%", "Cp   : …". On a logarithmic axis the mean is the
 // geometric one and the percentage the log one; σ and Cp stay those of the values.
 // Reading Cp remembers its option in the series, as the label is built from the series.
+// Then the capability lines the series chooses (capabilityLineTexts), with the Cp format and
+// the series' option; on a logarithmic axis they are figures of the logarithms, as the
+// tooltip's.
 std::vector<std::string> detailStatLines(NormoData& series, const DetailChoice& choice);
 
 // The whole caption: the marker followed by ":", the comment, then the statistics lines,

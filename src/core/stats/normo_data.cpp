@@ -7,6 +7,7 @@
 #include "core/numbers/number_format.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
+#include "core/stats/normality.h"
 #include "core/stats/series_moments.h"
 
 namespace probel {
@@ -42,17 +43,13 @@ double throughFormat(double value, std::string_view format, std::string& remembe
     return leadingNumber(shown);
 }
 
-// Area of the standard normal between 0 and z, by the table; 0.5 from 3 sigma on.
+// Area of the standard normal between 0 and z ≥ 0, exactly; nothing when z is no number.
 double areaUpTo(double z)
 {
     if (std::isnan(z)) {
         return 0;
     }
-    const double k = roundHalfUp(z * 100);
-    if (k >= NormoData::kAreaTableSize) {
-        return 0.5;
-    }
-    return NormoData::areaTable()[static_cast<std::size_t>(k)];
+    return 0.5 - normalCdf(-z);
 }
 
 }  // namespace

@@ -56,7 +56,8 @@ public:
     double siguma(std::string_view format);
     double logHeikin(std::string_view format);
     double logSiguma(std::string_view format);
-    // Percentage of the fitted normal between the limits (negative when they are reversed).
+    // Percentage of the fitted normal between the limits (negative when they are reversed),
+    // by the exact distribution function rather than the area table; 0 without spread.
     double probel(std::string_view format = {});
     double logProbel(std::string_view format = {});
     // Capability: option 1 upper limit only, 2 lower limit only, anything else both limits.

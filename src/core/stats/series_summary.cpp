@@ -1,20 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "core/stats/series_summary.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "core/numbers/number_format.h"
 #include "core/numbers/number_text.h"
+#include "core/stats/capability_text.h"
 #include "core/stats/normo_data.h"
 #include "core/stats/series_moments.h"
 
 namespace probel {
 namespace {
 
-constexpr int kUpperOnly = 1;
-constexpr int kLowerOnly = 2;
 constexpr auto kUndefined = "—";
 // Enough digits to compare with a statistics package, few enough to read at a glance.
 constexpr int kSignificantDigits = 6;
@@ -42,38 +40,6 @@ std::string measured(double value, const std::string& format)
 
 }  // namespace
 
-std::optional<double> capabilityCp(int option, double lower, double upper, double mean, double sigma)
-{
-    if (!(sigma > 0)) {
-        return std::nullopt;
-    }
-    switch (option) {
-    case kUpperOnly:
-        return (upper - mean) / (3 * sigma);
-    case kLowerOnly:
-        return (mean - lower) / (3 * sigma);
-    default:
-        return (upper - lower) / (6 * sigma);
-    }
-}
-
-std::optional<double> capabilityCpk(int option, double lower, double upper, double mean, double sigma)
-{
-    if (!(sigma > 0)) {
-        return std::nullopt;
-    }
-    const double upperIndex = (upper - mean) / (3 * sigma);
-    const double lowerIndex = (mean - lower) / (3 * sigma);
-    switch (option) {
-    case kUpperOnly:
-        return upperIndex;
-    case kLowerOnly:
-        return lowerIndex;
-    default:
-        return std::min(upperIndex, lowerIndex);
-    }
-}
-
 SeriesSummary summarise(const NormoData& series, bool logarithmic)
 {
     SeriesSummary summary;
@@ -100,13 +66,18 @@ SeriesSummary summarise(const NormoData& series, bool logarithmic)
     const auto onAxis = [logarithmic](double limit) { return logarithmic ? std::log10(limit) : limit; };
     const double lower = onAxis(series.min());
     const double upper = onAxis(series.max());
-    summary.cp = capabilityCp(series.cpOption(), lower, upper, moments.mean, moments.sigma);
-    summary.cpk = capabilityCpk(series.cpOption(), lower, upper, moments.mean, moments.sigma);
-    if (summary.cp && !std::isfinite(*summary.cp)) {
-        summary.cp.reset();
-    }
-    if (summary.cpk && !std::isfinite(*summary.cpk)) {
-        summary.cpk.reset();
+    const int option = series.cpOption();
+    summary.cp = capabilityCp(option, lower, upper, moments.mean, moments.sigma);
+    summary.cpk = capabilityCpk(option, lower, upper, moments.mean, moments.sigma);
+    summary.ppmExpected = expectedPpm(option, lower, upper, moments.mean, moments.sigma);
+    summary.ppmObserved = observedPpm(drawn, option, lower, upper);
+    if (summary.s) {
+        if (const auto cp = capabilityCp(option, lower, upper, moments.mean, *summary.s)) {
+            summary.cpLowerBound = cpLowerBound95(option, *cp, summary.count);
+        }
+        if (const auto cpk = capabilityCpk(option, lower, upper, moments.mean, *summary.s)) {
+            summary.cpkLowerBound = cpkLowerBound95(*cpk, summary.count);
+        }
     }
     summary.normality = andersonDarling(drawn);
     return summary;
@@ -135,6 +106,10 @@ std::string summaryText(const NormoData& series, const SeriesSummary& summary)
         text += rejectsNormality(*test) ? "\n正規性: 棄却 (p < 0.05)" : "\n正規性: 棄却されない";
     } else {
         text += std::string("\nA² = ") + kUndefined + "    A* = " + kUndefined + "    p = " + kUndefined;
+    }
+    const std::string& format = series.cpFormat().empty() ? kCapabilityLineFormat : series.cpFormat();
+    for (const auto& line : capabilityLineTexts(summary, series.capabilityLines(), format)) {
+        text += "\n" + line;
     }
     return text;
 }

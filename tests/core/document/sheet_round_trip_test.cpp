@@ -96,7 +96,7 @@ TEST(SheetRoundTripTest, ExampleDocumentReadsAsDescribed)
     EXPECT_EQ(label.foreColor, 0);
     EXPECT_EQ(label.caption, "ロットB");
     EXPECT_TRUE(label.visible);
-    EXPECT_FALSE(label.framed());  // the frame choice is not stored
+    EXPECT_FALSE(label.framed());  // no extension block gives it a frame
 }
 
 TEST(SheetRoundTripTest, ExampleDocumentWritesBackByteForByte)
@@ -218,7 +218,7 @@ TEST(SheetRoundTripTest, RichSheetRoundTripsWithDenseNumbers)
     EXPECT_EQ(read->comLabel(2)->caption, "二行の\r\nテキスト");
     EXPECT_EQ(read->comLabel(2)->top, 1.5F);
     EXPECT_TRUE(read->comLabel(2)->font.bold && read->comLabel(2)->font.strikethru);
-    EXPECT_EQ(read->comLabel(2)->tag, "");
+    EXPECT_EQ(read->comLabel(2)->tag, ChartLabel::kFramedTag);  // the extension block keeps the frame
     EXPECT_EQ(read->myFormType, 297420);
 }
 

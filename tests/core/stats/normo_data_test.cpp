@@ -155,23 +155,45 @@ NormoData unitSeries()
     return seriesOf({-1, 1});
 }
 
+// Expected areas from published normal tables: Φ(1) − Φ(−1) = 0.682689492137086,
+// Φ(3) − Φ(−3) = 0.997300203936740, Φ(1) − Φ(0.5) = 0.841344746068543 − 0.691462461274013.
 TEST(NormoDataTest, ProbelIsTheAreaBetweenTheLimits)
 {
     struct Case {
-        double min, max, expectedPercent;
+        double min, max, exactFraction, expectedPercent;
     };
     const Case cases[] = {
-        {-1, 1, 68.26},         {1, -1, -68.26},                        // reversed limits give a negative area
-        {0, 1, 34.13},          {0.5, 1, 14.98}, {-2.995, 2.995, 100},  // 299.5 rounds up to the full half
-        {-2.994, 2.994, 99.72}, {-50, 50, 100},
+        {-1, 1, 0.682689492137086, 68.27},
+        {1, -1, -0.682689492137086, -68.27},  // reversed limits give a negative area
+        {0, 1, 0.341344746068543, 34.13},
+        {0.5, 1, 0.149882284794530, 14.99},
+        {-3, 3, 0.997300203936740, 99.73},
+        {-50, 50, 1, 100},
+        // Where a table of hundredths of σ jumped to the full half at 2.995σ.
+        {-2.995, 2.995, 0.997255551582545, 99.73},
+        {-2.994, 2.994, 0.997246540554790, 99.72},
     };
     for (const auto& c : cases) {
         auto series = unitSeries();
         series.setMin(c.min);
         series.setMax(c.max);
         EXPECT_DOUBLE_EQ(series.probel("0.##"), c.expectedPercent) << c.min << " .. " << c.max;
-        EXPECT_NEAR(series.storedProbel(), c.expectedPercent / 100, 1e-12);
+        EXPECT_NEAR(series.storedProbel(), c.exactFraction, 1e-14) << c.min << " .. " << c.max;
     }
+}
+
+TEST(NormoDataTest, ProbelIsExactWhereATableOfHundredthsWouldRound)
+{
+    // At 3σ a table of hundredths of σ reaches its last entry and shows the full 100 %.
+    auto series = unitSeries();
+    series.setMin(-3);
+    series.setMax(3);
+    EXPECT_DOUBLE_EQ(series.probel("0.0000"), 99.7300);
+    // Between table steps: Φ(1.935) − 0.5 = 0.473505 (halfway between 0.47320 and 0.47381 of a
+    // five-place table), where hundredths round to 1.94σ and 2 · 0.4738.
+    series.setMin(-1.935);
+    series.setMax(1.935);
+    EXPECT_NEAR(series.probel(), 94.7010, 0.0001);
 }
 
 TEST(NormoDataTest, LogProbelUsesTheLogLimitsAndStatistics)
@@ -179,9 +201,10 @@ TEST(NormoDataTest, LogProbelUsesTheLogLimitsAndStatistics)
     auto series = seriesOf({1, 100});  // log mean 1, log sigma 1
     series.setMin(1);
     series.setMax(100);
-    EXPECT_DOUBLE_EQ(series.logProbel("0.##"), 68.26);
+    EXPECT_DOUBLE_EQ(series.logProbel("0.##"), 68.27);
     series.setLogMin(0.5);
-    EXPECT_DOUBLE_EQ(series.logProbel("0.##"), 53.28);
+    // Φ(1) − Φ(−0.5) = 0.841344746068543 − 0.308537538725987.
+    EXPECT_NEAR(series.logProbel(), 53.2807207342556, 1e-11);
 }
 
 TEST(NormoDataTest, ZeroSigmaGivesZeroProbelButHugeCp)

@@ -99,6 +99,31 @@ TEST(SeriesSummaryTest, OnALogarithmicAxisTheLogarithmsAreSummarisedAndTested)
     EXPECT_NE(summaryText(withZero, none).find("幾何平均 = —"), std::string::npos);
 }
 
+// 1 … 10 between −5 and 15: σ = √8.25 for the expected ppm, s = √(82.5/9) for the bounds;
+// Φ by a normal table, χ²₀.₀₅,₉ = 3.325 from the chi-square table.
+TEST(SeriesSummaryTest, PpmAndLowerBoundsUseSigmaAndSRespectively)
+{
+    const SeriesSummary summary = summarise(series({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, -5, 15, 0));
+    EXPECT_NEAR(*summary.ppmExpected, 598.979984494641, 1e-9);
+    EXPECT_EQ(*summary.ppmObserved, 0);
+    const double s = std::sqrt(82.5 / 9);
+    EXPECT_NEAR(*summary.cpLowerBound, 20 / (6 * s) * std::sqrt(3.325 / 9), 0.00002);
+    EXPECT_NEAR(*summary.cpkLowerBound, 0.6049060495561689, 1e-12);
+
+    const SeriesSummary one = summarise(series({5}, 4, 6, 0));
+    EXPECT_FALSE(one.ppmExpected || one.cpLowerBound || one.cpkLowerBound);
+    EXPECT_EQ(*one.ppmObserved, 0);
+}
+
+TEST(SeriesSummaryTest, TheTooltipEndsWithTheDetailLabelsCapabilityLines)
+{
+    NormoData data = series({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, -5, 15, 0);
+    data.setCpFormat("0.0000");
+    const std::string without = summaryText(data, summarise(data));
+    data.setCapabilityLines({.ppmObserved = true, .cpkLowerBound = true});
+    EXPECT_EQ(summaryText(data, summarise(data)), without + "\nppm(実測): 0\nCpk下限95%: 0.6049");
+}
+
 TEST(SeriesSummaryTest, AnEmptySeriesShowsItsCountOnly)
 {
     NormoData empty;
