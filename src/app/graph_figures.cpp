@@ -6,7 +6,7 @@
 #include "core/graph/read_off.h"
 #include "core/sheet/chart_sheet.h"
 #include "core/stats/data.h"
-#include "core/stats/series_summary.h"
+#include "core/stats/series_summary_text.h"
 
 namespace probel {
 

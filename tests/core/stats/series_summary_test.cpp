@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/stats/series_summary.h"
+#include "core/stats/series_summary_text.h"
 
 #include <gtest/gtest.h>
 
