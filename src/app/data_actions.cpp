@@ -12,6 +12,8 @@
 
 #include "app/data_defaults.h"
 #include "app/delete_question.h"
+#include "app/fitted_axis.h"
+#include "app/graph_defaults.h"
 #include "app/pic_form.h"
 #include "app/sheet_commands.h"
 #include "core/numbers/number_text.h"
@@ -139,6 +141,21 @@ std::vector<std::string> seriesComments(const NormoBp& graph)
     return comments;
 }
 
+// A graph that takes its first series while its axis is still the one every new graph gets has
+// the axis fitted to the values, in the same step: nobody chose that axis for them.
+void fitDefaultAxis(const NormoBp& graph, SeriesState& before, SeriesState& after, const AppServices& services)
+{
+    if (!before.series.empty() || !hasDefaultAxis(graph, services.settings)) {
+        return;
+    }
+    const std::optional<ValueSpan> span = drawnValueSpan(after.series);
+    const GraphSettings settings = graphSettings(graph);
+    if (const std::optional<GraphSettings> fitted = span ? fittedAxis(settings, *span) : std::nullopt) {
+        before.graph = settings;
+        after.graph = *fitted;
+    }
+}
+
 // The graph's series after a confirmed dialog: `replaced` (a series number, or 0) taken out,
 // the new series appended, its detail label put in or removed. The defaults are stored.
 void confirmSeries(PicForm& form, std::int32_t number, const DataDialogValues& values, std::int32_t id,
@@ -146,7 +163,7 @@ void confirmSeries(PicForm& form, std::int32_t number, const DataDialogValues& v
 {
     const ChartSheet& sheet = form.sheet();
     const NormoBp& graph = *sheet.graph(number);
-    const SeriesState before = seriesState(sheet, number, {id});
+    SeriesState before = seriesState(sheet, number, {id});
     SeriesState after = before;
     if (replaced >= 1 && static_cast<std::size_t>(replaced) <= after.series.size()) {
         after.series.erase(after.series.begin() + (replaced - 1));
@@ -154,6 +171,7 @@ void confirmSeries(PicForm& form, std::int32_t number, const DataDialogValues& v
     NormoData series = seriesOf(values, id);
     after.labels[ChartSheet::detailLabelIndex(number, id)] = detailLabelOf(series, values, place, graph.logV());
     after.series.push_back(std::move(series));
+    fitDefaultAxis(graph, before, after, services);
     storeDataDefaults(values, services.settings);
     form.edit<ChangeSeries>(number, before, std::move(after), editName);
 }
@@ -206,12 +224,18 @@ bool DataActions::addSeriesColumns(PicForm& form, std::int32_t number, const std
         ids.push_back(smallestFreeId(ids));
     }
     const std::vector<std::int32_t> added(ids.begin() + static_cast<std::ptrdiff_t>(existing), ids.end());
-    const SeriesState before = seriesState(sheet, number, added);
+    SeriesState before = seriesState(sheet, number, added);
     SeriesState after = before;
     const QPointF view = form.visibleTopLeft();
     DetailLabelPlace place{wholePixel(visibleLabelStart(static_cast<float>(view.x()))),
                            wholePixel(visibleLabelStart(static_cast<float>(view.y())))};
     DataDialogValues values = defaultValues(services_, sheet, *graph);
+    // A table holds no limits: the axis ends are none, so the series has none (equal limits)
+    // and its label reads neither Probel nor Cp until limits are entered.
+    values.min = 0;
+    values.max = 0;
+    values.probel = false;
+    values.cp = false;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         values.values = columns[i].values;
         values.comment = columns[i].name;
@@ -223,6 +247,7 @@ bool DataActions::addSeriesColumns(PicForm& form, std::int32_t number, const std
         after.labels[ChartSheet::detailLabelIndex(number, added[i])] = std::move(label);
         after.series.push_back(std::move(series));
     }
+    fitDefaultAxis(*graph, before, after, services_);
     form.edit<ChangeSeries>(number, before, std::move(after), "データの追加");
     return true;
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/delete_question.h"
+#include "app/fitted_axis.h"
 #include "app/graph_defaults.h"
 #include "app/pic_form.h"
 #include "app/sheet_commands.h"
@@ -43,6 +44,7 @@ void writeDialogValues(NormoBp& graph, const GraphDialogValues& values, QSize pa
     graph.setMemoriCheck(values.memoriCheck);
     graph.setXJikuCheck(values.xJikuCheck);
     graph.setBunnkatu(values.bunnkatu);
+    graph.setAnalysis(values.analysis);
 }
 
 void writeFont(NormoBp& graph, const CanvasFont& font)
@@ -55,17 +57,19 @@ void writeFont(NormoBp& graph, const CanvasFont& font)
     graph.setFontUnderline(font.underline);
 }
 
-// What the settings dialog decided for a graph that stood at `start`: the frame clamped onto
-// the paper when it opened and the font chosen (both kept also on キャンセル), and the values of
-// OK, which also become the defaults for the next new graph. The dialog's values go into a
-// scratch graph, so they are converted as the graph's own setters convert them (the axis
-// ends of a logarithmic axis to decades); the sheet's graph is left alone.
+// What the settings dialog decided for a graph that stood at `start` drawing `values` (which
+// 自動 fits the axis to): the frame clamped onto the paper when it opened and the font chosen
+// (both kept also on キャンセル), and the values of OK, which also become the defaults for the
+// next new graph (the analysis is not among them). The dialog's values go into a scratch
+// graph, so they are converted as the graph's own setters convert them (the axis ends of a
+// logarithmic axis to decades); the sheet's graph is left alone.
 struct DialogDecision {
     GraphSettings settings;
     bool accepted = false;
 };
 
-DialogDecision runSettingsDialog(PicForm& form, const GraphSettings& start, const AppServices& services)
+DialogDecision runSettingsDialog(PicForm& form, const GraphSettings& start, std::optional<ValueSpan> values,
+                                 const AppServices& services)
 {
     const QSize paper = form.mainPic()->paperSize();
     NormoBp decided;
@@ -74,7 +78,7 @@ DialogDecision runSettingsDialog(PicForm& form, const GraphSettings& start, cons
     decided.setFrameLeft(clamped.left);
     decided.setFrameTop(clamped.top);
     const GraphDialogOutcome outcome =
-        services.graphEditor.editGraph(GraphDialogInput{graphSettings(decided), paper.width(), paper.height()});
+        services.graphEditor.editGraph(GraphDialogInput{graphSettings(decided), paper.width(), paper.height(), values});
     form.setFocus();
     if (outcome.font) {
         writeFont(decided, *outcome.font);
@@ -95,7 +99,7 @@ bool GraphActions::popMenuNormoNew(PicForm& form)
     fresh.setFrameLeft(gridStart(form.paperClickPoint().x()));
     fresh.setFrameTop(gridStart(form.paperClickPoint().y()));
     const std::int32_t number = form.newGraphNumber();
-    const DialogDecision decision = runSettingsDialog(form, graphSettings(fresh), services_);
+    const DialogDecision decision = runSettingsDialog(form, graphSettings(fresh), std::nullopt, services_);
     if (!decision.accepted) {
         // The number stays taken while the window is open, as its frame element does.
         form.keepGraphNumberTaken(number);
@@ -112,7 +116,9 @@ bool GraphActions::popMenuNormoRe(PicForm& form, std::int32_t number)
         return false;
     }
     const GraphSettings before = graphSettings(*graph);
-    const DialogDecision decision = runSettingsDialog(form, before, services_);
+    const std::optional<ValueSpan> values =
+        graph->dataIfAny() != nullptr ? drawnValueSpan(*graph->dataIfAny()) : std::nullopt;
+    const DialogDecision decision = runSettingsDialog(form, before, values, services_);
     if (decision.settings == before) {
         return false;
     }

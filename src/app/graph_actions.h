@@ -12,9 +12,9 @@ class PicForm;
 // The graph actions of a sheet's context menus: "グラフの追加" (PopMenuNormoNew), "グラフの編集"
 // (PopMenuNormoRe) and "グラフの削除" (PopMenuNormoDel). The settings dialog answers through the
 // graph editor. Whatever the dialog changed (the frame clamped onto the paper when it opened
-// and the font, kept also on キャンセル; the settings of OK) is one undoable edit, and a dialog
-// that changed nothing leaves the sheet as it was. Each returns whether the sheet's content
-// changed.
+// and the font, kept also on キャンセル; the settings and the analysis of OK) is one undoable
+// edit, and a dialog that changed nothing leaves the sheet as it was. Each returns whether the
+// sheet's content changed.
 class GraphActions {
 public:
     explicit GraphActions(const AppServices& services) : services_(services) {}

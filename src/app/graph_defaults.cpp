@@ -78,6 +78,14 @@ void applyGraphDefaults(NormoBp& graph, const SettingsStore& settings)
     graph.setBunnkatu(read.integer("Bunnkatu", 10));
 }
 
+bool hasDefaultAxis(const NormoBp& graph, const SettingsStore& settings)
+{
+    NormoBp fresh;
+    applyGraphDefaults(fresh, settings);
+    return graph.logV() == fresh.logV() && graph.storedMin() == fresh.storedMin() &&
+           graph.storedMax() == fresh.storedMax() && graph.bunnkatu() == fresh.bunnkatu();
+}
+
 void storeGraphDefaults(const NormoBp& graph, SettingsStore& settings)
 {
     const auto store = [&settings](const char* key, const std::string& value) {

@@ -17,6 +17,10 @@ class SettingsStore;
 // defaults and stay as they are.
 void applyGraphDefaults(NormoBp& graph, const SettingsStore& settings);
 
+// Whether the graph's axis (its kind, ends and divisions) is the one a new graph gets from
+// the defaults now: nobody has chosen it for this graph's values.
+bool hasDefaultAxis(const NormoBp& graph, const SettingsStore& settings);
+
 // Stores the graph's values as the new defaults, each read back from the graph.
 void storeGraphDefaults(const NormoBp& graph, SettingsStore& settings);
 

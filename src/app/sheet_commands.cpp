@@ -175,6 +175,9 @@ void ChangeSeries::apply(const SeriesState& state)
         collection.add(std::make_unique<NormoData>(one));
     }
     graph->setData(std::move(data));
+    if (state.graph) {
+        setGraphSettings(*graph, *state.graph);
+    }
     for (const auto& [index, label] : state.labels) {
         if (index <= 0) {
             continue;

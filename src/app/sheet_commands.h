@@ -125,6 +125,8 @@ struct SeriesState {
     std::vector<NormoData> series;
     // Every detail label index the change touches, with the label there (empty: none).
     std::map<std::int64_t, std::optional<ChartLabel>> labels;
+    // The graph's settings, on both sides of a change that also fits the axis to the values.
+    std::optional<GraphSettings> graph;
     bool operator==(const SeriesState&) const = default;
 };
 

@@ -8,20 +8,25 @@
 #include <limits>
 #include <optional>
 #include <ostream>
+#include <set>
+#include <string>
+#include <utility>
 
-#include "cli/axis_range.h"
 #include "cli/column_series.h"
 #include "cli/commands.h"
 #include "cli/error_report.h"
 #include "cli/exit_codes.h"
 #include "cli/input_bytes.h"
+#include "cli/number_option.h"
 #include "cli/option_parser.h"
 #include "cli/output_folder.h"
+#include "cli/plot_analysis_options.h"
 #include "cli/plot_output.h"
 #include "cli/plot_sheet.h"
 #include "core/document/csv_columns.h"
+#include "core/graph/axis_range.h"
+#include "core/graph/graph_analysis.h"
 #include "core/graph/normo_bp.h"
-#include "core/numbers/number_refusal.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/sheet/chart_sheet.h"
@@ -42,6 +47,7 @@ struct PlotOptions {
     std::optional<double> max;
     std::int32_t paper = kDefaultPaperCode;
     PlotExtras extras;
+    GraphAnalysis analysis;
     std::string unit;
     std::string output;
     // The output is a document rather than a picture.
@@ -116,9 +122,11 @@ bool parseOutput(const OptionParser& parser, PlotOptions& options, std::string& 
 
 bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string& error)
 {
-    OptionParser parser({"--min", "--max", "--paper", "--title", "--unit", "--format", "-o", "--output", "--output-dir",
-                         "--output-format"},
-                        {"--log", "--labels"});
+    std::set<std::string> withValue = {"--min",    "--max", "--paper",  "--title",      "--unit",
+                                       "--format", "-o",    "--output", "--output-dir", "--output-format"};
+    std::set<std::string> switches = {"--log", "--labels"};
+    addAnalysisOptionNames(withValue, switches);
+    OptionParser parser(std::move(withValue), std::move(switches));
     if (!parser.parse(arguments)) {
         error = parser.error();
         return false;
@@ -136,20 +144,10 @@ bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string&
     }
     for (const auto& [name, target] : {std::pair{"--min", &options.min}, std::pair{"--max", &options.max}}) {
         if (const auto text = parser.value(name)) {
-            const auto number = wholeNumber(*text);
-            if (!number && beyondNumberRange(*text)) {
-                error = std::string(name) + ": " + numberRefusal(*text) + ": " + textExcerpt(*text);
+            *target = numberOption(name, *text, options.log, error);
+            if (!*target) {
                 return false;
             }
-            if (!number) {
-                error = std::string(name) + " は数値で指定してください: " + textExcerpt(*text);
-                return false;
-            }
-            if (options.log && *number <= 0) {
-                error = std::string(name) + " は対数軸では 0 より大きい数で指定してください: " + textExcerpt(*text);
-                return false;
-            }
-            *target = *number;
         }
     }
     if (options.min && options.max && *options.min >= *options.max) {
@@ -164,6 +162,9 @@ bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string&
             return false;
         }
         options.paper = *code;
+    }
+    if (!parseAnalysisOptions(parser, options.log, options.analysis, options.extras.limits, error)) {
+        return false;
     }
     if (!parseOutput(parser, options, error)) {
         return false;
@@ -241,6 +242,15 @@ Result<AxisRange> axisRange(const std::vector<CsvColumn>& columns, const PlotOpt
             high = std::max(high, value);
         }
     }
+    // Limits drawn as lines are worth seeing: the axis holds them as it holds the values.
+    if (options.analysis.specLines) {
+        for (const auto& limit : {options.extras.limits.lower, options.extras.limits.upper}) {
+            if (limit) {
+                low = std::min(low, *limit);
+                high = std::max(high, *limit);
+            }
+        }
+    }
     if (options.log) {
         return logAxisRange(low, high, options.min, options.max);
     }
@@ -258,6 +268,7 @@ void setUpGraph(NormoBp& graph, const AxisRange& range, const PlotOptions& optio
     graph.setXJikuCheck(true);
     graph.setMemoriCheck(true);
     graph.setTanni(options.unit);
+    graph.setAnalysis(options.analysis);
 }
 
 }  // namespace

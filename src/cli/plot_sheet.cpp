@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
+#include "cli/analysis_reach.h"
 #include "cli/label_layout.h"
 #include "core/graph/canvas.h"
 #include "core/graph/graph_renderer.h"
@@ -20,9 +22,14 @@ namespace {
 
 // The add command's comment for a series it has no name for.
 constexpr const char* kUnnamedSeries = "データ - ";
-// The data dialog's check boxes as Tag keeps them: details, mean lines, σ, percentage, Cp.
-constexpr const char* kTagWithDetails = "11100";
-constexpr const char* kTagWithoutDetails = "00000";
+// The data dialog's check boxes as Tag keeps them: details, mean lines and σ, then the
+// percentage and Cp (tagOf).
+constexpr const char* kTagWithDetails = "111";
+constexpr const char* kTagWithoutDetails = "000";
+// How Cp reads the limits (NormoData::cp): both, the upper one only, the lower one only.
+constexpr std::int32_t kCpBothLimits = 0;
+constexpr std::int32_t kCpUpperLimitOnly = 1;
+constexpr std::int32_t kCpLowerLimitOnly = 2;
 // The graph keeps a tenth of the page free on every side.
 constexpr double kMarginFraction = 0.1;
 // The title hangs from this share of the page height, in a larger font than the labels.
@@ -35,6 +42,48 @@ constexpr double kSmallestGraphShare = 0.5;
 std::int32_t pixels(double length)
 {
     return static_cast<std::int32_t>(roundHalfEven(length));
+}
+
+std::int32_t wholePixels(double length)
+{
+    return static_cast<std::int32_t>(std::ceil(length));
+}
+
+// A limit left out is no limit to Cp: it reads the given one alone.
+std::int32_t cpOptionOf(const SeriesLimits& limits)
+{
+    if (!limits.upper) {
+        return kCpLowerLimitOnly;
+    }
+    return limits.lower ? kCpBothLimits : kCpUpperLimitOnly;
+}
+
+// The percentage lies between both limits: with one of them left at the axis end it would
+// miss the share beyond that end, so it is shown only when both are given.
+bool showsPercentage(const SeriesLimits& limits)
+{
+    return limits.lower && limits.upper;
+}
+
+// The percentage and Cp are on for the limits given, so that the dialog offers the limits.
+std::string tagOf(const PlotExtras& extras)
+{
+    std::string tag = extras.detailLabels ? kTagWithDetails : kTagWithoutDetails;
+    tag += showsPercentage(extras.limits) ? '1' : '0';
+    tag += extras.limits.any() ? '1' : '0';
+    return tag;
+}
+
+// Moves the top of `area` down to `top`; false when that leaves the graph too little height.
+bool lowerTop(PageBox& area, std::int32_t top)
+{
+    if (top <= area.top) {
+        return true;
+    }
+    const std::int32_t fullHeight = area.height;
+    area.height -= top - area.top;
+    area.top = top;
+    return area.height >= kSmallestGraphShare * fullHeight;
 }
 
 // How far the graph's last value label and its unit text reach past the frame's right edge.
@@ -56,13 +105,16 @@ void completePlotSeries(NormoBp& graph, const PlotExtras& extras)
         if (series.comment().empty()) {
             series.setComment(kUnnamedSeries + std::to_string(series.id()));
         }
-        series.setMin(graph.min());
-        series.setMax(graph.max());
+        series.setMin(extras.limits.lower.value_or(graph.min()));
+        series.setMax(extras.limits.upper.value_or(graph.max()));
+        if (extras.limits.any()) {
+            series.setCpOption(cpOptionOf(extras.limits));
+        }
         series.setHeikinFormat(extras.format);
         series.setSigumaFormat(extras.format);
         series.setProbelFormat(extras.format);
         series.setCpFormat(extras.format);
-        series.setTag(extras.detailLabels ? kTagWithDetails : kTagWithoutDetails);
+        series.setTag(tagOf(extras));
         series.setLabel(extras.detailLabels);
     }
 }
@@ -75,6 +127,10 @@ Status arrangePlotSheet(ChartSheet& sheet, std::int32_t number, const PlotExtras
                  pixels((1 - 2 * kMarginFraction) * paper.widthPixels),
                  pixels((1 - 2 * kMarginFraction) * paper.heightPixels)};
 
+    // Room above the frame for what the analysis writes there (however large the frame will be),
+    // below the title when there is one.
+    const std::int32_t analysisAbove = wholePixels(analysisReach(graph, area, measure).above);
+    std::int32_t clearTop = analysisAbove;
     if (!extras.title.empty()) {
         ChartLabel& title = *sheet.comLabel(sheet.addComLabel());
         title.caption = joinedCaptionLines(extras.title, "\r\n");
@@ -86,15 +142,13 @@ Status arrangePlotSheet(ChartSheet& sheet, std::int32_t number, const PlotExtras
         }
         title.left = static_cast<float>(area.left);
         title.top = static_cast<float>(pixels(kTitleTopFraction * paper.heightPixels));
-        const auto below = static_cast<std::int32_t>(std::ceil(title.top + size.height)) + kTitleSpacing;
-        if (below > area.top) {
-            const std::int32_t fullHeight = area.height;
-            area.height -= below - area.top;
-            area.top = below;
-            if (area.height < kSmallestGraphShare * fullHeight) {
-                return Error{"見出しが長すぎて、グラフを描く場所が用紙に残りません。", "", 0};
-            }
-        }
+        clearTop += static_cast<std::int32_t>(std::ceil(title.top + size.height)) + kTitleSpacing;
+    }
+    if (!lowerTop(area, clearTop)) {
+        return Error{analysisAbove == 0
+                         ? "見出しが長すぎて、グラフを描く場所が用紙に残りません。"
+                         : "見出しや表題 (--graph-title) が長すぎて、グラフを描く場所が用紙に残りません。",
+                     "", 0};
     }
 
     std::vector<ChartLabel*> labels;
@@ -103,6 +157,10 @@ Status arrangePlotSheet(ChartSheet& sheet, std::int32_t number, const PlotExtras
         DetailChoice choice;
         choice.meanLines = true;
         choice.sigmaLine = true;
+        choice.probelLine = showsPercentage(extras.limits);
+        if (extras.limits.any()) {
+            choice.cpOption = cpOptionOf(extras.limits);
+        }
         choice.meanFormat = choice.sigmaFormat = choice.probelFormat = choice.cpFormat = extras.format;
         choice.logAxis = graph.logV();
         for (NormoData& series : graph.data()) {
@@ -127,6 +185,11 @@ Status arrangePlotSheet(ChartSheet& sheet, std::int32_t number, const PlotExtras
     for (std::size_t i = 0; i < labels.size(); ++i) {
         labels[i]->left = static_cast<float>(layout->labels[i].x);
         labels[i]->top = static_cast<float>(layout->labels[i].y);
+    }
+    // The graph's title is centred over the frame, which only now has its width.
+    const AnalysisReach placed = analysisReach(graph, layout->frame, measure);
+    if (placed.above > 0 && (placed.aboveLeft < 0 || placed.aboveRight > paper.widthPixels)) {
+        return Error{"表題 (--graph-title) が長すぎて用紙の幅に収まりません。", "", 0};
     }
     return {};
 }

@@ -14,9 +14,11 @@
 #include <cmath>
 #include <string>
 
+#include "core/graph/axis_range.h"
 #include "core/graph/normo_bp.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
+#include "dialogs/analysis_group.h"
 #include "dialogs/arrow_text_box.h"
 #include "dialogs/line_preview.h"
 #include "dialogs/line_style_box.h"
@@ -34,6 +36,8 @@ constexpr const char* kLogZeroText = "0.0001";
 // Widths in digits: a count, an axis end.
 constexpr int kCountBoxDigits = 5;
 constexpr int kLimitBoxDigits = 10;
+constexpr const char* kDataErrorTitle = "データエラー";
+constexpr const char* kAutoRangeTitle = "自動";
 
 std::optional<std::int32_t> int32Of(const QString& text)
 {
@@ -161,8 +165,11 @@ SekSetForm::SekSetForm(FontDialog& fontDialog, ColorDialog& colorDialog, Message
     buttons->addWidget(okButton_);
     buttons->addWidget(cancelButton_);
 
+    analysis_ = new AnalysisGroup(this);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
+    layout->addWidget(analysis_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -173,6 +180,7 @@ SekSetForm::SekSetForm(FontDialog& fontDialog, ColorDialog& colorDialog, Message
     connect(logCheck_, &QCheckBox::toggled, this, [this](bool checked) { bunkatuText_->setEnabled(!checked); });
     connect(fontButton_, &QPushButton::clicked, this, &SekSetForm::fontButtonClicked);
     connect(parsent_, &QPushButton::clicked, this, &SekSetForm::parsentClicked);
+    connect(autoRange_, &QPushButton::clicked, this, &SekSetForm::autoRangeClicked);
     connect(okButton_, &QPushButton::clicked, this, &SekSetForm::okClicked);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -204,6 +212,9 @@ QWidget* SekSetForm::buildFrameGroup()
     maxText_->setToolTip(QStringLiteral("X軸の最大値"));
     parsent_ = named(new QPushButton(QStringLiteral("..."), group), QStringLiteral("Parsent"), QStringLiteral("中心"));
     parsent_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    autoRange_ = namedButton(QStringLiteral("自動"), QStringLiteral("AutoRange"), group);
+    autoRange_->setToolTip(QStringLiteral("最小値・最大値と分割数をデータに合わせます"));
+    autoRange_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(new QLabel(QStringLiteral("位置"), group), 0, 0);
@@ -224,7 +235,8 @@ QWidget* SekSetForm::buildFrameGroup()
     grid->addWidget(new QLabel(QStringLiteral("最大値 :"), group), 4, 0);
     grid->addWidget(maxText_, 4, 1, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("中心    :"), group), 5, 0);
-    grid->addWidget(parsent_, 5, 1, 1, 4, Qt::AlignLeft);
+    grid->addWidget(parsent_, 5, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(autoRange_, 5, 3, 1, 2, Qt::AlignRight);
     // The group is as tall as the two beside it; the room left over goes below the boxes.
     grid->setRowStretch(6, 1);
     return group;
@@ -318,6 +330,10 @@ void SekSetForm::preset(const GraphDialogInput& input)
     fWidth_->setText(QString::number(frame.width));
     fHeight_->setText(QString::number(frame.height));
 
+    analysis_->preset(graph.analysis);
+    values_ = input.values;
+    autoRange_->setEnabled(values_.has_value());
+
     font_ = graph.font;
     outcome_ = GraphDialogOutcome{};
 }
@@ -340,6 +356,32 @@ void SekSetForm::parsentClicked()
     }
 }
 
+void SekSetForm::autoRangeClicked()
+{
+    if (!values_) {
+        return;
+    }
+    const bool logarithmic = logCheck_->isChecked();
+    if (logarithmic && !(values_->low > 0)) {
+        messages_.show("対数軸には 0 以下の値を描けません。対数で表示をやめるか、最小値と最大値を入力してください。",
+                       kAutoRangeTitle, MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    const Result<AxisRange> range =
+        logarithmic ? logAxisRange(values_->low, values_->high) : linearAxisRange(values_->low, values_->high);
+    if (!range) {
+        messages_.show("データの値から軸の範囲を決められません。最小値と最大値を入力してください。", kAutoRangeTitle,
+                       MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    minText_->setText(numberText(range.value().min));
+    maxText_->setText(numberText(range.value().max));
+    // A logarithmic axis is divided by its decades; its divisions box keeps the linear one's.
+    if (!logarithmic) {
+        bunkatuText_->setText(QString::number(range.value().divisions));
+    }
+}
+
 void SekSetForm::okClicked()
 {
     NumberBoxes boxes{fLeft_->text(),   fTop_->text(),    fWidth_->text(),   fHeight_->text(),
@@ -348,6 +390,15 @@ void SekSetForm::okClicked()
     values.logV = logCheck_->isChecked();
     if (!readNumberBoxes(boxes, values.logV, values)) {
         showInvalidData();
+        return;
+    }
+    const AnalysisGroup::Reading analysis = analysis_->read();
+    if (!analysis.analysis) {
+        messages_.show("パーセント線の「" + analysis.refusedPercent.toStdString() +
+                           "」は 0 より大きく 100 より小さい数ではありません。"
+                           "パーセントをカンマで区切って入力してください (例: 1, 50, 99)。",
+                       kDataErrorTitle, MessageButtons::Ok, MessageIcon::Stop);
+        analysis_->percentiles()->setFocus();
         return;
     }
     minText_->setText(boxes.min);
@@ -362,13 +413,14 @@ void SekSetForm::okClicked()
     values.tanni = tanni_->text().toStdString();
     values.memoriCheck = memori_->isChecked();
     values.xJikuCheck = xJikuCk_->isChecked();
+    values.analysis = *analysis.analysis;
     outcome_.accepted = values;
     accept();
 }
 
 void SekSetForm::showInvalidData()
 {
-    messages_.show("データが不正です。", "データエラー", MessageButtons::Ok, MessageIcon::Stop);
+    messages_.show("データが不正です。", kDataErrorTitle, MessageButtons::Ok, MessageIcon::Stop);
 }
 
 GraphDialogOutcome SekSetForm::ask(const GraphDialogInput& input, FontDialog& fontDialog, ColorDialog& colorDialog,

@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace probel {
 
+class AnalysisGroup;
 class ArrowTextBox;
 class ColorDialog;
 class FontDialog;
@@ -26,7 +27,10 @@ class MessageBoxes;
 // holds the font chosen at once (for the outcome, whichever button closes the dialog); OK
 // (Command1_0) checks every box and accepts only valid input, which it gives back corrected
 // as GraphDialogValues says; a refusal says "データが不正です。" and leaves the dialog open with
-// the input as typed. キャンセル (Command1_1) and Esc close it with no values.
+// the input as typed; so does a percentile list with an entry that is no percentage, with a
+// message naming it. 自動 (AutoRange) fits the axis ends (and a linear axis' divisions) to the
+// graph's values as probel-cli plot does, on the kind of axis LogCheck shows; it is disabled
+// for a graph without values. キャンセル (Command1_1) and Esc close it with no values.
 class SekSetForm : public QDialog {
     Q_OBJECT
 
@@ -53,6 +57,7 @@ public:
     QLineEdit* minText() const { return minText_; }
     QLineEdit* maxText() const { return maxText_; }
     QPushButton* parsent() const { return parsent_; }
+    QPushButton* autoRange() const { return autoRange_; }
     QLineEdit* tanni() const { return tanni_; }
     QCheckBox* xJikuCk() const { return xJikuCk_; }
     QCheckBox* memori() const { return memori_; }
@@ -63,6 +68,7 @@ public:
     QLineEdit* bunkatuText() const { return bunkatuText_; }
     LinePreview* bLinePic() const { return bLinePic_; }
     LineStyleBox* bLineCb() const { return bLineCb_; }
+    AnalysisGroup* analysis() const { return analysis_; }
     QPushButton* okButton() const { return okButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
 
@@ -72,6 +78,7 @@ private:
     QWidget* buildDivisionGroup();
     void fontButtonClicked();
     void parsentClicked();
+    void autoRangeClicked();
     void okClicked();
     void showInvalidData();
 
@@ -80,6 +87,7 @@ private:
     MessageBoxes& messages_;
     CanvasFont font_;
     GraphDialogOutcome outcome_;
+    std::optional<ValueSpan> values_;
 
     ArrowTextBox* fLeft_ = nullptr;
     ArrowTextBox* fTop_ = nullptr;
@@ -90,6 +98,7 @@ private:
     QLineEdit* minText_ = nullptr;
     QLineEdit* maxText_ = nullptr;
     QPushButton* parsent_ = nullptr;
+    QPushButton* autoRange_ = nullptr;
     QLineEdit* tanni_ = nullptr;
     QCheckBox* xJikuCk_ = nullptr;
     QCheckBox* memori_ = nullptr;
@@ -100,6 +109,7 @@ private:
     QLineEdit* bunkatuText_ = nullptr;
     LinePreview* bLinePic_ = nullptr;
     LineStyleBox* bLineCb_ = nullptr;
+    AnalysisGroup* analysis_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 };

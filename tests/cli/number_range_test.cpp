@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/axis_range.h"
 #include "cli_files.h"
 #include "core/document/csv_columns.h"
+#include "core/graph/axis_range.h"
 #include "support/cli_runner.h"
 
 namespace probel {
@@ -88,19 +88,18 @@ TEST(NumberRangeTest, TableCellsBeyondTheDoubleRangeAreRefusedNotTakenForHeaders
 
 TEST(NumberRangeTest, GivenAxisEndsWhoseSpanNoDoubleHoldsAreRefusedForThat)
 {
-    const auto linear = cli::linearAxisRange(1, 2, -1e308, 1e308);
+    const auto linear = linearAxisRange(1, 2, -1e308, 1e308);
     ASSERT_FALSE(linear);
     EXPECT_EQ(linear.error().message,
               "--min -1E+308 から --max 1E+308 までの幅が数値の範囲を超えるので、軸を目盛りに分けられません。"
               "幅を狭めてください。");
-    const auto log = cli::logAxisRange(1, 2, 1e-308, 10);
+    const auto log = logAxisRange(1, 2, 1e-308, 10);
     ASSERT_FALSE(log);
     EXPECT_EQ(log.error().message,
               "--min 1E-308 から --max 10 を収める対数軸の桁が数値の範囲を超えます。1E-307 から 1E+308 "
               "の間で指定してください。");
     // The widest span a double holds is an axis.
-    EXPECT_TRUE(
-        cli::linearAxisRange(1, 2, -std::numeric_limits<double>::max() / 2, std::numeric_limits<double>::max() / 2));
+    EXPECT_TRUE(linearAxisRange(1, 2, -std::numeric_limits<double>::max() / 2, std::numeric_limits<double>::max() / 2));
 
     test::TemporaryFolder folder;
     const auto run =

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "cli/axis_range.h"
+#include "core/graph/axis_range.h"
 
 namespace probel::cli {
 namespace {

@@ -15,11 +15,11 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/axis_range.h"
 #include "cli/cli.h"
 #include "cli/column_series.h"
 #include "core/document/csv_columns.h"
 #include "core/document/csv_table.h"
+#include "core/graph/axis_range.h"
 #include "core/numbers/number_text.h"
 #include "core/stats/data.h"
 #include "core/stats/detail_text.h"
@@ -105,11 +105,11 @@ void fuzzTable(std::string_view text)
         // The automatic axes plot would choose: an axis holding the values, or a refusal.
         const double low = series.sortData().front();
         const double high = series.sortData().back();
-        if (const auto axis = probel::cli::linearAxisRange(low, high)) {
+        if (const auto axis = probel::linearAxisRange(low, high)) {
             require(axis.value().min <= low && axis.value().max >= high && axis.value().divisions >= 1);
         }
         if (low > 0) {
-            if (const auto axis = probel::cli::logAxisRange(low, high)) {
+            if (const auto axis = probel::logAxisRange(low, high)) {
                 require(axis.value().min <= low && axis.value().max >= high);
             }
         }

@@ -22,6 +22,7 @@ GraphSettings graphSettings(const NormoBp& graph)
     settings.xJikuCheck = graph.xJikuCheck();
     settings.bunnkatu = graph.bunnkatu();
     settings.font = graph.labelFont();
+    settings.analysis = graph.analysis();
     return settings;
 }
 
@@ -55,6 +56,7 @@ void setGraphSettings(NormoBp& graph, const GraphSettings& settings)
     graph.setFontItalic(settings.font.italic);
     graph.setFontStrikethru(settings.font.strikethru);
     graph.setFontUnderline(settings.font.underline);
+    graph.setAnalysis(settings.analysis);
 }
 
 }  // namespace probel

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/graph/canvas.h"
+#include "core/graph/graph_analysis.h"
 #include "core/graph/graph_frame.h"
 
 namespace probel {
@@ -12,8 +13,9 @@ namespace probel {
 class NormoBp;
 
 // Everything about a graph that its settings dialog and font button set, as the graph holds
-// it: the axis ends as stored (exponents on a logarithmic axis) and the font with its size in
-// whole points. What one graph's look is before and after an edit, so undo can put it back.
+// it: the axis ends as stored (exponents on a logarithmic axis), the font with its size in
+// whole points, and the analysis drawn over the series. What one graph's look is before and
+// after an edit, so undo can put it back.
 struct GraphSettings {
     bool logV = false;
     std::int32_t frameDrawStyle = 0;
@@ -29,6 +31,7 @@ struct GraphSettings {
     bool xJikuCheck = false;
     std::int32_t bunnkatu = 10;
     CanvasFont font;
+    GraphAnalysis analysis;
     bool operator==(const GraphSettings&) const = default;
 };
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Lines at chosen cumulative percentages, with the percentage and each visible series' value
-// on its fitted normal there written right of the frame.
+// on its fitted normal there written just above the line, ending at the frame's right edge:
+// inside the frame, where a neighbouring graph cannot overlap them.
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/graph/analysis_elements.h"
 #include "core/graph/inverse_normal.h"
@@ -32,17 +34,10 @@ std::optional<double> fittedValue(const NormoData& series, bool logarithmic, dou
     return value;
 }
 
-// Writes the text at x, centred on y, and returns where the next one starts.
-double writeAlong(const PaperGeometry& paper, Canvas& canvas, double x, double y, const std::string& text)
-{
-    const double width = canvas.textWidth(text);
-    const double height = canvas.textHeight(text);
-    const PointF topLeft{x, y - height / 2};
-    if (paper.textMeetsCanvas(topLeft, width, height)) {
-        canvas.drawText(topLeft, text);
-    }
-    return x + width + textGap(canvas);
-}
+struct ColoredText {
+    std::string text;
+    std::int32_t color = 0;
+};
 
 void drawPercentile(const PaperGeometry& paper, Canvas& canvas, double percent)
 {
@@ -56,13 +51,27 @@ void drawPercentile(const PaperGeometry& paper, Canvas& canvas, double percent)
     if (const auto line = paper.horizontalAcross(*y)) {
         canvas.polyline(*line);
     }
-    double x = paper.frameRight() + textGap(canvas);
-    x = writeAlong(paper, canvas, x, *y, generalNumberText(percent) + "%");
+    std::vector<ColoredText> texts{{generalNumberText(percent) + "%", graph.foreColor()}};
     for (const NormoData* series : visibleSeries(graph)) {
         if (const auto value = fittedValue(*series, graph.logV(), percent)) {
-            canvas.setColor(series->color());
-            x = writeAlong(paper, canvas, x, *y, formatNumber(*value, series->heikinFormat()));
+            texts.push_back({formatNumber(*value, series->heikinFormat()), series->color()});
         }
+    }
+    const double gap = textGap(canvas);
+    double width = -gap;
+    for (const ColoredText& piece : texts) {
+        width += canvas.textWidth(piece.text) + gap;
+    }
+    double x = paper.frameRight() - gap - width;
+    for (const ColoredText& piece : texts) {
+        const double pieceWidth = canvas.textWidth(piece.text);
+        const double height = canvas.textHeight(piece.text);
+        const PointF topLeft{x, *y - height - 1};
+        if (paper.textMeetsCanvas(topLeft, pieceWidth, height)) {
+            canvas.setColor(piece.color);
+            canvas.drawText(topLeft, piece.text);
+        }
+        x += pieceWidth + gap;
     }
 }
 

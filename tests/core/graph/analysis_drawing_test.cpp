@@ -140,7 +140,7 @@ GraphAnalysis percentileLines(std::vector<double> percents)
     return analysis;
 }
 
-TEST(AnalysisDrawing, PercentileLineWritesEachSeriesFittedValueRightOfTheFrame)
+TEST(AnalysisDrawing, PercentileLineWritesEachSeriesFittedValueAboveItAtTheFramesRightEdge)
 {
     // Mean 5, σ √5 (divisor n): the 90 % point is 5 + 1.2815516 · 2.2360680 = 7.8656.
     // {10, 10}: mean 10, σ 0.
@@ -168,11 +168,12 @@ TEST(AnalysisDrawing, PercentileLineWritesEachSeriesFittedValueRightOfTheFrame)
     EXPECT_EQ(texts[1].color, kRed);
     EXPECT_EQ(texts[2].text, "10");  // no format: the general form
     EXPECT_EQ(texts[2].color, kBlue);
-    // One after another from a gap right of the frame, centred on the line.
-    const double lefts[] = {553, 553 + 18 + 3, 553 + 18 + 3 + 24 + 3};
+    // One after another, 3 px apart, the last ending 3 px inside the frame's right edge (550),
+    // their bottoms a pixel above the line: 18 + 3 + 24 + 3 + 12 = 60 wide.
+    const double lefts[] = {550 - 3 - 60, 550 - 3 - 60 + 18 + 3, 550 - 3 - 60 + 18 + 3 + 24 + 3};
     for (int i = 0; i < 3; ++i) {
         EXPECT_DOUBLE_EQ(texts[i].topLeft.x, lefts[i]) << texts[i].text;
-        EXPECT_NEAR(texts[i].topLeft.y, y - 6, 1e-9) << texts[i].text;
+        EXPECT_NEAR(texts[i].topLeft.y, y - 12 - 1, 1e-9) << texts[i].text;
     }
 }
 

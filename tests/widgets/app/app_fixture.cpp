@@ -84,7 +84,8 @@ GraphDialogValues shownValues(const GraphDialogInput& input)
     return GraphDialogValues{graph.logV,      graph.frameDrawStyle,  graph.lineDrawStyle,   graph.frame.left,
                              graph.frame.top, graph.frame.width,     graph.frame.height,    graph.frameColor,
                              graph.lineColor, axis(graph.storedMin), axis(graph.storedMax), graph.tanni,
-                             graph.xJikuStep, graph.memoriCheck,     graph.xJikuCheck,      graph.bunnkatu};
+                             graph.xJikuStep, graph.memoriCheck,     graph.xJikuCheck,      graph.bunnkatu,
+                             graph.analysis};
 }
 
 void ScriptedGraphEditor::confirm(std::function<void(GraphDialogValues&)> change)

@@ -16,6 +16,7 @@
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
 #include "app_fixture.h"
+#include "core/graph/normo_bp.h"
 #include "core/sheet/chart_sheet.h"
 #include "core/stats/data.h"
 #include "core/stats/normo_data.h"
@@ -149,6 +150,55 @@ TEST_F(DropActionsTest, ATableWithoutNumbersIsRefusedAndChangesNothing)
     EXPECT_NE(messages_.asked()[1].text.find("bad.csv"), std::string::npos) << messages_.asked()[1].text;
     EXPECT_TRUE(seriesOf(*form) == nullptr || seriesOf(*form)->empty());
     EXPECT_EQ(form->undoStack()->count(), stepsBefore);
+}
+
+// A table holds no limits: the axis ends are none, so its series read neither Probel nor Cp
+// (whatever the data dialog last had) until limits are entered.
+TEST_F(DropActionsTest, SeriesFromATableHaveNoLimitsAndReadNeitherProbelNorCp)
+{
+    settings_.saveSetting("DataNewForm", "LabelCk", "1");
+    settings_.saveSetting("DataNewForm", "HeikinCk", "1");
+    settings_.saveSetting("DataNewForm", "ProbelCk", "1");
+    settings_.saveSetting("DataNewForm", "CpCk", "1");
+    PicForm* form = openSheet();
+    drop(form->sekFrame(1), {writeText("lot.csv", "外径\n10.1\n10.2\n9.9\n")});
+    ASSERT_NE(seriesOf(*form), nullptr);
+    ASSERT_EQ(seriesOf(*form)->count(), 1);
+    const NormoData& added = seriesOf(*form)->item(1);
+    EXPECT_EQ(added.tag(), "11000") << "label and mean as the defaults say; no Probel, no Cp";
+    const ChartLabel* label = form->sheet().sLabel(ChartSheet::detailLabelIndex(1, added.id()));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->caption.find("Cp"), std::string::npos) << label->caption;
+    EXPECT_EQ(label->caption.find("%"), std::string::npos) << label->caption;
+    // Made with equal limits at 0, as a series holds them before any are set; showing the
+    // graph then raises the upper one by a thousandth of the axis' stored maximum, as it does
+    // for every series with equal limits. Neither depends on where the axis ends.
+    EXPECT_EQ(added.min(), 0);
+    EXPECT_DOUBLE_EQ(added.max(), form->sheet().graph(1)->storedMax() / 1000);
+}
+
+TEST_F(DropActionsTest, AGraphsFirstTableFitsAnAxisNobodyChoseInTheSameStep)
+{
+    PicForm* form = openSheet();
+    const NormoBp& graph = *form->sheet().graph(1);
+    ASSERT_EQ(graph.min(), 0);
+    ASSERT_EQ(graph.max(), 100);
+    drop(form->sekFrame(1), {writeText("lot.csv", "a,b\n9.87,10.1\n10.2,10.42\n")});
+    // 9.87 … 10.42 in steps of 0.1: 7 divisions.
+    EXPECT_DOUBLE_EQ(graph.min(), 9.8);
+    EXPECT_DOUBLE_EQ(graph.max(), 10.5);
+    EXPECT_EQ(graph.bunnkatu(), 7);
+    EXPECT_EQ(form->undoStack()->count(), 1);
+    form->undoStack()->undo();
+    EXPECT_EQ(graph.min(), 0);
+    EXPECT_EQ(graph.max(), 100);
+    EXPECT_EQ(graph.bunnkatu(), 10);
+    form->undoStack()->redo();
+    EXPECT_DOUBLE_EQ(graph.min(), 9.8);
+
+    // Once the graph has values its axis stays.
+    drop(form->sekFrame(1), {writeText("more.csv", "c\n50\n")});
+    EXPECT_DOUBLE_EQ(graph.max(), 10.5);
 }
 
 TEST_F(DropActionsTest, ATableDroppedAwayFromAGraphIsNotAdded)

@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -15,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/analysis_group.h"
 #include "dialogs/arrow_text_box.h"
 #include "dialogs/line_preview.h"
 #include "dialogs/line_style_box.h"
@@ -143,6 +146,7 @@ TEST_F(SekSetFormTest, EveryControlHasItsNameCaptionTooltipAndAccessibleName)
         {form.minText(), "MinText", "最小値", "X軸の最小値"},
         {form.maxText(), "MaxText", "最大値", "X軸の最大値"},
         {form.parsent(), "Parsent", "中心", ""},
+        {form.autoRange(), "AutoRange", "自動", "最小値・最大値と分割数をデータに合わせます"},
         {form.tanni(), "Tanni", "単位", ""},
         {form.xJikuCk(), "XJikuCK", "X軸の表示", ""},
         {form.memori(), "Memori", "Y軸の表示", ""},
@@ -152,6 +156,15 @@ TEST_F(SekSetFormTest, EveryControlHasItsNameCaptionTooltipAndAccessibleName)
         {form.bunkatuText(), "BunkatuText", "分割数", "X軸の分割数を設定"},
         {form.bLinePic(), "BLinePic", "分割ラインの色", "色の設定をします"},
         {form.bLineCb(), "BLineCb", "分割ラインの形状", "形状を設定します"},
+        {form.analysis()->specLines(), "SpecLines", "規格線", "各データの規格の下限・上限に縦線を引きます"},
+        {form.analysis()->band(), "Band", "信頼帯", "各点: 確率ごとの信頼区間、同時: 直線全体の信頼帯"},
+        {form.analysis()->bandLevel(), "BandLevel", "信頼水準", ""},
+        {form.analysis()->percentiles(), "Percentiles", "パーセント線",
+         "累積確率 (%) をカンマで区切って入力します (例: 1, 50, 99)"},
+        {form.analysis()->legend(), "Legend", "凡例", ""},
+        {form.analysis()->title(), "GraphTitle", "グラフの見出し", "フレームの上に書く見出し。改行で行を分けます"},
+        {form.analysis()->beyondAxisMarks(), "BeyondAxisMarks", "範囲外の点の数",
+         "X軸の範囲の外にある値の数をフレームの端に表示します"},
         {form.okButton(), "Command1_0", "OK", ""},
         {form.cancelButton(), "Command1_1", "キャンセル", ""},
     };
@@ -185,13 +198,14 @@ TEST_F(SekSetFormTest, EveryControlHasItsNameCaptionTooltipAndAccessibleName)
     }
     groups.sort();
     EXPECT_EQ(groups, (QStringList{QStringLiteral("フレーム設定"), QStringLiteral("分割ラインの設定"),
-                                   QStringLiteral("分割数"), QStringLiteral("目盛")}));
+                                   QStringLiteral("分割数"), QStringLiteral("目盛"), QStringLiteral("解析")}));
     QStringList labels;
     for (const QLabel* label : form.findChildren<QLabel*>()) {
         labels << label->text();
     }
-    for (const char* caption : {"位置", "X : ", "Y : ", "大きさ", "幅 : ", "高さ :", "色・形状",
-                                "最小値 :", "最大値 :", "中心    :", "単位", "表示ステップ間隔"}) {
+    for (const char* caption :
+         {"位置", "X : ", "Y : ", "大きさ", "幅 : ", "高さ :", "色・形状", "最小値 :", "最大値 :", "中心    :", "単位",
+          "表示ステップ間隔", "信頼帯 :", "信頼水準 :", "パーセント線 :", "凡例 :", "見出し :"}) {
         EXPECT_TRUE(labels.contains(QString::fromUtf8(caption))) << caption;
     }
 }

@@ -6,7 +6,7 @@
 
 #include "core/util/result.h"
 
-namespace probel::cli {
+namespace probel {
 
 // Most divisions an automatic linear axis has; with steps of 1, 2 and 5 times a power of ten
 // the values then fill more than 60 % of its width.
@@ -38,4 +38,4 @@ Result<AxisRange> linearAxisRange(double low, double high, std::optional<double>
 Result<AxisRange> logAxisRange(double low, double high, std::optional<double> fixedMin = std::nullopt,
                                std::optional<double> fixedMax = std::nullopt);
 
-}  // namespace probel::cli
+}  // namespace probel

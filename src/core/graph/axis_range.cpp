@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/axis_range.h"
+#include "core/graph/axis_range.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 
 #include "core/numbers/number_text.h"
 
-namespace probel::cli {
+namespace probel {
 namespace {
 
 constexpr std::array<int, 3> kNiceMantissas = {1, 2, 5};
@@ -265,4 +265,4 @@ Result<AxisRange> logAxisRange(double low, double high, std::optional<double> fi
     return AxisRange{std::pow(10.0, first), std::pow(10.0, last), kMostAxisDivisions};
 }
 
-}  // namespace probel::cli
+}  // namespace probel
