@@ -25,4 +25,22 @@ std::optional<double> numberOption(std::string_view name, std::string_view text,
     return number;
 }
 
+bool numberRangeOptions(const OptionParser& parser, const std::string& lowName, const std::string& highName,
+                        bool logAxis, std::optional<double>& low, std::optional<double>& high, std::string& error)
+{
+    for (const auto& [name, target] : {std::pair{&lowName, &low}, std::pair{&highName, &high}}) {
+        if (const auto text = parser.value(*name)) {
+            *target = numberOption(*name, *text, logAxis, error);
+            if (!*target) {
+                return false;
+            }
+        }
+    }
+    if (low && high && *low >= *high) {
+        error = lowName + " は " + highName + " より小さくしてください。";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace probel::cli

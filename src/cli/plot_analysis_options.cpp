@@ -76,20 +76,9 @@ bool parseBand(const OptionParser& parser, GraphAnalysis& analysis, std::string&
 
 bool parseLimits(const OptionParser& parser, bool logAxis, SeriesLimits& limits, std::string& error)
 {
-    for (const auto& [name, target] : {std::pair{"--lower", &limits.lower}, std::pair{"--upper", &limits.upper}}) {
-        if (const auto text = parser.value(name)) {
-            *target = numberOption(name, *text, logAxis, error);
-            if (!*target) {
-                return false;
-            }
-        }
-    }
-    // Equal limits are what a series holds before any are set: the graph would draw neither.
-    if (limits.lower && limits.upper && *limits.lower >= *limits.upper) {
-        error = "--lower は --upper より小さくしてください。";
-        return false;
-    }
-    return true;
+    // Equal limits, refused too, are what a series holds before any are set: the graph would
+    // draw neither.
+    return numberRangeOptions(parser, "--lower", "--upper", logAxis, limits.lower, limits.upper, error);
 }
 
 bool parsePercentiles(const std::string& list, std::vector<double>& percentiles, std::string& error)

@@ -142,16 +142,7 @@ bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string&
         }
         options.extras.format = *format;
     }
-    for (const auto& [name, target] : {std::pair{"--min", &options.min}, std::pair{"--max", &options.max}}) {
-        if (const auto text = parser.value(name)) {
-            *target = numberOption(name, *text, options.log, error);
-            if (!*target) {
-                return false;
-            }
-        }
-    }
-    if (options.min && options.max && *options.min >= *options.max) {
-        error = "--min は --max より小さくしてください。";
+    if (!numberRangeOptions(parser, "--min", "--max", options.log, options.min, options.max, error)) {
         return false;
     }
     if (const auto text = parser.value("--paper")) {
