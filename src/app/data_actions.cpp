@@ -94,6 +94,7 @@ NormoData seriesOf(const DataDialogValues& values, std::int32_t id)
     series.setSigumaFormat(values.sigumaFormat);
     series.setProbelFormat(values.probelFormat);
     series.setCpFormat(values.cpFormat);
+    series.setCapabilityLines(values.capabilityLines);
     series.setMin(values.min);
     series.setMax(values.max);
     series.setTag(tagOf(values));
@@ -333,6 +334,7 @@ bool DataActions::popMenuDataRe(PicForm& form, std::int32_t number)
     input.probelFormat = series.probelFormat();
     input.sigumaFormat = series.sigumaFormat();
     input.cpFormat = series.cpFormat();
+    input.capabilityLines = series.capabilityLines();
     input.min = series.min();
     input.max = series.max();
     input.color = series.color();

@@ -25,7 +25,7 @@ std::string plotUsage()
            "      --band: 当てはめ線の信頼帯 (pointwise: 点ごと、simultaneous: 線全体)。\n"
            "      --level: 信頼帯の信頼水準 % (既定 95)。\n"
            "      --percentiles: 累積確率 % (1,50,99 のようにカンマ区切り、0 と 100 の間) に横線を引き、\n"
-           "      各系列の当てはめた値をグラフの右に書きます。\n"
+           "      各系列の当てはめた値を線の上、枠の右端に書きます。\n"
            "      --legend: 凡例を置く枠の隅 (top-left, top-right, bottom-left, bottom-right)。\n"
            "      --graph-title: グラフの枠の上の中央に書く表題 (グラフの設定として文書に残ります)。\n"
            "      --beyond-axis: 軸の範囲の外にある値の数を枠の左右の端に矢印で示します。\n"

@@ -21,6 +21,7 @@
 
 #include "core/numbers/rounding.h"
 #include "core/sheet/chart_label.h"
+#include "dialogs/capability_line_boxes.h"
 #include "dialogs/line_style_box.h"
 #include "dialogs/marker_preview.h"
 #include "dialogs/marker_size_box.h"
@@ -158,6 +159,9 @@ DataNewForm::DataNewForm(FontDialog& fontDialog, ColorDialog& colorDialog, Messa
     for (QCheckBox* box : {labelCk_, probelCk_, cpCk_}) {
         connect(box, &QCheckBox::toggled, this, &DataNewForm::updateEnabledStates);
     }
+    for (QCheckBox* box : capabilityBoxes_->boxes()) {
+        connect(box, &QCheckBox::toggled, this, &DataNewForm::updateEnabledStates);
+    }
     connect(labelFont_, &QPushButton::clicked, this, &DataNewForm::labelFontClicked);
     connect(parsent_, &QPushButton::clicked, this, &DataNewForm::parsentClicked);
     connect(okButton_, &QPushButton::clicked, this, &DataNewForm::okClicked);
@@ -255,6 +259,8 @@ QWidget* DataNewForm::buildDetailGroup()
         grid->addWidget(format, row, 1);
         ++row;
     }
+    capabilityBoxes_ = new CapabilityLineBoxes(sFrame_);
+    grid->addWidget(capabilityBoxes_, row, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     return sFrame_;
 }
@@ -336,6 +342,7 @@ void DataNewForm::preset(const DataDialogInput& input)
     formatS_->setText(QString::fromStdString(input.sigumaFormat));
     formatP_->setText(QString::fromStdString(input.probelFormat));
     formatC_->setText(QString::fromStdString(input.cpFormat));
+    capabilityBoxes_->setLines(input.capabilityLines);
     maxText_->setText(numberText(input.max));
     minText_->setText(numberText(input.min));
 
@@ -363,11 +370,13 @@ void DataNewForm::updateEnabledStates()
                                                             formatP_, formatC_, labelFont_}) {
         control->setEnabled(details);
     }
+    capabilityBoxes_->setEnabled(details);
     for (QAbstractButton* button : cpOptions_->buttons()) {
         button->setEnabled(cpCk_->isChecked());
     }
-    // SetLimitEnabled: the limits matter to the percentage and to Cp only.
-    const bool limits = probelCk_->isChecked() || cpCk_->isChecked();
+    // SetLimitEnabled: the limits matter to the percentage, to Cp and to the capability lines
+    // that read them.
+    const bool limits = probelCk_->isChecked() || cpCk_->isChecked() || capabilityBoxes_->needLimits();
     maxText_->setEnabled(limits);
     minText_->setEnabled(limits);
 }
@@ -428,6 +437,7 @@ DataDialogValues DataNewForm::values() const
     values.sigumaFormat = formatS_->text().toStdString();
     values.probelFormat = formatP_->text().toStdString();
     values.cpFormat = formatC_->text().toStdString();
+    values.capabilityLines = capabilityBoxes_->lines();
     values.min = leadingTypedNumber(minText_->text());
     values.max = leadingTypedNumber(maxText_->text());
     const int button = cpOptions_->checkedId();

@@ -18,6 +18,7 @@ class QRadioButton;
 
 namespace probel {
 
+class CapabilityLineBoxes;
 class Clipboard;
 class ColorDialog;
 class FontDialog;
@@ -29,11 +30,11 @@ class ValueGrid;
 
 // The data dialog "データの追加" (DataNewForm), for adding and editing a series alike: the
 // comment, the marker with its preview, the regression line, the detail label's lines and
-// formats, the limits and the Cp option, and the value grid. preset() fills it; the check
-// boxes keep the other controls enabled as they say. OK (Command1_0, not the default button:
-// Enter belongs to the grid) runs the check and, when it passes, closes with the values;
-// a refusal says "データが不正です。" and leaves the dialog open with the input as typed.
-// キャンセル (Command1_1), Esc and closing give no values.
+// formats with the capability lines after them, the limits and the Cp option, and the value
+// grid. preset() fills it; the check boxes keep the other controls enabled as they say. OK
+// (Command1_0, not the default button: Enter belongs to the grid) runs the check and, when it
+// passes, closes with the values; a refusal says "データが不正です。" and leaves the dialog
+// open with the input as typed. キャンセル (Command1_1), Esc and closing give no values.
 class DataNewForm : public QDialog {
     Q_OBJECT
 
@@ -70,6 +71,8 @@ public:
     QLineEdit* formatP() const { return formatP_; }
     QCheckBox* cpCk() const { return cpCk_; }
     QLineEdit* formatC() const { return formatC_; }
+    // The capability lines' check boxes, below the Cp line.
+    CapabilityLineBoxes* capabilityBoxes() const { return capabilityBoxes_; }
     // Element 0 "上限の無視", 1 "下限の無視", 2 "上下限有り".
     QRadioButton* cpOptions(int element) const;
     QLineEdit* maxText() const { return maxText_; }
@@ -118,6 +121,7 @@ private:
     QLineEdit* formatP_ = nullptr;
     QCheckBox* cpCk_ = nullptr;
     QLineEdit* formatC_ = nullptr;
+    CapabilityLineBoxes* capabilityBoxes_ = nullptr;
     QButtonGroup* cpOptions_ = nullptr;
     QLineEdit* maxText_ = nullptr;
     QLineEdit* minText_ = nullptr;

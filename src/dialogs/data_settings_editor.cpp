@@ -26,6 +26,7 @@ DataDialogValues unchangedDataValues(const DataDialogInput& input, std::int32_t 
     values.sigumaFormat = input.sigumaFormat;
     values.probelFormat = input.probelFormat;
     values.cpFormat = input.cpFormat;
+    values.capabilityLines = input.capabilityLines;
     values.min = input.min;
     values.max = input.max;
     values.cpOption = input.cpOption;

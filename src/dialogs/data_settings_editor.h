@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/graph/canvas.h"
+#include "core/stats/capability_lines.h"
 
 namespace probel {
 
@@ -44,6 +45,8 @@ struct DataDialogInput {
     std::string sigumaFormat = "0.##";
     std::string probelFormat = "0.##";
     std::string cpFormat = "0.##";
+    // The lines after those above; a new series starts with none.
+    CapabilityLines capabilityLines;
 
     // Shown in the limit boxes as general number text.
     double min = 0;
@@ -78,6 +81,7 @@ struct DataDialogValues {
     std::string sigumaFormat;
     std::string probelFormat;
     std::string cpFormat;
+    CapabilityLines capabilityLines;
 
     // Leading numbers of the limit boxes, 0 when a box holds none.
     double min = 0;
@@ -91,7 +95,7 @@ struct DataDialogValues {
 
 // What OK confirms for `input` when nothing is changed: the input's values, comment, marker
 // (its size box read as the dialog reads it, `fallbackMarkerSize` when unreadable), line,
-// detail choices, formats, limits, Cp option and font.
+// detail choices and capability lines, formats, limits, Cp option and font.
 DataDialogValues unchangedDataValues(const DataDialogInput& input, std::int32_t fallbackMarkerSize = 10);
 
 // Shows the data dialog: the values confirmed with OK, nothing for キャンセル, Esc or closing.

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "app/data_defaults.h"
 #include "app/file_actions.h"
 #include "app/pic_form.h"
@@ -201,6 +204,54 @@ TEST_F(DataActionsTest, UndoOfAddAndEditRestoresTheDocumentAndRedoTheEdit)
     form.undoStack()->redo();
     form.undoStack()->redo();
     EXPECT_EQ(sheetFileBytes(form.sheet()).value(), edited);
+}
+
+TEST_F(DataActionsTest, EditingTurnsCapabilityLinesOnInTheLabelInOneUndoableStep)
+{
+    PicForm& form = openSheet();
+    confirm([](DataDialogValues& values) {
+        values.label = true;
+        values.comment = "ロット";
+        values.min = 0;
+        values.max = 5;
+    });
+    onFrame(form, 1, "PopMenuDataNew");
+    const std::string added = sheetFileBytes(form.sheet()).value();
+    const std::string plainCaption = form.sheet().sLabel(101)->caption;
+    const int steps = form.undoStack()->count();
+
+    seriesChooser_.answer(1);
+    confirm([](DataDialogValues& values) {
+        values.capabilityLines.cpk = true;
+        values.capabilityLines.normality = true;
+    });
+    onFrame(form, 1, "PopMenuDataRe");
+    EXPECT_EQ(dataEditor_.inputs().back().capabilityLines, CapabilityLines{}) << "the series had none";
+    const CapabilityLines chosen{.cpk = true, .normality = true};
+    EXPECT_EQ(series(form, 1).item(1).capabilityLines(), chosen);
+    const std::string caption = form.sheet().sLabel(101)->caption;
+    ASSERT_EQ(caption.rfind(plainCaption, 0), 0U) << "the earlier lines come first: " << caption;
+    const std::string after = caption.substr(plainCaption.size());
+    // Mean 2.5 between the limits 0 and 5, σ √1.25.
+    EXPECT_EQ(after.rfind("Cpk  : 0.75\r\nA²   : ", 0), 0U) << after;
+    EXPECT_NE(after.find("(p="), std::string::npos) << after;
+    EXPECT_EQ(std::count(after.begin(), after.end(), '\n'), 2) << after;
+    EXPECT_EQ(form.undoStack()->count(), steps + 1);
+    EXPECT_EQ(form.undoStack()->undoText().toStdString(), "データの編集");
+
+    // The dialog opens with the lines the series has; confirming it unchanged is no step.
+    seriesChooser_.answer(1);
+    confirm();
+    onFrame(form, 1, "PopMenuDataRe");
+    EXPECT_EQ(dataEditor_.inputs().back().capabilityLines, chosen);
+    EXPECT_EQ(form.undoStack()->count(), steps + 1);
+
+    form.undoStack()->undo();
+    EXPECT_EQ(form.sheet().sLabel(101)->caption, plainCaption);
+    EXPECT_EQ(series(form, 1).item(1).capabilityLines(), CapabilityLines{});
+    EXPECT_EQ(sheetFileBytes(form.sheet()).value(), added);
+    form.undoStack()->redo();
+    EXPECT_EQ(form.sheet().sLabel(101)->caption, caption);
 }
 
 TEST_F(DataActionsTest, TheDialogsChoicesAreTheNextSeriesDefaultsInTheIniFile)

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/capability_line_boxes.h"
 #include "dialogs/data_new_form.h"
 #include "dialogs/line_style_box.h"
 #include "dialogs/marker_preview.h"
@@ -69,6 +70,7 @@ DataDialogInput editedSeries()
     input.sigumaFormat = "#.#";
     input.probelFormat = "0.###";
     input.cpFormat = "0";
+    input.capabilityLines = CapabilityLines{.cpk = true, .normality = true, .cpkLowerBound = true};
     input.min = -2.5;
     input.max = 12.75;
     input.cpOption = kCpUpperLimitOnly;
@@ -97,6 +99,7 @@ DataDialogValues untouchedEditedValues()
     values.sigumaFormat = "#.#";
     values.probelFormat = "0.###";
     values.cpFormat = "0";
+    values.capabilityLines = CapabilityLines{.cpk = true, .normality = true, .cpkLowerBound = true};
     values.min = -2.5;
     values.max = 12.75;
     values.cpOption = kCpUpperLimitOnly;
@@ -146,10 +149,16 @@ protected:
                  form.formatP(), form.formatC(), form.labelFont()}) {
             EXPECT_EQ(control->isEnabled(), details) << control->objectName().toStdString();
         }
+        for (const QCheckBox* box : form.capabilityBoxes()->boxes()) {
+            EXPECT_EQ(box->isEnabled(), details) << box->objectName().toStdString();
+        }
         for (int element = 0; element < 3; ++element) {
             EXPECT_EQ(form.cpOptions(element)->isEnabled(), form.cpCk()->isChecked()) << element;
         }
-        const bool limits = form.probelCk()->isChecked() || form.cpCk()->isChecked();
+        // Every capability line but the normality test reads the limits.
+        const CapabilityLines lines = form.capabilityBoxes()->lines();
+        const bool limits = form.probelCk()->isChecked() || form.cpCk()->isChecked() || lines.cpk ||
+                            lines.ppmExpected || lines.ppmObserved || lines.cpLowerBound || lines.cpkLowerBound;
         EXPECT_EQ(form.maxText()->isEnabled(), limits);
         EXPECT_EQ(form.minText()->isEnabled(), limits);
     }
@@ -695,6 +704,83 @@ TEST_F(DataNewFormTest, CancelEscAndClosingGiveNothingAndEnterDoesNotConfirm)
         EXPECT_EQ(ask(editedSeries(), endings[index]), std::nullopt);
     }
     EXPECT_TRUE(messages.asked().empty());
+}
+
+TEST_F(DataNewFormTest, CapabilityLineBoxesAreNamedAndCarryTheChoiceBothWays)
+{
+    struct Box {
+        const char* objectName;
+        const char* caption;
+        bool CapabilityLines::*line;
+    };
+    const Box boxes[] = {
+        {"CpkCk", "Cpk", &CapabilityLines::cpk},
+        {"PpmExpectedCk", "ppm(予測)", &CapabilityLines::ppmExpected},
+        {"PpmObservedCk", "ppm(実測)", &CapabilityLines::ppmObserved},
+        {"NormalityCk", "正規性 (A²)", &CapabilityLines::normality},
+        {"CpLowerBoundCk", "Cp 下限 95%", &CapabilityLines::cpLowerBound},
+        {"CpkLowerBoundCk", "Cpk 下限 95%", &CapabilityLines::cpkLowerBound},
+    };
+    ASSERT_EQ(std::size(boxes), CapabilityLineBoxes::kCount);
+    for (std::size_t i = 0; i < std::size(boxes); ++i) {
+        SCOPED_TRACE(boxes[i].objectName);
+        QCheckBox* box = form.capabilityBoxes()->box(i);
+        EXPECT_EQ(form.findChild<QCheckBox*>(QString::fromLatin1(boxes[i].objectName)), box);
+        EXPECT_EQ(textOf(box->text()), boxes[i].caption);
+        EXPECT_EQ(textOf(box->accessibleName()), boxes[i].caption);
+        EXPECT_FALSE(box->toolTip().isEmpty());
+        EXPECT_TRUE(form.sFrame()->isAncestorOf(box)) << "the lines belong with the other label lines";
+    }
+
+    // Each box alone, ticked by hand on a series without lines, gives exactly its line.
+    for (std::size_t i = 0; i < std::size(boxes); ++i) {
+        SCOPED_TRACE(boxes[i].objectName);
+        const auto values = ask(editedSeries(), [i](DataNewForm* dialog) {
+            dialog->capabilityBoxes()->setLines(CapabilityLines{});
+            tick(dialog->capabilityBoxes()->box(i));
+            dialog->okButton()->click();
+        });
+        ASSERT_TRUE(values.has_value());
+        CapabilityLines expected;
+        expected.*(boxes[i].line) = true;
+        EXPECT_EQ(values->capabilityLines, expected);
+    }
+
+    // A series' lines are shown ticked; changing two of them gives back just that change.
+    const auto values = ask(editedSeries(), [](DataNewForm* dialog) {
+        const CapabilityLineBoxes& lines = *dialog->capabilityBoxes();
+        const std::vector<bool> shown = {lines.box(0)->isChecked(), lines.box(1)->isChecked(),
+                                         lines.box(2)->isChecked(), lines.box(3)->isChecked(),
+                                         lines.box(4)->isChecked(), lines.box(5)->isChecked()};
+        EXPECT_EQ(shown, (std::vector<bool>{true, false, false, true, false, true}));
+        tick(lines.box(3));
+        tick(lines.box(2));
+        dialog->okButton()->click();
+    });
+    ASSERT_TRUE(values.has_value());
+    DataDialogValues expected = untouchedEditedValues();
+    expected.capabilityLines.normality = false;
+    expected.capabilityLines.ppmObserved = true;
+    EXPECT_EQ(*values, expected);
+}
+
+TEST_F(DataNewFormTest, CapabilityLinesThatReadTheLimitsEnableThem)
+{
+    form.preset(DataDialogInput{});
+    EXPECT_FALSE(form.capabilityBoxes()->box(0)->isEnabled()) << "only with the detail label";
+    tick(form.labelCk());
+    tick(form.capabilityBoxes()->box(3));
+    EXPECT_FALSE(form.maxText()->isEnabled()) << "the normality test needs no limits";
+    expectEnabledStatesFollowTheBoxes(form);
+    for (const std::size_t i : std::initializer_list<std::size_t>{0, 1, 2, 4, 5}) {
+        SCOPED_TRACE(i);
+        tick(form.capabilityBoxes()->box(i));
+        EXPECT_TRUE(form.minText()->isEnabled());
+        expectEnabledStatesFollowTheBoxes(form);
+        tick(form.capabilityBoxes()->box(i));
+        EXPECT_FALSE(form.minText()->isEnabled());
+    }
+    EXPECT_FALSE(form.cpOptions(0)->isEnabled()) << "the Cp buttons still follow the Cp line";
 }
 
 TEST_F(DataNewFormTest, EveryControlLiesWhollyInsideTheDialog)
