@@ -11,9 +11,9 @@
 
 #include "cli/number_option.h"
 #include "core/document/extension_values.h"
-#include "core/document/line_breaks.h"
 #include "core/numbers/number_refusal.h"
 #include "core/numbers/number_text.h"
+#include "core/sheet/chart_label.h"
 #include "core/util/text_excerpt.h"
 
 namespace probel::cli {
@@ -155,7 +155,7 @@ bool parseAnalysisOptions(const OptionParser& parser, bool logAxis, GraphAnalysi
         analysis.legend = *corner;
     }
     // Line breaks as the document keeps them, so a rendered document draws the same title.
-    analysis.title = withCrLfBreaks(parser.value("--graph-title").value_or(""));
+    analysis.title = joinedCaptionLines(parser.value("--graph-title").value_or(""), "\r\n");
     analysis.beyondAxisMarks = parser.has("--beyond-axis");
     return true;
 }

@@ -14,6 +14,7 @@
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/sheet/chart_sheet.h"
+#include "core/stats/cp_option.h"
 #include "core/stats/detail_text.h"
 #include "core/util/blanks.h"
 
@@ -26,10 +27,6 @@ constexpr const char* kUnnamedSeries = "データ - ";
 // percentage and Cp (tagOf).
 constexpr const char* kTagWithDetails = "111";
 constexpr const char* kTagWithoutDetails = "000";
-// How Cp reads the limits (NormoData::cp): both, the upper one only, the lower one only.
-constexpr std::int32_t kCpBothLimits = 0;
-constexpr std::int32_t kCpUpperLimitOnly = 1;
-constexpr std::int32_t kCpLowerLimitOnly = 2;
 // The graph keeps a tenth of the page free on every side.
 constexpr double kMarginFraction = 0.1;
 // The title hangs from this share of the page height, in a larger font than the labels.

@@ -30,8 +30,11 @@ int usageError(CliIo io, const std::string& message)
 Result<std::unique_ptr<ChartSheet>> readDocument(const std::string& input)
 {
     auto sheet = readSheetFile(input);
+    if (!sheet) {
+        return sheet;
+    }
     // The reader accepts only paper codes that decode, so this holds for every read sheet.
-    if (sheet && !sheet.value()->paperSize()) {
+    if (!sheet.value()->paperSize()) {
         return Error{"用紙サイズのコードが正しくありません。", input, 0};
     }
     ensureGuiApplication();

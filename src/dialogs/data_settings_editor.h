@@ -8,13 +8,9 @@
 
 #include "core/graph/canvas.h"
 #include "core/stats/capability_lines.h"
+#include "core/stats/cp_option.h"
 
 namespace probel {
-
-// The Cp option numbers a series keeps (NormoData::cpOption): which limits Cp is read with.
-inline constexpr std::int32_t kCpBothLimits = 0;
-inline constexpr std::int32_t kCpUpperLimitOnly = 1;
-inline constexpr std::int32_t kCpLowerLimitOnly = 2;
 
 // What the data dialog "データの追加" opens with: a new series' defaults or the series being
 // edited. Texts are UTF-8; the comment breaks its lines with CR LF as documents keep them.

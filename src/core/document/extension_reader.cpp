@@ -12,9 +12,9 @@
 #include "core/document/extension_format.h"
 #include "core/document/extension_values.h"
 #include "core/document/field_values.h"
-#include "core/document/line_breaks.h"
 #include "core/document/sheet_format.h"
 #include "core/document/sheet_place.h"
+#include "core/sheet/chart_label.h"
 
 namespace probel {
 namespace {
@@ -157,7 +157,7 @@ private:
                 return;
             }
         }
-        sheet_.unknownExtensionRecords.push_back(withCrLfBreaks(text.value()));
+        sheet_.unknownExtensionRecords.push_back(joinedCaptionLines(text.value(), "\r\n"));
     }
 
     // Each setting of an object once: a second one would leave which one counts to chance.
@@ -243,7 +243,7 @@ private:
                 wrongValue(record, described, kText);
             }
             // The record decoded whole already, so its value does too.
-            analysis.title = withCrLfBreaks(decodeCp932(record.value).value());
+            analysis.title = joinedCaptionLines(decodeCp932(record.value).value(), "\r\n");
         } else if (name == ext::kBeyondAxisMarks) {
             analysis.beyondAxisMarks = boolean(record, what(shown::kBeyondAxisMarks));
         }

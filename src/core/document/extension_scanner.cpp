@@ -2,22 +2,17 @@
 #include "core/document/extension_scanner.h"
 
 #include "core/document/field_values.h"
+#include "core/document/line_breaks.h"
+#include "core/document/sheet_format.h"
 
 namespace probel {
 namespace {
 
-constexpr char kQuote = '"';
+using sheet_format::isFieldBlank;
+using sheet_format::isLineByte;
+using sheet_format::kQuote;
+
 constexpr char kEquals = '=';
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-bool isLineByte(char c)
-{
-    return c == '\r' || c == '\n';
-}
 
 bool isAsciiLetter(char c)
 {
@@ -45,21 +40,10 @@ bool isName(std::string_view word)
 
 std::string_view withoutTrailingBlanks(std::string_view text)
 {
-    while (!text.empty() && isBlank(text.back())) {
+    while (!text.empty() && isFieldBlank(text.back())) {
         text.remove_suffix(1);
     }
     return text;
-}
-
-std::int64_t lineBreaks(std::string_view text)
-{
-    std::int64_t count = 0;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] == '\n' || (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'))) {
-            ++count;
-        }
-    }
-    return count;
 }
 
 std::string recordShown(std::string_view text)
@@ -74,12 +58,12 @@ std::vector<std::string_view> blankSeparatedWords(std::string_view text)
     std::vector<std::string_view> found;
     std::size_t at = 0;
     while (at < text.size()) {
-        if (isBlank(text[at])) {
+        if (isFieldBlank(text[at])) {
             ++at;
             continue;
         }
         const std::size_t start = at;
-        while (at < text.size() && !isBlank(text[at])) {
+        while (at < text.size() && !isFieldBlank(text[at])) {
             ++at;
         }
         found.push_back(text.substr(start, at - start));
@@ -91,7 +75,7 @@ bool ExtensionScanner::skipBlankLines()
 {
     while (position_ < bytes_.size()) {
         const char c = bytes_[position_];
-        if (isBlank(c)) {
+        if (isFieldBlank(c)) {
             ++position_;
         } else if (isLineByte(c)) {
             consumeLineBreak();
@@ -158,7 +142,7 @@ ExtensionScanner::Outcome ExtensionScanner::nextRecord(ExtensionRecord& record, 
         return malformed(record.line, recordShown(head) + "の名前の前に「\"」があります。");
     }
     record.object = blankSeparatedWords(head);
-    if (record.object.empty() || isBlank(head.back()) || !isName(record.object.back())) {
+    if (record.object.empty() || isFieldBlank(head.back()) || !isName(record.object.back())) {
         return malformed(record.line,
                          recordShown(head) + "の「=」の前に設定の名前（英字で始まる英数字）がありません。");
     }
@@ -177,9 +161,9 @@ ExtensionScanner::Outcome ExtensionScanner::nextRecord(ExtensionRecord& record, 
         record.value = bytes_.substr(valueStart + 1, close - valueStart - 1);
         record.quoted = true;
         record.source = bytes_.substr(start, close + 1 - start);
-        line_ += lineBreaks(record.value);
+        line_ += lineBreakCount(record.value);
         position_ = close + 1;
-        while (position_ < bytes_.size() && isBlank(bytes_[position_])) {
+        while (position_ < bytes_.size() && isFieldBlank(bytes_[position_])) {
             ++position_;
         }
         const std::size_t junkEnd = lineEnd(position_);

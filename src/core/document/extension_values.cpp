@@ -12,6 +12,8 @@
 namespace probel {
 namespace {
 
+using sheet_format::isFieldBlank;
+
 constexpr double kWholePercent = 100;
 
 constexpr std::array<std::pair<ConfidenceBand, std::string_view>, 3> kBandWords = {{
@@ -59,11 +61,6 @@ std::string wordsShown(const std::array<std::pair<Value, std::string_view>, N>& 
         shown += word;
     }
     return shown + " のどれか";
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
 }
 
 }  // namespace
@@ -152,14 +149,14 @@ std::optional<std::vector<double>> percentilesFromText(std::string_view text)
     std::vector<double> percents;
     std::size_t at = 0;
     while (true) {
-        while (at < text.size() && isBlank(text[at])) {
+        while (at < text.size() && isFieldBlank(text[at])) {
             ++at;
         }
         if (at == text.size()) {
             break;
         }
         const std::size_t start = at;
-        while (at < text.size() && !isBlank(text[at])) {
+        while (at < text.size() && !isFieldBlank(text[at])) {
             ++at;
         }
         const std::optional<double> percent = realField(text.substr(start, at - start));

@@ -6,10 +6,10 @@
 #include "core/document/cp932.h"
 #include "core/document/extension_format.h"
 #include "core/document/extension_values.h"
-#include "core/document/line_breaks.h"
 #include "core/document/sheet_format.h"
 #include "core/document/sheet_place.h"
 #include "core/numbers/number_text.h"
+#include "core/sheet/chart_label.h"
 
 namespace probel {
 namespace {
@@ -59,7 +59,7 @@ public:
 
     void text(const std::string& object, std::string_view name, std::string_view value)
     {
-        const std::string quoted = "\"" + withoutQuotes(withCrLfBreaks(value)) + "\"";
+        const std::string quoted = "\"" + withoutQuotes(joinedCaptionLines(value, "\r\n")) + "\"";
         record(object, name, quoted);
     }
 
@@ -162,7 +162,7 @@ Result<std::string> extensionBlockBytes(const ChartSheet& sheet)
     block += sheet_format::kLineEnd;
     block += out.records();
     for (const std::string& record : sheet.unknownExtensionRecords) {
-        block += withCrLfBreaks(record);
+        block += joinedCaptionLines(record, "\r\n");
         block += sheet_format::kLineEnd;
     }
     Result<std::string> bytes = encodeCp932(block);

@@ -3,39 +3,23 @@
 
 #include <cstring>
 
+#include "core/document/line_breaks.h"
+#include "core/document/sheet_format.h"
+
 namespace probel {
 namespace {
 
-constexpr char kQuote = '"';
+using sheet_format::isFieldBlank;
+using sheet_format::isLineByte;
+using sheet_format::kQuote;
+
 constexpr char kComma = ',';
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-bool isLineByte(char c)
-{
-    return c == '\r' || c == '\n';
-}
-
-// CR LF, a lone CR and a lone LF each end one line.
-std::int64_t lineBreaks(std::string_view text)
-{
-    std::int64_t count = 0;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] == '\n' || (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'))) {
-            ++count;
-        }
-    }
-    return count;
-}
 
 }  // namespace
 
 void FieldCursor::skipBlanks()
 {
-    while (position_ < bytes_.size() && isBlank(bytes_[position_])) {
+    while (position_ < bytes_.size() && isFieldBlank(bytes_[position_])) {
         ++position_;
     }
 }
@@ -80,7 +64,7 @@ FieldCursor::Outcome FieldCursor::next(Field& field)
         const auto end = static_cast<std::size_t>(static_cast<const char*>(close) - data);
         field.text = bytes_.substr(open, end - open);
         field.quoted = true;
-        line_ += lineBreaks(field.text);
+        line_ += lineBreakCount(field.text);
         position_ = end + 1;
         skipBlanks();
         if (!consumeSeparator()) {
@@ -105,7 +89,7 @@ FieldCursor::Outcome FieldCursor::next(Field& field)
         ++at;
     }
     std::size_t end = at;
-    while (end > start && isBlank(data[end - 1])) {
+    while (end > start && isFieldBlank(data[end - 1])) {
         --end;
     }
     field.text = bytes_.substr(start, end - start);
@@ -118,7 +102,7 @@ FieldCursor::Outcome FieldCursor::next(Field& field)
 bool FieldCursor::restIsBlank() const
 {
     for (std::size_t at = position_; at < bytes_.size(); ++at) {
-        if (!isBlank(bytes_[at]) && !isLineByte(bytes_[at])) {
+        if (!isFieldBlank(bytes_[at]) && !isLineByte(bytes_[at])) {
             return false;
         }
     }
@@ -128,7 +112,7 @@ bool FieldCursor::restIsBlank() const
 FieldCursor::Field FieldCursor::firstNonBlank(std::size_t limit) const
 {
     std::size_t at = position_;
-    while (at < bytes_.size() && (isBlank(bytes_[at]) || isLineByte(bytes_[at]))) {
+    while (at < bytes_.size() && (isFieldBlank(bytes_[at]) || isLineByte(bytes_[at]))) {
         ++at;
     }
     std::size_t end = at;
@@ -137,7 +121,7 @@ FieldCursor::Field FieldCursor::firstNonBlank(std::size_t limit) const
     }
     Field rest;
     rest.text = bytes_.substr(at, end - at);
-    rest.line = line_ + lineBreaks(bytes_.substr(position_, at - position_));
+    rest.line = line_ + lineBreakCount(bytes_.substr(position_, at - position_));
     return rest;
 }
 

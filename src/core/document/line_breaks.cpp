@@ -3,22 +3,15 @@
 
 namespace probel {
 
-std::string withCrLfBreaks(std::string_view text)
+std::int64_t lineBreakCount(std::string_view text)
 {
-    std::string fixed;
-    fixed.reserve(text.size());
+    std::int64_t count = 0;
     for (std::size_t at = 0; at < text.size(); ++at) {
-        const char c = text[at];
-        if (c != '\r' && c != '\n') {
-            fixed.push_back(c);
-            continue;
-        }
-        fixed += "\r\n";
-        if (c == '\r' && at + 1 < text.size() && text[at + 1] == '\n') {
-            ++at;
+        if (text[at] == '\n' || (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'))) {
+            ++count;
         }
     }
-    return fixed;
+    return count;
 }
 
 }  // namespace probel

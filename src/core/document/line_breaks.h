@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <string>
+#include <cstdint>
 #include <string_view>
 
 namespace probel {
 
-// `text` with every line break (CR LF, a lone CR, a lone LF) as CR LF, the line end of
-// documents and of texts on a sheet.
-std::string withCrLfBreaks(std::string_view text);
+// How many line breaks `text` holds: CR LF, a lone CR and a lone LF each end one line. Readers
+// add them to the line they report in messages.
+std::int64_t lineBreakCount(std::string_view text);
 
 }  // namespace probel

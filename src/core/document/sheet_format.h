@@ -16,6 +16,16 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 inline constexpr std::string_view kTrue = "#TRUE#";
 inline constexpr std::string_view kFalse = "#FALSE#";
 inline constexpr char kQuote = '"';
+
+// Blanks a field may have around it, and the bytes that end a line (CR LF, a lone CR, a lone LF).
+constexpr bool isFieldBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+constexpr bool isLineByte(char c)
+{
+    return c == '\r' || c == '\n';
+}
 // Texts cannot hold the quote that ends them; it is saved as this look-alike instead.
 inline constexpr std::string_view kQuoteStandIn = "\u201D";
 inline constexpr int kRealDigits = 15;

@@ -7,13 +7,11 @@
 #include "core/graph/analysis_elements.h"
 #include "core/graph/normo_bp.h"
 #include "core/numbers/number_format.h"
+#include "core/stats/cp_option.h"
 #include "core/stats/normo_data.h"
 
 namespace probel {
 namespace {
-
-constexpr std::int32_t kUpperLimitOnly = 1;
-constexpr std::int32_t kLowerLimitOnly = 2;
 
 void drawLimit(const PaperGeometry& paper, Canvas& canvas, const NormoData& series, std::string_view name, double limit)
 {
@@ -50,10 +48,10 @@ void drawLimitLines(const PaperGeometry& paper, Canvas& canvas)
             continue;
         }
         canvas.setColor(series->color());
-        if (series->cpOption() != kUpperLimitOnly) {
+        if (series->cpOption() != kCpUpperLimitOnly) {
             drawLimit(paper, canvas, *series, "L ", series->min());
         }
-        if (series->cpOption() != kLowerLimitOnly) {
+        if (series->cpOption() != kCpLowerLimitOnly) {
             drawLimit(paper, canvas, *series, "U ", series->max());
         }
     }

@@ -5,13 +5,12 @@
 #include <cmath>
 
 #include "core/stats/chi_square.h"
+#include "core/stats/cp_option.h"
 #include "core/stats/normality.h"
 
 namespace probel {
 namespace {
 
-constexpr int kUpperOnly = 1;
-constexpr int kLowerOnly = 2;
 constexpr double kPerMillion = 1e6;
 // One-sided 95 % confidence: the lower 5 % point of the distribution and z at 0.95.
 constexpr double kAlpha = 0.05;
@@ -30,9 +29,9 @@ std::optional<double> capabilityCp(int option, double lower, double upper, doubl
         return std::nullopt;
     }
     switch (option) {
-    case kUpperOnly:
+    case kCpUpperLimitOnly:
         return finite((upper - mean) / (3 * sigma));
-    case kLowerOnly:
+    case kCpLowerLimitOnly:
         return finite((mean - lower) / (3 * sigma));
     default:
         return finite((upper - lower) / (6 * sigma));
@@ -47,9 +46,9 @@ std::optional<double> capabilityCpk(int option, double lower, double upper, doub
     const double upperIndex = (upper - mean) / (3 * sigma);
     const double lowerIndex = (mean - lower) / (3 * sigma);
     switch (option) {
-    case kUpperOnly:
+    case kCpUpperLimitOnly:
         return finite(upperIndex);
-    case kLowerOnly:
+    case kCpLowerLimitOnly:
         return finite(lowerIndex);
     default:
         return finite(std::min(upperIndex, lowerIndex));
@@ -62,8 +61,8 @@ std::optional<double> expectedPpm(int option, double lower, double upper, double
         return std::nullopt;
     }
     // Each tail as Φ of a negative-going argument, so a small tail keeps its digits.
-    const double below = option == kUpperOnly ? 0.0 : normalCdf((lower - mean) / sigma);
-    const double above = option == kLowerOnly ? 0.0 : normalCdf((mean - upper) / sigma);
+    const double below = option == kCpUpperLimitOnly ? 0.0 : normalCdf((lower - mean) / sigma);
+    const double above = option == kCpLowerLimitOnly ? 0.0 : normalCdf((mean - upper) / sigma);
     return finite(kPerMillion * (below + above));
 }
 
@@ -73,14 +72,14 @@ std::optional<double> observedPpm(std::span<const double> values, int option, do
         return std::nullopt;
     }
     const auto outside = std::count_if(values.begin(), values.end(), [&](double value) {
-        return (option != kUpperOnly && value < lower) || (option != kLowerOnly && value > upper);
+        return (option != kCpUpperLimitOnly && value < lower) || (option != kCpLowerLimitOnly && value > upper);
     });
     return kPerMillion * static_cast<double>(outside) / static_cast<double>(values.size());
 }
 
 std::optional<double> cpLowerBound95(int option, double cp, int count)
 {
-    if (option == kUpperOnly || option == kLowerOnly) {
+    if (option == kCpUpperLimitOnly || option == kCpLowerLimitOnly) {
         return cpkLowerBound95(cp, count);
     }
     if (count < 2 || !std::isfinite(cp)) {

@@ -7,6 +7,7 @@
 #include "core/numbers/number_format.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
+#include "core/stats/cp_option.h"
 #include "core/stats/normality.h"
 #include "core/stats/series_moments.h"
 
@@ -138,10 +139,10 @@ double NormoData::cp(std::int32_t option, std::string_view format)
         siguma_ = kZeroSigmaStandIn;
     }
     switch (option) {
-    case 1:
+    case kCpUpperLimitOnly:
         cp_ = (max_ - heikin_) / (3 * siguma_);
         break;
-    case 2:
+    case kCpLowerLimitOnly:
         cp_ = (heikin_ - min_) / (3 * siguma_);
         break;
     default:
