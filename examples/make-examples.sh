@@ -30,3 +30,16 @@ data="$here/data"
 # A4 lying, linear axis: eight filling heads, their labels in two columns.
 "$cli" plot --labels --format 0.0 --paper 297210 --unit g --title "充填重量 ヘッド別 (規格 500 g)" \
     -o "$here/fill-weight.pbl" "$data/fill-weight.csv"
+
+# A4 upright, linear axis: the three lots of the shaft with the analysis on the page: limit
+# lines, a pointwise 95 % band, percentile lines, a legend, a graph title and the count of the
+# values left of an axis that starts inside the data.
+"$cli" plot --labels --format 0.### --unit mm --title "シャフト外径 工程能力 (規格 11.99 〜 12.025 mm)" \
+    --lower 11.99 --upper 12.025 --spec-lines --min 11.985 --max 12.025 --beyond-axis \
+    --band pointwise --percentiles 0.135,50,99.865 --legend bottom-right --graph-title "ロット別 外径分布" \
+    -o "$here/shaft-capability.pbl" "$data/shaft-diameter.csv"
+
+# A4 upright, logarithmic axis: the particle sizes with a simultaneous 90 % band.
+"$cli" plot --labels --log --unit μm --title "粒子径分布 (対数正規) 90 % 同時信頼帯" \
+    --band simultaneous --level 90 --percentiles 10,50,90 --legend top-left \
+    -o "$here/particle-size-band.pbl" "$data/particle-size.csv"

@@ -274,7 +274,7 @@ dialog_type 558 70 mm         # 単位
 dialog_type 513 125 1         # 表示ステップ間隔
 dialog_type 405 247 6         # 分割数
 snap_dialog graph-settings.png
-dialog_click 565 298          # OK
+dialog_click 565 501          # OK
 wait_for_window NormoProbel
 pause 1
 
@@ -327,7 +327,7 @@ dialog_type 582 335 12.02     # 上限
 dialog_type 582 363 11.98     # 下限
 dialog_click 321 384          # 上下限有り
 snap_dialog data-details.png
-dialog_click 593 469          # OK
+dialog_click 593 545          # OK
 wait_for_window NormoProbel
 pause 1
 snap_main sheet-first-series.png
@@ -361,7 +361,7 @@ dialog_click 321 384          # 上下限有り
 set_clipboard "$(column 2)"
 dialog_click 635 241          # クリップボードから張り付け
 snap_dialog data-paste.png
-dialog_click 593 469
+dialog_click 593 545
 wait_for_window NormoProbel
 pause 1
 drag_on_paper 20 100 540 260
@@ -493,13 +493,13 @@ menu_entry 4                  # グラフの編集 (データの追加, デー�
 wait_for_window "Normo分布の設定"
 dialog_origin
 dialog_type 128 99 abc        # 幅
-dialog_click 565 298
+dialog_click 565 501
 wait_for_window "データエラー"
 snap_dialog error-invalid-data.png
 xdotool key Return
 wait_for_window "Normo分布の設定"
 dialog_origin
-dialog_click 650 298          # キャンセル
+dialog_click 650 501          # キャンセル
 wait_for_window NormoProbel
 
 head -c 300 "$examples/sample-sheet.pbl" >"$documents/broken.pbl"
@@ -511,6 +511,25 @@ xdotool key Return
 pause 0.5
 
 # ---------------------------------------------------------------------------------------
+# The analysis on the page: an example sheet that has it, and the settings that draw it
+# ---------------------------------------------------------------------------------------
+
+# The guide's sheet was saved and is unchanged since: it closes without a question.
+xdotool key ctrl+w
+pause 0.5
+cp "$examples/shaft-capability.pbl" "$documents/"
+"$program" "$documents/shaft-capability.pbl"
+wait_for_window NormoProbel
+pause 1
+snap_main analysis-sheet.png
+paper_menu 300 400
+menu_entry 4                  # グラフの編集
+wait_for_window "Normo分布の設定"
+snap_dialog analysis-settings.png
+xdotool key Escape
+wait_for_window NormoProbel
+
+# ---------------------------------------------------------------------------------------
 # probel-cli, and how to read the paper
 # ---------------------------------------------------------------------------------------
 
@@ -519,6 +538,8 @@ cd "$session"
 "$cli" plot --labels --format 0.### --unit mm --title "シャフト外径" -o shaft.pbl "$examples/data/shaft-diameter.csv"
 "$cli" render shaft.pbl -o "$pictures/cli-plot.png"
 echo "  cli-plot.png"
+"$cli" render "$examples/particle-size-band.pbl" -o "$pictures/cli-band.png"
+echo "  cli-band.png"
 python3 "$here/guide/reading_paper.py" "$cli" "$root/docs/guide/data" "$session/reading" "$pictures/reading-paper.png"
 echo "  reading-paper.png"
 

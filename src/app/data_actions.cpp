@@ -144,9 +144,9 @@ std::vector<std::string> seriesComments(const NormoBp& graph)
 
 // A graph that takes its first series while its axis is still the one every new graph gets has
 // the axis fitted to the values, in the same step: nobody chose that axis for them.
-void fitDefaultAxis(const NormoBp& graph, SeriesState& before, SeriesState& after, const AppServices& services)
+void fitDefaultAxis(const NormoBp& graph, SeriesState& before, SeriesState& after)
 {
-    if (!before.series.empty() || !hasDefaultAxis(graph, services.settings)) {
+    if (!before.series.empty() || !hasDefaultAxis(graph)) {
         return;
     }
     const std::optional<ValueSpan> span = drawnValueSpan(after.series);
@@ -166,13 +166,16 @@ void confirmSeries(PicForm& form, std::int32_t number, const DataDialogValues& v
     const NormoBp& graph = *sheet.graph(number);
     SeriesState before = seriesState(sheet, number, {id});
     SeriesState after = before;
-    if (replaced >= 1 && static_cast<std::size_t>(replaced) <= after.series.size()) {
-        after.series.erase(after.series.begin() + (replaced - 1));
-    }
     NormoData series = seriesOf(values, id);
+    if (replaced >= 1 && static_cast<std::size_t>(replaced) <= after.series.size()) {
+        const auto old = after.series.begin() + (replaced - 1);
+        // Limits nobody entered stay none while the dialog leaves them as they were.
+        series.setLimitsSet(old->limitsSet() || old->min() != series.min() || old->max() != series.max());
+        after.series.erase(old);
+    }
     after.labels[ChartSheet::detailLabelIndex(number, id)] = detailLabelOf(series, values, place, graph.logV());
     after.series.push_back(std::move(series));
-    fitDefaultAxis(graph, before, after, services);
+    fitDefaultAxis(graph, before, after);
     storeDataDefaults(values, services.settings);
     form.edit<ChangeSeries>(number, before, std::move(after), editName);
 }
@@ -231,8 +234,9 @@ bool DataActions::addSeriesColumns(PicForm& form, std::int32_t number, const std
     DetailLabelPlace place{wholePixel(visibleLabelStart(static_cast<float>(view.x()))),
                            wholePixel(visibleLabelStart(static_cast<float>(view.y())))};
     DataDialogValues values = defaultValues(services_, sheet, *graph);
-    // A table holds no limits: the axis ends are none, so the series has none (equal limits)
-    // and its label reads neither Probel nor Cp until limits are entered.
+    // A table holds no limits: the axis ends are none, so the series has none (equal limits,
+    // and marked as none, for drawing spreads equal limits apart) and its label reads neither
+    // Probel nor Cp until limits are entered.
     values.min = 0;
     values.max = 0;
     values.probel = false;
@@ -241,6 +245,7 @@ bool DataActions::addSeriesColumns(PicForm& form, std::int32_t number, const std
         values.values = columns[i].values;
         values.comment = columns[i].name;
         NormoData series = seriesOf(values, added[i]);
+        series.setLimitsSet(false);
         std::optional<ChartLabel> label = detailLabelOf(series, values, place, graph->logV());
         if (label) {
             place.top += labelStep(*label);
@@ -248,7 +253,7 @@ bool DataActions::addSeriesColumns(PicForm& form, std::int32_t number, const std
         after.labels[ChartSheet::detailLabelIndex(number, added[i])] = std::move(label);
         after.series.push_back(std::move(series));
     }
-    fitDefaultAxis(*graph, before, after, services_);
+    fitDefaultAxis(*graph, before, after);
     form.edit<ChangeSeries>(number, before, std::move(after), "データの追加");
     return true;
 }

@@ -15,6 +15,9 @@ namespace {
 constexpr auto kSection = "SekSetForm";
 constexpr auto kTrue = "True";
 constexpr auto kFalse = "False";
+constexpr double kDefaultMin = 0;
+constexpr double kDefaultMax = 100;
+constexpr std::int32_t kDefaultBunnkatu = 10;
 
 class DefaultsReader {
 public:
@@ -69,21 +72,19 @@ void applyGraphDefaults(NormoBp& graph, const SettingsStore& settings)
     graph.setFrameDrawStyle(read.integer("FrameDrawStyle", kPenSolid));
     graph.setFrameColor(read.integer("FrameColor", 0));
     graph.setLogV(read.boolean("LogV", false));
-    graph.setMin(read.real("Min", 0));
-    graph.setMax(read.real("Max", 100));
+    graph.setMin(read.real("Min", kDefaultMin));
+    graph.setMax(read.real("Max", kDefaultMax));
     graph.setTanni(read.text("Tanni", ""));
     graph.setXJikuStep(read.integer("XJikuStep", 10));
     graph.setMemoriCheck(read.boolean("MemoriCheck", true));
     graph.setXJikuCheck(read.boolean("XJikuCheck", true));
-    graph.setBunnkatu(read.integer("Bunnkatu", 10));
+    graph.setBunnkatu(read.integer("Bunnkatu", kDefaultBunnkatu));
 }
 
-bool hasDefaultAxis(const NormoBp& graph, const SettingsStore& settings)
+bool hasDefaultAxis(const NormoBp& graph)
 {
-    NormoBp fresh;
-    applyGraphDefaults(fresh, settings);
-    return graph.logV() == fresh.logV() && graph.storedMin() == fresh.storedMin() &&
-           graph.storedMax() == fresh.storedMax() && graph.bunnkatu() == fresh.bunnkatu();
+    return !graph.logV() && graph.storedMin() == kDefaultMin && graph.storedMax() == kDefaultMax &&
+           graph.bunnkatu() == kDefaultBunnkatu;
 }
 
 void storeGraphDefaults(const NormoBp& graph, SettingsStore& settings)

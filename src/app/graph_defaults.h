@@ -17,9 +17,10 @@ class SettingsStore;
 // defaults and stay as they are.
 void applyGraphDefaults(NormoBp& graph, const SettingsStore& settings);
 
-// Whether the graph's axis (its kind, ends and divisions) is the one a new graph gets from
-// the defaults now: nobody has chosen it for this graph's values.
-bool hasDefaultAxis(const NormoBp& graph, const SettingsStore& settings);
+// Whether the graph's axis (its kind, ends and divisions) is the built-in one, linear 0 … 100
+// in 10 divisions: nobody has chosen it. Defaults the user stored are a choice (OK stores
+// what was typed for the graph, so the graph would always match them).
+bool hasDefaultAxis(const NormoBp& graph);
 
 // Stores the graph's values as the new defaults, each read back from the graph.
 void storeGraphDefaults(const NormoBp& graph, SettingsStore& settings);

@@ -8,6 +8,8 @@
 
 #include "cli/json_printer.h"
 #include "cli/json_writer.h"
+#include "core/document/extension_format.h"
+#include "core/document/extension_values.h"
 #include "core/sheet/chart_sheet.h"
 
 namespace probel::cli {
@@ -40,6 +42,37 @@ void printLabel(JsonPrinter& json, std::int64_t index, const ChartLabel& label)
     json.key("ForeColor");
     json.integer(label.foreColor);
     json.member("Caption", jsonString(label.caption));
+    json.member(extension_format::kFrame, jsonBool(label.framed()));
+    json.endObject();
+}
+
+// The settings documents keep after the earlier program's fields, named as the document names
+// them (lower case, unlike the earlier program's properties).
+void printAnalysis(JsonPrinter& json, const GraphAnalysis& analysis)
+{
+    namespace ext = extension_format;
+    json.key("analysis");
+    json.beginObject();
+    json.member(ext::kSpecLines, jsonBool(analysis.specLines));
+    json.member(ext::kBand, jsonString(bandWord(analysis.band)));
+    json.key(ext::kBandLevel);
+    json.integer(analysis.bandLevel);
+    json.key(ext::kPercentiles);
+    json.numbers(analysis.percentiles);
+    json.member(ext::kLegend, jsonString(legendWord(analysis.legend)));
+    json.member(ext::kTitle, jsonString(analysis.title));
+    json.member(ext::kBeyondAxisMarks, jsonBool(analysis.beyondAxisMarks));
+    json.endObject();
+}
+
+void printSeriesSettings(JsonPrinter& json, const NormoData& series)
+{
+    json.member(extension_format::kLimits, jsonBool(series.limitsSet()));
+    json.key("capabilityLines");
+    json.beginObject();
+    for (const CapabilitySetting& setting : kCapabilitySettings) {
+        json.member(setting.name, jsonBool(series.capabilityLines().*setting.line));
+    }
     json.endObject();
 }
 
@@ -86,6 +119,7 @@ void printSeries(JsonPrinter& json, const ChartSheet& sheet, std::int32_t graphN
     json.member("Label", jsonBool(series.label()));
     json.member("Comment", jsonString(series.comment()));
     json.member("Tag", jsonString(series.tag()));
+    printSeriesSettings(json, series);
     json.key("SLabel");
     const std::int64_t index = ChartSheet::detailLabelIndex(graphNumber, series.id());
     const ChartLabel* label = index > 0 ? sheet.sLabel(index) : nullptr;
@@ -133,6 +167,7 @@ void printGraph(JsonPrinter& json, const ChartSheet& sheet, std::int32_t positio
     integer("ForeColor", graph.foreColor());
     integer("WindowWidth", paper ? paper->widthPixels : 0);
     integer("WindowHeight", paper ? paper->heightPixels : 0);
+    printAnalysis(json, graph.analysis());
     json.key("Data");
     json.beginArray();
     if (const Data* data = graph.dataIfAny()) {

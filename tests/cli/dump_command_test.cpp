@@ -46,6 +46,29 @@ TEST(DumpCommandTest, KeepsTheTextOfTheDocumentAsUtf8AndTheLogAxisInAxisUnits)
     EXPECT_NE(run.out.find("\"SLabel\": {\n            \"index\": 102"), std::string::npos);
 }
 
+// The settings kept after the earlier program's fields, as the example sheet's plot command set
+// them (examples/make-examples.sh).
+TEST(DumpCommandTest, PrintsTheAnalysisTheDocumentKeeps)
+{
+    const auto run = runCliInProcess({"dump", std::string(PROBEL_SOURCE_DIR) + "/examples/shaft-capability.pbl"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find(R"("analysis": {
+        "specLines": true,
+        "band": "pointwise",
+        "bandLevel": 95,
+        "percentiles": [0.135, 50, 99.865],
+        "legend": "bottomRight",
+        "title": "ロット別 外径分布",
+        "beyondAxisMarks": true
+      },)"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find(R"("limits": true,
+          "capabilityLines": {
+            "cpk": false,)"),
+              std::string::npos);
+}
+
 TEST(DumpCommandTest, ReadingTheSheetChangesNothingInIt)
 {
     auto sheet = readSheetFile(dataPath("small-sheet.pbl"));

@@ -27,7 +27,9 @@ inline constexpr std::string_view kLegend = "legend";
 inline constexpr std::string_view kTitle = "title";
 inline constexpr std::string_view kBeyondAxisMarks = "beyondAxisMarks";
 
-// Settings of a series: the capability lines of its detail label.
+// Settings of a series: whether it has limits (written only when it has none), then the
+// capability lines of its detail label.
+inline constexpr std::string_view kLimits = "limits";
 inline constexpr std::string_view kCpk = "cpk";
 inline constexpr std::string_view kPpmExpected = "ppmExpected";
 inline constexpr std::string_view kPpmObserved = "ppmObserved";
@@ -47,6 +49,7 @@ inline constexpr std::string_view kPercentiles = "累積確率の線";
 inline constexpr std::string_view kLegend = "凡例の位置";
 inline constexpr std::string_view kTitle = "表題";
 inline constexpr std::string_view kBeyondAxisMarks = "範囲外の印";
+inline constexpr std::string_view kLimits = "規格の有無";
 inline constexpr std::string_view kCpk = "Cpk の表示";
 inline constexpr std::string_view kPpmExpected = "推定 ppm の表示";
 inline constexpr std::string_view kPpmObserved = "実測 ppm の表示";

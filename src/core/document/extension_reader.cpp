@@ -39,7 +39,8 @@ bool among(const std::array<std::string_view, N>& names, std::string_view name)
 
 bool isSeriesSetting(std::string_view name)
 {
-    return std::any_of(kCapabilitySettings.begin(), kCapabilitySettings.end(),
+    return name == ext::kLimits ||
+           std::any_of(kCapabilitySettings.begin(), kCapabilitySettings.end(),
                        [name](const CapabilitySetting& setting) { return setting.name == name; });
 }
 
@@ -259,6 +260,12 @@ private:
         }
         NormoData& series = graph->data().item(j);
         const SheetPlace place{i, j, false, 0};
+        if (record.name == ext::kLimits) {
+            const std::string what = place.describe(shown::kLimits);
+            once(record, what, i, j);
+            series.setLimitsSet(boolean(record, what));
+            return;
+        }
         CapabilityLines lines = series.capabilityLines();
         for (const CapabilitySetting& setting : kCapabilitySettings) {
             if (setting.name == record.name) {

@@ -10,6 +10,7 @@
 #include "core/document/sheet_place.h"
 #include "core/numbers/number_text.h"
 #include "core/sheet/chart_label.h"
+#include "core/stats/normo_data.h"
 
 namespace probel {
 namespace {
@@ -118,10 +119,14 @@ void writeAnalysis(RecordWriter& out, const GraphAnalysis& analysis, std::int32_
     }
 }
 
-void writeCapabilityLines(RecordWriter& out, const CapabilityLines& lines, std::int32_t i, std::int32_t j)
+void writeSeriesSettings(RecordWriter& out, const NormoData& series, std::int32_t i, std::int32_t j)
 {
     const CapabilityLines defaults;
+    const CapabilityLines& lines = series.capabilityLines();
     const std::string object = std::string(ext::kSeries) + " " + std::to_string(i) + " " + std::to_string(j);
+    if (!series.limitsSet()) {
+        out.boolean(object, ext::kLimits, false);
+    }
     for (const CapabilitySetting& setting : kCapabilitySettings) {
         if (lines.*setting.line != defaults.*setting.line) {
             out.boolean(object, setting.name, lines.*setting.line);
@@ -140,7 +145,7 @@ Result<std::string> extensionBlockBytes(const ChartSheet& sheet)
         writeAnalysis(out, graph.analysis(), i);
         if (const Data* data = graph.dataIfAny()) {
             for (std::int32_t j = 1; j <= data->count(); ++j) {
-                writeCapabilityLines(out, data->item(j).capabilityLines(), i, j);
+                writeSeriesSettings(out, data->item(j), i, j);
             }
         }
     }

@@ -44,7 +44,7 @@ void drawLimitLines(const PaperGeometry& paper, Canvas& canvas)
     canvas.setPenStyle(kPenDash);
     for (const NormoData* series : visibleSeries(graph)) {
         // Equal limits are what a series holds before any are set.
-        if (series->min() == series->max()) {
+        if (!series->limitsSet() || series->min() == series->max()) {
             continue;
         }
         canvas.setColor(series->color());

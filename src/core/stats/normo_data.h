@@ -78,6 +78,11 @@ public:
     double logMax() const;
     void setLogMax(double logValue) { logMax_ = logValue; }
 
+    // Whether the limits are the user's: a series made from a table has none, though drawing
+    // spreads its equal limits apart as it does for every series (so they are not equal then).
+    bool limitsSet() const { return limitsSet_; }
+    void setLimitsSet(bool set) { limitsSet_ = set; }
+
     std::int32_t cpOption() const { return cpOption_; }
     void setCpOption(std::int32_t option) { cpOption_ = option; }
 
@@ -155,6 +160,7 @@ private:
     std::int32_t color_ = 0;
     std::int32_t drawStyle_ = 0;
     bool lineVisible_ = true;
+    bool limitsSet_ = true;
     bool visible_ = false;
     bool label_ = false;
     std::string comment_;

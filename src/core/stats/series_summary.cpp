@@ -31,6 +31,10 @@ SeriesSummary summarise(const NormoData& series, bool logarithmic)
         const auto n = static_cast<double>(drawn.size());
         summary.s = moments.sigma * std::sqrt(n / (n - 1));
     }
+    summary.normality = andersonDarling(drawn);
+    if (!series.limitsSet()) {
+        return summary;
+    }
     const auto onAxis = [logarithmic](double limit) { return logarithmic ? std::log10(limit) : limit; };
     const double lower = onAxis(series.min());
     const double upper = onAxis(series.max());
@@ -47,7 +51,6 @@ SeriesSummary summarise(const NormoData& series, bool logarithmic)
             summary.cpkLowerBound = cpkLowerBound95(*cpk, summary.count);
         }
     }
-    summary.normality = andersonDarling(drawn);
     return summary;
 }
 

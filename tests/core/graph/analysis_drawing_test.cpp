@@ -100,7 +100,13 @@ TEST(AnalysisDrawing, LimitLinesFollowTheCpOption)
 TEST(AnalysisDrawing, LimitLinesLeaveOutSeriesWithoutLimitsAndLimitsBeyondTheAxis)
 {
     auto graph = graphWith(limitLines())
-                     .series({50}, limits(0, 0))      // never set: both 0
+                     .series({50}, limits(0, 0))  // never set: both 0
+                     .series({50},
+                             [](NormoData& series) {
+                                 // made from a table: drawing spread its equal limits apart
+                                 limits(0, 0.1)(series);
+                                 series.setLimitsSet(false);
+                             })
                      .series({50}, limits(-10, 150))  // both beyond the axis
                      .series({50}, limits(30, 70, 0, kBlue))
                      .series({50},

@@ -53,6 +53,16 @@ TEST(SeriesSummaryTest, NoSpreadLeavesCapabilityUndefinedAndTheSeriesUntouched)
     EXPECT_EQ(data.cpOption(), 0);
 }
 
+TEST(SeriesSummaryTest, ASeriesWithoutLimitsHasNoCapabilityButItsNormalityTest)
+{
+    NormoData data = series({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 0, 0.1, 0);
+    data.setLimitsSet(false);
+    const SeriesSummary summary = summarise(data);
+    EXPECT_FALSE(summary.cp || summary.cpk || summary.ppmExpected || summary.ppmObserved || summary.cpLowerBound ||
+                 summary.cpkLowerBound);
+    EXPECT_TRUE(summary.normality.has_value());
+}
+
 TEST(SeriesSummaryTest, TextNamesTheSeriesAndShowsADashWhereTheTestIsUndefined)
 {
     NormoData small = series({1, 2, 3}, 0, 4, 0);

@@ -254,6 +254,33 @@ TEST_F(DataActionsTest, EditingTurnsCapabilityLinesOnInTheLabelInOneUndoableStep
     EXPECT_EQ(form.sheet().sLabel(101)->caption, caption);
 }
 
+// A series made from a table has no limits, though drawing spread its equal ones apart: an
+// edit that leaves the limit boxes as they were keeps it so; entering limits gives it them.
+TEST_F(DataActionsTest, LimitsNobodyEnteredStayNoneUntilTheDialogChangesThem)
+{
+    PicForm& form = openSheet();
+    arrangeSheet(form, [](ChartSheet& sheet) {
+        NormoData& one = sheet.graph(1)->data().add();
+        one.setIniData({1, 2, 3});
+        one.setId(1);
+        one.setMin(0);
+        one.setMax(0.1);
+        one.setLimitsSet(false);
+    });
+    seriesChooser_.answer(1);
+    confirm([](DataDialogValues& values) { values.comment = "ロット A"; });
+    onFrame(form, 1, "PopMenuDataRe");
+    ASSERT_EQ(series(form, 1).item(1).comment(), "ロット A");
+    EXPECT_FALSE(series(form, 1).item(1).limitsSet());
+
+    seriesChooser_.answer(1);
+    confirm([](DataDialogValues& values) { values.max = 5; });
+    onFrame(form, 1, "PopMenuDataRe");
+    EXPECT_TRUE(series(form, 1).item(1).limitsSet());
+    form.undoStack()->undo();
+    EXPECT_FALSE(series(form, 1).item(1).limitsSet());
+}
+
 TEST_F(DataActionsTest, TheDialogsChoicesAreTheNextSeriesDefaultsInTheIniFile)
 {
     QTemporaryDir folder;

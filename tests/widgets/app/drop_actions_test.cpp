@@ -175,6 +175,7 @@ TEST_F(DropActionsTest, SeriesFromATableHaveNoLimitsAndReadNeitherProbelNorCp)
     // for every series with equal limits. Neither depends on where the axis ends.
     EXPECT_EQ(added.min(), 0);
     EXPECT_DOUBLE_EQ(added.max(), form->sheet().graph(1)->storedMax() / 1000);
+    EXPECT_FALSE(added.limitsSet()) << "so no limit lines are drawn at those spread limits";
 }
 
 TEST_F(DropActionsTest, AGraphsFirstTableFitsAnAxisNobodyChoseInTheSameStep)

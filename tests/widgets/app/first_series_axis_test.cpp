@@ -73,25 +73,34 @@ TEST_F(FirstSeriesAxisTest, AnAxisOtherThanTheDefaultOneStays)
     EXPECT_EQ(graphSettings(graphOf(form)), before);
 }
 
-TEST_F(FirstSeriesAxisTest, ALogarithmicDefaultAxisFitsDecadesAndKeepsItselfForValuesBelowZero)
+// The graph settings dialog stores what OK confirmed as the next graph's defaults, so a graph
+// whose axis the user typed always matches them: only the built-in axis counts as unchosen.
+TEST_F(FirstSeriesAxisTest, AnAxisTheUserStoredAsTheDefaultIsAChoiceAndStays)
 {
-    settings_.saveSetting("SekSetForm", "LogV", "True");
-    settings_.saveSetting("SekSetForm", "Min", "0.01");
-    settings_.saveSetting("SekSetForm", "Max", "1000");
+    settings_.saveSetting("SekSetForm", "Min", "11.97");
+    settings_.saveSetting("SekSetForm", "Max", "12.03");
+    settings_.saveSetting("SekSetForm", "Bunnkatu", "6");
     PicForm& form = openSheet();
     arrangeSheet(form, [](ChartSheet& sheet) {
-        sheet.graph(1)->setLogV(true);
-        sheet.graph(1)->setMin(0.01);
-        sheet.graph(1)->setMax(1000);
+        sheet.graph(1)->setMin(11.97);
+        sheet.graph(1)->setMax(12.03);
+        sheet.graph(1)->setBunnkatu(6);
     });
-    addSeries(form, {0.5, 80});
-    EXPECT_DOUBLE_EQ(graphOf(form).min(), 0.1);
-    EXPECT_DOUBLE_EQ(graphOf(form).max(), 100);
+    const GraphSettings before = graphSettings(graphOf(form));
+    addSeries(form, {11.996, 12.0, 12.016});
+    EXPECT_EQ(graphSettings(graphOf(form)), before);
 
+    // A logarithmic axis is a choice too, whatever its ends.
     form.undoStack()->undo();
-    addSeries(form, {-1, 5});
-    EXPECT_DOUBLE_EQ(graphOf(form).min(), 0.01) << "no logarithmic axis holds -1";
-    EXPECT_DOUBLE_EQ(graphOf(form).max(), 1000);
+    arrangeSheet(form, [](ChartSheet& sheet) {
+        sheet.graph(1)->setLogV(true);
+        sheet.graph(1)->setMin(0);
+        sheet.graph(1)->setMax(100);
+        sheet.graph(1)->setBunnkatu(10);
+    });
+    const GraphSettings logarithmic = graphSettings(graphOf(form));
+    addSeries(form, {0.5, 80});
+    EXPECT_EQ(graphSettings(graphOf(form)), logarithmic);
 }
 
 }  // namespace
