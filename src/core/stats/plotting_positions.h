@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace probel {
+
+// Where the i-th of n sorted values stands on probability paper: pᵢ = (i − a)/(n + 1 − 2a),
+// the rules differing only in a.
+enum class PlottingPositions : std::uint8_t {
+    Weibull,  // a = 0: i/(n + 1), the mean ranks
+    Benard,   // a = 0.3: the approximate median ranks
+    Blom,     // a = 3/8
+    Hazen,    // a = 0.5: (i − 0.5)/n
+};
+
+// The rule's a.
+double plottingPositionOffset(PlottingPositions positions);
+
+// pᵢ for the 1-based rank i of n values; NaN unless 1 ≤ i ≤ n.
+double plottingPosition(PlottingPositions positions, std::size_t i, std::size_t n);
+
+// Each rule with its word on the command line (--positions) and the number documents store.
+struct PlottingPositionsName {
+    PlottingPositions positions;
+    std::string_view word;
+    std::int32_t code;
+};
+inline constexpr std::array<PlottingPositionsName, 4> kPlottingPositionsNames = {{
+    {PlottingPositions::Weibull, "weibull", 0},
+    {PlottingPositions::Benard, "benard", 1},
+    {PlottingPositions::Blom, "blom", 2},
+    {PlottingPositions::Hazen, "hazen", 3},
+}};
+
+std::string_view plottingPositionsWord(PlottingPositions positions);
+std::optional<PlottingPositions> plottingPositionsFromWord(std::string_view word);
+std::int32_t plottingPositionsCode(PlottingPositions positions);
+// Empty for a number no rule has, so a damaged document is noticed rather than read as Weibull.
+std::optional<PlottingPositions> plottingPositionsFromCode(std::int32_t code);
+// "weibull、benard、blom、hazen のどれか": what a message says the option needs.
+std::string plottingPositionsWordsShown();
+
+}  // namespace probel
