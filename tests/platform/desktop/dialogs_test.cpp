@@ -6,6 +6,7 @@
 #include "support/desktop/modal_driver.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
@@ -217,11 +218,22 @@ TEST_F(QtFileDialogsTest, ARefusedNameIsNeverOfferedForReplacing)
             dialog->reject();
             return;
         }
-        // Typed, as a user would: selecting in the list can lag behind the listing.
-        typeFileNames(dialog, QStringLiteral("shown.pbl"));
+        // Typed, as a user would. A row selected in the list wins over the typed name, and
+        // the list follows typing only once it has caught up with the listing: no row stays
+        // selected, so the name typed is the one taken whatever the timing.
+        const auto typeAlone = [dialog](const QString& name) {
+            for (auto* view : dialog->findChildren<QAbstractItemView*>()) {
+                view->clearSelection();
+            }
+            typeFileNames(dialog, name);
+            for (auto* view : dialog->findChildren<QAbstractItemView*>()) {
+                view->clearSelection();
+            }
+        };
+        typeAlone(QStringLiteral("shown.pbl"));
         pressAccept(dialog);  // refused by the check: no replace question, the dialog stays
         stillOpenAfterRefusal = dialog->isVisible();
-        typeFileNames(dialog, QStringLiteral("free.pbl"));
+        typeAlone(QStringLiteral("free.pbl"));
         pressAccept(dialog);
     });
     const std::string chosen =
