@@ -125,7 +125,8 @@ bool parsePercentiles(const std::string& list, std::vector<double>& percentiles,
 
 void addAnalysisOptionNames(std::set<std::string>& withValue, std::set<std::string>& switches)
 {
-    withValue.insert({"--band", "--level", "--lower", "--upper", "--percentiles", "--legend", "--graph-title"});
+    withValue.insert(
+        {"--band", "--level", "--lower", "--upper", "--percentiles", "--legend", "--graph-title", "--positions"});
     switches.insert({"--spec-lines", "--beyond-axis"});
 }
 
@@ -157,6 +158,14 @@ bool parseAnalysisOptions(const OptionParser& parser, bool logAxis, GraphAnalysi
     // Line breaks as the document keeps them, so a rendered document draws the same title.
     analysis.title = joinedCaptionLines(parser.value("--graph-title").value_or(""), "\r\n");
     analysis.beyondAxisMarks = parser.has("--beyond-axis");
+    if (const auto word = parser.value("--positions")) {
+        const auto positions = plottingPositionsFromWord(*word);
+        if (!positions) {
+            error = "--positions は " + plottingPositionsWordsShown() + "にしてください: " + textExcerpt(*word);
+            return false;
+        }
+        analysis.positions = *positions;
+    }
     return true;
 }
 

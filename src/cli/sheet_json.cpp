@@ -62,6 +62,7 @@ void printAnalysis(JsonPrinter& json, const GraphAnalysis& analysis)
     json.member(ext::kLegend, jsonString(legendWord(analysis.legend)));
     json.member(ext::kTitle, jsonString(analysis.title));
     json.member(ext::kBeyondAxisMarks, jsonBool(analysis.beyondAxisMarks));
+    json.member(ext::kPositions, jsonString(plottingPositionsWord(analysis.positions)));
     json.endObject();
 }
 

@@ -86,6 +86,15 @@ AnalysisGroup::AnalysisGroup(QWidget* parent) : QGroupBox(QStringLiteral("解析
     const int margins = 2 * (title_->frameWidth() + static_cast<int>(title_->document()->documentMargin()));
     title_->setFixedHeight(lineHeight * (kTitleLines + 1) + margins);
 
+    positions_ = makeList("Positions", QStringLiteral("プロット位置"), this);
+    positions_->addItem(QStringLiteral("i/(n+1)"), static_cast<int>(PlottingPositions::Weibull));
+    positions_->addItem(QStringLiteral("(i-0.3)/(n+0.4)"), static_cast<int>(PlottingPositions::Benard));
+    positions_->addItem(QStringLiteral("(i-3/8)/(n+1/4)"), static_cast<int>(PlottingPositions::Blom));
+    positions_->addItem(QStringLiteral("(i-0.5)/n"), static_cast<int>(PlottingPositions::Hazen));
+    positions_->setToolTip(
+        QStringLiteral("小さい方から i 番目の値を描く累積確率。i/(n+1): 平均ランク、"
+                       "(i-0.3)/(n+0.4): メジアンランク (Benard)、Blom、Hazen"));
+
     // A level is only read for a band that is drawn.
     connect(band_, &QComboBox::currentIndexChanged, this,
             [this] { bandLevel_->setEnabled(selected(band_, shown_.band) != ConfidenceBand::None); });
@@ -101,6 +110,8 @@ AnalysisGroup::AnalysisGroup(QWidget* parent) : QGroupBox(QStringLiteral("解析
     grid->addWidget(percentiles_, 2, 1, 1, 4);
     grid->addWidget(labelFor(legend_, QStringLiteral("凡例 :"), this), 3, 0);
     grid->addWidget(legend_, 3, 1);
+    grid->addWidget(labelFor(positions_, QStringLiteral("プロット位置 :"), this), 3, 2);
+    grid->addWidget(positions_, 3, 3);
     grid->addWidget(labelFor(title_, QStringLiteral("見出し :"), this), 4, 0, Qt::AlignTop);
     grid->addWidget(title_, 4, 1, 1, 4);
     // The lists keep their own width; the text boxes take the rest.
@@ -118,6 +129,7 @@ void AnalysisGroup::preset(const GraphAnalysis& analysis)
     select(bandLevel_, analysis.bandLevel);
     bandLevel_->setEnabled(analysis.band != ConfidenceBand::None);
     select(legend_, analysis.legend);
+    select(positions_, analysis.positions);
     shownPercentiles_ = percentListText(analysis.percentiles);
     percentiles_->setText(shownPercentiles_);
     shownTitle_ = shownTitle(analysis.title);
@@ -132,6 +144,7 @@ AnalysisGroup::Reading AnalysisGroup::read() const
     analysis.band = selected(band_, shown_.band);
     analysis.bandLevel = selected(bandLevel_, shown_.bandLevel);
     analysis.legend = selected(legend_, shown_.legend);
+    analysis.positions = selected(positions_, shown_.positions);
     if (percentiles_->text() != shownPercentiles_) {
         PercentList typed = readPercentList(percentiles_->text());
         if (typed.refused) {

@@ -41,6 +41,7 @@ public:
     QComboBox* legend() const { return legend_; }
     QPlainTextEdit* title() const { return title_; }
     QCheckBox* beyondAxisMarks() const { return beyondAxisMarks_; }
+    QComboBox* positions() const { return positions_; }
 
 private:
     GraphAnalysis shown_;
@@ -54,6 +55,7 @@ private:
     QComboBox* legend_ = nullptr;
     QPlainTextEdit* title_ = nullptr;
     QCheckBox* beyondAxisMarks_ = nullptr;
+    QComboBox* positions_ = nullptr;
 };
 
 }  // namespace probel

@@ -59,7 +59,8 @@ TEST(DumpCommandTest, PrintsTheAnalysisTheDocumentKeeps)
         "percentiles": [0.135, 50, 99.865],
         "legend": "bottomRight",
         "title": "ロット別 外径分布",
-        "beyondAxisMarks": true
+        "beyondAxisMarks": true,
+        "positions": "weibull"
       },)"),
               std::string::npos)
         << run.out;

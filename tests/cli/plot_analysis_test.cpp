@@ -55,13 +55,15 @@ protected:
 
 TEST_F(PlotAnalysisTest, TheDocumentKeepsEverySetting)
 {
-    const auto sheet = plot(path("out.pbl"), {"--labels", "--lower", "9.8", "--upper=10.4", "--spec-lines", "--band",
-                                              "pointwise", "--level", "90", "--percentiles", "1, 50,99.5", "--legend",
-                                              "top-right", "--graph-title", "表題\n二行目", "--beyond-axis"});
+    const auto sheet =
+        plot(path("out.pbl"), {"--labels", "--lower", "9.8", "--upper=10.4", "--spec-lines", "--band", "pointwise",
+                               "--level", "90", "--percentiles", "1, 50,99.5", "--legend", "top-right", "--graph-title",
+                               "表題\n二行目", "--beyond-axis", "--positions", "benard"});
     ASSERT_TRUE(sheet);
     const NormoBp& graph = *sheet->graph(1);
-    const GraphAnalysis expected{
-        true, ConfidenceBand::Pointwise, 90, {1, 50, 99.5}, LegendCorner::TopRight, "表題\r\n二行目", true};
+    const GraphAnalysis expected{true,          ConfidenceBand::Pointwise, 90,
+                                 {1, 50, 99.5}, LegendCorner::TopRight,    "表題\r\n二行目",
+                                 true,          PlottingPositions::Benard};
     EXPECT_EQ(graph.analysis(), expected);
     // The axis holds the limits drawn as well as the values 9.9 … 10.3.
     EXPECT_LE(graph.min(), 9.8);
@@ -157,6 +159,7 @@ TEST_F(PlotAnalysisTest, BadValuesAreUsageErrors)
         {{"--percentiles", "99.99999999999999"}, "--percentiles の値は 15 桁に丸めると 100 になります"},
         {{"--percentiles", "50,50.0"}, "--percentiles に同じ値が二度あります: 50.0"},
         {{"--legend", "TopLeft"}, "--legend は top-left, top-right, bottom-left, bottom-right のどれかに"},
+        {{"--positions", "median"}, "--positions は weibull、benard、blom、hazen のどれかにしてください: median"},
     };
     for (const auto& [options, message] : cases) {
         std::vector<std::string> arguments = {"plot", "-o", path("u.png"), table_};

@@ -26,6 +26,7 @@ inline constexpr std::string_view kPercentiles = "percentiles";
 inline constexpr std::string_view kLegend = "legend";
 inline constexpr std::string_view kTitle = "title";
 inline constexpr std::string_view kBeyondAxisMarks = "beyondAxisMarks";
+inline constexpr std::string_view kPositions = "positions";
 
 // Settings of a series: whether it has limits (written only when it has none), then the
 // capability lines of its detail label.
@@ -49,6 +50,7 @@ inline constexpr std::string_view kPercentiles = "累積確率の線";
 inline constexpr std::string_view kLegend = "凡例の位置";
 inline constexpr std::string_view kTitle = "表題";
 inline constexpr std::string_view kBeyondAxisMarks = "範囲外の印";
+inline constexpr std::string_view kPositions = "プロット位置";
 inline constexpr std::string_view kLimits = "規格の有無";
 inline constexpr std::string_view kCpk = "Cpk の表示";
 inline constexpr std::string_view kPpmExpected = "推定 ppm の表示";

@@ -26,8 +26,9 @@ constexpr std::string_view kBoolean = "#TRUE# か #FALSE# ";
 constexpr std::string_view kText = "「\"」で囲んだ文字列";
 constexpr std::string_view kPercentiles = "0 より大きく 100 より小さい数値の並び";
 
-constexpr std::array<std::string_view, 7> kGraphSettings = {
-    ext::kSpecLines, ext::kBand, ext::kBandLevel, ext::kPercentiles, ext::kLegend, ext::kTitle, ext::kBeyondAxisMarks,
+constexpr std::array<std::string_view, 8> kGraphSettings = {
+    ext::kSpecLines, ext::kBand,  ext::kBandLevel,       ext::kPercentiles,
+    ext::kLegend,    ext::kTitle, ext::kBeyondAxisMarks, ext::kPositions,
 };
 constexpr std::array<std::string_view, 1> kLabelSettings = {ext::kFrame};
 
@@ -247,6 +248,14 @@ private:
             analysis.title = joinedCaptionLines(decodeCp932(record.value).value(), "\r\n");
         } else if (name == ext::kBeyondAxisMarks) {
             analysis.beyondAxisMarks = boolean(record, what(shown::kBeyondAxisMarks));
+        } else if (name == ext::kPositions) {
+            const std::string described = what(shown::kPositions);
+            const std::optional<PlottingPositions> positions =
+                record.quoted ? std::nullopt : plottingPositionsFromWord(record.value);
+            if (!positions) {
+                wrongValue(record, described, plottingPositionsWordsShown());
+            }
+            analysis.positions = *positions;
         }
         graph->setAnalysis(std::move(analysis));
     }

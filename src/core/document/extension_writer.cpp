@@ -117,6 +117,9 @@ void writeAnalysis(RecordWriter& out, const GraphAnalysis& analysis, std::int32_
     if (analysis.beyondAxisMarks != defaults.beyondAxisMarks) {
         out.boolean(object, ext::kBeyondAxisMarks, analysis.beyondAxisMarks);
     }
+    if (analysis.positions != defaults.positions) {
+        out.record(object, ext::kPositions, plottingPositionsWord(analysis.positions));
+    }
 }
 
 void writeSeriesSettings(RecordWriter& out, const NormoData& series, std::int32_t i, std::int32_t j)

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/stats/plotting_positions.h"
+
 namespace probel {
 
 // The analysis a graph draws beyond what documents of the earlier program hold: all off for a
@@ -37,6 +39,8 @@ struct GraphAnalysis {
     std::string title;
     // A small arrow at the frame's edge with the count of values beyond the axis on that side.
     bool beyondAxisMarks = false;
+    // Where the sorted values stand on the paper: the markers, the read-off and the tooltip.
+    PlottingPositions positions = PlottingPositions::Weibull;
 
     bool operator==(const GraphAnalysis&) const = default;
 };

@@ -385,7 +385,7 @@ void GraphRenderer::drawMarkers(const NormoData& series)
     const auto count = static_cast<std::int32_t>(values.size());
     std::optional<CentredText> marker;
     for (std::int32_t i = 1; i <= count; ++i) {
-        const auto y = pictY(plottingPosition(i, count));
+        const auto y = pictY(plottingPosition(i, count, graph_.analysis().positions));
         const auto x = valueToX(values[static_cast<std::size_t>(i - 1)], axisMin_, graph_.storedMax(), left_, width_);
         if (!y || !x) {
             continue;

@@ -50,9 +50,11 @@ std::optional<double> valueToX(double value, double axisMin, double axisMax, std
     return x;
 }
 
-double plottingPosition(std::int32_t rank, std::int32_t count)
+double plottingPosition(std::int32_t rank, std::int32_t count, PlottingPositions positions)
 {
-    return kFullPercent * rank / (static_cast<double>(count) + 1.0);
+    // With a = 0 every step is exact, so the default rule places points to the bit as before.
+    const double a = plottingPositionOffset(positions);
+    return kFullPercent * (rank - a) / (static_cast<double>(count) + 1.0 - 2 * a);
 }
 
 }  // namespace probel

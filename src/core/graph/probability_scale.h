@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/graph/quantile_table.h"
+#include "core/stats/plotting_positions.h"
 
 namespace probel {
 
@@ -22,7 +23,9 @@ std::optional<float> probabilityToY(const QuantileTable& table, std::int32_t top
 // Empty when the axis has zero length or the result is not finite.
 std::optional<double> valueToX(double value, double axisMin, double axisMax, std::int32_t left, std::int32_t width);
 
-// Plotting position, in percent, of the i-th smallest (1-based) of n values: 100 i / (n + 1).
-double plottingPosition(std::int32_t rank, std::int32_t count);
+// Plotting position, in percent, of the i-th smallest (1-based) of n values by the graph's rule:
+// 100 (i − a) / (n + 1 − 2a), with the earlier program's 100 i / (n + 1) by default.
+double plottingPosition(std::int32_t rank, std::int32_t count,
+                        PlottingPositions positions = PlottingPositions::Weibull);
 
 }  // namespace probel

@@ -131,7 +131,7 @@ std::optional<MarkerHit> markerAt(const NormoBp& graph, const GraphFrame& frame,
         const double radius = std::max(kMinimumHitRadius, series.mrkSize() * kPixelsPerPoint / 2);
         for (std::int32_t rank = 1; rank <= count; ++rank) {
             const auto index = static_cast<std::size_t>(rank - 1);
-            const double percent = plottingPosition(rank, count);
+            const double percent = plottingPosition(rank, count, graph.analysis().positions);
             const auto y = probabilityToY(graph.quantileTable(), frame.top, frame.height, percent);
             const auto x = valueToX(drawn[index], graph.storedMin(), graph.storedMax(), frame.left, frame.width);
             if (!x || !y) {

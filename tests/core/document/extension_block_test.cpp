@@ -83,6 +83,7 @@ TEST(ExtensionBlockTest, EverySettingRoundTrips)
     analysis.legend = LegendCorner::BottomLeft;
     analysis.title = "タイトル \"引用\" a=b, c\r\n二行目 #FALSE#\r\n";
     analysis.beyondAxisMarks = true;
+    analysis.positions = PlottingPositions::Hazen;
     original->graph(2)->setAnalysis(analysis);
     GraphAnalysis legendOnly;
     legendOnly.legend = LegendCorner::TopLeft;

@@ -62,6 +62,8 @@ TEST(ExtensionDamageTest, DamagedBlocksAreRefusedWithTheirLine)
         {"unknown band", records({"graph 1 band=wide"}), 63,
          "グラフ 1 の信頼帯にnone、pointwise、simultaneous のどれかが必要ですが、「wide」"},
         {"quoted band", records({"graph 1 band=\"pointwise\""}), 63, "文字列 \"pointwise\" があります"},
+        {"unknown plotting positions", records({"graph 1 positions=median"}), 63,
+         "グラフ 1 のプロット位置にweibull、benard、blom、hazen のどれかが必要ですが、「median」"},
         {"unknown legend corner", records({"graph 1 legend=centre"}), 63,
          "グラフ 1 の凡例の位置にnone、topLeft、topRight、bottomLeft、bottomRight のどれか"},
         {"percentage of 0", records({"graph 1 percentiles=0 50"}), 63,

@@ -279,6 +279,23 @@ TEST(Refresh, MarkersOfThreeValuesAt25And50And75Percent)
     EXPECT_NEAR(stamp.topLefts[0].y, 336.268 - 6, 1E-3);
 }
 
+// Hazen's (i − 0.5)/n puts three values at 100/6, 50 and 500/6 %.
+TEST(Refresh, MarkersStandAtTheGraphsPlottingPositions)
+{
+    RecordingCanvas canvas(640, 600, false, kDpi);
+    auto graph = standardGraph().series({80, 20, 50}, circleMarkers).build(&canvas);
+    GraphAnalysis analysis;
+    analysis.positions = PlottingPositions::Hazen;
+    graph->setAnalysis(analysis);
+    refreshGraph(*graph);
+    const auto stamps = canvas.stamps();
+    ASSERT_EQ(stamps.size(), 1U);
+    ASSERT_EQ(stamps[0].topLefts.size(), 3U);
+    EXPECT_DOUBLE_EQ(stamps[0].topLefts[0].y, *graph->getPictY(100.0 / 6) - 6);
+    EXPECT_DOUBLE_EQ(stamps[0].topLefts[1].y, 300 - 6);
+    EXPECT_DOUBLE_EQ(stamps[0].topLefts[2].y, *graph->getPictY(500.0 / 6) - 6);
+}
+
 TEST(Refresh, StampsDrawnOneByOneLandInTheSamePlaces)
 {
     RecordingCanvas kept(640, 600, false, kDpi);

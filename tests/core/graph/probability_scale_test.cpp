@@ -145,5 +145,18 @@ TEST(PlottingPosition, RanksOverCountPlusOne)
     EXPECT_LT(plottingPosition(many, many), 100.0);
 }
 
+TEST(PlottingPosition, OtherRulesInPercent)
+{
+    EXPECT_DOUBLE_EQ(plottingPosition(1, 5, PlottingPositions::Benard), 100 * 0.7 / 5.4);
+    EXPECT_DOUBLE_EQ(plottingPosition(5, 5, PlottingPositions::Blom), 100 * 4.625 / 5.25);
+    EXPECT_DOUBLE_EQ(plottingPosition(1, 1, PlottingPositions::Hazen), 50.0);
+    EXPECT_DOUBLE_EQ(plottingPosition(2, 4, PlottingPositions::Hazen), 37.5);
+    const std::int32_t many = std::numeric_limits<std::int32_t>::max();
+    for (const auto& rule : kPlottingPositionsNames) {
+        EXPECT_GT(plottingPosition(1, many, rule.positions), 0.0) << rule.word;
+        EXPECT_LT(plottingPosition(many, many, rule.positions), 100.0) << rule.word;
+    }
+}
+
 }  // namespace
 }  // namespace probel

@@ -47,6 +47,7 @@ GraphAnalysis everythingOn()
     analysis.legend = LegendCorner::BottomLeft;
     analysis.title = "ロットA\r\n外径";
     analysis.beyondAxisMarks = true;
+    analysis.positions = PlottingPositions::Blom;
     return analysis;
 }
 
@@ -85,6 +86,7 @@ TEST_F(SekSetFormAnalysisTest, OpeningShowsTheGraphsAnalysisAndUntouchedOkGivesI
     EXPECT_EQ(group().legend()->currentText(), QStringLiteral("左下"));
     EXPECT_EQ(group().title()->toPlainText(), QStringLiteral("ロットA\n外径"));
     EXPECT_TRUE(group().beyondAxisMarks()->isChecked());
+    EXPECT_EQ(group().positions()->currentText(), QStringLiteral("(i-3/8)/(n+1/4)"));
     EXPECT_EQ(confirm(), everythingOn());
 
     // The same form opened on a graph without analysis starts over.
@@ -107,6 +109,7 @@ TEST_F(SekSetFormAnalysisTest, OkGivesEveryEditedControl)
     group().legend()->setCurrentIndex(group().legend()->findText(QStringLiteral("右上")));
     group().title()->setPlainText(QStringLiteral("外径\n第2ロット"));
     group().beyondAxisMarks()->click();
+    group().positions()->setCurrentIndex(group().positions()->findText(QStringLiteral("(i-0.5)/n")));
 
     GraphAnalysis expected;
     expected.band = ConfidenceBand::Pointwise;
@@ -114,6 +117,7 @@ TEST_F(SekSetFormAnalysisTest, OkGivesEveryEditedControl)
     expected.percentiles = {5, 50, 95};
     expected.legend = LegendCorner::TopRight;
     expected.title = "外径\r\n第2ロット";
+    expected.positions = PlottingPositions::Hazen;
     EXPECT_EQ(confirm(), expected);
     EXPECT_TRUE(messages.asked().empty());
 }
