@@ -95,6 +95,7 @@ NormoData seriesOf(const DataDialogValues& values, std::int32_t id)
     series.setProbelFormat(values.probelFormat);
     series.setCpFormat(values.cpFormat);
     series.setCapabilityLines(values.capabilityLines);
+    series.setSigmaDivisor(values.sigmaDivisor);
     series.setMin(values.min);
     series.setMax(values.max);
     series.setTag(tagOf(values));
@@ -340,6 +341,7 @@ bool DataActions::popMenuDataRe(PicForm& form, std::int32_t number)
     input.sigumaFormat = series.sigumaFormat();
     input.cpFormat = series.cpFormat();
     input.capabilityLines = series.capabilityLines();
+    input.sigmaDivisor = series.sigmaDivisor();
     input.min = series.min();
     input.max = series.max();
     input.color = series.color();

@@ -47,6 +47,8 @@ void readDataDefaults(DataDialogInput& input, const SettingsStore& settings)
     input.probelFormat = settings.getSetting(kSection, "ProbelFormat", "0.##");
     input.sigumaFormat = settings.getSetting(kSection, "SigumaFormat", "0.##");
     input.cpFormat = settings.getSetting(kSection, "CpFormat", "0.##");
+    input.sigmaDivisor =
+        sigmaDivisorFromWord(settings.getSetting(kSection, "SigmaDivisor", "n")).value_or(SigmaDivisor::Count);
 }
 
 void storeDataDefaults(const DataDialogValues& values, SettingsStore& settings)
@@ -68,6 +70,7 @@ void storeDataDefaults(const DataDialogValues& values, SettingsStore& settings)
     store("CpCk", flagText(values.cp));
     store("LabelCk", flagText(values.label));
     store("LineCk", flagText(values.lineVisible));
+    store("SigmaDivisor", std::string(sigmaDivisorWord(values.sigmaDivisor)));
 }
 
 }  // namespace probel

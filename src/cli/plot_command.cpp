@@ -122,8 +122,8 @@ bool parseOutput(const OptionParser& parser, PlotOptions& options, std::string& 
 
 bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string& error)
 {
-    std::set<std::string> withValue = {"--min",    "--max", "--paper",  "--title",      "--unit",
-                                       "--format", "-o",    "--output", "--output-dir", "--output-format"};
+    std::set<std::string> withValue = {"--min", "--max",    "--paper",      "--title",         "--unit", "--format",
+                                       "-o",    "--output", "--output-dir", "--output-format", "--sigma"};
     std::set<std::string> switches = {"--log", "--labels"};
     addAnalysisOptionNames(withValue, switches);
     OptionParser parser(std::move(withValue), std::move(switches));
@@ -141,6 +141,14 @@ bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string&
             return false;
         }
         options.extras.format = *format;
+    }
+    if (const auto word = parser.value("--sigma")) {
+        const auto divisor = sigmaDivisorFromWord(*word);
+        if (!divisor) {
+            error = "--sigma は " + std::string(kSigmaDivisorWordsShown) + "にしてください: " + textExcerpt(*word);
+            return false;
+        }
+        options.extras.sigmaDivisor = *divisor;
     }
     if (!numberRangeOptions(parser, "--min", "--max", options.log, options.min, options.max, error)) {
         return false;

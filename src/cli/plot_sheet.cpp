@@ -107,6 +107,7 @@ void completePlotSeries(NormoBp& graph, const PlotExtras& extras)
         if (extras.limits.any()) {
             series.setCpOption(cpOptionOf(extras.limits));
         }
+        series.setSigmaDivisor(extras.sigmaDivisor);
         series.setHeikinFormat(extras.format);
         series.setSigumaFormat(extras.format);
         series.setProbelFormat(extras.format);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/stats/sigma_divisor.h"
 #include "core/util/result.h"
 
 namespace probel {
@@ -34,6 +35,8 @@ struct PlotExtras {
     // Number format of every statistic of the series, as the data dialog's format boxes.
     std::string format = "0.##";
     SeriesLimits limits;
+    // What every series' σ divides by.
+    SigmaDivisor sigmaDivisor = SigmaDivisor::Count;
 };
 
 // Completes the series of a graph as the data dialog leaves them, so the sheet opens and edits

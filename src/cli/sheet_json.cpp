@@ -69,6 +69,7 @@ void printAnalysis(JsonPrinter& json, const GraphAnalysis& analysis)
 void printSeriesSettings(JsonPrinter& json, const NormoData& series)
 {
     json.member(extension_format::kLimits, jsonBool(series.limitsSet()));
+    json.member(extension_format::kSigma, jsonString(sigmaDivisorWord(series.sigmaDivisor())));
     json.key("capabilityLines");
     json.beginObject();
     for (const CapabilitySetting& setting : kCapabilitySettings) {

@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -277,6 +278,11 @@ QWidget* DataNewForm::buildCpGroup()
         layout->addWidget(button);
     }
     cpOptions(2)->setToolTip(QStringLiteral("(上限-下限)/(6*σ)で計算します"));
+    sigmaDivisor_ = named(new QComboBox(group), QStringLiteral("SigmaDivisor"), QStringLiteral("σ の分母"));
+    sigmaDivisor_->addItem(QStringLiteral("σ: n で割る"), static_cast<int>(SigmaDivisor::Count));
+    sigmaDivisor_->addItem(QStringLiteral("s: n-1 で割る"), static_cast<int>(SigmaDivisor::CountLessOne));
+    sigmaDivisor_->setToolTip(QStringLiteral("標準偏差の分母。回帰線、Probel、Cp、信頼帯もこれに従います"));
+    layout->addWidget(sigmaDivisor_);
     layout->addStretch(1);
     return group;
 }
@@ -357,6 +363,7 @@ void DataNewForm::preset(const DataDialogInput& input)
         cpOptions_->setExclusive(true);
     }
 
+    sigmaDivisor_->setCurrentIndex(sigmaDivisor_->findData(static_cast<int>(input.sigmaDivisor)));
     font_ = input.labelFont;
     accepted_.reset();
     colourComment();
@@ -445,6 +452,7 @@ DataDialogValues DataNewForm::values() const
         values.cpOption = kCpOptionOfButton[static_cast<std::size_t>(button)];
     }
     values.labelFont = font_;
+    values.sigmaDivisor = static_cast<SigmaDivisor>(sigmaDivisor_->currentData().toInt());
     return values;
 }
 

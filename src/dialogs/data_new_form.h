@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -75,6 +76,8 @@ public:
     CapabilityLineBoxes* capabilityBoxes() const { return capabilityBoxes_; }
     // Element 0 "上限の無視", 1 "下限の無視", 2 "上下限有り".
     QRadioButton* cpOptions(int element) const;
+    // What σ divides by: entry 0 n (σ), entry 1 n − 1 (s).
+    QComboBox* sigmaDivisor() const { return sigmaDivisor_; }
     QLineEdit* maxText() const { return maxText_; }
     QLineEdit* minText() const { return minText_; }
     QPushButton* parsent() const { return parsent_; }
@@ -123,6 +126,7 @@ private:
     QLineEdit* formatC_ = nullptr;
     CapabilityLineBoxes* capabilityBoxes_ = nullptr;
     QButtonGroup* cpOptions_ = nullptr;
+    QComboBox* sigmaDivisor_ = nullptr;
     QLineEdit* maxText_ = nullptr;
     QLineEdit* minText_ = nullptr;
     QPushButton* parsent_ = nullptr;

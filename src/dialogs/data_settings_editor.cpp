@@ -31,6 +31,7 @@ DataDialogValues unchangedDataValues(const DataDialogInput& input, std::int32_t 
     values.max = input.max;
     values.cpOption = input.cpOption;
     values.labelFont = input.labelFont;
+    values.sigmaDivisor = input.sigmaDivisor;
     return values;
 }
 

@@ -9,6 +9,7 @@
 #include "core/graph/canvas.h"
 #include "core/stats/capability_lines.h"
 #include "core/stats/cp_option.h"
+#include "core/stats/sigma_divisor.h"
 
 namespace probel {
 
@@ -51,6 +52,7 @@ struct DataDialogInput {
     // other than the three selects "上下限有り", as Cp reads such a number with both limits.
     std::optional<std::int32_t> cpOption = kCpLowerLimitOnly;
     CanvasFont labelFont;
+    SigmaDivisor sigmaDivisor = SigmaDivisor::Count;
 };
 
 // What OK confirmed, once the comment, the count and the marker size have passed the check.
@@ -85,6 +87,7 @@ struct DataDialogValues {
     // The option the selected Cp button stands for; empty when none is selected.
     std::optional<std::int32_t> cpOption;
     CanvasFont labelFont;
+    SigmaDivisor sigmaDivisor = SigmaDivisor::Count;
 
     bool operator==(const DataDialogValues&) const = default;
 };

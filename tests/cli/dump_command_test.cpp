@@ -65,6 +65,7 @@ TEST(DumpCommandTest, PrintsTheAnalysisTheDocumentKeeps)
               std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find(R"("limits": true,
+          "sigma": "n",
           "capabilityLines": {
             "cpk": false,)"),
               std::string::npos);

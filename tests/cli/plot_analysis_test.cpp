@@ -83,6 +83,20 @@ TEST_F(PlotAnalysisTest, TheDocumentKeepsEverySetting)
     EXPECT_EQ(readBytes(path("plain.pbl")).find("ProbelExtension"), std::string::npos);
 }
 
+// A's s = √(0.1/4) = 0.158; its label says s, and Cp reads it: 0.6 / (6 × 0.158) = 0.63.
+TEST_F(PlotAnalysisTest, SigmaNMinusOneGoesToEverySeriesAndItsLabel)
+{
+    const auto sheet =
+        plot(path("s.pbl"), {"--labels", "--format", "0.###", "--lower", "9.8", "--upper", "10.4", "--sigma", "n-1"});
+    ASSERT_TRUE(sheet);
+    const NormoData& a = sheet->graph(1)->dataIfAny()->item(1);
+    EXPECT_EQ(a.sigmaDivisor(), SigmaDivisor::CountLessOne);
+    EXPECT_EQ(sheet->graph(1)->dataIfAny()->item(2).sigmaDivisor(), SigmaDivisor::CountLessOne);
+    const std::string& caption = sheet->sLabel(101)->caption;
+    EXPECT_NE(caption.find("s    : 0.158\r\n"), std::string::npos) << caption;
+    EXPECT_NE(caption.find("Cp   : 0.632\r\n"), std::string::npos) << caption;
+}
+
 TEST_F(PlotAnalysisTest, OneLimitLeavesTheOtherAtTheAxisEndAndCpReadsItAlone)
 {
     // B's Cp: (10.14 − 9.8) / (3σ) and (10.4 − 10.14) / (3σ); no share against the axis end.
@@ -159,6 +173,7 @@ TEST_F(PlotAnalysisTest, BadValuesAreUsageErrors)
         {{"--percentiles", "99.99999999999999"}, "--percentiles の値は 15 桁に丸めると 100 になります"},
         {{"--percentiles", "50,50.0"}, "--percentiles に同じ値が二度あります: 50.0"},
         {{"--legend", "TopLeft"}, "--legend は top-left, top-right, bottom-left, bottom-right のどれかに"},
+        {{"--sigma", "n-2"}, "--sigma は n、n-1 のどれかにしてください: n-2"},
         {{"--positions", "median"}, "--positions は weibull、benard、blom、hazen のどれかにしてください: median"},
     };
     for (const auto& [options, message] : cases) {

@@ -28,9 +28,10 @@ inline constexpr std::string_view kTitle = "title";
 inline constexpr std::string_view kBeyondAxisMarks = "beyondAxisMarks";
 inline constexpr std::string_view kPositions = "positions";
 
-// Settings of a series: whether it has limits (written only when it has none), then the
-// capability lines of its detail label.
+// Settings of a series: whether it has limits (written only when it has none), what its σ
+// divides by, then the capability lines of its detail label.
 inline constexpr std::string_view kLimits = "limits";
+inline constexpr std::string_view kSigma = "sigma";
 inline constexpr std::string_view kCpk = "cpk";
 inline constexpr std::string_view kPpmExpected = "ppmExpected";
 inline constexpr std::string_view kPpmObserved = "ppmObserved";
@@ -52,6 +53,7 @@ inline constexpr std::string_view kTitle = "表題";
 inline constexpr std::string_view kBeyondAxisMarks = "範囲外の印";
 inline constexpr std::string_view kPositions = "プロット位置";
 inline constexpr std::string_view kLimits = "規格の有無";
+inline constexpr std::string_view kSigma = "σ の分母";
 inline constexpr std::string_view kCpk = "Cpk の表示";
 inline constexpr std::string_view kPpmExpected = "推定 ppm の表示";
 inline constexpr std::string_view kPpmObserved = "実測 ppm の表示";

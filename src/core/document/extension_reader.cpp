@@ -40,7 +40,7 @@ bool among(const std::array<std::string_view, N>& names, std::string_view name)
 
 bool isSeriesSetting(std::string_view name)
 {
-    return name == ext::kLimits ||
+    return name == ext::kLimits || name == ext::kSigma ||
            std::any_of(kCapabilitySettings.begin(), kCapabilitySettings.end(),
                        [name](const CapabilitySetting& setting) { return setting.name == name; });
 }
@@ -273,6 +273,17 @@ private:
             const std::string what = place.describe(shown::kLimits);
             once(record, what, i, j);
             series.setLimitsSet(boolean(record, what));
+            return;
+        }
+        if (record.name == ext::kSigma) {
+            const std::string what = place.describe(shown::kSigma);
+            once(record, what, i, j);
+            const std::optional<SigmaDivisor> divisor =
+                record.quoted ? std::nullopt : sigmaDivisorFromWord(record.value);
+            if (!divisor) {
+                wrongValue(record, what, kSigmaDivisorWordsShown);
+            }
+            series.setSigmaDivisor(*divisor);
             return;
         }
         CapabilityLines lines = series.capabilityLines();

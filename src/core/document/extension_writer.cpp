@@ -130,6 +130,9 @@ void writeSeriesSettings(RecordWriter& out, const NormoData& series, std::int32_
     if (!series.limitsSet()) {
         out.boolean(object, ext::kLimits, false);
     }
+    if (series.sigmaDivisor() != SigmaDivisor::Count) {
+        out.record(object, ext::kSigma, sigmaDivisorWord(series.sigmaDivisor()));
+    }
     for (const CapabilitySetting& setting : kCapabilitySettings) {
         if (lines.*setting.line != defaults.*setting.line) {
             out.boolean(object, setting.name, lines.*setting.line);

@@ -27,7 +27,8 @@ std::vector<std::string> detailStatLines(NormoData& series, const DetailChoice& 
         lines.push_back("最大値:" + formatNumber(largest, choice.meanFormat));
     }
     if (choice.sigmaLine) {
-        lines.push_back("σ    : " + formatNumber(series.siguma(), choice.sigmaFormat));
+        lines.push_back(std::string(sigmaSymbol(series.sigmaDivisor())) + "    : " +
+                        formatNumber(series.siguma(), choice.sigmaFormat));
     }
     if (choice.probelLine) {
         const double percent = choice.logAxis ? series.logProbel() : series.probel();

@@ -71,13 +71,27 @@ void NormoData::setIniData(std::vector<double> values)
     std::transform(sortData_.begin(), sortData_.end(), logSortData_.begin(),
                    [](double value) { return value > 0 ? std::log10(value) : value; });
 
+    computeMoments();
+    visible_ = true;
+}
+
+void NormoData::setSigmaDivisor(SigmaDivisor divisor)
+{
+    sigmaDivisor_ = divisor;
+    computeMoments();
+}
+
+void NormoData::computeMoments()
+{
+    // s = σ·√(n/(n − 1)); a single value has no spread either way.
+    const auto n = static_cast<double>(sortData_.size());
+    const double factor = sigmaDivisor_ == SigmaDivisor::CountLessOne && n > 1 ? std::sqrt(n / (n - 1)) : 1.0;
     const auto plain = seriesMoments(sortData_);
     heikin_ = plain.mean;
-    siguma_ = plain.sigma;
+    siguma_ = plain.sigma * factor;
     const auto logs = seriesMoments(logSortData_);
     logHeikin_ = logs.mean;
-    logSiguma_ = logs.sigma;
-    visible_ = true;
+    logSiguma_ = logs.sigma * factor;
 }
 
 std::vector<double> NormoData::iniData()

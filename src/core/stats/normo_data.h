@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/stats/capability_lines.h"
+#include "core/stats/sigma_divisor.h"
 
 namespace probel {
 
@@ -83,6 +84,11 @@ public:
     bool limitsSet() const { return limitsSet_; }
     void setLimitsSet(bool set) { limitsSet_ = set; }
 
+    // What σ divides by (n unless set); setting it computes σ and the log σ again, and every
+    // figure read from them (the fitted line, Probel, Cp, the bands) follows.
+    SigmaDivisor sigmaDivisor() const { return sigmaDivisor_; }
+    void setSigmaDivisor(SigmaDivisor divisor);
+
     std::int32_t cpOption() const { return cpOption_; }
     void setCpOption(std::int32_t option) { cpOption_ = option; }
 
@@ -132,6 +138,7 @@ public:
     bool operator==(const NormoData&) const = default;
 
 private:
+    void computeMoments();
     double fractionBetween(double lower, double upper, double mean, double sigma) const;
 
     CapabilityLines capabilityLines_;
@@ -161,6 +168,7 @@ private:
     std::int32_t drawStyle_ = 0;
     bool lineVisible_ = true;
     bool limitsSet_ = true;
+    SigmaDivisor sigmaDivisor_ = SigmaDivisor::Count;
     bool visible_ = false;
     bool label_ = false;
     std::string comment_;

@@ -39,9 +39,11 @@ SeriesSummary summarise(const NormoData& series, bool logarithmic)
     const double lower = onAxis(series.min());
     const double upper = onAxis(series.max());
     const int option = series.cpOption();
-    summary.cp = capabilityCp(option, lower, upper, moments.mean, moments.sigma);
-    summary.cpk = capabilityCpk(option, lower, upper, moments.mean, moments.sigma);
-    summary.ppmExpected = expectedPpm(option, lower, upper, moments.mean, moments.sigma);
+    // The σ the series' label and line use.
+    const double fitted = series.sigmaDivisor() == SigmaDivisor::CountLessOne && summary.s ? *summary.s : moments.sigma;
+    summary.cp = capabilityCp(option, lower, upper, moments.mean, fitted);
+    summary.cpk = capabilityCpk(option, lower, upper, moments.mean, fitted);
+    summary.ppmExpected = expectedPpm(option, lower, upper, moments.mean, fitted);
     summary.ppmObserved = observedPpm(drawn, option, lower, upper);
     if (summary.s) {
         if (const auto cp = capabilityCp(option, lower, upper, moments.mean, *summary.s)) {

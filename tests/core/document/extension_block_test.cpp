@@ -91,6 +91,7 @@ TEST(ExtensionBlockTest, EverySettingRoundTrips)
     original->graph(2)->data().item(1).setCapabilityLines(CapabilityLines{true, true, true, true, true, true});
     original->graph(2)->data().item(2).setCapabilityLines(CapabilityLines{false, false, true, false, false, true});
     original->graph(2)->data().item(2).setLimitsSet(false);
+    original->graph(2)->data().item(2).setSigmaDivisor(SigmaDivisor::CountLessOne);
     original->comLabel(1)->tag = "0";
     original->unknownExtensionRecords = {"graph 2 shade=\"a\r\nb\"", "axis 1 2 colour=255"};
 
@@ -111,6 +112,9 @@ TEST(ExtensionBlockTest, EverySettingRoundTrips)
     EXPECT_EQ(read->graph(2)->dataIfAny()->item(1).capabilityLines(), CapabilityLines{});
     EXPECT_TRUE(read->graph(1)->dataIfAny()->item(1).limitsSet());
     EXPECT_FALSE(read->graph(1)->dataIfAny()->item(2).limitsSet());
+    EXPECT_EQ(read->graph(1)->dataIfAny()->item(1).sigmaDivisor(), SigmaDivisor::Count);
+    EXPECT_EQ(read->graph(1)->dataIfAny()->item(2).sigmaDivisor(), SigmaDivisor::CountLessOne);
+    EXPECT_DOUBLE_EQ(read->graph(1)->dataIfAny()->item(2).siguma(), original->graph(2)->data().item(2).siguma());
     EXPECT_FALSE(read->comLabel(1)->framed());
     EXPECT_TRUE(read->comLabel(2)->framed());
     EXPECT_EQ(read->unknownExtensionRecords, original->unknownExtensionRecords);

@@ -62,6 +62,8 @@ TEST(ExtensionDamageTest, DamagedBlocksAreRefusedWithTheirLine)
         {"unknown band", records({"graph 1 band=wide"}), 63,
          "グラフ 1 の信頼帯にnone、pointwise、simultaneous のどれかが必要ですが、「wide」"},
         {"quoted band", records({"graph 1 band=\"pointwise\""}), 63, "文字列 \"pointwise\" があります"},
+        {"unknown sigma divisor", records({"series 1 1 sigma=n-2"}), 63,
+         "グラフ 1 のデータ 1 のσ の分母にn、n-1 のどれかが必要ですが、「n-2」"},
         {"unknown plotting positions", records({"graph 1 positions=median"}), 63,
          "グラフ 1 のプロット位置にweibull、benard、blom、hazen のどれかが必要ですが、「median」"},
         {"unknown legend corner", records({"graph 1 legend=centre"}), 63,

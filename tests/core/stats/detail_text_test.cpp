@@ -29,6 +29,25 @@ TEST(DetailTextTest, CaptionHasMarkerCommentAndChosenLines)
     EXPECT_EQ(series.cpOption(), 1);
 }
 
+// With n − 1 the label says s, and Probel and Cp read it: s = √(5994/2), Φ((1000 − 37)/s) −
+// Φ((1 − 37)/s) = 74.46 % and (1000 − 37)/(3s) = 5.86.
+TEST(DetailTextTest, ASeriesDividingByNMinusOneShowsSAndItsFiguresFollow)
+{
+    NormoData series;
+    series.setMrk("○");
+    series.setComment("ロットA");
+    series.setIniData({1, 10, 100});
+    series.setSigmaDivisor(SigmaDivisor::CountLessOne);
+    series.setMin(1);
+    series.setMax(1000);
+
+    DetailChoice choice;
+    choice.sigmaLine = true;
+    choice.probelLine = true;
+    choice.cpOption = 1;
+    EXPECT_EQ(detailCaption(series, choice), "○:\r\nロットA\r\ns    : 54.74\r\nProbel : 74.46%\r\nCp   : 5.86\r\n");
+}
+
 TEST(DetailTextTest, LogAxisShowsGeometricMeanAndLogPercentage)
 {
     NormoData series;

@@ -44,6 +44,33 @@ TEST(NormoDataTest, SettingValuesSortsAndComputesPopulationStatistics)
     EXPECT_EQ(series.iniData(), (std::vector<double>{3, 1, 2}));
 }
 
+// s² = Σ(x − x̄)²/(n − 1), for the values and for their logarithms; back to σ when set back.
+TEST(NormoDataTest, DividingByNMinusOneGivesTheSampleStandardDeviation)
+{
+    NormoData series = seriesOf({2, 4, 4, 4, 5, 5, 7, 9});
+    series.setSigmaDivisor(SigmaDivisor::CountLessOne);
+    EXPECT_DOUBLE_EQ(series.heikin(), 5);
+    EXPECT_DOUBLE_EQ(series.siguma(), std::sqrt(32.0 / 7));
+    double logMean = 0;
+    for (const double x : {2, 4, 4, 4, 5, 5, 7, 9}) {
+        logMean += std::log10(x) / 8;
+    }
+    double logSquares = 0;
+    for (const double x : {2, 4, 4, 4, 5, 5, 7, 9}) {
+        logSquares += (std::log10(x) - logMean) * (std::log10(x) - logMean);
+    }
+    EXPECT_NEAR(series.logSiguma(), std::sqrt(logSquares / 7), 1e-15);
+    // New values keep the divisor.
+    series.setIniData({1, 3});
+    EXPECT_DOUBLE_EQ(series.siguma(), std::sqrt(2.0));
+    series.setSigmaDivisor(SigmaDivisor::Count);
+    EXPECT_DOUBLE_EQ(series.siguma(), 1);
+    // One value has no spread either way.
+    series.setSigmaDivisor(SigmaDivisor::CountLessOne);
+    series.setIniData({4});
+    EXPECT_EQ(series.siguma(), 0);
+}
+
 TEST(NormoDataTest, SigmaKeepsItsDigitsFarFromZero)
 {
     // A one-pass sum of squares loses every digit here.

@@ -53,6 +53,17 @@ TEST(SeriesSummaryTest, NoSpreadLeavesCapabilityUndefinedAndTheSeriesUntouched)
     EXPECT_EQ(data.cpOption(), 0);
 }
 
+// The tooltip's Cp reads the σ the series' line and label use: here s = √(4/3).
+TEST(SeriesSummaryTest, CapabilityFollowsTheSeriesDivisor)
+{
+    NormoData data = series({9, 11, 9, 11}, 6, 12, 0);
+    data.setSigmaDivisor(SigmaDivisor::CountLessOne);
+    const SeriesSummary summary = summarise(data);
+    EXPECT_DOUBLE_EQ(summary.sigma, 1) << "σ itself is still shown beside s";
+    EXPECT_DOUBLE_EQ(*summary.cp, 6 / (6 * std::sqrt(4.0 / 3.0)));
+    EXPECT_DOUBLE_EQ(*summary.cpk, 2 / (3 * std::sqrt(4.0 / 3.0)));
+}
+
 TEST(SeriesSummaryTest, ASeriesWithoutLimitsHasNoCapabilityButItsNormalityTest)
 {
     NormoData data = series({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 0, 0.1, 0);

@@ -256,7 +256,7 @@ TEST_F(DataActionsTest, EditingTurnsCapabilityLinesOnInTheLabelInOneUndoableStep
 
 // A series made from a table has no limits, though drawing spread its equal ones apart: an
 // edit that leaves the limit boxes as they were keeps it so; entering limits gives it them.
-TEST_F(DataActionsTest, LimitsNobodyEnteredStayNoneUntilTheDialogChangesThem)
+TEST_F(DataActionsTest, AnEditKeepsTheLimitsStateAndTheDivisorUnlessTheDialogChangesThem)
 {
     PicForm& form = openSheet();
     arrangeSheet(form, [](ChartSheet& sheet) {
@@ -274,11 +274,22 @@ TEST_F(DataActionsTest, LimitsNobodyEnteredStayNoneUntilTheDialogChangesThem)
     EXPECT_FALSE(series(form, 1).item(1).limitsSet());
 
     seriesChooser_.answer(1);
-    confirm([](DataDialogValues& values) { values.max = 5; });
+    confirm([](DataDialogValues& values) {
+        values.max = 5;
+        values.sigmaDivisor = SigmaDivisor::CountLessOne;
+    });
     onFrame(form, 1, "PopMenuDataRe");
     EXPECT_TRUE(series(form, 1).item(1).limitsSet());
+    EXPECT_EQ(series(form, 1).item(1).sigmaDivisor(), SigmaDivisor::CountLessOne);
+    EXPECT_DOUBLE_EQ(series(form, 1).item(1).siguma(), 1) << "s of 1, 2, 3";
+    // The dialog opens with the series' divisor.
+    seriesChooser_.answer(1);
+    confirm();
+    onFrame(form, 1, "PopMenuDataRe");
+    EXPECT_EQ(dataEditor_.inputs().back().sigmaDivisor, SigmaDivisor::CountLessOne);
     form.undoStack()->undo();
     EXPECT_FALSE(series(form, 1).item(1).limitsSet());
+    EXPECT_EQ(series(form, 1).item(1).sigmaDivisor(), SigmaDivisor::Count);
 }
 
 TEST_F(DataActionsTest, TheDialogsChoicesAreTheNextSeriesDefaultsInTheIniFile)
@@ -295,6 +306,7 @@ TEST_F(DataActionsTest, TheDialogsChoicesAreTheNextSeriesDefaultsInTheIniFile)
     values.label = true;
     values.siguma = true;
     values.heikinFormat = "0.000";
+    values.sigmaDivisor = SigmaDivisor::CountLessOne;
     {
         QtSettingsStore settings(ini);
         storeDataDefaults(values, settings);
@@ -303,7 +315,7 @@ TEST_F(DataActionsTest, TheDialogsChoicesAreTheNextSeriesDefaultsInTheIniFile)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
     for (const char* line : {"[DataNewForm]", "MrkSize=12.5", "Color=255", "DrawStyle=3", "LineCk=0", "LabelCk=1",
-                             "SigumaCk=1", "HeikinCk=0", "HeikinFormat=0.000"}) {
+                             "SigumaCk=1", "HeikinCk=0", "HeikinFormat=0.000", "SigmaDivisor=n-1"}) {
         EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
     }
     DataDialogInput read;
@@ -316,6 +328,7 @@ TEST_F(DataActionsTest, TheDialogsChoicesAreTheNextSeriesDefaultsInTheIniFile)
     EXPECT_TRUE(read.siguma);
     EXPECT_FALSE(read.heikin);
     EXPECT_EQ(read.heikinFormat, "0.000");
+    EXPECT_EQ(read.sigmaDivisor, SigmaDivisor::CountLessOne);
     EXPECT_EQ(read.color, 0) << "a new series starts black";
 }
 

@@ -75,6 +75,7 @@ DataDialogInput editedSeries()
     input.max = 12.75;
     input.cpOption = kCpUpperLimitOnly;
     input.labelFont = CanvasFont{"IPAMincho", 10.5, true, false, true, false};
+    input.sigmaDivisor = SigmaDivisor::CountLessOne;
     return input;
 }
 
@@ -104,6 +105,7 @@ DataDialogValues untouchedEditedValues()
     values.max = 12.75;
     values.cpOption = kCpUpperLimitOnly;
     values.labelFont = CanvasFont{"IPAMincho", 10.5, true, false, true, false};
+    values.sigmaDivisor = SigmaDivisor::CountLessOne;
     return values;
 }
 
@@ -197,6 +199,7 @@ TEST_F(DataNewFormTest, EveryControlHasItsNameCaptionTooltipAndAccessibleName)
         {form.maxText(), "MaxText", "上限", ""},
         {form.minText(), "MinText", "下限", ""},
         {form.parsent(), "Parsent", "最大最小の設定", ""},
+        {form.sigmaDivisor(), "SigmaDivisor", "σ の分母", "標準偏差の分母。回帰線、Probel、Cp、信頼帯もこれに従います"},
         {form.mrk(), "Mrk", "形状", "マーカーの形状を設定します"},
         {form.markarPic(), "MarkarPic", "色", "色の設定をします"},
         {form.sizeT(), "SizeT", "サイズ", "マーカーのサイズを設定します"},
@@ -322,6 +325,7 @@ TEST_F(DataNewFormTest, PresetFillsEveryControlAndOkGivesItBackUntouched)
         EXPECT_EQ(form->minText()->text(), QStringLiteral("-2.5"));
         EXPECT_EQ(form->maxText()->text(), QStringLiteral("12.75"));
         EXPECT_TRUE(form->cpOptions(1)->isChecked());
+        EXPECT_EQ(form->sigmaDivisor()->currentText(), QStringLiteral("s: n-1 で割る"));
         EXPECT_EQ(form->grid()->countBox()->text(), QStringLiteral("4"));
         EXPECT_EQ(form->grid()->dataText(0)->text(), QStringLiteral("3.5"));
         EXPECT_EQ(form->grid()->dataText(3)->text(), QStringLiteral("0.25"));
@@ -704,6 +708,19 @@ TEST_F(DataNewFormTest, CancelEscAndClosingGiveNothingAndEnterDoesNotConfirm)
         EXPECT_EQ(ask(editedSeries(), endings[index]), std::nullopt);
     }
     EXPECT_TRUE(messages.asked().empty());
+}
+
+TEST_F(DataNewFormTest, TheSigmaDivisorListGivesTheChosenDivisor)
+{
+    DataDialogInput input = editedSeries();
+    input.sigmaDivisor = SigmaDivisor::Count;
+    const auto values = ask(input, [](DataNewForm* form) {
+        EXPECT_EQ(form->sigmaDivisor()->currentText(), QStringLiteral("σ: n で割る"));
+        form->sigmaDivisor()->setCurrentIndex(1);
+        form->okButton()->click();
+    });
+    ASSERT_TRUE(values);
+    EXPECT_EQ(values->sigmaDivisor, SigmaDivisor::CountLessOne);
 }
 
 TEST_F(DataNewFormTest, CapabilityLineBoxesAreNamedAndCarryTheChoiceBothWays)
