@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "app/graph_defaults.h"
 #include "app/pic_form.h"
 #include "app/sheet_commands.h"
+#include "core/graph/weibull_scale.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/sheet/sheet_placement.h"
@@ -107,7 +109,7 @@ NormoData seriesOf(const DataDialogValues& values, std::int32_t id)
 
 // The detail label of a confirmed series; reading Cp for it keeps the option in the series.
 std::optional<ChartLabel> detailLabelOf(NormoData& series, const DataDialogValues& values, DetailLabelPlace place,
-                                        bool logAxis)
+                                        const NormoBp& graph)
 {
     if (!values.label) {
         return std::nullopt;
@@ -121,7 +123,8 @@ std::optional<ChartLabel> detailLabelOf(NormoData& series, const DataDialogValue
     choice.sigmaFormat = values.sigumaFormat;
     choice.probelFormat = values.probelFormat;
     choice.cpFormat = values.cpFormat;
-    choice.logAxis = logAxis;
+    choice.logAxis = graph.logV();
+    choice.weibull = weibullChoiceOf(graph);
     ChartLabel label;
     label.caption = detailCaption(series, choice);
     label.left = static_cast<float>(place.left);
@@ -158,6 +161,20 @@ void fitDefaultAxis(const NormoBp& graph, SeriesState& before, SeriesState& afte
     }
 }
 
+// Says why Weibull paper cannot take the series, when the graph is on it; false then.
+template <class SeriesRange>
+bool weibullPaperTakes(const NormoBp& graph, const SeriesRange& series, const AppServices& services, const char* title)
+{
+    if (!drawsWeibullPaper(graph)) {
+        return true;
+    }
+    if (const auto refusal = weibullPaperRefusalAmong(series)) {
+        services.messages.show(*refusal, title, MessageButtons::Ok, MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
 // The graph's series after a confirmed dialog: `replaced` (a series number, or 0) taken out,
 // the new series appended, its detail label put in or removed. The defaults are stored.
 void confirmSeries(PicForm& form, std::int32_t number, const DataDialogValues& values, std::int32_t id,
@@ -168,13 +185,16 @@ void confirmSeries(PicForm& form, std::int32_t number, const DataDialogValues& v
     SeriesState before = seriesState(sheet, number, {id});
     SeriesState after = before;
     NormoData series = seriesOf(values, id);
+    if (!weibullPaperTakes(graph, std::span<const NormoData>(&series, 1), services, editName)) {
+        return;
+    }
     if (replaced >= 1 && static_cast<std::size_t>(replaced) <= after.series.size()) {
         const auto old = after.series.begin() + (replaced - 1);
         // Limits nobody entered stay none while the dialog leaves them as they were.
         series.setLimitsSet(old->limitsSet() || old->min() != series.min() || old->max() != series.max());
         after.series.erase(old);
     }
-    after.labels[ChartSheet::detailLabelIndex(number, id)] = detailLabelOf(series, values, place, graph.logV());
+    after.labels[ChartSheet::detailLabelIndex(number, id)] = detailLabelOf(series, values, place, graph);
     after.series.push_back(std::move(series));
     fitDefaultAxis(graph, before, after);
     storeDataDefaults(values, services.settings);
@@ -247,12 +267,15 @@ bool DataActions::addSeriesColumns(PicForm& form, std::int32_t number, const std
         values.comment = columns[i].name;
         NormoData series = seriesOf(values, added[i]);
         series.setLimitsSet(false);
-        std::optional<ChartLabel> label = detailLabelOf(series, values, place, graph->logV());
+        std::optional<ChartLabel> label = detailLabelOf(series, values, place, *graph);
         if (label) {
             place.top += labelStep(*label);
         }
         after.labels[ChartSheet::detailLabelIndex(number, added[i])] = std::move(label);
         after.series.push_back(std::move(series));
+    }
+    if (!weibullPaperTakes(*graph, after.series, services_, "データの追加")) {
+        return false;
     }
     fitDefaultAxis(*graph, before, after);
     form.edit<ChangeSeries>(number, before, std::move(after), "データの追加");

@@ -12,9 +12,12 @@
 #include "app/sheet_paper.h"
 #include "core/graph/graph_settings.h"
 #include "core/graph/normo_bp.h"
+#include "core/graph/weibull_scale.h"
 #include "core/numbers/rounding.h"
 #include "core/sheet/sheet_placement.h"
+#include "core/stats/data.h"
 #include "dialogs/graph_settings_editor.h"
+#include "platform/desktop/message_boxes.h"
 
 namespace probel {
 namespace {
@@ -121,6 +124,16 @@ bool GraphActions::popMenuNormoRe(PicForm& form, std::int32_t number)
     const DialogDecision decision = runSettingsDialog(form, before, values, services_);
     if (decision.settings == before) {
         return false;
+    }
+    // Weibull paper cannot draw the graph's values of zero or below: the graph stays as it was.
+    NormoBp decided;
+    setGraphSettings(decided, decision.settings);
+    if (drawsWeibullPaper(decided) && graph->dataIfAny() != nullptr) {
+        const Data& series = *graph->dataIfAny();
+        if (const auto refusal = weibullPaperRefusalAmong(series)) {
+            services_.messages.show(*refusal, "Normo分布の設定", MessageButtons::Ok, MessageIcon::Exclamation);
+            return false;
+        }
     }
     form.edit<ChangeGraphSettings>(number, before, decision.settings);
     return true;

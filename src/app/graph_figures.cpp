@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/graph/read_off.h"
+#include "core/graph/weibull_scale.h"
 #include "core/sheet/chart_sheet.h"
 #include "core/stats/data.h"
 #include "core/stats/series_summary_text.h"
@@ -27,9 +28,16 @@ QString seriesFigures(const ChartSheet& sheet, std::int32_t number)
     if (allSeries == nullptr) {
         return {};
     }
+    const auto weibull = weibullChoiceOf(*graph);
     std::string text;
     for (const NormoData& series : *allSeries) {
         text += (text.empty() ? "" : "\n\n") + summaryText(series, summarise(series, graph->logV()));
+        if (weibull) {
+            for (const std::string& line :
+                 weibullLines(series.sortData(), *weibull, series.heikinFormat(), kWeibullFigureFormat)) {
+                text += "\n" + line;
+            }
+        }
     }
     return QString::fromStdString(text);
 }

@@ -121,12 +121,37 @@ bool parsePercentiles(const std::string& list, std::vector<double>& percentiles,
     }
 }
 
+bool parsePaper(const OptionParser& parser, GraphAnalysis& analysis, std::string& error)
+{
+    if (const auto word = parser.value("--paper-kind")) {
+        const auto paper = paperFromWord(*word);
+        if (!paper) {
+            error = "--paper-kind は " + paperWordsShown() + "にしてください: " + textExcerpt(*word);
+            return false;
+        }
+        analysis.paperKind = *paper;
+    }
+    if (const auto word = parser.value("--fit")) {
+        if (analysis.paperKind != PaperKind::Weibull) {
+            error = "--fit は --paper-kind weibull と一緒に指定してください。";
+            return false;
+        }
+        const auto method = weibullFitFromWord(*word);
+        if (!method) {
+            error = "--fit は " + std::string(kWeibullFitWordsShown) + "にしてください: " + textExcerpt(*word);
+            return false;
+        }
+        analysis.weibullFit = *method;
+    }
+    return true;
+}
+
 }  // namespace
 
 void addAnalysisOptionNames(std::set<std::string>& withValue, std::set<std::string>& switches)
 {
-    withValue.insert(
-        {"--band", "--level", "--lower", "--upper", "--percentiles", "--legend", "--graph-title", "--positions"});
+    withValue.insert({"--band", "--level", "--lower", "--upper", "--percentiles", "--legend", "--graph-title",
+                      "--positions", "--paper-kind", "--fit"});
     switches.insert({"--spec-lines", "--beyond-axis"});
 }
 
@@ -166,7 +191,7 @@ bool parseAnalysisOptions(const OptionParser& parser, bool logAxis, GraphAnalysi
         }
         analysis.positions = *positions;
     }
-    return true;
+    return parsePaper(parser, analysis, error);
 }
 
 }  // namespace probel::cli

@@ -131,7 +131,8 @@ bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string&
         error = parser.error();
         return false;
     }
-    options.log = parser.has("--log");
+    // Weibull paper's value axis is logarithmic.
+    options.log = parser.has("--log") || parser.value("--paper-kind") == std::optional<std::string>("weibull");
     options.extras.detailLabels = parser.has("--labels");
     options.extras.title = parser.value("--title").value_or("");
     options.unit = parser.value("--unit").value_or("");

@@ -11,6 +11,7 @@
 #include "core/graph/canvas.h"
 #include "core/graph/graph_renderer.h"
 #include "core/graph/normo_bp.h"
+#include "core/graph/weibull_scale.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/sheet/chart_sheet.h"
@@ -161,6 +162,7 @@ Status arrangePlotSheet(ChartSheet& sheet, std::int32_t number, const PlotExtras
         }
         choice.meanFormat = choice.sigmaFormat = choice.probelFormat = choice.cpFormat = extras.format;
         choice.logAxis = graph.logV();
+        choice.weibull = weibullChoiceOf(graph);
         for (NormoData& series : graph.data()) {
             ChartLabel& label = sheet.addSLabel(ChartSheet::detailLabelIndex(number, series.id()));
             label.caption = detailCaption(series, choice);

@@ -63,6 +63,8 @@ void printAnalysis(JsonPrinter& json, const GraphAnalysis& analysis)
     json.member(ext::kTitle, jsonString(analysis.title));
     json.member(ext::kBeyondAxisMarks, jsonBool(analysis.beyondAxisMarks));
     json.member(ext::kPositions, jsonString(plottingPositionsWord(analysis.positions)));
+    json.member(ext::kPaper, jsonString(paperWord(analysis.paperKind)));
+    json.member(ext::kFit, jsonString(weibullFitWord(analysis.weibullFit)));
     json.endObject();
 }
 

@@ -17,6 +17,7 @@
 #include "core/stats/detail_text.h"
 #include "core/stats/normo_data.h"
 #include "core/stats/series_summary.h"
+#include "core/stats/weibull_method.h"
 #include "core/util/text_excerpt.h"
 
 namespace probel::cli {
@@ -63,12 +64,12 @@ bool parseWeibullOptions(const OptionParser& parser, StatsOptions& options, std:
     }
     WeibullChoice choice;
     if (const auto word = parser.value("--fit")) {
-        const auto byRegression = weibullFitByRegressionFromWord(*word);
-        if (!byRegression) {
+        const auto method = weibullFitFromWord(*word);
+        if (!method) {
             error = "--fit は mle か regression にしてください: " + textExcerpt(*word);
             return false;
         }
-        choice.byRegression = *byRegression;
+        choice.byRegression = *method == WeibullFitMethod::Regression;
     }
     if (const auto word = parser.value("--positions")) {
         const auto positions = plottingPositionsFromWord(*word);

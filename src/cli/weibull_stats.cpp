@@ -10,6 +10,7 @@
 #include "core/numbers/number_format.h"
 #include "core/stats/weibull_fit.h"
 #include "core/stats/weibull_goodness.h"
+#include "core/stats/weibull_method.h"
 
 namespace probel::cli {
 namespace {
@@ -37,22 +38,12 @@ std::string jsonFigure(const std::optional<double>& value)
 
 }  // namespace
 
-std::optional<bool> weibullFitByRegressionFromWord(std::string_view word)
-{
-    if (word == "mle") {
-        return false;
-    }
-    if (word == "regression") {
-        return true;
-    }
-    return std::nullopt;
-}
-
 Status printWeibullStats(const ValueLines& read, const std::string& sourceName, const WeibullChoice& choice, bool json,
                          const std::string& format, std::ostream& out)
 {
-    const Result<WeibullFit> fit = choice.byRegression ? fitWeibullByRegression(read.values, choice.positions)
-                                                       : fitWeibullByLikelihood(read.values);
+    const Result<WeibullFit> fit =
+        fitWeibull(read.values, choice.byRegression ? WeibullFitMethod::Regression : WeibullFitMethod::Likelihood,
+                   choice.positions);
     if (!fit) {
         return Error{fit.error().message, sourceName, refusedValueLine(read)};
     }

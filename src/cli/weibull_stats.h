@@ -19,9 +19,6 @@ struct WeibullChoice {
     PlottingPositions positions = PlottingPositions::Weibull;
 };
 
-// --fit's word: "mle" or "regression".
-std::optional<bool> weibullFitByRegressionFromWord(std::string_view word);
-
 // Prints the fit of `read` as text lines, numbers formatted with `format`, or as one JSON
 // object. Nothing is printed when the values cannot be fitted: the error names `sourceName`
 // and, for a value the fit refuses, its line.

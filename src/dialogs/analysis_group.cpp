@@ -95,6 +95,20 @@ AnalysisGroup::AnalysisGroup(QWidget* parent) : QGroupBox(QStringLiteral("解析
         QStringLiteral("小さい方から i 番目の値を描く累積確率。i/(n+1): 平均ランク、"
                        "(i-0.3)/(n+0.4): メジアンランク (Benard)、Blom、Hazen"));
 
+    paper_ = makeList("Paper", QStringLiteral("確率紙"), this);
+    paper_->addItem(QStringLiteral("正規"), static_cast<int>(PaperKind::Normal));
+    paper_->addItem(QStringLiteral("ワイブル"), static_cast<int>(PaperKind::Weibull));
+    paper_->setToolTip(QStringLiteral("ワイブル: 縦軸 ln(-ln(1-p))、横軸は対数。各データにワイブル分布を当てはめます"));
+    weibullFit_ = makeList("WeibullFit", QStringLiteral("当てはめ"), this);
+    weibullFit_->addItem(QStringLiteral("最尤法"), static_cast<int>(WeibullFitMethod::Likelihood));
+    weibullFit_->addItem(QStringLiteral("回帰"), static_cast<int>(WeibullFitMethod::Regression));
+    weibullFit_->setToolTip(QStringLiteral("最尤法: 信頼帯も描けます。回帰: プロット位置での ln x の最小二乗"));
+    // The fit is only read on Weibull paper.
+    connect(paper_, &QComboBox::currentIndexChanged, this, [this] {
+        weibullFit_->setEnabled(showsWeibullPaper());
+        emit paperChanged();
+    });
+
     // A level is only read for a band that is drawn.
     connect(band_, &QComboBox::currentIndexChanged, this,
             [this] { bandLevel_->setEnabled(selected(band_, shown_.band) != ConfidenceBand::None); });
@@ -112,8 +126,12 @@ AnalysisGroup::AnalysisGroup(QWidget* parent) : QGroupBox(QStringLiteral("解析
     grid->addWidget(legend_, 3, 1);
     grid->addWidget(labelFor(positions_, QStringLiteral("プロット位置 :"), this), 3, 2);
     grid->addWidget(positions_, 3, 3);
-    grid->addWidget(labelFor(title_, QStringLiteral("見出し :"), this), 4, 0, Qt::AlignTop);
-    grid->addWidget(title_, 4, 1, 1, 4);
+    grid->addWidget(labelFor(paper_, QStringLiteral("確率紙 :"), this), 4, 0);
+    grid->addWidget(paper_, 4, 1);
+    grid->addWidget(labelFor(weibullFit_, QStringLiteral("当てはめ :"), this), 4, 2);
+    grid->addWidget(weibullFit_, 4, 3);
+    grid->addWidget(labelFor(title_, QStringLiteral("見出し :"), this), 5, 0, Qt::AlignTop);
+    grid->addWidget(title_, 5, 1, 1, 4);
     // The lists keep their own width; the text boxes take the rest.
     grid->setColumnStretch(4, 1);
 
@@ -130,10 +148,18 @@ void AnalysisGroup::preset(const GraphAnalysis& analysis)
     bandLevel_->setEnabled(analysis.band != ConfidenceBand::None);
     select(legend_, analysis.legend);
     select(positions_, analysis.positions);
+    select(paper_, analysis.paperKind);
+    select(weibullFit_, analysis.weibullFit);
+    weibullFit_->setEnabled(analysis.paperKind == PaperKind::Weibull);
     shownPercentiles_ = percentListText(analysis.percentiles);
     percentiles_->setText(shownPercentiles_);
     shownTitle_ = shownTitle(analysis.title);
     title_->setPlainText(shownTitle_);
+}
+
+bool AnalysisGroup::showsWeibullPaper() const
+{
+    return selected(paper_, shown_.paperKind) == PaperKind::Weibull;
 }
 
 AnalysisGroup::Reading AnalysisGroup::read() const
@@ -145,6 +171,8 @@ AnalysisGroup::Reading AnalysisGroup::read() const
     analysis.bandLevel = selected(bandLevel_, shown_.bandLevel);
     analysis.legend = selected(legend_, shown_.legend);
     analysis.positions = selected(positions_, shown_.positions);
+    analysis.paperKind = selected(paper_, shown_.paperKind);
+    analysis.weibullFit = selected(weibullFit_, shown_.weibullFit);
     if (percentiles_->text() != shownPercentiles_) {
         PercentList typed = readPercentList(percentiles_->text());
         if (typed.refused) {

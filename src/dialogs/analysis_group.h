@@ -42,6 +42,14 @@ public:
     QPlainTextEdit* title() const { return title_; }
     QCheckBox* beyondAxisMarks() const { return beyondAxisMarks_; }
     QComboBox* positions() const { return positions_; }
+    QComboBox* paper() const { return paper_; }
+    QComboBox* weibullFit() const { return weibullFit_; }
+    // Whether the paper list shows Weibull paper, which needs a logarithmic axis.
+    bool showsWeibullPaper() const;
+
+signals:
+    // The paper list shows another paper.
+    void paperChanged();
 
 private:
     GraphAnalysis shown_;
@@ -56,6 +64,8 @@ private:
     QPlainTextEdit* title_ = nullptr;
     QCheckBox* beyondAxisMarks_ = nullptr;
     QComboBox* positions_ = nullptr;
+    QComboBox* paper_ = nullptr;
+    QComboBox* weibullFit_ = nullptr;
 };
 
 }  // namespace probel

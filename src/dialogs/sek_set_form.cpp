@@ -166,6 +166,13 @@ SekSetForm::SekSetForm(FontDialog& fontDialog, ColorDialog& colorDialog, Message
     buttons->addWidget(cancelButton_);
 
     analysis_ = new AnalysisGroup(this);
+    // Weibull paper's value axis is logarithmic: the box shows so and cannot be unticked.
+    connect(analysis_, &AnalysisGroup::paperChanged, this, [this] {
+        if (analysis_->showsWeibullPaper()) {
+            logCheck_->setChecked(true);
+        }
+        logCheck_->setEnabled(!analysis_->showsWeibullPaper());
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
@@ -331,6 +338,7 @@ void SekSetForm::preset(const GraphDialogInput& input)
     fHeight_->setText(QString::number(frame.height));
 
     analysis_->preset(graph.analysis);
+    logCheck_->setEnabled(!analysis_->showsWeibullPaper());
     values_ = input.values;
     autoRange_->setEnabled(values_.has_value());
 

@@ -60,7 +60,9 @@ TEST(DumpCommandTest, PrintsTheAnalysisTheDocumentKeeps)
         "legend": "bottomRight",
         "title": "ロット別 外径分布",
         "beyondAxisMarks": true,
-        "positions": "weibull"
+        "positions": "weibull",
+        "paper": "normal",
+        "fit": "mle"
       },)"),
               std::string::npos)
         << run.out;

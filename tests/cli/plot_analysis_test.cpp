@@ -97,6 +97,24 @@ TEST_F(PlotAnalysisTest, SigmaNMinusOneGoesToEverySeriesAndItsLabel)
     EXPECT_NE(caption.find("Cp   : 0.632\r\n"), std::string::npos) << caption;
 }
 
+TEST_F(PlotAnalysisTest, WeibullPaperHasALogarithmicAxisAndLabelsWithTheFit)
+{
+    const auto sheet = plot(path("w.pbl"), {"--labels", "--paper-kind", "weibull", "--fit", "regression"});
+    ASSERT_TRUE(sheet);
+    const NormoBp& graph = *sheet->graph(1);
+    EXPECT_EQ(graph.analysis().paperKind, PaperKind::Weibull);
+    EXPECT_EQ(graph.analysis().weibullFit, WeibullFitMethod::Regression);
+    EXPECT_TRUE(graph.logV());
+    const std::string& caption = sheet->sLabel(101)->caption;
+    for (const char* line : {"\r\nβ    : ", "\r\nη    : ", "\r\nB10  : ", "\r\nA*   : "}) {
+        EXPECT_NE(caption.find(line), std::string::npos) << line << caption;
+    }
+    const auto refused = runCliInProcess(
+        {"plot", "--paper-kind", "weibull", "-o", path("z.png"), test::writeBytes(path("z.csv"), "a\n5\n0\n7\n")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("0 以下の値を描けません: 0"), std::string::npos) << refused.err;
+}
+
 TEST_F(PlotAnalysisTest, OneLimitLeavesTheOtherAtTheAxisEndAndCpReadsItAlone)
 {
     // B's Cp: (10.14 − 9.8) / (3σ) and (10.4 − 10.14) / (3σ); no share against the axis end.
@@ -173,6 +191,9 @@ TEST_F(PlotAnalysisTest, BadValuesAreUsageErrors)
         {{"--percentiles", "99.99999999999999"}, "--percentiles の値は 15 桁に丸めると 100 になります"},
         {{"--percentiles", "50,50.0"}, "--percentiles に同じ値が二度あります: 50.0"},
         {{"--legend", "TopLeft"}, "--legend は top-left, top-right, bottom-left, bottom-right のどれかに"},
+        {{"--paper-kind", "gumbel"}, "--paper-kind は normal、weibull のどれかにしてください: gumbel"},
+        {{"--fit", "mle"}, "--fit は --paper-kind weibull と一緒に指定してください。"},
+        {{"--paper-kind", "weibull", "--fit", "lsq"}, "--fit は mle、regression のどれかにしてください: lsq"},
         {{"--sigma", "n-2"}, "--sigma は n、n-1 のどれかにしてください: n-2"},
         {{"--positions", "median"}, "--positions は weibull、benard、blom、hazen のどれかにしてください: median"},
     };

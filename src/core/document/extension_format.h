@@ -27,6 +27,8 @@ inline constexpr std::string_view kLegend = "legend";
 inline constexpr std::string_view kTitle = "title";
 inline constexpr std::string_view kBeyondAxisMarks = "beyondAxisMarks";
 inline constexpr std::string_view kPositions = "positions";
+inline constexpr std::string_view kPaper = "paper";
+inline constexpr std::string_view kFit = "fit";
 
 // Settings of a series: whether it has limits (written only when it has none), what its σ
 // divides by, then the capability lines of its detail label.
@@ -52,6 +54,8 @@ inline constexpr std::string_view kLegend = "凡例の位置";
 inline constexpr std::string_view kTitle = "表題";
 inline constexpr std::string_view kBeyondAxisMarks = "範囲外の印";
 inline constexpr std::string_view kPositions = "プロット位置";
+inline constexpr std::string_view kPaper = "確率紙";
+inline constexpr std::string_view kFit = "ワイブルの当てはめ";
 inline constexpr std::string_view kLimits = "規格の有無";
 inline constexpr std::string_view kSigma = "σ の分母";
 inline constexpr std::string_view kCpk = "Cpk の表示";

@@ -26,9 +26,9 @@ constexpr std::string_view kBoolean = "#TRUE# か #FALSE# ";
 constexpr std::string_view kText = "「\"」で囲んだ文字列";
 constexpr std::string_view kPercentiles = "0 より大きく 100 より小さい数値の並び";
 
-constexpr std::array<std::string_view, 8> kGraphSettings = {
-    ext::kSpecLines, ext::kBand,  ext::kBandLevel,       ext::kPercentiles,
-    ext::kLegend,    ext::kTitle, ext::kBeyondAxisMarks, ext::kPositions,
+constexpr std::array<std::string_view, 10> kGraphSettings = {
+    ext::kSpecLines,       ext::kBand,      ext::kBandLevel, ext::kPercentiles, ext::kLegend, ext::kTitle,
+    ext::kBeyondAxisMarks, ext::kPositions, ext::kPaper,     ext::kFit,
 };
 constexpr std::array<std::string_view, 1> kLabelSettings = {ext::kFrame};
 
@@ -256,6 +256,20 @@ private:
                 wrongValue(record, described, plottingPositionsWordsShown());
             }
             analysis.positions = *positions;
+        } else if (name == ext::kPaper) {
+            const std::string described = what(shown::kPaper);
+            const std::optional<PaperKind> paper = record.quoted ? std::nullopt : paperFromWord(record.value);
+            if (!paper) {
+                wrongValue(record, described, paperWordsShown());
+            }
+            analysis.paperKind = *paper;
+        } else if (name == ext::kFit) {
+            const std::string described = what(shown::kFit);
+            const std::optional<WeibullFitMethod> fit = record.quoted ? std::nullopt : weibullFitFromWord(record.value);
+            if (!fit) {
+                wrongValue(record, described, kWeibullFitWordsShown);
+            }
+            analysis.weibullFit = *fit;
         }
         graph->setAnalysis(std::move(analysis));
     }

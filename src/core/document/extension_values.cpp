@@ -22,6 +22,11 @@ constexpr std::array<std::pair<ConfidenceBand, std::string_view>, 3> kBandWords 
     {ConfidenceBand::Simultaneous, "simultaneous"},
 }};
 
+constexpr std::array<std::pair<PaperKind, std::string_view>, 2> kPaperWords = {{
+    {PaperKind::Normal, "normal"},
+    {PaperKind::Weibull, "weibull"},
+}};
+
 constexpr std::array<std::pair<LegendCorner, std::string_view>, 5> kLegendWords = {{
     {LegendCorner::None, "none"},
     {LegendCorner::TopLeft, "topLeft"},
@@ -78,6 +83,21 @@ std::optional<ConfidenceBand> bandFromWord(std::string_view word)
 std::string bandWordsShown()
 {
     return wordsShown(kBandWords);
+}
+
+std::string_view paperWord(PaperKind paper)
+{
+    return wordOf(kPaperWords, paper);
+}
+
+std::optional<PaperKind> paperFromWord(std::string_view word)
+{
+    return valueOf(kPaperWords, word);
+}
+
+std::string paperWordsShown()
+{
+    return wordsShown(kPaperWords);
 }
 
 std::string_view legendWord(LegendCorner corner)

@@ -21,6 +21,10 @@ std::optional<ConfidenceBand> bandFromWord(std::string_view word);
 // "none、pointwise、simultaneous のどれか": what a message says the setting needs.
 std::string bandWordsShown();
 
+std::string_view paperWord(PaperKind paper);
+std::optional<PaperKind> paperFromWord(std::string_view word);
+std::string paperWordsShown();
+
 std::string_view legendWord(LegendCorner corner);
 std::optional<LegendCorner> legendFromWord(std::string_view word);
 std::string legendWordsShown();

@@ -120,6 +120,12 @@ void writeAnalysis(RecordWriter& out, const GraphAnalysis& analysis, std::int32_
     if (analysis.positions != defaults.positions) {
         out.record(object, ext::kPositions, plottingPositionsWord(analysis.positions));
     }
+    if (analysis.paperKind != defaults.paperKind) {
+        out.record(object, ext::kPaper, paperWord(analysis.paperKind));
+    }
+    if (analysis.weibullFit != defaults.weibullFit) {
+        out.record(object, ext::kFit, weibullFitWord(analysis.weibullFit));
+    }
 }
 
 void writeSeriesSettings(RecordWriter& out, const NormoData& series, std::int32_t i, std::int32_t j)

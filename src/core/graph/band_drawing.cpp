@@ -8,6 +8,7 @@
 #include "core/graph/analysis_elements.h"
 #include "core/graph/confidence_band.h"
 #include "core/graph/normo_bp.h"
+#include "core/graph/weibull_drawing.h"
 #include "core/stats/normo_data.h"
 
 namespace probel {
@@ -45,6 +46,20 @@ void drawConfidenceBands(const PaperGeometry& paper, Canvas& canvas)
     const GraphAnalysis& analysis = graph.analysis();
     const PaperGeometry::Box& shown = paper.drawable();
     if (analysis.band == ConfidenceBand::None || shown.empty()) {
+        return;
+    }
+    if (paper.weibull()) {
+        // Weibull paper has the pointwise band of the maximum likelihood line only.
+        if (analysis.band != ConfidenceBand::Pointwise) {
+            return;
+        }
+        canvas.setPenStyle(kPenDot);
+        for (const NormoData* series : visibleSeries(graph)) {
+            if (series->lineVisible()) {
+                canvas.setColor(series->color());
+                drawWeibullBand(paper, canvas, *series, analysis.bandLevel);
+            }
+        }
         return;
     }
     const auto leftUnits = paper.axisUnitsAtX(shown.left);

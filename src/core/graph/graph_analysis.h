@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/stats/plotting_positions.h"
+#include "core/stats/weibull_method.h"
 
 namespace probel {
 
@@ -20,6 +22,10 @@ enum class ConfidenceBand {
     // Kolmogorov–Lilliefors, for the whole line at once: x̄ + s · Φ⁻¹(p ± d).
     Simultaneous,
 };
+
+// The paper: normal probability paper, or Weibull paper (ln(−ln(1 − p)) against a logarithmic
+// value axis) with each series' fitted Weibull line.
+enum class PaperKind : std::uint8_t { Normal, Weibull };
 
 // Where the legend box stands in the frame.
 enum class LegendCorner { None, TopLeft, TopRight, BottomLeft, BottomRight };
@@ -41,6 +47,9 @@ struct GraphAnalysis {
     bool beyondAxisMarks = false;
     // Where the sorted values stand on the paper: the markers, the read-off and the tooltip.
     PlottingPositions positions = PlottingPositions::Weibull;
+    PaperKind paperKind = PaperKind::Normal;
+    // How each series' line is fitted on Weibull paper.
+    WeibullFitMethod weibullFit = WeibullFitMethod::Likelihood;
 
     bool operator==(const GraphAnalysis&) const = default;
 };

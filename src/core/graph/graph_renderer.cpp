@@ -11,7 +11,10 @@
 #include "core/graph/analysis_drawing.h"
 #include "core/graph/fitted_line.h"
 #include "core/graph/normo_bp.h"
+#include "core/graph/paper_geometry.h"
 #include "core/graph/probability_scale.h"
+#include "core/graph/weibull_drawing.h"
+#include "core/graph/weibull_scale.h"
 #include "core/numbers/number_format.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
@@ -118,14 +121,15 @@ void GraphRenderer::draw()
 {
     axisMin_ = graph_.storedMin();
     axisSpan_ = graph_.storedMax() - axisMin_;
+    weibull_ = drawsWeibullPaper(graph_);
 
     drawFrame();
 
     canvas_.setPenStyle(graph_.lineDrawStyle());
     canvas_.setColor(graph_.lineColor());
     drawProbabilityGrid();
-    yBottom_ = roundedY(kBottomPercent);
-    yTop_ = roundedY(kTopPercent);
+    yBottom_ = roundedY(weibull_ ? kWeibullBottomPercent : kBottomPercent);
+    yTop_ = roundedY(weibull_ ? kWeibullTopPercent : kTopPercent);
     drawValueGrid();
 
     canvas_.setFont(graph_.labelFont());
@@ -170,6 +174,12 @@ void GraphRenderer::drawFrame()
 void GraphRenderer::drawProbabilityGrid()
 {
     const std::int64_t right = std::int64_t{left_} + width_;
+    if (weibull_) {
+        for (const double percent : kWeibullDivisions) {
+            drawProbabilityLine(percent, left_, right);
+        }
+        return;
+    }
     for (const double percent : kProbabilityGridPercents) {
         drawProbabilityLine(percent, left_, right);
     }
@@ -352,15 +362,24 @@ void GraphRenderer::drawLogValueLabels()
 void GraphRenderer::drawProbabilityLabels()
 {
     const double halfHeight = canvas_.textHeight(kProbabilityLabelProbe) / 2;
-    for (const auto& label : kProbabilityLabels) {
-        const auto y = pictY(label.percent);
+    const auto drawLabel = [&](double percent, const std::string& text) {
+        const auto y = pictY(percent);
         if (!y) {
-            continue;
+            return;
         }
-        const PointF at{left_ - canvas_.textWidth(label.text), *y - halfHeight};
+        const PointF at{left_ - canvas_.textWidth(text), *y - halfHeight};
         if (finite(at)) {
-            canvas_.drawText(at, label.text);
+            canvas_.drawText(at, text);
         }
+    };
+    if (weibull_) {
+        for (const double percent : kWeibullDivisions) {
+            drawLabel(percent, generalNumberText(percent));
+        }
+        return;
+    }
+    for (const auto& label : kProbabilityLabels) {
+        drawLabel(label.percent, label.text);
     }
 }
 
@@ -450,6 +469,10 @@ void GraphRenderer::CentredText::flush()
 
 void GraphRenderer::drawFittedLine(const NormoData& series)
 {
+    if (weibull_) {
+        drawWeibullLine(PaperGeometry(graph_, GraphFrame{left_, top_, width_, height_}, canvas_), canvas_, series);
+        return;
+    }
     if (!y1_ || !y50_ || !y99_) {
         return;
     }
@@ -469,6 +492,10 @@ void GraphRenderer::drawFittedLine(const NormoData& series)
 // not the graph's own.
 std::optional<float> GraphRenderer::pictY(double percent) const
 {
+    if (weibull_) {
+        const auto y = weibullY(percent, top_, height_);
+        return y ? std::optional<float>(static_cast<float>(*y)) : std::nullopt;
+    }
     return probabilityToY(graph_.quantileTable(), top_, height_, percent);
 }
 

@@ -103,6 +103,8 @@ private:
     std::optional<std::int32_t> y99_;
     std::optional<std::int32_t> yBottom_;
     std::optional<std::int32_t> yTop_;
+    // Weibull paper instead of normal probability paper.
+    bool weibull_ = false;
 };
 
 }  // namespace probel

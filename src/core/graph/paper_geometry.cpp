@@ -6,6 +6,7 @@
 
 #include "core/graph/normo_bp.h"
 #include "core/graph/probability_scale.h"
+#include "core/graph/weibull_scale.h"
 #include "core/numbers/rounding.h"
 
 namespace probel {
@@ -85,7 +86,8 @@ PaperGeometry::PaperGeometry(const NormoBp& graph, const GraphFrame& frame, cons
       canvasHeight_(canvas.height()),
       axisMin_(graph.storedMin()),
       axisMax_(graph.storedMax()),
-      extreme_(graph.quantileTable()[1])
+      extreme_(graph.quantileTable()[1]),
+      weibull_(drawsWeibullPaper(graph))
 {
     drawable_.left = std::max<double>(frame_.left, -kLineReach);
     drawable_.right = std::min(frameRight(), canvasWidth_ + kLineReach);
@@ -132,6 +134,9 @@ double PaperGeometry::quantileAtY(double y) const
 
 std::optional<double> PaperGeometry::yOfPercent(double percent) const
 {
+    if (weibull_) {
+        return weibullY(percent, frame_.top, frame_.height);
+    }
     const auto y = probabilityToY(graph_.quantileTable(), frame_.top, frame_.height, percent);
     if (!y) {
         return std::nullopt;
@@ -193,6 +198,12 @@ bool PaperGeometry::textMeetsCanvas(PointF topLeft, double width, double height)
     const double reach = std::max(width, height);
     return finite(topLeft) && topLeft.x + width + reach >= 0 && topLeft.x - reach <= canvasWidth_ &&
            topLeft.y + height + reach >= 0 && topLeft.y - reach <= canvasHeight_;
+}
+
+double PaperGeometry::percentAtY(double y) const
+{
+    return weibull_ ? weibullPercentAtY(y, frame_.top, frame_.height)
+                    : 100.0 * (0.5 * std::erfc(-quantileAtY(y) / std::sqrt(2.0)));
 }
 
 }  // namespace probel

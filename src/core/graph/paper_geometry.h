@@ -37,8 +37,13 @@ public:
     // scale's extreme quantile on the bottom and top edges.
     double yOfQuantile(double z) const;
     double quantileAtY(double y) const;
-    // y of a cumulative percentage as the grid places it (looked up in the quantile table).
+    // y of a cumulative percentage as the grid places it (looked up in the quantile table on
+    // normal paper).
     std::optional<double> yOfPercent(double percent) const;
+    // The cumulative percentage at y, by the scale's own function rather than the table.
+    double percentAtY(double y) const;
+    // Weibull paper rather than normal probability paper.
+    bool weibull() const { return weibull_; }
 
     // What of the frame lines may be drawn in: the frame cut to the canvas widened by the
     // reach of a one-pixel line. Empty (right < left or bottom < top) when they do not meet.
@@ -71,6 +76,7 @@ private:
     double axisMax_;
     // The quantile at the bottom edge (negative); the top edge has its opposite.
     double extreme_;
+    bool weibull_;
     Box drawable_;
 };
 

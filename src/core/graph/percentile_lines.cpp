@@ -10,6 +10,7 @@
 #include "core/graph/analysis_elements.h"
 #include "core/graph/inverse_normal.h"
 #include "core/graph/normo_bp.h"
+#include "core/graph/weibull_drawing.h"
 #include "core/numbers/number_format.h"
 #include "core/numbers/number_text.h"
 #include "core/stats/normo_data.h"
@@ -19,15 +20,20 @@ namespace {
 
 constexpr double kFullPercent = 100.0;
 
-// The value of the series' fitted normal (log-normal on a logarithmic axis) at the percentage.
-std::optional<double> fittedValue(const NormoData& series, bool logarithmic, double percent)
+// The value of the series' fitted line at the percentage: its normal (log-normal on a
+// logarithmic axis), or its Weibull distribution on Weibull paper.
+std::optional<double> fittedValue(const PaperGeometry& paper, const NormoData& series, double percent)
 {
     if (series.dataCount() == 0) {
         return std::nullopt;
     }
+    if (paper.weibull()) {
+        const auto fit = seriesWeibullFit(paper.graph(), series);
+        return fit ? std::optional(weibullPercentile(*fit, percent / kFullPercent)) : std::nullopt;
+    }
     const double z = inverseNormal(percent / kFullPercent);
-    const double value = logarithmic ? std::pow(10.0, series.logHeikin() + z * series.logSiguma())
-                                     : series.heikin() + z * series.siguma();
+    const double value = paper.graph().logV() ? std::pow(10.0, series.logHeikin() + z * series.logSiguma())
+                                              : series.heikin() + z * series.siguma();
     if (!std::isfinite(value)) {
         return std::nullopt;
     }
@@ -53,7 +59,7 @@ void drawPercentile(const PaperGeometry& paper, Canvas& canvas, double percent)
     }
     std::vector<ColoredText> texts{{generalNumberText(percent) + "%", graph.foreColor()}};
     for (const NormoData* series : visibleSeries(graph)) {
-        if (const auto value = fittedValue(*series, graph.logV(), percent)) {
+        if (const auto value = fittedValue(paper, *series, percent)) {
             texts.push_back({formatNumber(*value, series->heikinFormat()), series->color()});
         }
     }

@@ -7,6 +7,7 @@
 
 #include "core/graph/normo_bp.h"
 #include "core/graph/probability_scale.h"
+#include "core/graph/weibull_scale.h"
 #include "core/numbers/number_text.h"
 #include "core/stats/data.h"
 #include "core/stats/normality.h"
@@ -103,7 +104,8 @@ std::optional<ReadOff> readOff(const NormoBp& graph, const GraphFrame& frame, Po
         return std::nullopt;
     }
     const auto axis = xToAxisValue(point.x, graph.storedMin(), graph.storedMax(), frame.left, frame.width);
-    const auto percent = yToPercent(graph.quantileTable(), frame.top, frame.height, point.y);
+    const auto percent = drawsWeibullPaper(graph) ? std::optional(weibullPercentAtY(point.y, frame.top, frame.height))
+                                                  : yToPercent(graph.quantileTable(), frame.top, frame.height, point.y);
     if (!axis || !percent) {
         return std::nullopt;
     }
@@ -132,7 +134,12 @@ std::optional<MarkerHit> markerAt(const NormoBp& graph, const GraphFrame& frame,
         for (std::int32_t rank = 1; rank <= count; ++rank) {
             const auto index = static_cast<std::size_t>(rank - 1);
             const double percent = plottingPosition(rank, count, graph.analysis().positions);
-            const auto y = probabilityToY(graph.quantileTable(), frame.top, frame.height, percent);
+            std::optional<double> y;
+            if (drawsWeibullPaper(graph)) {
+                y = weibullY(percent, frame.top, frame.height);
+            } else if (const auto onTable = probabilityToY(graph.quantileTable(), frame.top, frame.height, percent)) {
+                y = *onTable;
+            }
             const auto x = valueToX(drawn[index], graph.storedMin(), graph.storedMax(), frame.left, frame.width);
             if (!x || !y) {
                 continue;

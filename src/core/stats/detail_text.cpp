@@ -44,6 +44,11 @@ std::vector<std::string> detailStatLines(NormoData& series, const DetailChoice& 
             lines.push_back(std::move(line));
         }
     }
+    if (choice.weibull) {
+        for (auto& line : weibullLines(series.sortData(), *choice.weibull, choice.meanFormat, kWeibullFigureFormat)) {
+            lines.push_back(std::move(line));
+        }
+    }
     return lines;
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/stats/weibull_text.h"
+
 namespace probel {
 
 class NormoData;
@@ -20,6 +22,8 @@ struct DetailChoice {
     std::string probelFormat = "0.##";
     std::string cpFormat = "0.##";
     bool logAxis = false;  // the graph's axis is logarithmic
+    // On Weibull paper: the fit's lines follow, as the graph fits it.
+    std::optional<WeibullChoice> weibull;
 };
 
 // The statistics lines of a detail label, without line ends: "平均 : …", "最小値:…",
@@ -28,7 +32,8 @@ struct DetailChoice {
 // Reading Cp remembers its option in the series, as the label is built from the series.
 // Then the capability lines the series chooses (capabilityLineTexts), with the Cp format and
 // the series' option; on a logarithmic axis they are figures of the logarithms, as the
-// tooltip's.
+// tooltip's. On Weibull paper the fit's lines (weibullLines) come last, η and B10 with the
+// mean's format, β and A* with kWeibullFigureFormat.
 std::vector<std::string> detailStatLines(NormoData& series, const DetailChoice& choice);
 
 // The whole caption: the marker followed by ":", the comment, then the statistics lines,

@@ -84,6 +84,8 @@ TEST(ExtensionBlockTest, EverySettingRoundTrips)
     analysis.title = "タイトル \"引用\" a=b, c\r\n二行目 #FALSE#\r\n";
     analysis.beyondAxisMarks = true;
     analysis.positions = PlottingPositions::Hazen;
+    analysis.paperKind = PaperKind::Weibull;
+    analysis.weibullFit = WeibullFitMethod::Regression;
     original->graph(2)->setAnalysis(analysis);
     GraphAnalysis legendOnly;
     legendOnly.legend = LegendCorner::TopLeft;

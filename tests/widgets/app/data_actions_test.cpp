@@ -292,6 +292,40 @@ TEST_F(DataActionsTest, AnEditKeepsTheLimitsStateAndTheDivisorUnlessTheDialogCha
     EXPECT_EQ(series(form, 1).item(1).sigmaDivisor(), SigmaDivisor::Count);
 }
 
+// A series for a graph on Weibull paper may hold no value of zero or below; one on it gets the
+// fit's lines in its detail label.
+TEST_F(DataActionsTest, WeibullPaperTakesOnlyPositiveValuesAndLabelsTheFit)
+{
+    PicForm& form = openSheet();
+    arrangeSheet(form, [](ChartSheet& sheet) {
+        NormoBp& graph = *sheet.graph(1);
+        graph.setLogV(true);
+        GraphAnalysis analysis;
+        analysis.paperKind = PaperKind::Weibull;
+        graph.setAnalysis(analysis);
+    });
+    const std::string document = sheetFileBytes(form.sheet()).value();
+    confirm([](DataDialogValues& values) {
+        values.values = {3, -1, 4};
+        values.comment = "ロットB";
+    });
+    messages_.answer(MessageAnswer::Ok);
+    onFrame(form, 1, "PopMenuDataNew");
+    ASSERT_EQ(messages_.asked().size(), 1U);
+    EXPECT_EQ(messages_.asked()[0].text, "ワイブル確率紙には 0 以下の値を描けません: データ「ロットB」の値 -1");
+    EXPECT_EQ(sheetFileBytes(form.sheet()).value(), document);
+
+    confirm([](DataDialogValues& values) {
+        values.values = {3, 5, 4, 8, 6};
+        values.label = true;
+    });
+    onFrame(form, 1, "PopMenuDataNew");
+    const ChartLabel* label = form.sheet().sLabel(101);
+    ASSERT_NE(label, nullptr);
+    EXPECT_NE(label->caption.find("\r\nβ    : "), std::string::npos) << label->caption;
+    EXPECT_NE(label->caption.find("\r\nB10  : "), std::string::npos) << label->caption;
+}
+
 TEST_F(DataActionsTest, TheDialogsChoicesAreTheNextSeriesDefaultsInTheIniFile)
 {
     QTemporaryDir folder;

@@ -193,6 +193,38 @@ TEST_F(GraphActionsTest, ConfirmedPositionsGoToTheNearestGridPointAndStayOnThePa
     EXPECT_EQ(form.undoStack()->count(), 2) << "an OK that changes nothing is no step";
 }
 
+// Weibull paper draws no value of zero or below: choosing it for a graph that has one says so,
+// naming the series and the value, and changes nothing; a graph without one takes it.
+TEST_F(GraphActionsTest, WeibullPaperIsRefusedForAGraphWithValuesOfZeroOrBelow)
+{
+    PicForm& form = openSheet();
+    arrangeSheet(form, [](ChartSheet& sheet) {
+        NormoData& series = sheet.graph(1)->data().add();
+        series.setIniData({2, 0, 5});
+        series.setComment("ロットA");
+    });
+    const std::string document = sheetFileBytes(form.sheet()).value();
+    const auto toWeibull = [](GraphDialogValues& values) {
+        values.analysis.paperKind = PaperKind::Weibull;
+        values.logV = true;
+        values.min = 1;
+        values.max = 10;
+    };
+    graphEditor_.confirm(toWeibull);
+    messages_.answer(MessageAnswer::Ok);
+    onFrame(form, 1, "PopMenuNormoRe");
+    ASSERT_EQ(messages_.asked().size(), 1U);
+    EXPECT_EQ(messages_.asked()[0].text, "ワイブル確率紙には 0 以下の値を描けません: データ「ロットA」の値 0");
+    EXPECT_EQ(sheetFileBytes(form.sheet()).value(), document);
+    EXPECT_EQ(form.undoStack()->count(), 0);
+
+    arrangeSheet(form, [](ChartSheet& sheet) { sheet.graph(1)->data().item(1).setIniData({2, 3, 5}); });
+    graphEditor_.confirm(toWeibull);
+    onFrame(form, 1, "PopMenuNormoRe");
+    EXPECT_EQ(form.sheet().graph(1)->analysis().paperKind, PaperKind::Weibull);
+    EXPECT_EQ(form.undoStack()->count(), 1);
+}
+
 TEST_F(GraphActionsTest, DeletingRemovesTheGraphWithItsDetailLabelsAndUndoRestoresTheDocument)
 {
     PicForm& form = openSheet({.graphs = 2});

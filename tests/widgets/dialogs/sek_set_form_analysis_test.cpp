@@ -96,6 +96,31 @@ TEST_F(SekSetFormAnalysisTest, OpeningShowsTheGraphsAnalysisAndUntouchedOkGivesI
     EXPECT_EQ(confirm(), GraphAnalysis{});
 }
 
+TEST_F(SekSetFormAnalysisTest, WeibullPaperTicksTheLogarithmicAxisAndKeepsItTicked)
+{
+    form.preset(graphInput());
+    ASSERT_FALSE(form.logCheck()->isChecked());
+    EXPECT_FALSE(group().weibullFit()->isEnabled()) << "a fit is only chosen for Weibull paper";
+    group().paper()->setCurrentIndex(group().paper()->findText(QStringLiteral("ワイブル")));
+    EXPECT_TRUE(form.logCheck()->isChecked());
+    EXPECT_FALSE(form.logCheck()->isEnabled());
+    group().weibullFit()->setCurrentIndex(group().weibullFit()->findText(QStringLiteral("回帰")));
+    const auto analysis = confirm();
+    ASSERT_TRUE(analysis);
+    EXPECT_EQ(analysis->paperKind, PaperKind::Weibull);
+    EXPECT_EQ(analysis->weibullFit, WeibullFitMethod::Regression);
+    EXPECT_TRUE(form.outcome().accepted->logV);
+
+    // Opened on Weibull paper the box stays ticked; back on normal paper it is free again.
+    GraphDialogInput input = graphInput();
+    input.graph.logV = true;
+    input.graph.analysis.paperKind = PaperKind::Weibull;
+    form.preset(input);
+    EXPECT_FALSE(form.logCheck()->isEnabled());
+    group().paper()->setCurrentIndex(group().paper()->findText(QStringLiteral("正規")));
+    EXPECT_TRUE(form.logCheck()->isEnabled());
+}
+
 TEST_F(SekSetFormAnalysisTest, OkGivesEveryEditedControl)
 {
     GraphDialogInput input = graphInput();
