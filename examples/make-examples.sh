@@ -43,3 +43,9 @@ data="$here/data"
 "$cli" plot --labels --log --unit μm --title "粒子径分布 (対数正規) 90 % 同時信頼帯" \
     --band simultaneous --level 90 --percentiles 10,50,90 --legend top-left \
     -o "$here/particle-size-band.pbl" "$data/particle-size.csv"
+
+# A4 upright, Weibull paper: times to failure at five temperatures, each with its maximum
+# likelihood line and pointwise 90 % band, the B10 line and a legend.
+"$cli" plot --labels --format 0 --paper-kind weibull --band pointwise --level 90 --percentiles 10 \
+    --legend bottom-right --unit h --title "寿命試験 ワイブル確率紙 (最尤推定、90 % 信頼帯)" \
+    -o "$here/failure-times-weibull.pbl" "$data/failure-times.csv"

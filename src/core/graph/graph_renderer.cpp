@@ -373,8 +373,12 @@ void GraphRenderer::drawProbabilityLabels()
         }
     };
     if (weibull_) {
+        // The bottom edge's division goes unlabelled, as on normal paper: the value labels
+        // stand there.
         for (const double percent : kWeibullDivisions) {
-            drawLabel(percent, generalNumberText(percent));
+            if (percent != kWeibullBottomPercent) {
+                drawLabel(percent, generalNumberText(percent));
+            }
         }
         return;
     }
