@@ -274,7 +274,7 @@ dialog_type 558 70 mm         # 単位
 dialog_type 513 125 1         # 表示ステップ間隔
 dialog_type 405 247 6         # 分割数
 snap_dialog graph-settings.png
-dialog_click 565 501          # OK
+dialog_click 565 529          # OK
 wait_for_window NormoProbel
 pause 1
 
@@ -493,13 +493,13 @@ menu_entry 4                  # グラフの編集 (データの追加, デー�
 wait_for_window "Normo分布の設定"
 dialog_origin
 dialog_type 128 99 abc        # 幅
-dialog_click 565 501
+dialog_click 565 529
 wait_for_window "データエラー"
 snap_dialog error-invalid-data.png
 xdotool key Return
 wait_for_window "Normo分布の設定"
 dialog_origin
-dialog_click 650 501          # キャンセル
+dialog_click 650 529          # キャンセル
 wait_for_window NormoProbel
 
 head -c 300 "$examples/sample-sheet.pbl" >"$documents/broken.pbl"
@@ -528,6 +528,15 @@ wait_for_window "Normo分布の設定"
 snap_dialog analysis-settings.png
 xdotool key Escape
 wait_for_window NormoProbel
+
+# Weibull paper: the example sheet of failure times, alone in the area.
+xdotool key ctrl+w
+pause 0.5
+cp "$examples/failure-times-weibull.pbl" "$documents/"
+"$program" "$documents/failure-times-weibull.pbl"
+wait_for_window NormoProbel
+pause 1
+snap_main weibull-sheet.png
 
 # ---------------------------------------------------------------------------------------
 # probel-cli, and how to read the paper
