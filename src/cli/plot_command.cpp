@@ -219,14 +219,20 @@ void warnAboutEmptyColumns(const std::vector<CsvColumn>& columns, std::ostream& 
     }
 }
 
-Status checkLogValues(const std::vector<CsvColumn>& columns)
+// Weibull paper names the series as the program does; its axis is logarithmic too.
+Status checkLogValues(const std::vector<CsvColumn>& columns, bool weibull)
 {
     for (const auto& column : columns) {
         for (std::size_t i = 0; i < column.values.size(); ++i) {
-            if (column.values[i] <= 0) {
-                return Error{"対数軸には 0 以下の値を描けません: " + generalNumberText(column.values[i]), column.source,
-                             column.lines[i], column.number};
+            if (column.values[i] > 0) {
+                continue;
             }
+            const std::string value = generalNumberText(column.values[i]);
+            const std::string series = column.header.empty() ? std::to_string(column.number) + " 列目"
+                                                             : "「" + textExcerpt(column.header) + "」";
+            return Error{weibull ? "ワイブル確率紙には 0 以下の値を描けません: データ" + series + "の値 " + value
+                                 : "対数軸には 0 以下の値を描けません: " + value,
+                         column.source, column.lines[i], column.number};
         }
     }
     return {};
@@ -295,7 +301,8 @@ int plot(const PlotOptions& options, CliIo io)
         return kExitBadInput;
     }
     if (options.log) {
-        if (Status positive = checkLogValues(columns.value()); !positive) {
+        if (Status positive = checkLogValues(columns.value(), options.analysis.paperKind == PaperKind::Weibull);
+            !positive) {
             reportError(io.err, positive.error());
             return kExitBadInput;
         }

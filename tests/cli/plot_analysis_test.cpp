@@ -112,7 +112,9 @@ TEST_F(PlotAnalysisTest, WeibullPaperHasALogarithmicAxisAndLabelsWithTheFit)
     const auto refused = runCliInProcess(
         {"plot", "--paper-kind", "weibull", "-o", path("z.png"), test::writeBytes(path("z.csv"), "a\n5\n0\n7\n")});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_NE(refused.err.find("0 以下の値を描けません: 0"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("z.csv:3:1: ワイブル確率紙には 0 以下の値を描けません: データ「a」の値 0"),
+              std::string::npos)
+        << refused.err;
 }
 
 TEST_F(PlotAnalysisTest, OneLimitLeavesTheOtherAtTheAxisEndAndCpReadsItAlone)
