@@ -194,6 +194,17 @@ private:
         return false;
     }
 
+    // The value of a bare record as `read` takes it; anything else is refused as not `expected`.
+    template <class Read>
+    static auto bare(const ExtensionRecord& record, const std::string& what, Read read, std::string_view expected)
+    {
+        auto value = record.quoted ? std::nullopt : read(record.value);
+        if (!value) {
+            wrongValue(record, what, expected);
+        }
+        return std::move(*value);
+    }
+
     void readGraphSetting(const ExtensionRecord& record, std::int32_t i)
     {
         NormoBp* graph = sheet_.graph(i);
@@ -211,34 +222,13 @@ private:
         if (name == ext::kSpecLines) {
             analysis.specLines = boolean(record, what(shown::kSpecLines));
         } else if (name == ext::kBand) {
-            const std::string described = what(shown::kBand);
-            const std::optional<ConfidenceBand> band = record.quoted ? std::nullopt : bandFromWord(record.value);
-            if (!band) {
-                wrongValue(record, described, bandWordsShown());
-            }
-            analysis.band = *band;
+            analysis.band = bare(record, what(shown::kBand), bandFromWord, bandWordsShown());
         } else if (name == ext::kBandLevel) {
-            const std::string described = what(shown::kBandLevel);
-            const std::optional<int> level = record.quoted ? std::nullopt : bandLevelFromText(record.value);
-            if (!level) {
-                wrongValue(record, described, bandLevelsShown());
-            }
-            analysis.bandLevel = *level;
+            analysis.bandLevel = bare(record, what(shown::kBandLevel), bandLevelFromText, bandLevelsShown());
         } else if (name == ext::kPercentiles) {
-            const std::string described = what(shown::kPercentiles);
-            std::optional<std::vector<double>> percents =
-                record.quoted ? std::nullopt : percentilesFromText(record.value);
-            if (!percents) {
-                wrongValue(record, described, kPercentiles);
-            }
-            analysis.percentiles = std::move(*percents);
+            analysis.percentiles = bare(record, what(shown::kPercentiles), percentilesFromText, kPercentiles);
         } else if (name == ext::kLegend) {
-            const std::string described = what(shown::kLegend);
-            const std::optional<LegendCorner> corner = record.quoted ? std::nullopt : legendFromWord(record.value);
-            if (!corner) {
-                wrongValue(record, described, legendWordsShown());
-            }
-            analysis.legend = *corner;
+            analysis.legend = bare(record, what(shown::kLegend), legendFromWord, legendWordsShown());
         } else if (name == ext::kTitle) {
             const std::string described = what(shown::kTitle);
             if (!record.quoted) {
@@ -249,27 +239,12 @@ private:
         } else if (name == ext::kBeyondAxisMarks) {
             analysis.beyondAxisMarks = boolean(record, what(shown::kBeyondAxisMarks));
         } else if (name == ext::kPositions) {
-            const std::string described = what(shown::kPositions);
-            const std::optional<PlottingPositions> positions =
-                record.quoted ? std::nullopt : plottingPositionsFromWord(record.value);
-            if (!positions) {
-                wrongValue(record, described, plottingPositionsWordsShown());
-            }
-            analysis.positions = *positions;
+            analysis.positions =
+                bare(record, what(shown::kPositions), plottingPositionsFromWord, plottingPositionsWordsShown());
         } else if (name == ext::kPaper) {
-            const std::string described = what(shown::kPaper);
-            const std::optional<PaperKind> paper = record.quoted ? std::nullopt : paperFromWord(record.value);
-            if (!paper) {
-                wrongValue(record, described, paperWordsShown());
-            }
-            analysis.paperKind = *paper;
+            analysis.paperKind = bare(record, what(shown::kPaper), paperFromWord, paperWordsShown());
         } else if (name == ext::kFit) {
-            const std::string described = what(shown::kFit);
-            const std::optional<WeibullFitMethod> fit = record.quoted ? std::nullopt : weibullFitFromWord(record.value);
-            if (!fit) {
-                wrongValue(record, described, kWeibullFitWordsShown);
-            }
-            analysis.weibullFit = *fit;
+            analysis.weibullFit = bare(record, what(shown::kFit), weibullFitFromWord, kWeibullFitWordsShown);
         }
         graph->setAnalysis(std::move(analysis));
     }
@@ -292,12 +267,7 @@ private:
         if (record.name == ext::kSigma) {
             const std::string what = place.describe(shown::kSigma);
             once(record, what, i, j);
-            const std::optional<SigmaDivisor> divisor =
-                record.quoted ? std::nullopt : sigmaDivisorFromWord(record.value);
-            if (!divisor) {
-                wrongValue(record, what, kSigmaDivisorWordsShown);
-            }
-            series.setSigmaDivisor(*divisor);
+            series.setSigmaDivisor(bare(record, what, sigmaDivisorFromWord, kSigmaDivisorWordsShown));
             return;
         }
         CapabilityLines lines = series.capabilityLines();

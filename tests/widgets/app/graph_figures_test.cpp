@@ -101,5 +101,19 @@ TEST_F(GraphFiguresTest, FrameAndDetailLabelTooltipsGiveTheFiguresOfEverySeries)
     EXPECT_FALSE(graphOfDetailLabel(sheet, 999999).has_value());
 }
 
+// On Weibull paper each series' figures end with its fit: the example's 85 ℃ lot is the
+// failure-times table's first column, whose fit the stats command prints too.
+TEST_F(GraphFiguresTest, OnWeibullPaperTheFiguresEndWithTheFit)
+{
+    const std::string example = std::string(PROBEL_SOURCE_DIR) + "/examples/failure-times-weibull.pbl";
+    window_->fileActions().openDocuments({example});
+    const PicForm* form = window_->activeSheet();
+    ASSERT_NE(form, nullptr);
+    const std::string text = seriesFigures(form->sheet(), *form->sheet().graphNumberAt(1)).toStdString();
+    const std::string first = text.substr(0, text.find("\n\n"));
+    EXPECT_NE(first.find("\nβ    : 2.077\nη    : 47272\nB10  : 15999\nA*   : 0.35 (p > 0.25)"), std::string::npos)
+        << first;
+}
+
 }  // namespace
 }  // namespace probel::test
