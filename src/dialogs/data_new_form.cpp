@@ -20,6 +20,7 @@
 #include <array>
 #include <string>
 
+#include "core/numbers/number_refusal.h"
 #include "core/numbers/rounding.h"
 #include "core/sheet/chart_label.h"
 #include "dialogs/capability_line_boxes.h"
@@ -458,11 +459,26 @@ DataDialogValues DataNewForm::values() const
 
 void DataNewForm::okClicked()
 {
-    if (dataError()) {
+    if (dataError() || valueRefused()) {
         return;
     }
     accepted_ = values();
     accept();
+}
+
+bool DataNewForm::valueRefused()
+{
+    // The count check has passed, so the count is a number.
+    const int last = static_cast<int>(roundHalfEven(grid_->countNumber().value_or(0) - 1));
+    const auto refused = grid_->firstRefusedRow(last);
+    if (!refused) {
+        return false;
+    }
+    messages_.show("No," + std::to_string(refused->position + 1) +
+                       " の値を読めません: " + notANumberReason(refused->text.toStdString(), false),
+                   "データエラー", MessageButtons::Ok, MessageIcon::Stop);
+    grid_->selectPosition(refused->position);
+    return true;
 }
 
 void DataNewForm::showInvalidData()

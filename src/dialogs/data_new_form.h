@@ -102,6 +102,8 @@ private:
     void labelFontClicked();
     void parsentClicked();
     void okClicked();
+    // Says which value of the grid is not a number, selecting it; false when all are.
+    bool valueRefused();
     void showInvalidData();
     DataDialogValues values() const;
 

@@ -21,6 +21,7 @@
 #include <string>
 
 #include "core/numbers/full_width.h"
+#include "core/numbers/number_refusal.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/stats/clipboard_values.h"
@@ -172,6 +173,7 @@ void ValueGrid::setValues(const std::vector<double>& values)
     const auto count = std::min(values.size(), store_.size());
     std::copy_n(values.begin(), count, store_.begin());
     std::fill(store_.begin() + static_cast<std::ptrdiff_t>(count), store_.end(), 0.0);
+    refusedTexts_.clear();
     refresh();
 }
 
@@ -231,7 +233,36 @@ void ValueGrid::refresh()
 void ValueGrid::rowChanged(int row)
 {
     const auto slot = static_cast<std::size_t>(row + dataScroll_->value() - 1);
-    store_[slot] = leadingNumberOf(dataText_[static_cast<std::size_t>(row)]->text());
+    const QString text = dataText_[static_cast<std::size_t>(row)]->text();
+    store_[slot] = leadingNumberOf(text);
+    if (wholeNumber(halfWidthNumberText(text.toStdString()))) {
+        refusedTexts_.erase(slot);
+    } else {
+        refusedTexts_[slot] = text;
+    }
+}
+
+std::optional<ValueGrid::RefusedRow> ValueGrid::firstRefusedRow(int last) const
+{
+    if (refusedTexts_.empty() || last < 0 || static_cast<std::size_t>(last) < refusedTexts_.begin()->first) {
+        return std::nullopt;
+    }
+    const auto& [slot, text] = *refusedTexts_.begin();
+    return RefusedRow{static_cast<int>(slot), text};
+}
+
+void ValueGrid::selectPosition(int position)
+{
+    // Row 0 shows position `value` - 1: the position goes to the top row where the scroll
+    // range allows, into the rows below it at the end.
+    const int top = std::clamp(position + 1, dataScroll_->minimum(), dataScroll_->maximum());
+    dataScroll_->setValue(top);
+    const int row = position - (top - 1);
+    if (row >= 0 && row < kRows) {
+        QLineEdit* edit = dataText_[static_cast<std::size_t>(row)];
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+    }
 }
 
 void ValueGrid::rowEnter(int row)
@@ -346,12 +377,14 @@ void ValueGrid::pasteClicked()
     PastedValues pasted;
     {
         BusyPointer busy;
+        // Read aside first: a paste that stops stores nothing, so new and old values never mix.
         // The count box takes at most kMaxCount, so the store's last slot is never pasted into.
-        pasted = pasteValues(text, std::span(store_).first(kMaxCount));
+        std::vector<double> read(kMaxCount);
+        pasted = pasteValues(text, read);
         if (pasted.status == PastedValues::Status::Complete && pasted.taken > 0) {
+            std::copy_n(read.begin(), pasted.taken, store_.begin());
+            refusedTexts_.erase(refusedTexts_.begin(), refusedTexts_.lower_bound(pasted.taken));
             countBox_->setText(QString::number(pasted.taken));
-        }
-        if (pasted.status != PastedValues::Status::TooManyLines) {
             refresh();
         }
     }
@@ -359,7 +392,9 @@ void ValueGrid::pasteClicked()
     case PastedValues::Status::Complete:
         break;
     case PastedValues::Status::NotANumber:
-        showPasteStop(pasted.stopLine, pasted.taken, pasted.tooLarge);
+        messages_.show("クリップボードの " + std::to_string(pasted.stopLine) + " 行目を貼り付けられません: " +
+                           notANumberReason(pasted.stopText, pasted.stopLine == 1) + "何も貼り付けませんでした。",
+                       kPasteTitle, MessageButtons::Ok, MessageIcon::Exclamation);
         break;
     case PastedValues::Status::TooManyLines:
         messages_.show(
@@ -367,21 +402,6 @@ void ValueGrid::pasteClicked()
             kPasteTitle, MessageButtons::Ok, MessageIcon::Exclamation);
         break;
     }
-}
-
-void ValueGrid::showPasteStop(std::size_t line, std::size_t taken, bool tooLarge)
-{
-    // A number beyond the double range would otherwise be stored as the largest double.
-    std::string text = "クリップボードの " + std::to_string(line) +
-                       (tooLarge ? " 行目の数値が大きすぎます (絶対値 " +
-                                       generalNumberText(std::numeric_limits<double>::max()) + " まで)。"
-                                 : std::string(" 行目が数値ではありません。"));
-    if (taken == 0) {
-        text += "貼り付けませんでした。";
-    } else {
-        text += "その前までの " + std::to_string(taken) + " 個の値を貼り付けました。データ数は変えていません。";
-    }
-    messages_.show(text, kPasteTitle, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 void ValueGrid::copyClicked()

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -24,9 +25,12 @@ class MessageBoxes;
 // "クリップボードから張り付け" and ClipCopyButton "クリップボードへコピー", which paste one value a
 // line from the clipboard and copy the first count values to it.
 //
-// Rows show values as general number text and store the leading number of what is typed
-// ("12abc" stores 12, full-width digits are read). Every change of the count text enables the
-// rows it covers and runs the count check: the dialog's validation, then the scroll range.
+// Rows show values as general number text. A row's text must be a number as a whole (full-width
+// digits and signs are read): a text that is not ("9,987", "12abc", empty) is remembered, so
+// that the dialog's OK can refuse it with its position (firstRefusedRow). Every change of the
+// count text enables the rows it covers and runs the count check: the dialog's validation,
+// then the scroll range. A paste stores all of the clipboard's lines or, when one is not a
+// number, none of them.
 class ValueGrid : public QWidget {
     Q_OBJECT
 
@@ -56,6 +60,15 @@ public:
     // is not a whole number of 1 … 30000 with the data-error message.
     void setDataError(std::function<bool()> dataError);
 
+    // The first position up to `last` whose typed text is not a number, with that text.
+    struct RefusedRow {
+        int position = 0;
+        QString text;
+    };
+    std::optional<RefusedRow> firstRefusedRow(int last) const;
+    // Scrolls the position into view and selects its text, with the focus.
+    void selectPosition(int position);
+
     // DataText and NumLabel elements 0 … 9; nullptr for any other index.
     QLineEdit* dataText(int row) const;
     QLabel* numLabel(int row) const;
@@ -74,7 +87,8 @@ protected:
 private:
     // Rewrites the labels and the texts of the ten rows from the store at the view position.
     void refresh();
-    // Stores the leading number of a row's text in the slot the row shows.
+    // Stores the leading number of a row's text in the slot the row shows, remembering a text
+    // that is not a number as a whole.
     void rowChanged(int row);
     void rowEnter(int row);
     // Enables the rows the count covers and, for a usable count, checks it and refreshes.
@@ -86,12 +100,13 @@ private:
     void countEnter();
     void pasteClicked();
     void copyClicked();
-    void showPasteStop(std::size_t line, std::size_t taken, bool tooLarge);
 
     Clipboard& clipboard_;
     MessageBoxes& messages_;
     std::function<bool()> dataError_;
     std::vector<double> store_;
+    // Typed texts that are not numbers, by position.
+    std::map<std::size_t, QString> refusedTexts_;
 
     std::array<QLineEdit*, kRows> dataText_{};
     std::array<QLabel*, kRows> numLabel_{};

@@ -15,4 +15,11 @@ std::string numberRefusal(std::string_view text);
 // cell or a line of a file.
 std::string quotedNumberRefusal(std::string_view text);
 
+// Why a text that should be one number is not, in words a user can act on: the text quoted
+// (cut to a message's length) and the likeliest cause: a decimal comma or thousands separator,
+// several columns (tabs, semicolons, commas between numbers), a header (letters in the first
+// line of a paste), an empty entry, or a number beyond the double range.
+//   「9,987」にカンマがあります。小数点はピリオド (.) にし、桁区切りは付けないでください。
+std::string notANumberReason(std::string_view text, bool firstLine);
+
 }  // namespace probel

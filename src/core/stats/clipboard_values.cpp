@@ -40,7 +40,7 @@ PastedValues pasteValues(std::string_view text, std::span<double> store)
         return {};
     }
     if (lineCount(text) > store.size()) {
-        return {PastedValues::Status::TooManyLines, 0, 0};
+        return {PastedValues::Status::TooManyLines, 0, 0, false, {}};
     }
     std::size_t taken = 0;
     std::size_t start = 0;
@@ -52,12 +52,13 @@ PastedValues pasteValues(std::string_view text, std::span<double> store)
         const std::string_view number = ascii ? line.text : std::string_view(halfWidth);
         const std::optional<double> value = wholeNumber(number);
         if (!value) {
-            return {PastedValues::Status::NotANumber, taken, taken + 1, beyondNumberRange(number)};
+            return {PastedValues::Status::NotANumber, taken, taken + 1, beyondNumberRange(number),
+                    std::string(line.text)};
         }
         store[taken++] = *value;
         start = line.next;
     }
-    return {PastedValues::Status::Complete, taken, 0};
+    return {PastedValues::Status::Complete, taken, 0, false, {}};
 }
 
 std::string copyText(std::span<const double> values)

@@ -12,7 +12,7 @@ namespace probel {
 struct PastedValues {
     enum class Status {
         Complete,     // every line was taken
-        NotANumber,   // stopped at `stopLine`; the values before it were stored
+        NotANumber,   // stopped at `stopLine`; the values before it were written to the store
         TooManyLines  // more lines than the store holds; nothing was stored
     };
     Status status = Status::Complete;
@@ -22,6 +22,8 @@ struct PastedValues {
     std::size_t stopLine = 0;
     // NotANumber: the line is a number all the same, but beyond the double range.
     bool tooLarge = false;
+    // NotANumber: the line's text, for the message to quote.
+    std::string stopText;
 };
 
 // Stores the numbers of a text, one per line, in the store from position 0. Lines end as

@@ -356,6 +356,31 @@ TEST_F(DataNewFormTest, AddingGivesTheGridsZerosAndTheDefaults)
     EXPECT_EQ(values->cpOption, kCpLowerLimitOnly);
 }
 
+// OK refuses a value that is not a number as a whole (the earlier program kept "9,987" as 9),
+// naming its row and quoting it; the dialog stays open with that row selected.
+TEST_F(DataNewFormTest, OkRefusesAValueThatIsNoNumberAndSelectsItsRow)
+{
+    messages.answer(MessageAnswer::Ok);
+    DataDialogInput input = editedSeries();
+    const auto values = ask(input, [](DataNewForm* form) {
+        form->grid()->dataText(2)->setText(QStringLiteral("9,987"));
+        form->okButton()->click();
+        EXPECT_TRUE(form->isVisible());
+        QLineEdit* row = form->grid()->dataText(2);
+        EXPECT_TRUE(row->hasFocus());
+        EXPECT_EQ(row->selectedText(), QStringLiteral("9,987"));
+        // Typed again as a number, OK takes it.
+        row->setText(QStringLiteral("9.987"));
+        form->okButton()->click();
+    });
+    ASSERT_EQ(messages.asked().size(), 1U);
+    EXPECT_EQ(messages.asked()[0].text,
+              "No,3 の値を読めません: 「9,987」にカンマがあります。小数点はピリオド (.) "
+              "にし、桁区切りは付けないでください。");
+    ASSERT_TRUE(values);
+    EXPECT_EQ(values->values, (std::vector<double>{3.5, -1, 9.987, 0.25}));
+}
+
 TEST_F(DataNewFormTest, CommentMustHoldMoreThanSpaces)
 {
     struct Case {

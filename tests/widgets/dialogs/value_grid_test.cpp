@@ -473,39 +473,61 @@ TEST_F(ValueGridTest, PasteOfThirtyThousandLinesFillsTheGridToTheEnd)
     EXPECT_EQ(grid.values(ValueGrid::kMaxCount).back(), 0);  // the store's last slot
 }
 
-TEST_F(ValueGridTest, PasteStopsAtALineThatIsNotANumberAndSaysWhere)
+// A paste that stops stores nothing: the grid and the count stay as they were, and the message
+// quotes the line and says what is likely wrong with it.
+TEST_F(ValueGridTest, APasteThatStopsStoresNothingAndSaysWhyTheLineIsNoNumber)
 {
     grid.setValues({9, 9, 9, 9});
     grid.setCountText(QStringLiteral("12"));
-    messages.answer(MessageAnswer::Ok);
-    putOnClipboard(QStringLiteral("1\r\n\r\n3\r\n"));
-    pressClip();
-    // The value before the empty line is stored; the count stays.
-    EXPECT_EQ(grid.values(3), (std::vector<double>{1, 9, 9, 9}));
-    EXPECT_EQ(rowTexts().mid(0, 2), (QStringList{"1", "9"}));
-    EXPECT_EQ(grid.countBox()->text(), QStringLiteral("12"));
+    const struct {
+        QString clipboard;
+        const char* said;
+    } cases[] = {
+        {QStringLiteral("1\r\n\r\n3\r\n"), "クリップボードの 2 行目を貼り付けられません: 空です。"},
+        {QStringLiteral("外径\n12.1\n12.0"), "1 行目を貼り付けられません: 「外径」は見出しの行のようです。"},
+        {QStringLiteral("12.1\n9,987\n12.0"), "2 行目を貼り付けられません: 「9,987」にカンマがあります。"},
+        {QStringLiteral("12.1\t12.3\n12.0\t12.2"), "1 行目を貼り付けられません: 「12.1?12.3」には複数の列"},
+        {QStringLiteral("12.1;12.3"), "には複数の列があるようです。"},
+        {QStringLiteral("12.1,12.3,12.5"), "には複数の列があるようです。"},
+        {QStringLiteral("5\r1e309\r"),
+         "2 行目を貼り付けられません: 「1e309」: 数値が大きすぎます (絶対値 "
+         "1.79769313486232E+308 まで)。"},
+    };
+    for (const auto& [clipboard, said] : cases) {
+        messages.answer(MessageAnswer::Ok);
+        putOnClipboard(clipboard);
+        pressClip();
+        EXPECT_EQ(grid.values(3), (std::vector<double>{9, 9, 9, 9})) << said;
+        EXPECT_EQ(rowTexts().mid(0, 2), (QStringList{"9", "9"})) << said;
+        EXPECT_EQ(grid.countBox()->text(), QStringLiteral("12")) << said;
+        const std::string& message = messages.asked().back().text;
+        EXPECT_NE(message.find(said), std::string::npos) << message;
+        EXPECT_NE(message.find("何も貼り付けませんでした。"), std::string::npos) << message;
+    }
     expectMessage(0, "貼り付け", MessageIcon::Exclamation);
-    const std::string& said = messages.asked()[0].text;
-    EXPECT_NE(said.find("2 行目"), std::string::npos) << said;
-    EXPECT_NE(said.find("1 個"), std::string::npos) << said;
+}
 
-    messages.answer(MessageAnswer::Ok);
-    putOnClipboard(QStringLiteral("abc\n2"));
+// A typed text that is not a number as a whole is remembered with its position until it is
+// typed again as a number; a paste over it or new values forget it.
+TEST_F(ValueGridTest, TypedTextsThatAreNoNumbersAreRemembered)
+{
+    grid.setValues({1, 2, 3});
+    grid.setCountText(QStringLiteral("3"));
+    EXPECT_FALSE(grid.firstRefusedRow(2));
+    grid.dataText(1)->setText(QStringLiteral("9,987"));
+    EXPECT_EQ(grid.values(2), (std::vector<double>{1, 9, 3})) << "the leading number, as before";
+    const auto refused = grid.firstRefusedRow(2);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->position, 1);
+    EXPECT_EQ(refused->text, QStringLiteral("9,987"));
+    EXPECT_FALSE(grid.firstRefusedRow(0)) << "beyond the count it does not matter";
+    grid.dataText(1)->setText(QStringLiteral("\uFF19\uFF18\uFF17"));  // full-width 987
+    EXPECT_FALSE(grid.firstRefusedRow(2));
+    grid.dataText(2)->setText(QString());
+    EXPECT_EQ(grid.firstRefusedRow(2)->position, 2) << "an empty row is no number either";
+    putOnClipboard(QStringLiteral("4\n5\n6"));
     pressClip();
-    EXPECT_EQ(grid.values(1), (std::vector<double>{1, 9}));
-    ASSERT_EQ(messages.asked().size(), 2U);
-    EXPECT_NE(messages.asked()[1].text.find("1 行目"), std::string::npos);
-    EXPECT_EQ(messages.asked()[1].text.find("個"), std::string::npos);
-
-    // A number beyond the double range is not stored as the largest double.
-    messages.answer(MessageAnswer::Ok);
-    putOnClipboard(QStringLiteral("5\r1e309\r"));
-    pressClip();
-    EXPECT_EQ(grid.values(1), (std::vector<double>{5, 9}));
-    ASSERT_EQ(messages.asked().size(), 3U);
-    EXPECT_EQ(messages.asked()[2].text,
-              "クリップボードの 2 行目の数値が大きすぎます (絶対値 1.79769313486232E+308 "
-              "まで)。その前までの 1 個の値を貼り付けました。データ数は変えていません。");
+    EXPECT_FALSE(grid.firstRefusedRow(2));
 }
 
 TEST_F(ValueGridTest, PasteOfMoreThanThirtyThousandLinesIsRefusedBeforeStoring)
