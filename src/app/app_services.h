@@ -3,6 +3,7 @@
 
 namespace probel {
 
+class Clipboard;
 class DataSettingsEditor;
 class FileDialogs;
 class GraphSettingsEditor;
@@ -24,6 +25,7 @@ struct AppServices {
     GraphSettingsEditor& graphEditor;
     DataSettingsEditor& dataEditor;
     SeriesChooser& seriesChooser;
+    Clipboard& clipboard;
 };
 
 }  // namespace probel

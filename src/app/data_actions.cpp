@@ -23,6 +23,7 @@
 #include "core/sheet/sheet_placement.h"
 #include "core/stats/data.h"
 #include "core/stats/detail_text.h"
+#include "core/stats/series_cycle.h"
 #include "dialogs/data_settings_editor.h"
 #include "dialogs/series_chooser.h"
 #include "platform/desktop/message_boxes.h"
@@ -255,18 +256,29 @@ bool DataActions::addSeriesColumns(PicForm& form, std::int32_t number, const std
     DetailLabelPlace place{wholePixel(visibleLabelStart(static_cast<float>(view.x()))),
                            wholePixel(visibleLabelStart(static_cast<float>(view.y())))};
     DataDialogValues values = defaultValues(services_, sheet, *graph);
-    // A table holds no limits: the axis ends are none, so the series has none (equal limits,
-    // and marked as none, for drawing spreads equal limits apart) and its label reads neither
-    // Probel nor Cp until limits are entered.
-    values.min = 0;
-    values.max = 0;
-    values.probel = false;
-    values.cp = false;
+    // A table holds no limits: the series take those of the graph's last series that has any.
+    // Without one the axis ends are none, so the series have none (equal limits, and marked as
+    // none, for drawing spreads equal limits apart) and their labels read neither Probel nor Cp
+    // until limits are entered.
+    const NormoData* limited = nullptr;
+    for (const NormoData& one : before.series) {
+        limited = one.limitsSet() && one.min() != one.max() ? &one : limited;
+    }
+    values.min = limited != nullptr ? limited->min() : 0;
+    values.max = limited != nullptr ? limited->max() : 0;
+    values.probel = values.probel && limited != nullptr;
+    values.cp = values.cp && limited != nullptr;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         values.values = columns[i].values;
-        values.comment = columns[i].name;
+        values.comment = columns[i].name.empty() ? kCommentPrefix + std::to_string(added[i]) : columns[i].name;
+        // Each series looks different from those before it.
+        values.mrk = seriesCycleMarker(existing + i);
+        values.color = seriesCycleColor(existing + i);
         NormoData series = seriesOf(values, added[i]);
-        series.setLimitsSet(false);
+        series.setLimitsSet(limited != nullptr);
+        if (limited != nullptr) {
+            series.setCpOption(limited->cpOption());
+        }
         std::optional<ChartLabel> label = detailLabelOf(series, values, place, *graph);
         if (label) {
             place.top += labelStep(*label);

@@ -29,24 +29,13 @@ std::string lowerAscii(std::string text)
 }  // namespace
 
 DropActions::DropActions(FileActions& fileActions, const AppServices& services)
-    : fileActions_(fileActions), services_(services), dataActions_(services)
+    : fileActions_(fileActions), services_(services), tables_(services)
 {
 }
 
 bool DropActions::isSheetDocument(const std::string& path)
 {
     return lowerAscii(std::filesystem::path(path).extension().string()) == kDocumentExtension;
-}
-
-std::vector<NamedValues> DropActions::numericColumns(const std::vector<CsvColumn>& columns, const std::string& fileName)
-{
-    std::vector<NamedValues> named;
-    for (const CsvColumn& column : columns) {
-        if (!column.values.empty()) {
-            named.push_back(NamedValues{column.header.empty() ? fileName : column.header, column.values});
-        }
-    }
-    return named;
 }
 
 void DropActions::dropFiles(const std::vector<std::string>& paths)
@@ -77,36 +66,13 @@ void DropActions::dropFilesOnGraph(PicForm& form, std::int32_t number, const std
 
 bool DropActions::addTable(PicForm& form, std::int32_t number, const std::string& path)
 {
-    const Result<std::string> bytes = readWholeFile(path);
+    Result<std::string> bytes = readWholeFile(path);
     if (!bytes) {
         report(errorText(bytes.error()));
         return false;
     }
     const std::string fileName = std::filesystem::path(path).filename().string();
-    const Result<std::vector<CsvColumn>> columns = readCsvColumns(bytes.value(), fileName);
-    if (!columns) {
-        report(errorText(columns.error()));
-        return false;
-    }
-    const std::vector<NamedValues> named = numericColumns(columns.value(), fileName);
-    if (named.empty()) {
-        report("ファイル \"" + fileName + "\" には数値の列がありません。");
-        return false;
-    }
-    for (const NamedValues& column : named) {
-        if (column.values.size() > kMaxValuesPerSeries) {
-            report("列 \"" + textExcerpt(column.name) + "\" の値が " + std::to_string(column.values.size()) +
-                   " 個あります。一つのデータは 30000 個までです。");
-            return false;
-        }
-    }
-    if (const std::size_t room = DataActions::seriesRoom(form.sheet(), number); named.size() > room) {
-        report("ファイル \"" + fileName + "\" の " + std::to_string(named.size()) + " 列は、このグラフに入りません。" +
-               "一つのグラフに描ける系列は " + std::to_string(kMaxSeriesPerGraph) + " 個までで、あと " +
-               std::to_string(room) + " 個です。");
-        return false;
-    }
-    return dataActions_.addSeriesColumns(form, number, named);
+    return tables_.addTable(form, number, std::move(bytes).value(), fileName, TableInput::Source::File, kDropTitle);
 }
 
 void DropActions::report(const std::string& text)

@@ -6,13 +6,12 @@
 #include <vector>
 
 #include "app/app_services.h"
-#include "app/data_actions.h"
+#include "app/table_input.h"
 
 namespace probel {
 
 class FileActions;
 class PicForm;
-struct CsvColumn;
 
 // Files dropped from a file manager. Documents (.pbl in any letter case) open as if chosen in
 // 開く, wherever they are dropped. A table of measurements dropped on a graph adds each of its
@@ -20,8 +19,6 @@ struct CsvColumn;
 // input; a table without a numeric column is refused and changes nothing.
 class DropActions {
 public:
-    static constexpr std::size_t kMaxValuesPerSeries = 30000;
-
     DropActions(FileActions& fileActions, const AppServices& services);
 
     // Files dropped on the main window, away from any graph.
@@ -31,8 +28,6 @@ public:
 
     // Whether the file is a sheet document, by its name.
     static bool isSheetDocument(const std::string& path);
-    // The columns with values, named by their header or else by the file's name.
-    static std::vector<NamedValues> numericColumns(const std::vector<CsvColumn>& columns, const std::string& fileName);
 
 private:
     // The table at `path` as series of the graph; false (with a message) when it cannot be.
@@ -41,7 +36,7 @@ private:
 
     FileActions& fileActions_;
     AppServices services_;
-    DataActions dataActions_;
+    TableInput tables_;
 };
 
 }  // namespace probel

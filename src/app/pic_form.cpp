@@ -233,6 +233,10 @@ void PicForm::placeFrames()
             connect(frame, &GraphFrameObject::unhovered, this, [this] { emit readOffChanged({}); });
             connect(frame, &GraphFrameObject::filesDropped, this,
                     [this](std::int32_t at, const QStringList& paths) { emit filesDroppedOnGraph(this, at, paths); });
+            connect(frame, &GraphFrameObject::copyRequested, this,
+                    [this](std::int32_t at) { emit graphCopyRequested(this, at); });
+            connect(frame, &GraphFrameObject::pasteRequested, this,
+                    [this](std::int32_t at) { emit graphPasteRequested(this, at); });
             frame->installEventFilter(this);
             // A new frame lies above the other frames and below every label.
             stackFrameUnderLabels(*frame);

@@ -117,6 +117,9 @@ signals:
     void readOffChanged(const QString& text);
     // Local files dropped on graph `number`.
     void filesDroppedOnGraph(PicForm* form, std::int32_t number, const QStringList& paths);
+    // The copy or paste key on a selected graph.
+    void graphCopyRequested(PicForm* form, std::int32_t number);
+    void graphPasteRequested(PicForm* form, std::int32_t number);
 
 protected:
     // Tooltips of graph frames and detail labels: the figures of the graph's series.

@@ -8,11 +8,13 @@
 #include <map>
 #include <utility>
 
+#include "app/copy_actions.h"
 #include "app/data_actions.h"
 #include "app/graph_actions.h"
 #include "app/label_actions.h"
 #include "app/pic_form.h"
 #include "app/sheet_windows.h"
+#include "app/table_input.h"
 
 namespace probel {
 namespace {
@@ -55,6 +57,8 @@ SheetMenus::SheetMenus(SheetWindows& window, const AppServices& services)
       labelActions_(std::make_unique<LabelActions>(services)),
       graphActions_(std::make_unique<GraphActions>(services)),
       dataActions_(std::make_unique<DataActions>(services)),
+      tables_(std::make_unique<TableInput>(services)),
+      copies_(std::make_unique<CopyActions>(services)),
       popUp_([](QMenu& menu, QPoint at) { return menu.exec(at); })
 {
 }
@@ -69,6 +73,15 @@ void SheetMenus::attach(PicForm& form)
             [this](PicForm* sheet, std::int32_t number, QPoint at) { showFrameMenu(*sheet, number, at); });
     connect(&form, &PicForm::labelMenuRequested, this,
             [this](PicForm* sheet, std::int32_t index, QPoint at) { showLabelMenu(*sheet, index, at); });
+    // The keys run as the menu entries do, as actions of the main window.
+    connect(&form, &PicForm::graphCopyRequested, this, [this](PicForm* sheet, std::int32_t number) {
+        const SheetWindows::ActionScope running(window_);
+        copies_->copyGraph(*sheet, number);
+    });
+    connect(&form, &PicForm::graphPasteRequested, this, [this](PicForm* sheet, std::int32_t number) {
+        const SheetWindows::ActionScope running(window_);
+        tables_->pasteTable(*sheet, number);
+    });
 }
 
 void SheetMenus::showPaperMenu(PicForm& form, QPoint globalPosition)
@@ -77,6 +90,8 @@ void SheetMenus::showPaperMenu(PicForm& form, QPoint globalPosition)
     bound.add("PopMenuComNew", "テキストの追加", [this, &form] { labelActions_->popMenuComNew(form); });
     bound.separate();
     bound.add("PopMenuNormoNew", "グラフの追加", [this, &form] { graphActions_->popMenuNormoNew(form); });
+    bound.separate();
+    bound.add("PopMenuPageCopy", "用紙をコピー", [this, &form] { copies_->copyPage(form); });
     run(bound, globalPosition);
 }
 
@@ -91,10 +106,14 @@ void SheetMenus::showFrameMenu(PicForm& form, std::int32_t number, QPoint global
         bound.add("PopMenuDataDel", "データの削除",
                   [this, &form, number] { dataActions_->popMenuDataDel(form, number); });
     }
+    bound.add("PopMenuTablePaste", "表から貼り付け", [this, &form, number] { tables_->pasteTable(form, number); });
     bound.separate();
     bound.add("PopMenuNormoRe", "グラフの編集", [this, &form, number] { graphActions_->popMenuNormoRe(form, number); });
     bound.add("PopMenuNormoDel", "グラフの削除",
               [this, &form, number] { graphActions_->popMenuNormoDel(form, number); });
+    bound.separate();
+    bound.add("PopMenuGraphCopy", "グラフをコピー", [this, &form, number] { copies_->copyGraph(form, number); });
+    bound.add("PopMenuFiguresCopy", "統計量をコピー", [this, &form, number] { copies_->copyFigures(form, number); });
     run(bound, globalPosition);
 }
 

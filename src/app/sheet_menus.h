@@ -17,7 +17,9 @@ namespace probel {
 
 struct BoundMenu;
 class DataActions;
+class CopyActions;
 class GraphActions;
+class TableInput;
 class LabelActions;
 class SheetWindows;
 class PicForm;
@@ -55,6 +57,8 @@ private:
     std::unique_ptr<LabelActions> labelActions_;
     std::unique_ptr<GraphActions> graphActions_;
     std::unique_ptr<DataActions> dataActions_;
+    std::unique_ptr<TableInput> tables_;
+    std::unique_ptr<CopyActions> copies_;
     PopUp popUp_;
 };
 

@@ -112,8 +112,8 @@ int runProbel(QApplication& app, const QStringList& arguments)
     QtClipboard clipboard;
     QtDataSettingsEditor dataEditor(fontDialog, colorDialog, messages, clipboard);
     QtSeriesChooser seriesChooser;
-    MDIOutput window(
-        AppServices{messages, fileDialogs, paperSizes, settings, labelEditor, graphEditor, dataEditor, seriesChooser});
+    MDIOutput window(AppServices{messages, fileDialogs, paperSizes, settings, labelEditor, graphEditor, dataEditor,
+                                 seriesChooser, clipboard});
     messages.setParentWidget(&window);
     fileDialogs.setParentWidget(&window);
     paperSizes.setParentWidget(&window);

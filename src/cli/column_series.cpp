@@ -1,34 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "cli/column_series.h"
 
-#include <array>
-
 #include "core/document/csv_columns.h"
 #include "core/graph/canvas.h"
 #include "core/stats/data.h"
+#include "core/stats/series_cycle.h"
 
 namespace probel::cli {
-namespace {
-
-const std::array<std::string, 10> kMarkers = {"○", "△", "□", "◇", "×", "●", "▲", "■", "◆", "＋"};
-
-// Black, red, blue, green, magenta, orange, teal, brown, violet, olive.
-constexpr std::array<std::int32_t, 10> kColors = {
-    0x000000, 0x0000C0, 0xC00000, 0x008000, 0x800080, 0x0080FF, 0x808000, 0x004080, 0xC00060, 0x008080,
-};
-
-}  // namespace
-
-const std::string& columnSeriesMarker(std::size_t index)
-{
-    return kMarkers[index % kMarkers.size()];
-}
-
-std::int32_t columnSeriesColor(std::size_t index)
-{
-    // After every ten series the colours shift by one against the markers.
-    return kColors[(index + index / kColors.size()) % kColors.size()];
-}
 
 std::size_t appendColumnSeries(Data& data, std::span<const CsvColumn> columns)
 {
@@ -42,9 +20,9 @@ std::size_t appendColumnSeries(Data& data, std::span<const CsvColumn> columns)
         series.setIniData(column.values);
         series.setComment(column.header);
         series.setId(static_cast<std::int32_t>(index) + 1);
-        series.setMrk(columnSeriesMarker(index));
+        series.setMrk(seriesCycleMarker(index));
         series.setMrkSize(kColumnSeriesMarkerSize);
-        series.setColor(columnSeriesColor(index));
+        series.setColor(seriesCycleColor(index));
         series.setDrawStyle(kPenSolid);
         series.setLineVisible(true);
         series.setVisible(true);

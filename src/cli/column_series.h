@@ -15,11 +15,6 @@ namespace probel::cli {
 
 inline constexpr std::int32_t kColumnSeriesMarkerSize = 10;
 
-// Marker and colour (0x00BBGGRR) of the n-th series (0-based) a command makes: ten markers
-// and ten colours, combined so the first hundred series all look different.
-const std::string& columnSeriesMarker(std::size_t index);
-std::int32_t columnSeriesColor(std::size_t index);
-
 // Appends one series per column that has values, in order: the values, the header as its
 // comment, the next ID, its marker and colour, a readable marker size, the fitted line
 // drawn solid, visible. Columns without values are passed over. Returns how many it added.

@@ -8,6 +8,7 @@
 #include "cli/column_series.h"
 #include "core/document/csv_columns.h"
 #include "core/stats/data.h"
+#include "core/stats/series_cycle.h"
 
 namespace probel::cli {
 namespace {
@@ -159,8 +160,8 @@ TEST(ColumnSeriesTest, EachColumnWithValuesBecomesAVisibleSeries)
     EXPECT_EQ(first.sortData(), (std::vector<double>{1, 2, 3}));
     EXPECT_EQ(first.comment(), "A");
     EXPECT_EQ(first.id(), 2);
-    EXPECT_EQ(first.mrk(), columnSeriesMarker(1));
-    EXPECT_EQ(first.color(), columnSeriesColor(1));
+    EXPECT_EQ(first.mrk(), seriesCycleMarker(1));
+    EXPECT_EQ(first.color(), seriesCycleColor(1));
     EXPECT_EQ(first.mrkSize(), kColumnSeriesMarkerSize);
     EXPECT_TRUE(first.visible());
     EXPECT_TRUE(first.lineVisible());
@@ -177,17 +178,17 @@ TEST(ColumnSeriesTest, TheFirstHundredSeriesLookDifferent)
     std::set<std::string> markers;
     std::set<std::int32_t> colors;
     for (std::size_t i = 0; i < 100; ++i) {
-        looks.insert({columnSeriesMarker(i), columnSeriesColor(i)});
+        looks.insert({seriesCycleMarker(i), seriesCycleColor(i)});
         if (i < 10) {
-            markers.insert(columnSeriesMarker(i));
-            colors.insert(columnSeriesColor(i));
+            markers.insert(seriesCycleMarker(i));
+            colors.insert(seriesCycleColor(i));
         }
     }
     EXPECT_EQ(looks.size(), 100u);
     EXPECT_EQ(markers.size(), 10u);
     EXPECT_EQ(colors.size(), 10u);
-    EXPECT_EQ(columnSeriesMarker(0), "○");
-    EXPECT_EQ(columnSeriesMarker(9), "＋");
+    EXPECT_EQ(seriesCycleMarker(0), "○");
+    EXPECT_EQ(seriesCycleMarker(9), "＋");
 }
 
 }  // namespace

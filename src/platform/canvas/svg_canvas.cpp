@@ -108,10 +108,11 @@ SvgCanvas::SvgCanvas(const SvgPage& page, ByteSink sink, TextMetrics& metrics)
     const auto millimetres = [&](int pixels) {
         return number(std::floor(pixels * kMillimetresPerInch / page_.dotsPerInch * 1000) / 1000, 3);
     };
-    const std::string width = std::to_string(page_.width);
-    const std::string height = std::to_string(page_.height);
-    append("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg width=\"" + millimetres(page_.width) +
-           "mm\" height=\"" + millimetres(page_.height) + "mm\" viewBox=\"0 0 " + width + " " + height +
+    const SvgPage::View shown = page_.view.value_or(SvgPage::View{0, 0, page_.width, page_.height});
+    const std::string viewBox = std::to_string(shown.left) + " " + std::to_string(shown.top) + " " +
+                                std::to_string(shown.width) + " " + std::to_string(shown.height);
+    append("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg width=\"" + millimetres(shown.width) +
+           "mm\" height=\"" + millimetres(shown.height) + "mm\" viewBox=\"" + viewBox +
            "\" xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
            "version=\"1.2\" baseProfile=\"tiny\">\n<title>" +
            xmlText(page_.title) + "</title>\n<desc>" + xmlText(page_.description) + "</desc>\n");

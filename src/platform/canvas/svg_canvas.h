@@ -20,6 +20,14 @@ struct SvgPage {
     double dotsPerInch = 96;
     std::string title;
     std::string description;
+    // The part of the page the document shows (its size and view box), when not the whole.
+    struct View {
+        std::int32_t left = 0;
+        std::int32_t top = 0;
+        std::int32_t width = 0;
+        std::int32_t height = 0;
+    };
+    std::optional<View> view;
 };
 
 // A Canvas that writes an SVG document (Tiny 1.2) while it is drawn on, handing it to a sink

@@ -23,7 +23,8 @@ PageDrawing sheetPicture(const ChartSheet& sheet)
 
 Status writeSvgPage(const std::string& path, const PaperSize& paper, const PageDrawing& draw, TextMetrics& metrics)
 {
-    const SvgPage page{paper.widthPixels, paper.heightPixels, kPageDotsPerInch, pageTitle(path), kPageCreator};
+    const SvgPage page{paper.widthPixels, paper.heightPixels, kPageDotsPerInch,
+                       pageTitle(path),   kPageCreator,       std::nullopt};
     return writeFileAtomically(path, [&](const ByteSink& sink) {
         SvgCanvas canvas(page, sink, metrics);
         canvas.clear();

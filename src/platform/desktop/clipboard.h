@@ -5,8 +5,8 @@
 
 namespace probel {
 
-// The system clipboard's plain text, for the value grid's paste and copy; tests may stand in
-// for it.
+// The system clipboard: plain text for the value grid's paste and copy and for tables, and
+// pictures for the copy commands; tests may stand in for it.
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
@@ -17,6 +17,9 @@ public:
     virtual std::string text() const = 0;
     // Replaces the clipboard's content by plain text (UTF-8).
     virtual void setText(const std::string& text) = 0;
+    // Replaces the clipboard's content by one picture in two forms: the bytes of a PNG file
+    // and of an SVG file (office programs take the one they prefer).
+    virtual void setPicture(const std::string& png, const std::string& svg) = 0;
 };
 
 }  // namespace probel

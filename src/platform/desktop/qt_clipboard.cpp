@@ -24,4 +24,13 @@ void QtClipboard::setText(const std::string& text)
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
+void QtClipboard::setPicture(const std::string& png, const std::string& svg)
+{
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("image/png"), QByteArray(png.data(), static_cast<qsizetype>(png.size())));
+    data->setData(QStringLiteral("image/svg+xml"), QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
+    // The clipboard owns the data from here on.
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
 }  // namespace probel

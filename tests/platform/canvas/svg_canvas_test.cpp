@@ -17,7 +17,7 @@
 namespace probel {
 namespace {
 
-const SvgPage kA4{794, 1123, 96, "page", "Probel"};
+const SvgPage kA4{794, 1123, 96, "page", "Probel", std::nullopt};
 
 // Draws on an SvgCanvas and returns the document with the pieces it came in.
 struct Written {

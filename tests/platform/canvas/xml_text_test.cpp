@@ -75,7 +75,7 @@ public:
 TEST(XmlTextTest, NoTextReachesAnSvgDocumentUnescaped)
 {
     const std::string hostile = "<&\uFFFF\uFFFE\x01\x1F\xFF\"";
-    const SvgPage page{100, 100, 96, "title " + hostile, "description " + hostile};
+    const SvgPage page{100, 100, 96, "title " + hostile, "description " + hostile, std::nullopt};
     std::string document;
     FixedMetrics metrics;
     {

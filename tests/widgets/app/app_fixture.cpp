@@ -145,7 +145,7 @@ void AppTest::SetUp()
 {
     ASSERT_TRUE(folder_.isValid());
     window_ = std::make_unique<MDIOutput>(AppServices{messages_, fileDialogs_, paperSizes_, settings_, labelEditor_,
-                                                      graphEditor_, dataEditor_, seriesChooser_});
+                                                      graphEditor_, dataEditor_, seriesChooser_, clipboard_});
     window_->show();
     window_->sheetMenus().setPopUp([this](QMenu& menu, QPoint) -> QAction* {
         std::vector<std::string> shown{menu.objectName().toStdString()};

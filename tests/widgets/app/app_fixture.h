@@ -22,6 +22,7 @@
 #include "dialogs/label_text_editor.h"
 #include "dialogs/paper_size_chooser.h"
 #include "dialogs/series_chooser.h"
+#include "platform/desktop/qt_clipboard.h"
 #include "support/desktop/in_memory_settings_store.h"
 #include "support/desktop/scripted_file_dialogs.h"
 #include "support/desktop/scripted_message_boxes.h"
@@ -151,6 +152,8 @@ protected:
     ScriptedGraphEditor graphEditor_;
     ScriptedDataEditor dataEditor_;
     ScriptedSeriesChooser seriesChooser_;
+    // The program's own clipboard: offscreen, Qt keeps it within the process.
+    QtClipboard clipboard_;
     // The context menus shown (object name, then each entry's text, "-" for a separator) and
     // the entry to choose in the next one by its object name (empty: close it unchosen).
     std::vector<std::vector<std::string>> shownMenus_;

@@ -374,10 +374,11 @@ TEST_F(DataActionsTest, TheGraphMenuOffersEditAndDeleteOnlyWithSeries)
     onFrame(form, 2, "");
     onFrame(form, 1, "");
     using Entries = std::vector<std::string>;
-    EXPECT_EQ(shownMenus_.at(1),
-              (Entries{"SekMenu", "データの追加", "-", "グラフの編集", "グラフの削除", "-", "ｷｬﾝｾﾙ"}));
-    EXPECT_EQ(shownMenus_.at(2), (Entries{"SekMenu", "データの追加", "データの編集", "データの削除", "-",
-                                          "グラフの編集", "グラフの削除", "-", "ｷｬﾝｾﾙ"}));
+    EXPECT_EQ(shownMenus_.at(1), (Entries{"SekMenu", "データの追加", "表から貼り付け", "-", "グラフの編集",
+                                          "グラフの削除", "-", "グラフをコピー", "統計量をコピー", "-", "ｷｬﾝｾﾙ"}));
+    EXPECT_EQ(shownMenus_.at(2),
+              (Entries{"SekMenu", "データの追加", "データの編集", "データの削除", "表から貼り付け", "-", "グラフの編集",
+                       "グラフの削除", "-", "グラフをコピー", "統計量をコピー", "-", "ｷｬﾝｾﾙ"}));
 }
 
 }  // namespace

@@ -88,7 +88,11 @@ TEST_F(DropActionsTest, ATableOnAGraphAddsEachNumericColumnAsOneUndoableStep)
     EXPECT_EQ(series->item(1).iniValues(), (std::vector<double>{10.1, 10.2, 9.9}));
     EXPECT_EQ(series->item(2).comment(), "内径");
     EXPECT_EQ(series->item(2).dataCount(), 2);
-    EXPECT_EQ(series->item(1).mrk(), "△") << "the data dialog's remembered defaults";
+    // Each series its own look, from a fixed cycle, whatever the dialog's defaults.
+    EXPECT_EQ(series->item(1).mrk(), "○");
+    EXPECT_EQ(series->item(2).mrk(), "△");
+    EXPECT_EQ(series->item(1).color(), 0x000000);
+    EXPECT_EQ(series->item(2).color(), 0x0000C0);
     EXPECT_EQ(series->item(2).id(), 2);
     EXPECT_EQ(form->undoStack()->count(), stepsBefore + 1);
     EXPECT_TRUE(form->moveFlag());

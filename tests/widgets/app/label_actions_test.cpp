@@ -51,9 +51,10 @@ TEST_F(LabelActionsTest, MenusOfferTheEntriesOfTheirObject)
     rightPress(form.comLabel(1));
     rightPress(form.sekFrame(1));
     const std::vector<Entries> expected = {
-        {"CMenu", "テキストの追加", "-", "グラフの追加", "-", "ｷｬﾝｾﾙ"},
+        {"CMenu", "テキストの追加", "-", "グラフの追加", "-", "用紙をコピー", "-", "ｷｬﾝｾﾙ"},
         {"ComMenu", "テキストの編集", "テキストの削除", "-", "ｷｬﾝｾﾙ"},
-        {"SekMenu", "データの追加", "-", "グラフの編集", "グラフの削除", "-", "ｷｬﾝｾﾙ"},
+        {"SekMenu", "データの追加", "表から貼り付け", "-", "グラフの編集", "グラフの削除", "-", "グラフをコピー",
+         "統計量をコピー", "-", "ｷｬﾝｾﾙ"},
     };
     EXPECT_EQ(shownMenus_, expected);
     EXPECT_EQ(form.paperClickPoint(), QPointF(123, 47));

@@ -45,6 +45,10 @@ public:
     bool hasText() const override { return false; }
     std::string text() const override { return {}; }
     void setText(const std::string& /*text*/) override { ADD_FAILURE() << "the clipboard was written"; }
+    void setPicture(const std::string& /*png*/, const std::string& /*svg*/) override
+    {
+        ADD_FAILURE() << "the clipboard was written";
+    }
 };
 
 // A series being edited, with every control set away from its initial state.
