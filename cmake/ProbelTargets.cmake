@@ -18,5 +18,8 @@ function(probel_gtest name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} probel_test_support GTest::gtest GTest::gtest_main)
     probel_warnings(${name})
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "LC_ALL=C;PROBEL_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    # A test program that waits for a dialog nobody answers fails after ten minutes instead of
+    # holding up the whole run (each program takes well under a minute, also under ASan).
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "LC_ALL=C;PROBEL_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+                                            TIMEOUT 600)
 endfunction()

@@ -315,6 +315,8 @@ QWidget* DataNewForm::buildDataGroup(Clipboard& clipboard)
 {
     auto* group = namedGroupBox(QStringLiteral("データ"), QStringLiteral("Frame1"), this);
     grid_ = new ValueGrid(clipboard, messages_, group);
+    // A column's header is what the series is most likely called.
+    connect(grid_, &ValueGrid::headerPasted, this, [this](const QString& header) { comment_->setPlainText(header); });
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(grid_);
     return group;

@@ -20,11 +20,16 @@
 #include <span>
 #include <string>
 
+#include "core/document/csv_columns.h"
+#include "core/document/table_gaps.h"
 #include "core/numbers/full_width.h"
 #include "core/numbers/number_refusal.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
 #include "core/stats/clipboard_values.h"
+#include "core/util/error_text.h"
+#include "core/util/text_lines.h"
+#include "dialogs/column_choice.h"
 #include "dialogs/named_controls.h"
 #include "dialogs/number_box_text.h"
 #include "platform/desktop/clipboard.h"
@@ -44,6 +49,7 @@ constexpr auto kScrollName = "データの表示位置";
 constexpr auto kInvalidDataText = "データが不正です。";
 constexpr auto kInvalidDataTitle = "データエラー";
 constexpr auto kPasteTitle = "貼り付け";
+constexpr auto kClipboardName = "クリップボード";
 constexpr auto kCopyTitle = "コピー";
 
 constexpr int kFirstViewPosition = 1;
@@ -102,6 +108,28 @@ int lineEditWidthFor(const QLineEdit* box, const QString& text)
     const int missing =
         metrics.horizontalAdvance(text) - metrics.horizontalAdvance(QLatin1Char('x')) * kLineEditSizeHintChars;
     return box->sizeHint().width() + std::max(missing, 0);
+}
+
+// A table rather than a column: its first line has tabs or semicolons between cells, or is a
+// header (not a number). Commas alone do not make one: "12,5" is a decimal comma more often
+// than two columns, and the column's paste says so.
+bool looksLikeTable(std::string_view text)
+{
+    std::size_t start = text.find_first_not_of(" \t\r\n");
+    if (start == std::string_view::npos) {
+        return false;
+    }
+    start = text.find_last_of("\r\n", start);
+    start = start == std::string_view::npos ? 0 : start + 1;
+    const std::string_view line = lineAt(text, start).text;
+    if (line.find_first_of("\t;") != std::string_view::npos) {
+        return true;
+    }
+    const std::string halfWidth = halfWidthNumberText(line);
+    return !wholeNumber(halfWidth) && !beyondNumberRange(halfWidth) &&
+           std::any_of(line.begin(), line.end(), [](char c) {
+               return static_cast<unsigned char>(c) >= 0x80 || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+           });
 }
 
 }  // namespace
@@ -374,6 +402,10 @@ void ValueGrid::pasteClicked()
     if (text.empty()) {
         return;
     }
+    if (looksLikeTable(text)) {
+        pasteColumn(text);
+        return;
+    }
     PastedValues pasted;
     {
         BusyPointer busy;
@@ -382,10 +414,8 @@ void ValueGrid::pasteClicked()
         std::vector<double> read(kMaxCount);
         pasted = pasteValues(text, read);
         if (pasted.status == PastedValues::Status::Complete && pasted.taken > 0) {
-            std::copy_n(read.begin(), pasted.taken, store_.begin());
-            refusedTexts_.erase(refusedTexts_.begin(), refusedTexts_.lower_bound(pasted.taken));
-            countBox_->setText(QString::number(pasted.taken));
-            refresh();
+            read.resize(pasted.taken);
+            storePasted(read);
         }
     }
     switch (pasted.status) {
@@ -401,6 +431,58 @@ void ValueGrid::pasteClicked()
             "クリップボードのデータが " + std::to_string(kMaxCount) + " 行を超えているため、貼り付けませんでした。",
             kPasteTitle, MessageButtons::Ok, MessageIcon::Exclamation);
         break;
+    }
+}
+
+void ValueGrid::storePasted(const std::vector<double>& values)
+{
+    std::copy(values.begin(), values.end(), store_.begin());
+    refusedTexts_.erase(refusedTexts_.begin(), refusedTexts_.lower_bound(values.size()));
+    countBox_->setText(QString::number(values.size()));
+    refresh();
+}
+
+void ValueGrid::pasteColumn(const std::string& text)
+{
+    const Result<std::vector<CsvColumn>> columns = readCsvColumns(text, kClipboardName);
+    if (!columns) {
+        messages_.show("貼り付けられません: " + errorText(columns.error()) + "。何も貼り付けませんでした。",
+                       kPasteTitle, MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    const bool header = std::any_of(columns.value().begin(), columns.value().end(),
+                                    [](const CsvColumn& column) { return !column.header.empty(); });
+    std::vector<std::size_t> numeric;
+    for (std::size_t i = 0; i < columns.value().size(); ++i) {
+        if (!columns.value()[i].values.empty()) {
+            numeric.push_back(i);
+        }
+    }
+    if (numeric.empty()) {
+        messages_.show("クリップボードの表には数値の列がありません。何も貼り付けませんでした。", kPasteTitle,
+                       MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    const auto chosen = numeric.size() == 1 && !header ? std::optional(numeric.front())
+                                                       : ColumnChoice::ask(columns.value(), header, this);
+    if (!chosen) {
+        return;
+    }
+    const CsvColumn& column = columns.value()[*chosen];
+    if (const auto gap = gapInColumn(columns.value(), *chosen)) {
+        messages_.show("クリップボードの " + std::to_string(gap->line) + " 行目 " + std::to_string(gap->column) +
+                           " 列目が空で、その下に値があります。何も貼り付けませんでした。",
+                       kPasteTitle, MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    if (column.values.size() > static_cast<std::size_t>(kMaxCount)) {
+        messages_.show("列の値が " + std::to_string(kMaxCount) + " 個を超えているため、貼り付けませんでした。",
+                       kPasteTitle, MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    storePasted(column.values);
+    if (!column.header.empty()) {
+        emit headerPasted(QString::fromStdString(column.header));
     }
 }
 

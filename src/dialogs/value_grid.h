@@ -80,6 +80,8 @@ public:
 signals:
     // After each run of the count change.
     void countChanged();
+    // A column pasted from a table had this header: the series' comment, if the user likes.
+    void headerPasted(const QString& header);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,6 +101,10 @@ private:
     bool countRefused();
     void countEnter();
     void pasteClicked();
+    // A table on the clipboard (columns, or a header line): one of its columns, chosen.
+    void pasteColumn(const std::string& text);
+    // Stores the values from position 0 and makes them the count.
+    void storePasted(const std::vector<double>& values);
     void copyClicked();
 
     Clipboard& clipboard_;

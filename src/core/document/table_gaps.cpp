@@ -5,30 +5,49 @@
 
 namespace probel {
 
-std::optional<TableGap> firstGapInAColumn(const std::vector<CsvColumn>& columns)
+namespace {
+
+// The rows that hold any value, in order.
+std::vector<int> rowsWithValues(const std::vector<CsvColumn>& columns)
 {
-    // The rows that hold any value, in order.
     std::vector<int> rows;
     for (const CsvColumn& column : columns) {
         rows.insert(rows.end(), column.lines.begin(), column.lines.end());
     }
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
 
+// The column runs down the first rows until its first missing one; a value after that one
+// means a gap there.
+std::optional<TableGap> gapOf(const CsvColumn& column, const std::vector<int>& rows)
+{
+    const auto stop = std::mismatch(column.lines.begin(), column.lines.end(), rows.begin()).second;
+    if (static_cast<std::size_t>(stop - rows.begin()) >= column.lines.size()) {
+        return std::nullopt;
+    }
+    return TableGap{*stop, column.number};
+}
+
+}  // namespace
+
+std::optional<TableGap> firstGapInAColumn(const std::vector<CsvColumn>& columns)
+{
+    const std::vector<int> rows = rowsWithValues(columns);
     std::optional<TableGap> first;
     for (const CsvColumn& column : columns) {
-        // The column runs down the first rows until its first missing one; a value after that
-        // one means a gap there.
-        const auto stop = std::mismatch(column.lines.begin(), column.lines.end(), rows.begin()).second;
-        if (stop == rows.end() || static_cast<std::size_t>(stop - rows.begin()) >= column.lines.size()) {
-            continue;
-        }
-        const TableGap gap{*stop, column.number};
-        if (!first || gap.line < first->line || (gap.line == first->line && gap.column < first->column)) {
+        const auto gap = gapOf(column, rows);
+        if (gap && (!first || gap->line < first->line || (gap->line == first->line && gap->column < first->column))) {
             first = gap;
         }
     }
     return first;
+}
+
+std::optional<TableGap> gapInColumn(const std::vector<CsvColumn>& columns, std::size_t index)
+{
+    return index < columns.size() ? gapOf(columns[index], rowsWithValues(columns)) : std::nullopt;
 }
 
 }  // namespace probel

@@ -19,5 +19,7 @@ struct TableGap {
 // The first such cell, by row and then column; empty when every column runs unbroken from
 // the table's first row of values.
 std::optional<TableGap> firstGapInAColumn(const std::vector<CsvColumn>& columns);
+// The same for column `index` of them alone.
+std::optional<TableGap> gapInColumn(const std::vector<CsvColumn>& columns, std::size_t index);
 
 }  // namespace probel

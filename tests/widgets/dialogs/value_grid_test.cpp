@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +20,10 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/column_choice.h"
 #include "dialogs/value_grid.h"
 #include "platform/desktop/qt_clipboard.h"
+#include "support/desktop/modal_driver.h"
 #include "support/desktop/scripted_message_boxes.h"
 
 namespace probel {
@@ -484,11 +489,10 @@ TEST_F(ValueGridTest, APasteThatStopsStoresNothingAndSaysWhyTheLineIsNoNumber)
         const char* said;
     } cases[] = {
         {QStringLiteral("1\r\n\r\n3\r\n"), "クリップボードの 2 行目を貼り付けられません: 空です。"},
-        {QStringLiteral("外径\n12.1\n12.0"), "1 行目を貼り付けられません: 「外径」は見出しの行のようです。"},
         {QStringLiteral("12.1\n9,987\n12.0"), "2 行目を貼り付けられません: 「9,987」にカンマがあります。"},
-        {QStringLiteral("12.1\t12.3\n12.0\t12.2"), "1 行目を貼り付けられません: 「12.1?12.3」には複数の列"},
-        {QStringLiteral("12.1;12.3"), "には複数の列があるようです。"},
+        {QStringLiteral("12.1\n12.3\t12.5"), "2 行目を貼り付けられません: 「12.3?12.5」には複数の列"},
         {QStringLiteral("12.1,12.3,12.5"), "には複数の列があるようです。"},
+        {QStringLiteral("12.1\n外径"), "2 行目を貼り付けられません: 「外径」は数値ではありません。"},
         {QStringLiteral("5\r1e309\r"),
          "2 行目を貼り付けられません: 「1e309」: 数値が大きすぎます (絶対値 "
          "1.79769313486232E+308 まで)。"},
@@ -528,6 +532,49 @@ TEST_F(ValueGridTest, TypedTextsThatAreNoNumbersAreRemembered)
     putOnClipboard(QStringLiteral("4\n5\n6"));
     pressClip();
     EXPECT_FALSE(grid.firstRefusedRow(2));
+}
+
+// A table (several columns, or a header line) brings up the choice of its column; the column
+// chosen pastes as a whole and offers its header; キャンセル pastes nothing.
+TEST_F(ValueGridTest, ATableOnTheClipboardPastesTheColumnChosen)
+{
+    grid.setValues({9, 9, 9, 9});
+    grid.setCountText(QStringLiteral("12"));
+    QString offered;
+    QObject::connect(&grid, &ValueGrid::headerPasted, [&offered](const QString& header) { offered = header; });
+    putOnClipboard(QStringLiteral("外径\t内径\n10.1\t5.2\n10.2\t5.1\n9.9\t\n"));
+    QStringList listed;
+    bool headerShown = false;
+    test::whenModal<ColumnChoice>([&](ColumnChoice* choice) {
+        for (int i = 0; i < choice->columnList()->count(); ++i) {
+            listed.append(choice->columnList()->itemText(i));
+        }
+        headerShown = choice->headerBox()->isChecked();
+        choice->columnList()->setCurrentIndex(1);
+        choice->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    pressClip();
+    EXPECT_EQ(listed, (QStringList{"1 列目: 外径 (3 個)", "2 列目: 内径 (2 個)"}));
+    EXPECT_TRUE(headerShown);
+    EXPECT_EQ(grid.countBox()->text(), QStringLiteral("2"));
+    EXPECT_EQ(grid.values(2), (std::vector<double>{5.2, 5.1, 9}));
+    EXPECT_EQ(offered, QStringLiteral("内径"));
+    EXPECT_TRUE(messages.asked().empty());
+
+    test::whenModal<ColumnChoice>([](ColumnChoice* choice) { choice->reject(); });
+    putOnClipboard(QStringLiteral("a;b\n1;2\n"));
+    pressClip();
+    EXPECT_EQ(grid.values(1), (std::vector<double>{5.2, 5.1})) << "キャンセル pastes nothing";
+
+    // A blank cell with values below it would shift the column's rows: refused, nothing stored.
+    messages.answer(MessageAnswer::Ok);
+    test::whenModal<ColumnChoice>(
+        [](ColumnChoice* choice) { choice->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); });
+    putOnClipboard(QStringLiteral("a\tb\n1\t2\n\t3\n4\t5\n"));
+    pressClip();
+    EXPECT_EQ(grid.values(1), (std::vector<double>{5.2, 5.1}));
+    ASSERT_EQ(messages.asked().size(), 1U);
+    EXPECT_NE(messages.asked()[0].text.find("3 行目 1 列目が空で"), std::string::npos) << messages.asked()[0].text;
 }
 
 TEST_F(ValueGridTest, PasteOfMoreThanThirtyThousandLinesIsRefusedBeforeStoring)
