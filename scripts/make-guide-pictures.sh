@@ -296,7 +296,7 @@ column() { tail -n +2 "$examples/data/shaft-diameter.csv" | cut -d, -f"$1"; }
 
 paper_menu 300 400
 frame_of "$main"
-snap graph-menu.png "$((MX + paper_dx + 270))" "$((MY + paper_dy + 370))" 190 120
+snap graph-menu.png "$((MX + paper_dx + 270))" "$((MY + paper_dy + 370))" 190 215
 menu_entry 1
 wait_for_window "データの追加"
 dialog_origin
@@ -358,8 +358,16 @@ dialog_paste 118 171 "△"      # マーカーの形状
 dialog_type 582 335 12.02
 dialog_type 582 363 11.98
 dialog_click 321 384          # 上下限有り
-set_clipboard "$(column 2)"
+# The whole table, as a spreadsheet copies it (tabs, a header row): the dialog asks which
+# column to take and names the series after its header.
+set_clipboard "$(tr ',' '\t' <"$examples/data/shaft-diameter.csv")"
 dialog_click 635 241          # クリップボードから張り付け
+wait_for_window "列の選択"
+xdotool key Down
+snap_dialog column-choice.png
+xdotool key Return
+wait_for_window "データの追加"
+dialog_origin
 snap_dialog data-paste.png
 dialog_click 593 545
 wait_for_window NormoProbel
@@ -489,7 +497,7 @@ pause 0.3
 # ---------------------------------------------------------------------------------------
 
 paper_menu 300 400
-menu_entry 4                  # グラフの編集 (データの追加, データの編集, データの削除 above it)
+menu_entry 5                  # グラフの編集 (データの追加, データの編集, データの削除, 表から貼り付け above it)
 wait_for_window "Normo分布の設定"
 dialog_origin
 dialog_type 128 99 abc        # 幅
@@ -523,7 +531,7 @@ wait_for_window NormoProbel
 pause 1
 snap_main analysis-sheet.png
 paper_menu 300 400
-menu_entry 4                  # グラフの編集
+menu_entry 5                  # グラフの編集
 wait_for_window "Normo分布の設定"
 snap_dialog analysis-settings.png
 xdotool key Escape
