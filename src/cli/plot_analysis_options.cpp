@@ -138,7 +138,7 @@ bool parsePaper(const OptionParser& parser, GraphAnalysis& analysis, std::string
         }
         const auto method = weibullFitFromWord(*word);
         if (!method) {
-            error = "--fit は " + std::string(kWeibullFitWordsShown) + "にしてください: " + textExcerpt(*word);
+            error = "--fit は " + weibullFitWordsShown() + "にしてください: " + textExcerpt(*word);
             return false;
         }
         analysis.weibullFit = *method;

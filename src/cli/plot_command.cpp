@@ -146,7 +146,7 @@ bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string&
     if (const auto word = parser.value("--sigma")) {
         const auto divisor = sigmaDivisorFromWord(*word);
         if (!divisor) {
-            error = "--sigma は " + std::string(kSigmaDivisorWordsShown) + "にしてください: " + textExcerpt(*word);
+            error = "--sigma は " + sigmaDivisorWordsShown() + "にしてください: " + textExcerpt(*word);
             return false;
         }
         options.extras.sigmaDivisor = *divisor;

@@ -110,28 +110,6 @@ int lineEditWidthFor(const QLineEdit* box, const QString& text)
     return box->sizeHint().width() + std::max(missing, 0);
 }
 
-// A table rather than a column: its first line has tabs or semicolons between cells, or is a
-// header (not a number). Commas alone do not make one: "12,5" is a decimal comma more often
-// than two columns, and the column's paste says so.
-bool looksLikeTable(std::string_view text)
-{
-    std::size_t start = text.find_first_not_of(" \t\r\n");
-    if (start == std::string_view::npos) {
-        return false;
-    }
-    start = text.find_last_of("\r\n", start);
-    start = start == std::string_view::npos ? 0 : start + 1;
-    const std::string_view line = lineAt(text, start).text;
-    if (line.find_first_of("\t;") != std::string_view::npos) {
-        return true;
-    }
-    const std::string halfWidth = halfWidthNumberText(line);
-    return !wholeNumber(halfWidth) && !beyondNumberRange(halfWidth) &&
-           std::any_of(line.begin(), line.end(), [](char c) {
-               return static_cast<unsigned char>(c) >= 0x80 || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-           });
-}
-
 }  // namespace
 
 ValueGrid::ValueGrid(Clipboard& clipboard, MessageBoxes& messages, QWidget* parent)
@@ -402,7 +380,7 @@ void ValueGrid::pasteClicked()
     if (text.empty()) {
         return;
     }
-    if (looksLikeTable(text)) {
+    if (isTableText(text)) {
         pasteColumn(text);
         return;
     }

@@ -244,7 +244,7 @@ private:
         } else if (name == ext::kPaper) {
             analysis.paperKind = bare(record, what(shown::kPaper), paperFromWord, paperWordsShown());
         } else if (name == ext::kFit) {
-            analysis.weibullFit = bare(record, what(shown::kFit), weibullFitFromWord, kWeibullFitWordsShown);
+            analysis.weibullFit = bare(record, what(shown::kFit), weibullFitFromWord, weibullFitWordsShown());
         }
         graph->setAnalysis(std::move(analysis));
     }
@@ -267,7 +267,7 @@ private:
         if (record.name == ext::kSigma) {
             const std::string what = place.describe(shown::kSigma);
             once(record, what, i, j);
-            series.setSigmaDivisor(bare(record, what, sigmaDivisorFromWord, kSigmaDivisorWordsShown));
+            series.setSigmaDivisor(bare(record, what, sigmaDivisorFromWord, sigmaDivisorWordsShown()));
             return;
         }
         CapabilityLines lines = series.capabilityLines();

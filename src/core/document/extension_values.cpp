@@ -8,6 +8,7 @@
 #include "core/document/field_values.h"
 #include "core/document/sheet_format.h"
 #include "core/numbers/number_text.h"
+#include "core/util/word_table.h"
 
 namespace probel {
 namespace {
@@ -16,57 +17,24 @@ using sheet_format::isFieldBlank;
 
 constexpr double kWholePercent = 100;
 
-constexpr std::array<std::pair<ConfidenceBand, std::string_view>, 3> kBandWords = {{
+constexpr WordTable<ConfidenceBand, 3> kBandWords = {{
     {ConfidenceBand::None, "none"},
     {ConfidenceBand::Pointwise, "pointwise"},
     {ConfidenceBand::Simultaneous, "simultaneous"},
 }};
 
-constexpr std::array<std::pair<PaperKind, std::string_view>, 2> kPaperWords = {{
+constexpr WordTable<PaperKind, 2> kPaperWords = {{
     {PaperKind::Normal, "normal"},
     {PaperKind::Weibull, "weibull"},
 }};
 
-constexpr std::array<std::pair<LegendCorner, std::string_view>, 5> kLegendWords = {{
+constexpr WordTable<LegendCorner, 5> kLegendWords = {{
     {LegendCorner::None, "none"},
     {LegendCorner::TopLeft, "topLeft"},
     {LegendCorner::TopRight, "topRight"},
     {LegendCorner::BottomLeft, "bottomLeft"},
     {LegendCorner::BottomRight, "bottomRight"},
 }};
-
-template <class Value, std::size_t N>
-std::string_view wordOf(const std::array<std::pair<Value, std::string_view>, N>& words, Value value)
-{
-    for (const auto& [known, word] : words) {
-        if (known == value) {
-            return word;
-        }
-    }
-    return {};
-}
-
-template <class Value, std::size_t N>
-std::optional<Value> valueOf(const std::array<std::pair<Value, std::string_view>, N>& words, std::string_view word)
-{
-    for (const auto& [value, known] : words) {
-        if (known == word) {
-            return value;
-        }
-    }
-    return std::nullopt;
-}
-
-template <class Value, std::size_t N>
-std::string wordsShown(const std::array<std::pair<Value, std::string_view>, N>& words)
-{
-    std::string shown;
-    for (const auto& [value, word] : words) {
-        shown += shown.empty() ? "" : "、";
-        shown += word;
-    }
-    return shown + " のどれか";
-}
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "core/graph/probability_scale.h"
 #include "core/graph/weibull_scale.h"
 #include "core/numbers/rounding.h"
+#include "core/stats/normality.h"
 
 namespace probel {
 namespace {
@@ -202,8 +203,7 @@ bool PaperGeometry::textMeetsCanvas(PointF topLeft, double width, double height)
 
 double PaperGeometry::percentAtY(double y) const
 {
-    return weibull_ ? weibullPercentAtY(y, frame_.top, frame_.height)
-                    : 100.0 * (0.5 * std::erfc(-quantileAtY(y) / std::sqrt(2.0)));
+    return weibull_ ? weibullPercentAtY(y, frame_.top, frame_.height) : 100.0 * normalCdf(quantileAtY(y));
 }
 
 }  // namespace probel

@@ -17,11 +17,6 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-bool isLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0x80;
-}
-
 // "1,234,567": groups of three digits after the first comma.
 bool hasThousandsSeparators(std::string_view text)
 {
@@ -72,6 +67,13 @@ std::string quotedNumberRefusal(std::string_view text)
     return numberRefusal(text) + ": \"" + textExcerpt(text) + "\"";
 }
 
+bool hasLetters(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0x80;
+    });
+}
+
 std::string notANumberReason(std::string_view text, bool firstLine)
 {
     const std::string halfWidth = halfWidthNumberText(text);
@@ -93,7 +95,7 @@ std::string notANumberReason(std::string_view text, bool firstLine)
         }
         return quoted + "には複数の列があるようです。一つの列だけを使ってください。";
     }
-    if (firstLine && std::any_of(trimmed.begin(), trimmed.end(), isLetter)) {
+    if (firstLine && hasLetters(trimmed)) {
         return quoted + "は見出しの行のようです。見出しを除いてコピーしてください。";
     }
     return quoted + "は数値ではありません。";

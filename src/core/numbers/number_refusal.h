@@ -15,6 +15,9 @@ std::string numberRefusal(std::string_view text);
 // cell or a line of a file.
 std::string quotedNumberRefusal(std::string_view text);
 
+// Whether the text has a letter: an ASCII letter or any character beyond ASCII (kana, kanji).
+bool hasLetters(std::string_view text);
+
 // Why a text that should be one number is not, in words a user can act on: the text quoted
 // (cut to a message's length) and the likeliest cause: a decimal comma or thousands separator,
 // several columns (tabs, semicolons, commas between numbers), a header (letters in the first

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/numbers/full_width.h"
+#include "core/numbers/number_refusal.h"
 #include "core/numbers/number_text.h"
 #include "core/util/blanks.h"
 #include "core/util/text_lines.h"
@@ -59,6 +60,22 @@ PastedValues pasteValues(std::string_view text, std::span<double> store)
         start = line.next;
     }
     return {PastedValues::Status::Complete, taken, 0, false, {}};
+}
+
+bool isTableText(std::string_view text)
+{
+    std::size_t start = text.find_first_not_of(" \t\r\n");
+    if (start == std::string_view::npos) {
+        return false;
+    }
+    start = text.find_last_of("\r\n", start);
+    start = start == std::string_view::npos ? 0 : start + 1;
+    const std::string_view line = lineAt(text, start).text;
+    if (line.find_first_of("\t;") != std::string_view::npos) {
+        return true;
+    }
+    const std::string halfWidth = halfWidthNumberText(line);
+    return !wholeNumber(halfWidth) && !beyondNumberRange(halfWidth) && hasLetters(line);
 }
 
 std::string copyText(std::span<const double> values)

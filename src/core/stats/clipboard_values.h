@@ -35,6 +35,12 @@ struct PastedValues {
 // the text.
 PastedValues pasteValues(std::string_view text, std::span<double> store);
 
+// Whether the text is a table rather than a column of values: its first line that is not
+// blank has tabs or semicolons between cells, or is a header (text with letters, not a
+// number). Commas alone do not make one: "12,5" is a decimal comma more often than two
+// columns, and a column's paste says so.
+bool isTableText(std::string_view text);
+
 // The clipboard text of values: each one's general number text followed by CR LF.
 std::string copyText(std::span<const double> values);
 

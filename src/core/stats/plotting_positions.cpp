@@ -3,6 +3,8 @@
 
 #include <limits>
 
+#include "core/util/word_table.h"
+
 namespace probel {
 
 double plottingPositionOffset(PlottingPositions positions)
@@ -31,52 +33,17 @@ double plottingPosition(PlottingPositions positions, std::size_t i, std::size_t 
 
 std::string_view plottingPositionsWord(PlottingPositions positions)
 {
-    for (const auto& name : kPlottingPositionsNames) {
-        if (name.positions == positions) {
-            return name.word;
-        }
-    }
-    return {};
+    return wordOf(kPlottingPositionsWords, positions);
 }
 
 std::optional<PlottingPositions> plottingPositionsFromWord(std::string_view word)
 {
-    for (const auto& name : kPlottingPositionsNames) {
-        if (name.word == word) {
-            return name.positions;
-        }
-    }
-    return std::nullopt;
-}
-
-std::int32_t plottingPositionsCode(PlottingPositions positions)
-{
-    for (const auto& name : kPlottingPositionsNames) {
-        if (name.positions == positions) {
-            return name.code;
-        }
-    }
-    return 0;
-}
-
-std::optional<PlottingPositions> plottingPositionsFromCode(std::int32_t code)
-{
-    for (const auto& name : kPlottingPositionsNames) {
-        if (name.code == code) {
-            return name.positions;
-        }
-    }
-    return std::nullopt;
+    return valueOf(kPlottingPositionsWords, word);
 }
 
 std::string plottingPositionsWordsShown()
 {
-    std::string shown;
-    for (const auto& name : kPlottingPositionsNames) {
-        shown += shown.empty() ? "" : "、";
-        shown += name.word;
-    }
-    return shown + " のどれか";
+    return wordsShown(kPlottingPositionsWords);
 }
 
 }  // namespace probel

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace probel {
 
@@ -25,24 +26,17 @@ double plottingPositionOffset(PlottingPositions positions);
 // pᵢ for the 1-based rank i of n values; NaN unless 1 ≤ i ≤ n.
 double plottingPosition(PlottingPositions positions, std::size_t i, std::size_t n);
 
-// Each rule with its word on the command line (--positions) and the number documents store.
-struct PlottingPositionsName {
-    PlottingPositions positions;
-    std::string_view word;
-    std::int32_t code;
-};
-inline constexpr std::array<PlottingPositionsName, 4> kPlottingPositionsNames = {{
-    {PlottingPositions::Weibull, "weibull", 0},
-    {PlottingPositions::Benard, "benard", 1},
-    {PlottingPositions::Blom, "blom", 2},
-    {PlottingPositions::Hazen, "hazen", 3},
+// Each rule's word in documents and on the command line (--positions): "weibull", "benard",
+// "blom", "hazen".
+inline constexpr std::array<std::pair<PlottingPositions, std::string_view>, 4> kPlottingPositionsWords = {{
+    {PlottingPositions::Weibull, "weibull"},
+    {PlottingPositions::Benard, "benard"},
+    {PlottingPositions::Blom, "blom"},
+    {PlottingPositions::Hazen, "hazen"},
 }};
 
 std::string_view plottingPositionsWord(PlottingPositions positions);
 std::optional<PlottingPositions> plottingPositionsFromWord(std::string_view word);
-std::int32_t plottingPositionsCode(PlottingPositions positions);
-// Empty for a number no rule has, so a damaged document is noticed rather than read as Weibull.
-std::optional<PlottingPositions> plottingPositionsFromCode(std::int32_t code);
 // "weibull、benard、blom、hazen のどれか": what a message says the option needs.
 std::string plottingPositionsWordsShown();
 

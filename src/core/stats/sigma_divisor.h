@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace probel {
@@ -15,7 +16,7 @@ enum class SigmaDivisor : std::uint8_t { Count, CountLessOne };
 std::string_view sigmaDivisorWord(SigmaDivisor divisor);
 std::optional<SigmaDivisor> sigmaDivisorFromWord(std::string_view word);
 // "n、n-1 のどれか": what a message says the setting needs.
-inline constexpr std::string_view kSigmaDivisorWordsShown = "n、n-1 のどれか";
+std::string sigmaDivisorWordsShown();
 
 // The symbol labels and tooltips show for it: σ or s.
 std::string_view sigmaSymbol(SigmaDivisor divisor);

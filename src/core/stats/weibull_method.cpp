@@ -1,22 +1,31 @@
 // SPDX-License-Identifier: MIT
 #include "core/stats/weibull_method.h"
 
+#include "core/util/word_table.h"
+
 namespace probel {
+namespace {
+
+constexpr WordTable<WeibullFitMethod, 2> kWords = {{
+    {WeibullFitMethod::Likelihood, "mle"},
+    {WeibullFitMethod::Regression, "regression"},
+}};
+
+}  // namespace
 
 std::string_view weibullFitWord(WeibullFitMethod method)
 {
-    return method == WeibullFitMethod::Regression ? "regression" : "mle";
+    return wordOf(kWords, method);
 }
 
 std::optional<WeibullFitMethod> weibullFitFromWord(std::string_view word)
 {
-    if (word == "mle") {
-        return WeibullFitMethod::Likelihood;
-    }
-    if (word == "regression") {
-        return WeibullFitMethod::Regression;
-    }
-    return std::nullopt;
+    return valueOf(kWords, word);
+}
+
+std::string weibullFitWordsShown()
+{
+    return wordsShown(kWords);
 }
 
 Result<WeibullFit> fitWeibull(std::span<const double> values, WeibullFitMethod method, PlottingPositions positions)

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "core/stats/plotting_positions.h"
@@ -19,7 +20,8 @@ enum class WeibullFitMethod : std::uint8_t { Likelihood, Regression };
 // Its word in documents and on the command line: "mle" or "regression".
 std::string_view weibullFitWord(WeibullFitMethod method);
 std::optional<WeibullFitMethod> weibullFitFromWord(std::string_view word);
-inline constexpr std::string_view kWeibullFitWordsShown = "mle、regression のどれか";
+// "mle、regression のどれか": what a message says the setting needs.
+std::string weibullFitWordsShown();
 
 // The fit of values in any order by `method` (`positions` serve the regression).
 Result<WeibullFit> fitWeibull(std::span<const double> values, WeibullFitMethod method, PlottingPositions positions);

@@ -152,9 +152,9 @@ TEST(PlottingPosition, OtherRulesInPercent)
     EXPECT_DOUBLE_EQ(plottingPosition(1, 1, PlottingPositions::Hazen), 50.0);
     EXPECT_DOUBLE_EQ(plottingPosition(2, 4, PlottingPositions::Hazen), 37.5);
     const std::int32_t many = std::numeric_limits<std::int32_t>::max();
-    for (const auto& rule : kPlottingPositionsNames) {
-        EXPECT_GT(plottingPosition(1, many, rule.positions), 0.0) << rule.word;
-        EXPECT_LT(plottingPosition(many, many, rule.positions), 100.0) << rule.word;
+    for (const auto& [rule, word] : kPlottingPositionsWords) {
+        EXPECT_GT(plottingPosition(1, many, rule), 0.0) << word;
+        EXPECT_LT(plottingPosition(many, many, rule), 100.0) << word;
     }
 }
 

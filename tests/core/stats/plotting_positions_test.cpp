@@ -79,27 +79,23 @@ TEST(PlottingPositions, RanksOutsideOneToNGiveNaN)
     EXPECT_TRUE(std::isnan(plottingPosition(PlottingPositions::Blom, 1, 0)));
 }
 
-TEST(PlottingPositions, WordsAndStoredCodes)
+TEST(PlottingPositions, WordsAndOffsets)
 {
     using P = PlottingPositions;
-    const std::vector<std::tuple<P, const char*, std::int32_t, double>> expected = {
-        {P::Weibull, "weibull", 0, 0.0},
-        {P::Benard, "benard", 1, 0.3},
-        {P::Blom, "blom", 2, 0.375},
-        {P::Hazen, "hazen", 3, 0.5},
+    const std::vector<std::tuple<P, const char*, double>> expected = {
+        {P::Weibull, "weibull", 0.0},
+        {P::Benard, "benard", 0.3},
+        {P::Blom, "blom", 0.375},
+        {P::Hazen, "hazen", 0.5},
     };
-    for (const auto& [positions, word, code, offset] : expected) {
+    for (const auto& [positions, word, offset] : expected) {
         EXPECT_EQ(plottingPositionsWord(positions), word);
         EXPECT_EQ(plottingPositionsFromWord(word), positions);
-        EXPECT_EQ(plottingPositionsCode(positions), code);
-        EXPECT_EQ(plottingPositionsFromCode(code), positions);
         EXPECT_EQ(plottingPositionOffset(positions), offset) << word;
     }
     for (const char* unknown : {"", "Weibull", "median", "weibull "}) {
         EXPECT_FALSE(plottingPositionsFromWord(unknown)) << unknown;
     }
-    EXPECT_FALSE(plottingPositionsFromCode(-1));
-    EXPECT_FALSE(plottingPositionsFromCode(4));
     EXPECT_EQ(plottingPositionsWordsShown(), "weibull、benard、blom、hazen のどれか");
 }
 
