@@ -109,6 +109,21 @@ MDIOutput::MDIOutput(const AppServices& services, QWidget* parent)
     splash_->hide();
     createMenus();
     updateFileMenu();
+    // Ctrl+C and Ctrl+V act on the selected graph of the active sheet, wherever the keyboard
+    // focus is in the window (the status bar's selected text keeps its own Ctrl+C).
+    const auto graphKey = [this](QKeySequence::StandardKey key, bool (PicForm::*act)()) {
+        auto* action = new QAction(this);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, act] {
+            if (PicForm* form = activeSheet()) {
+                (form->*act)();
+            }
+        });
+        addAction(action);
+    };
+    graphKey(QKeySequence::Copy, &PicForm::copySelectedGraph);
+    graphKey(QKeySequence::Paste, &PicForm::pasteIntoSelectedGraph);
 
     QSize size = kDefaultWindowSize;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

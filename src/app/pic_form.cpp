@@ -95,6 +95,7 @@ PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(p
         [this] { redrawUnderBusyWindow(); },
     });
     connect(mainPic_, &SheetPaper::leftPressed, this, [this](QPointF position) {
+        selectedGraph_.reset();
         bringToFront();
         drag_->pressPaper(position);
     });
@@ -221,7 +222,13 @@ void PicForm::placeFrames()
         if (frame == nullptr) {
             frame = new GraphFrameObject(*number, mainPic_);
             const std::int32_t n = *number;
-            connect(frame, &GraphFrameObject::pressed, this, &PicForm::bringToFront);
+            // A click on a frame selects its graph for the copy and paste keys.
+            connect(frame, &GraphFrameObject::pressed, this, [this, n] {
+                selectedGraph_ = n;
+                bringToFront();
+                // The keys come to the sheet window, which the frame passes the click on to.
+                setFocus(Qt::MouseFocusReason);
+            });
             connect(frame, &GraphFrameObject::leftPressed, this,
                     [this](std::int32_t at, QPointF position) { drag_->holdFrame(at, position); });
             connect(frame, &GraphFrameObject::leftDragged, this,
@@ -233,10 +240,6 @@ void PicForm::placeFrames()
             connect(frame, &GraphFrameObject::unhovered, this, [this] { emit readOffChanged({}); });
             connect(frame, &GraphFrameObject::filesDropped, this,
                     [this](std::int32_t at, const QStringList& paths) { emit filesDroppedOnGraph(this, at, paths); });
-            connect(frame, &GraphFrameObject::copyRequested, this,
-                    [this](std::int32_t at) { emit graphCopyRequested(this, at); });
-            connect(frame, &GraphFrameObject::pasteRequested, this,
-                    [this](std::int32_t at) { emit graphPasteRequested(this, at); });
             frame->installEventFilter(this);
             // A new frame lies above the other frames and below every label.
             stackFrameUnderLabels(*frame);
@@ -366,8 +369,32 @@ void PicForm::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
+bool PicForm::copySelectedGraph()
+{
+    if (!selectedGraph_ || sheet_->graph(*selectedGraph_) == nullptr) {
+        return false;
+    }
+    emit graphCopyRequested(this, *selectedGraph_);
+    return true;
+}
+
+bool PicForm::pasteIntoSelectedGraph()
+{
+    if (!selectedGraph_ || sheet_->graph(*selectedGraph_) == nullptr) {
+        return false;
+    }
+    emit graphPasteRequested(this, *selectedGraph_);
+    return true;
+}
+
 void PicForm::keyPressEvent(QKeyEvent* event)
 {
+    // The main window's shortcuts take the keys first; this is for a sheet shown on its own.
+    if ((event->matches(QKeySequence::Copy) && copySelectedGraph()) ||
+        (event->matches(QKeySequence::Paste) && pasteIntoSelectedGraph())) {
+        event->accept();
+        return;
+    }
     const auto act = [](QScrollBar* bar, QAbstractSlider::SliderAction action) { bar->triggerAction(action); };
     switch (event->key()) {
     case Qt::Key_PageUp:

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -105,6 +106,10 @@ public:
 
     // Brings the window to the front of the main window's sheets.
     void bringToFront();
+    // The copy and paste keys: "グラフをコピー" or "表から貼り付け" on the selected graph (the last
+    // one clicked, until a click on the paper); false when none is selected.
+    bool copySelectedGraph();
+    bool pasteIntoSelectedGraph();
 
 signals:
     // The window has accepted to close; it is gone once control returns to the event loop.
@@ -117,7 +122,8 @@ signals:
     void readOffChanged(const QString& text);
     // Local files dropped on graph `number`.
     void filesDroppedOnGraph(PicForm* form, std::int32_t number, const QStringList& paths);
-    // The copy or paste key on a selected graph.
+    // The copy or paste key while a graph is selected (the last one clicked, until a click on
+    // the paper).
     void graphCopyRequested(PicForm* form, std::int32_t number);
     void graphPasteRequested(PicForm* form, std::int32_t number);
 
@@ -156,6 +162,8 @@ private:
     std::map<std::int32_t, SheetLabelObject*> comLabel_;
     std::map<std::int64_t, SheetLabelObject*> sLabel_;
     QPointF paperClickPoint_;
+    // The graph the copy and paste keys act on.
+    std::optional<std::int32_t> selectedGraph_;
     std::set<std::int32_t> cancelledGraphNumbers_;
     QUndoStack* undoStack_ = nullptr;
     std::function<BusyScope::Options()> busyOptions_;

@@ -3,8 +3,6 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QKeyEvent>
-#include <QKeySequence>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -65,21 +63,6 @@ GraphFrameObject::GraphFrameObject(std::int32_t number, QWidget* paper) : QWidge
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
     setAcceptDrops(true);
-    // A click selects the graph for the copy and paste keys.
-    setFocusPolicy(Qt::ClickFocus);
-}
-
-void GraphFrameObject::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Copy)) {
-        emit copyRequested(number_);
-    } else if (event->matches(QKeySequence::Paste)) {
-        emit pasteRequested(number_);
-    } else {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
 }
 
 void GraphFrameObject::setHeld(bool held)

@@ -48,9 +48,6 @@ signals:
     void unhovered(std::int32_t number);
     // Local files dropped on the frame.
     void filesDropped(std::int32_t number, const QStringList& paths);
-    // The copy and paste keys while the frame has the focus (a click gives it the focus).
-    void copyRequested(std::int32_t number);
-    void pasteRequested(std::int32_t number);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,7 +55,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 

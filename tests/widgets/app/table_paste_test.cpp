@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTest>
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
@@ -128,15 +129,19 @@ TEST_F(TablePasteTest, RefusedPastesSayWhyAndChangeNothing)
     }
 }
 
+// A click on a graph selects it; the keys reach the sheet window, which has the focus then.
 TEST_F(TablePasteTest, TheCopyAndPasteKeysWorkOnTheSelectedGraph)
 {
     PicForm& form = openSheet();
     putText("12\n13\n");
-    pressKeys(form.sekFrame(1), QKeySequence::Paste);
+    pressKeys(&form, QKeySequence::Paste);
+    EXPECT_TRUE(seriesOf(form) == nullptr || seriesOf(form)->empty()) << "no graph selected yet";
+    QTest::mouseClick(form.sekFrame(1), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    pressKeys(&form, QKeySequence::Paste);
     ASSERT_NE(seriesOf(form), nullptr);
     EXPECT_EQ(seriesOf(form)->count(), 1);
 
-    pressKeys(form.sekFrame(1), QKeySequence::Copy);
+    pressKeys(&form, QKeySequence::Copy);
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasFormat(QStringLiteral("image/png")));
