@@ -35,7 +35,7 @@ struct QuietServices : probel::FontDialog, probel::ColorDialog, probel::MessageB
     bool hasText() const override { return false; }
     std::string text() const override { return {}; }
     void setText(const std::string&) override {}
-    void setPicture(const std::string&, const std::string&) override {}
+    void setPicture(std::string, std::function<std::string()>) override {}
 };
 
 probel::DataDialogInput editedSeries()

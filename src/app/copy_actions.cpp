@@ -16,14 +16,14 @@ namespace {
 
 constexpr auto kCopyTitle = "コピー";
 
-bool putPicture(const Result<PagePicture>& picture, const AppServices& services)
+bool putPicture(Result<PagePicture> picture, const AppServices& services)
 {
     if (!picture) {
         services.messages.show("コピーできません: " + errorText(picture.error()), kCopyTitle, MessageButtons::Ok,
                                MessageIcon::Exclamation);
         return false;
     }
-    services.clipboard.setPicture(picture.value().png, picture.value().svg);
+    services.clipboard.setPicture(std::move(picture.value().png), std::move(picture.value().svg));
     return true;
 }
 

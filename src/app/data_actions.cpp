@@ -237,7 +237,7 @@ std::size_t DataActions::seriesRoom(const ChartSheet& sheet, std::int32_t number
     return held < kMaxSeriesPerGraph ? kMaxSeriesPerGraph - held : 0;
 }
 
-bool DataActions::addSeriesColumns(PicForm& form, std::int32_t number, const std::vector<NamedValues>& columns)
+bool DataActions::addSeriesColumns(PicForm& form, std::int32_t number, std::vector<NamedValues> columns)
 {
     const ChartSheet& sheet = form.sheet();
     const NormoBp* graph = sheet.graph(number);
@@ -269,12 +269,12 @@ bool DataActions::addSeriesColumns(PicForm& form, std::int32_t number, const std
     values.probel = values.probel && limited != nullptr;
     values.cp = values.cp && limited != nullptr;
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        values.values = columns[i].values;
         values.comment = columns[i].name.empty() ? kCommentPrefix + std::to_string(added[i]) : columns[i].name;
         // Each series looks different from those before it.
         values.mrk = seriesCycleMarker(existing + i);
         values.color = seriesCycleColor(existing + i);
         NormoData series = seriesOf(values, added[i]);
+        series.setIniData(std::move(columns[i].values));
         series.setLimitsSet(limited != nullptr);
         if (limited != nullptr) {
             series.setCpOption(limited->cpOption());

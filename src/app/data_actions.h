@@ -42,7 +42,7 @@ public:
     // nor Cp), its detail label below the one before from the top-left of the paper in view;
     // all of them one undoable edit. False (and nothing changed) for no columns, more than the
     // graph has room for (seriesRoom) or a graph that is not there.
-    bool addSeriesColumns(PicForm& form, std::int32_t number, const std::vector<NamedValues>& columns);
+    bool addSeriesColumns(PicForm& form, std::int32_t number, std::vector<NamedValues> columns);
 
     // How many more series graph `number` can take: a graph holds at most kMaxSeriesPerGraph
     // (core/stats/data.h); 0 when there is no such graph.

@@ -10,16 +10,16 @@ namespace probel {
 
 void widenSpan(std::optional<ValueSpan>& span, const NormoData& series)
 {
-    const std::vector<double>& sorted = series.sortData();
-    if (!series.visible() || sorted.empty()) {
+    if (!series.visible() || series.dataCount() == 0) {
         return;
     }
+    const auto [low, high] = series.valueRange();
     if (!span) {
-        span = ValueSpan{sorted.front(), sorted.back()};
+        span = ValueSpan{low, high};
         return;
     }
-    span->low = std::min(span->low, sorted.front());
-    span->high = std::max(span->high, sorted.back());
+    span->low = std::min(span->low, low);
+    span->high = std::max(span->high, high);
 }
 
 std::optional<GraphSettings> fittedAxis(const GraphSettings& settings, const ValueSpan& span)

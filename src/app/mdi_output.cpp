@@ -293,7 +293,6 @@ PicForm* MDIOutput::addSheet(std::unique_ptr<ChartSheet> sheet)
                 }
                 dropActions_->dropFilesOnGraph(*sheet, number, files);
             });
-    form->setBusyOptions([this] { return busyOptions(); });
     editMenu_->addSheet(*form);
     sheetMenus_->attach(*form);
     picForms_.add(key, form);

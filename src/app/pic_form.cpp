@@ -60,6 +60,7 @@ PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(p
 
     mainPic_ = new SheetPaper(this);
     mainPic_->setObjectName(QStringLiteral("MainPic"));
+    mainPic_->setPageDrawing([this](Canvas& canvas) { drawScreenPage(*sheet_, canvas); });
     tateS_ = new QScrollBar(Qt::Vertical, this);
     tateS_->setObjectName(QStringLiteral("TateS"));
     tateS_->setSingleStep(kTateSmallStep);
@@ -92,7 +93,7 @@ PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(p
         [this](LabelArray array, std::int64_t index, LabelPlace before, LabelPlace after) {
             edit<MoveLabel>(array, index, before, after);
         },
-        [this] { redrawUnderBusyWindow(); },
+        [this] { objRefresh(); },
     });
     connect(mainPic_, &SheetPaper::leftPressed, this, [this](QPointF position) {
         selectedGraph_.reset();
@@ -105,7 +106,7 @@ PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(p
     connect(mainPic_, &SheetPaper::pictureOutdated, this, &PicForm::rebuildPicture);
 
     undoStack_ = new QUndoStack(this);
-    connect(undoStack_, &QUndoStack::indexChanged, this, &PicForm::redrawUnderBusyWindow);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &PicForm::objRefresh);
     connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     setFocusPolicy(Qt::StrongFocus);
 
@@ -178,17 +179,12 @@ void PicForm::objRefresh()
 {
     refreshSheet(*sheet_, mainPic_->canvas());
     placeObjects();
+    mainPic_->outdate();
 }
 
 void PicForm::push(std::unique_ptr<QUndoCommand> change)
 {
     undoStack_->push(change.release());
-}
-
-void PicForm::redrawUnderBusyWindow()
-{
-    const BusyScope busy(busyOptions_ ? busyOptions_() : BusyScope::Options{});
-    objRefresh();
 }
 
 QPointF PicForm::visibleTopLeft() const

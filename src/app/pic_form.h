@@ -14,7 +14,6 @@
 #include <string>
 #include <utility>
 
-#include "app/busy_scope.h"
 #include "app/sheet_commands.h"
 #include "core/sheet/chart_sheet.h"
 
@@ -87,8 +86,6 @@ public:
     {
         push(std::make_unique<Command>(*sheet_, std::forward<Arguments>(arguments)...));
     }
-    // The busy window the redraws after an edit show; without it only the busy pointer.
-    void setBusyOptions(std::function<BusyScope::Options()> options) { busyOptions_ = std::move(options); }
     // The top-left of the part of the paper in view, in canvas pixels.
     QPointF visibleTopLeft() const;
     // Where the paper was last right-clicked (or its menu opened from the keyboard), canvas pixels.
@@ -149,7 +146,6 @@ private:
     void rebuildPicture();
     void paperRightPressed(QPointF position, QPoint globalPosition);
     void push(std::unique_ptr<QUndoCommand> change);
-    void redrawUnderBusyWindow();
     SheetLabelObject* labelObject(LabelArray array, std::int64_t index) const;
     void stackFrameUnderLabels(GraphFrameObject& frame);
 
@@ -166,7 +162,6 @@ private:
     std::optional<std::int32_t> selectedGraph_;
     std::set<std::int32_t> cancelledGraphNumbers_;
     QUndoStack* undoStack_ = nullptr;
-    std::function<BusyScope::Options()> busyOptions_;
     // The paper, frame and label held with the left button, from press to release.
     std::unique_ptr<SheetDrag> drag_;
     CloseGuard closeGuard_;

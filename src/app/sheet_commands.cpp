@@ -145,7 +145,7 @@ SeriesState seriesState(const ChartSheet& sheet, std::int32_t number, const std:
     SeriesState state;
     if (const NormoBp* graph = sheet.graph(number); graph != nullptr && graph->dataIfAny() != nullptr) {
         for (const NormoData& one : *graph->dataIfAny()) {
-            state.series.push_back(one);
+            state.series.push_back(one.lean());
         }
     }
     for (const std::int32_t id : ids) {
@@ -163,16 +163,17 @@ ChangeSeries::ChangeSeries(ChartSheet& sheet, std::int32_t number, SeriesState b
     setObsolete(before_ == after_);
 }
 
-void ChangeSeries::apply(const SeriesState& state)
+void ChangeSeries::apply(SeriesState& state)
 {
     NormoBp* graph = sheet_.graph(number_);
     if (graph == nullptr) {
         return;
     }
     auto data = std::make_unique<Data>();
-    for (const NormoData& one : state.series) {
+    for (NormoData& one : state.series) {
         KeyedCollection<NormoData>& collection = *data;
         collection.add(std::make_unique<NormoData>(one));
+        one = one.lean();
     }
     graph->setData(std::move(data));
     if (state.graph) {

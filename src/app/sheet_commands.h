@@ -142,7 +142,9 @@ public:
     void undo() override { apply(before_); }
 
 private:
-    void apply(const SeriesState& state);
+    // Puts `state` into the sheet, whose series share its values; what the sheet derives from
+    // them is not kept here as well.
+    void apply(SeriesState& state);
 
     ChartSheet& sheet_;
     std::int32_t number_;

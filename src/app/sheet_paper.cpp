@@ -50,7 +50,28 @@ void SheetPaper::makePicture()
     options.repaintRequest = [this] { update(); };
     canvas_ = std::make_unique<QPainterCanvas>(picture_, std::move(options));
     outdatedReported_ = false;
+    pageOutdated_ = true;
     update();
+}
+
+void SheetPaper::outdate()
+{
+    pageOutdated_ = true;
+    update();
+}
+
+void SheetPaper::drawIfOutdated()
+{
+    if (pageOutdated_ && pageDrawing_) {
+        pageOutdated_ = false;
+        pageDrawing_(*canvas_);
+    }
+}
+
+const QImage& SheetPaper::picture()
+{
+    drawIfOutdated();
+    return picture_;
 }
 
 bool SheetPaper::pictureMatchesScreen() const
@@ -60,6 +81,7 @@ bool SheetPaper::pictureMatchesScreen() const
 
 void SheetPaper::paintEvent(QPaintEvent* event)
 {
+    drawIfOutdated();
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     const QRect area = event->rect();

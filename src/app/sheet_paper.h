@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 #include "core/sheet/paper_size.h"
@@ -16,7 +17,9 @@ namespace probel {
 // The paper of a sheet window (MainPic): a white widget of the paper's size in pixels whose
 // graphs are drawn into a picture of its own, kept at the screen's pixel ratio so that lines
 // and text stay crisp on high-density screens. The widget shows the picture; drawing on the
-// canvas changes the picture and asks for a repaint. Mouse presses are passed on as signals:
+// canvas changes the picture and asks for a repaint. The page itself is drawn when the paper
+// is next shown (or its picture read) after outdate(): several changes in a row draw once, and
+// an edit returns before the drawing of a large sheet. Mouse presses are passed on as signals:
 // the sheet window decides what they do.
 class SheetPaper : public QWidget {
     Q_OBJECT
@@ -31,7 +34,12 @@ public:
     QSize paperSize() const { return size_; }
 
     Canvas& canvas() { return *canvas_; }
-    const QImage& picture() const { return picture_; }
+    // What draws the page onto the canvas when the picture is out of date.
+    void setPageDrawing(std::function<void(Canvas&)> drawing) { pageDrawing_ = std::move(drawing); }
+    // The page has changed: it is drawn again before it is next shown.
+    void outdate();
+    // The picture, drawn first if it is out of date.
+    const QImage& picture();
     // False once the window has moved to a screen of another pixel ratio.
     bool pictureMatchesScreen() const;
 
@@ -52,12 +60,15 @@ protected:
 
 private:
     void makePicture();
+    void drawIfOutdated();
 
     QSize size_;
     // Declared before the canvas: the canvas paints on it and must go first.
     QImage picture_;
     std::unique_ptr<QPainterCanvas> canvas_;
     bool outdatedReported_ = false;
+    std::function<void(Canvas&)> pageDrawing_;
+    bool pageOutdated_ = false;
 };
 
 }  // namespace probel

@@ -22,12 +22,12 @@ constexpr auto kClipboardName = "クリップボード";
 
 TableInput::TableInput(const AppServices& services) : services_(services), dataActions_(services) {}
 
-std::vector<NamedValues> TableInput::numericColumns(const std::vector<CsvColumn>& columns, const std::string& unnamed)
+std::vector<NamedValues> TableInput::numericColumns(std::vector<CsvColumn> columns, const std::string& unnamed)
 {
     std::vector<NamedValues> named;
-    for (const CsvColumn& column : columns) {
+    for (CsvColumn& column : columns) {
         if (!column.values.empty()) {
-            named.push_back(NamedValues{column.header.empty() ? unnamed : column.header, column.values});
+            named.push_back(NamedValues{column.header.empty() ? unnamed : column.header, std::move(column.values)});
         }
     }
     return named;
@@ -37,7 +37,7 @@ bool TableInput::addTable(PicForm& form, std::int32_t number, std::string bytes,
                           const char* title)
 {
     const std::string shownName = source == Source::File ? "ファイル \"" + name + "\"" : name;
-    const Result<std::vector<CsvColumn>> columns = readCsvColumns(std::move(bytes), name);
+    Result<std::vector<CsvColumn>> columns = readCsvColumns(std::move(bytes), name);
     if (!columns) {
         return refuse(errorText(columns.error()), title);
     }
@@ -48,8 +48,8 @@ bool TableInput::addTable(PicForm& form, std::int32_t number, std::string bytes,
                           title);
         }
     }
-    const std::vector<NamedValues> named =
-        numericColumns(columns.value(), source == Source::File ? name : std::string());
+    std::vector<NamedValues> named =
+        numericColumns(std::move(columns.value()), source == Source::File ? name : std::string());
     if (named.empty()) {
         return refuse(shownName + " には数値の列がありません。", title);
     }
@@ -66,16 +66,16 @@ bool TableInput::addTable(PicForm& form, std::int32_t number, std::string bytes,
                           std::to_string(room) + " 個です。",
                       title);
     }
-    return dataActions_.addSeriesColumns(form, number, named);
+    return dataActions_.addSeriesColumns(form, number, std::move(named));
 }
 
 bool TableInput::pasteTable(PicForm& form, std::int32_t number)
 {
-    const std::string text = services_.clipboard.hasText() ? services_.clipboard.text() : std::string();
+    std::string text = services_.clipboard.hasText() ? services_.clipboard.text() : std::string();
     if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
         return refuse("クリップボードに表がありません。表計算ソフトで列を選んでコピーしてください。", kPasteTitle);
     }
-    return addTable(form, number, text, kClipboardName, Source::Clipboard, kPasteTitle);
+    return addTable(form, number, std::move(text), kClipboardName, Source::Clipboard, kPasteTitle);
 }
 
 bool TableInput::refuse(const std::string& text, const char* title)

@@ -37,7 +37,7 @@ public:
 
     // The columns with values, named by their header or else by `unnamed` (empty: left for the
     // series' own name).
-    static std::vector<NamedValues> numericColumns(const std::vector<CsvColumn>& columns, const std::string& unnamed);
+    static std::vector<NamedValues> numericColumns(std::vector<CsvColumn> columns, const std::string& unnamed);
 
 private:
     bool refuse(const std::string& text, const char* title);

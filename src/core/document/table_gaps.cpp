@@ -7,15 +7,26 @@ namespace probel {
 
 namespace {
 
-// The rows that hold any value, in order.
+// The rows that hold any value, in order; marked in one pass over each column, as a table
+// of many columns repeats the same rows in each.
 std::vector<int> rowsWithValues(const std::vector<CsvColumn>& columns)
 {
-    std::vector<int> rows;
+    int last = 0;
     for (const CsvColumn& column : columns) {
-        rows.insert(rows.end(), column.lines.begin(), column.lines.end());
+        last = column.lines.empty() ? last : std::max(last, column.lines.back());
     }
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::vector<char> held(static_cast<std::size_t>(last) + 1, 0);
+    for (const CsvColumn& column : columns) {
+        for (const int line : column.lines) {
+            held[static_cast<std::size_t>(line)] = 1;
+        }
+    }
+    std::vector<int> rows;
+    for (int line = 0; line <= last; ++line) {
+        if (held[static_cast<std::size_t>(line)] != 0) {
+            rows.push_back(line);
+        }
+    }
     return rows;
 }
 

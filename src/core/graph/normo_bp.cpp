@@ -36,6 +36,43 @@ std::int32_t scaled(std::int32_t extent, double fraction)
 
 NormoBp::NormoBp() : quantiles_(&QuantileTable::shared()) {}
 
+NormoBp::NormoBp(const NormoBp& other)
+    : analysis_(other.analysis_),
+      frameLeft_(other.frameLeft_),
+      frameTop_(other.frameTop_),
+      frameWidth_(other.frameWidth_),
+      frameHeight_(other.frameHeight_),
+      frameColor_(other.frameColor_),
+      frameDrawStyle_(other.frameDrawStyle_),
+      lineColor_(other.lineColor_),
+      lineDrawStyle_(other.lineDrawStyle_),
+      storedMin_(other.storedMin_),
+      storedMax_(other.storedMax_),
+      logV_(other.logV_),
+      bunnkatu_(other.bunnkatu_),
+      xJikuStep_(other.xJikuStep_),
+      xJikuCheck_(other.xJikuCheck_),
+      memoriCheck_(other.memoriCheck_),
+      tanni_(other.tanni_),
+      font_(other.font_),
+      fontSize_(other.fontSize_),
+      foreColor_(other.foreColor_),
+      windowWidth_(other.windowWidth_),
+      windowHeight_(other.windowHeight_),
+      quantiles_(other.quantiles_)
+{
+    if (other.data_) {
+        data_ = std::make_unique<Data>();
+        static_cast<KeyedCollection<NormoData>&>(*data_) =
+            other.data_->copied([](const NormoData& series) { return std::make_unique<NormoData>(series); });
+    }
+}
+
+std::unique_ptr<NormoBp> NormoBp::unboundCopy() const
+{
+    return std::unique_ptr<NormoBp>(new NormoBp(*this));
+}
+
 NormoBp::~NormoBp() = default;
 
 void NormoBp::setFrameWidth(std::int32_t value)

@@ -34,8 +34,11 @@ public:
 
     NormoBp();
     ~NormoBp();
-    NormoBp(const NormoBp&) = delete;
     NormoBp& operator=(const NormoBp&) = delete;
+
+    // A copy bound to no surface whose series share their values with this graph's: a picture
+    // of the graph as it stands now, whatever is edited after.
+    std::unique_ptr<NormoBp> unboundCopy() const;
 
     // Frame in pixels of the bound surface; a width or height below 2 is stored as 2.
     std::int32_t frameLeft() const { return frameLeft_; }
@@ -142,6 +145,8 @@ public:
     void spreadEqualSeriesLimits();
 
 private:
+    NormoBp(const NormoBp& other);
+
     GraphAnalysis analysis_;
     std::int32_t frameLeft_ = 0;
     std::int32_t frameTop_ = 0;

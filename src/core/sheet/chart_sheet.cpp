@@ -61,6 +61,21 @@ std::int64_t ChartSheet::detailLabelIndex(std::int32_t graph, std::int32_t id)
     return graph * place + id;
 }
 
+std::unique_ptr<ChartSheet> ChartSheet::unboundCopy() const
+{
+    auto copy = std::make_unique<ChartSheet>();
+    copy->fName = fName;
+    copy->myFormType = myFormType;
+    copy->unknownExtensionRecords = unknownExtensionRecords;
+    copy->myNormo_ = myNormo_.copied([](const NormoBp& graph) { return graph.unboundCopy(); });
+    copy->frames_ = frames_;
+    copy->comTemplate_ = comTemplate_;
+    copy->comLabels_ = comLabels_;
+    copy->sTemplate_ = sTemplate_;
+    copy->sLabels_ = sLabels_;
+    return copy;
+}
+
 std::int32_t ChartSheet::addGraph()
 {
     std::int32_t number = 1;

@@ -44,6 +44,10 @@ public:
     ChartSheet(const ChartSheet&) = delete;
     ChartSheet& operator=(const ChartSheet&) = delete;
 
+    // The sheet as it stands now, with unbound copies of its graphs (NormoBp::unboundCopy):
+    // what a picture drawn later, such as one the clipboard hands over on request, draws.
+    std::unique_ptr<ChartSheet> unboundCopy() const;
+
     KeyedCollection<NormoBp>& myNormo() { return myNormo_; }
     const KeyedCollection<NormoBp>& myNormo() const { return myNormo_; }
 

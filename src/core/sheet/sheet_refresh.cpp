@@ -14,8 +14,11 @@ void refreshSheet(ChartSheet& sheet, Canvas& canvas)
     for (NormoBp& one : sheet.myNormo()) {
         one.spreadEqualSeriesLimits();
     }
+}
+
+void drawScreenPage(const ChartSheet& sheet, Canvas& canvas)
+{
     drawSheetPage(sheet, canvas, PageStyle{PageKind::Screen});
-    canvas.requestRepaint();
 }
 
 }  // namespace probel

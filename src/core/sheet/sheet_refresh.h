@@ -6,10 +6,12 @@ namespace probel {
 class Canvas;
 class ChartSheet;
 
-// The full redraw of the sheet window's picture: every graph bound to `canvas` keeping its
+// Readies the sheet for the sheet window's picture: every graph bound to `canvas` keeping its
 // frame (ChartSheet::bindGraphs) and its equal series limits spread
-// (NormoBp::spreadEqualSeriesLimits), the page drawn as the screen shows it (drawSheetPage,
-// sheet_page.h), then a repaint request.
+// (NormoBp::spreadEqualSeriesLimits). The picture itself is drawPage's work, which the window
+// does when it next shows the paper, so that changes in a row draw once.
 void refreshSheet(ChartSheet& sheet, Canvas& canvas);
+// The page as the screen shows it (drawSheetPage, sheet_page.h).
+void drawScreenPage(const ChartSheet& sheet, Canvas& canvas);
 
 }  // namespace probel

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "core/numbers/number_format.h"
 #include "core/numbers/number_text.h"
@@ -10,6 +11,7 @@
 #include "core/stats/cp_option.h"
 #include "core/stats/normality.h"
 #include "core/stats/series_moments.h"
+#include "core/util/value_sort.h"
 
 namespace probel {
 namespace {
@@ -63,58 +65,98 @@ const std::array<double, NormoData::kAreaTableSize>& NormoData::areaTable()
 
 void NormoData::setIniData(std::vector<double> values)
 {
-    iniData_ = std::move(values);
-    sortData_ = iniData_;
-    std::sort(sortData_.begin(), sortData_.end());
-
-    logSortData_.resize(sortData_.size());
-    std::transform(sortData_.begin(), sortData_.end(), logSortData_.begin(),
-                   [](double value) { return value > 0 ? std::log10(value) : value; });
-
-    computeMoments();
+    iniData_ = std::make_shared<const std::vector<double>>(std::move(values));
+    sorted_.reset();
+    logs_.reset();
+    sigmaStandIn_ = false;
+    logSigmaStandIn_ = false;
     visible_ = true;
+}
+
+NormoData NormoData::lean() const
+{
+    NormoData copy = *this;
+    copy.sorted_.reset();
+    copy.logs_.reset();
+    return copy;
+}
+
+// The moments are summed over the sorted values, so the figures do not depend on the order
+// the values were entered in.
+const NormoData::Ordered& NormoData::sorted() const
+{
+    if (!sorted_) {
+        std::vector<double> values = *iniData_;
+        sortValues(values);
+        const SeriesMoments moments = seriesMoments(values);
+        sorted_ = std::make_shared<const Ordered>(Ordered{std::move(values), moments});
+    }
+    return *sorted_;
+}
+
+const NormoData::Ordered& NormoData::logs() const
+{
+    if (!logs_) {
+        const std::vector<double>& plain = sorted().values;
+        std::vector<double> values(plain.size());
+        std::transform(plain.begin(), plain.end(), values.begin(),
+                       [](double value) { return value > 0 ? std::log10(value) : value; });
+        const SeriesMoments moments = seriesMoments(values);
+        logs_ = std::make_shared<const Ordered>(Ordered{std::move(values), moments});
+    }
+    return *logs_;
+}
+
+std::pair<double, double> NormoData::valueRange() const
+{
+    if (sorted_) {
+        return sorted_->values.empty() ? std::pair{0.0, 0.0}
+                                       : std::pair{sorted_->values.front(), sorted_->values.back()};
+    }
+    if (iniData_->empty()) {
+        return {0.0, 0.0};
+    }
+    const auto [low, high] = std::minmax_element(iniData_->begin(), iniData_->end());
+    return {*low, *high};
+}
+
+double NormoData::spread(double populationSigma, bool standIn) const
+{
+    // s = σ·√(n/(n − 1)); a single value has no spread either way.
+    const auto n = static_cast<double>(iniData_->size());
+    const double factor = sigmaDivisor_ == SigmaDivisor::CountLessOne && n > 1 ? std::sqrt(n / (n - 1)) : 1.0;
+    const double sigma = populationSigma * factor;
+    return sigma == 0 && standIn ? kZeroSigmaStandIn : sigma;
 }
 
 void NormoData::setSigmaDivisor(SigmaDivisor divisor)
 {
     sigmaDivisor_ = divisor;
-    computeMoments();
-}
-
-void NormoData::computeMoments()
-{
-    // s = σ·√(n/(n − 1)); a single value has no spread either way.
-    const auto n = static_cast<double>(sortData_.size());
-    const double factor = sigmaDivisor_ == SigmaDivisor::CountLessOne && n > 1 ? std::sqrt(n / (n - 1)) : 1.0;
-    const auto plain = seriesMoments(sortData_);
-    heikin_ = plain.mean;
-    siguma_ = plain.sigma * factor;
-    const auto logs = seriesMoments(logSortData_);
-    logHeikin_ = logs.mean;
-    logSiguma_ = logs.sigma * factor;
+    sigmaStandIn_ = false;
+    logSigmaStandIn_ = false;
 }
 
 std::vector<double> NormoData::iniData()
 {
     visible_ = true;
-    return iniData_;
+    return *iniData_;
 }
 
 double NormoData::heikin(std::string_view format)
 {
-    return throughFormat(heikin_, format, heikinFormat_);
+    return throughFormat(heikin(), format, heikinFormat_);
 }
 double NormoData::siguma(std::string_view format)
 {
-    return throughFormat(siguma_, format, sigumaFormat_);
+    return throughFormat(siguma(), format, sigumaFormat_);
 }
 double NormoData::logHeikin(std::string_view format)
 {
-    return throughFormat(logHeikin_, format, heikinFormat_);
+    return throughFormat(logHeikin(), format, heikinFormat_);
 }
 double NormoData::logSiguma(std::string_view format)
 {
-    return throughFormat(logSiguma_, format, sigumaFormat_);
+    return throughFormat(logSiguma(), format, sigumaFormat_);
 }
 
 double NormoData::fractionBetween(double lower, double upper, double mean, double sigma) const
@@ -136,31 +178,30 @@ double NormoData::fractionBetween(double lower, double upper, double mean, doubl
 
 double NormoData::probel(std::string_view format)
 {
-    probel_ = fractionBetween(min_, max_, heikin_, siguma_);
+    probel_ = fractionBetween(min_, max_, heikin(), siguma());
     return throughFormat(100 * probel_, format, probelFormat_);
 }
 
 double NormoData::logProbel(std::string_view format)
 {
-    logProbel_ = fractionBetween(logMin_, logMax_, logHeikin_, logSiguma_);
+    logProbel_ = fractionBetween(logMin_, logMax_, logHeikin(), logSiguma());
     return throughFormat(100 * logProbel_, format, probelFormat_);
 }
 
 double NormoData::cp(std::int32_t option, std::string_view format)
 {
     cpOption_ = option;
-    if (siguma_ == 0) {
-        siguma_ = kZeroSigmaStandIn;
-    }
+    sigmaStandIn_ = sigmaStandIn_ || siguma() == 0;
+    const double sigma = siguma();
     switch (option) {
     case kCpUpperLimitOnly:
-        cp_ = (max_ - heikin_) / (3 * siguma_);
+        cp_ = (max_ - heikin()) / (3 * sigma);
         break;
     case kCpLowerLimitOnly:
-        cp_ = (heikin_ - min_) / (3 * siguma_);
+        cp_ = (heikin() - min_) / (3 * sigma);
         break;
     default:
-        cp_ = (max_ - min_) / (6 * siguma_);
+        cp_ = (max_ - min_) / (6 * sigma);
         break;
     }
     return throughFormat(cp_, format, cpFormat_);
@@ -168,10 +209,8 @@ double NormoData::cp(std::int32_t option, std::string_view format)
 
 double NormoData::logCp(std::int32_t /*option*/, std::string_view format)
 {
-    if (logSiguma_ == 0) {
-        logSiguma_ = kZeroSigmaStandIn;
-    }
-    logCp_ = (logMax_ - logMin_) / (6 * logSiguma_);
+    logSigmaStandIn_ = logSigmaStandIn_ || logSiguma() == 0;
+    logCp_ = (logMax_ - logMin_) / (6 * logSiguma());
     return throughFormat(std::pow(10.0, logCp_), format, cpFormat_);
 }
 
@@ -189,6 +228,19 @@ void NormoData::setMax(double value)
     if (value > 0) {
         logMax_ = std::log10(value);
     }
+}
+
+auto NormoData::tied() const
+{
+    return std::tie(capabilityLines_, sigmaStandIn_, logSigmaStandIn_, min_, max_, logMin_, logMax_, probel_,
+                    logProbel_, cp_, logCp_, cpOption_, heikinFormat_, sigumaFormat_, probelFormat_, cpFormat_, mrk_,
+                    mrkSize_, color_, drawStyle_, lineVisible_, limitsSet_, sigmaDivisor_, visible_, label_, comment_,
+                    id_, tag_);
+}
+
+bool NormoData::operator==(const NormoData& other) const
+{
+    return tied() == other.tied() && (iniData_ == other.iniData_ || *iniData_ == *other.iniData_);
 }
 
 double NormoData::logMin() const

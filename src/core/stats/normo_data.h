@@ -3,12 +3,14 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "core/stats/capability_lines.h"
+#include "core/stats/series_moments.h"
 #include "core/stats/sigma_divisor.h"
 
 namespace probel {
@@ -17,7 +19,11 @@ namespace probel {
 // the values and on their base-10 logarithms), the lower and upper specification limits
 // with the percentage between them and Cp, and how the series is drawn.
 //
-// Statistics are computed when the values are set and read back from stored results.
+// The values are shared between copies of a series and never changed in place, so a copy
+// (an undo step, a snapshot for the clipboard) costs no copy of them. What is derived from
+// them (the sorted copy, the logarithms and the moments of each) is worked out when first
+// read and shared by the copies made after that; lean() gives a copy without it, for those
+// that only keep the series. A series is not to be read from two threads at once.
 // The statistic readers take a number format: a non-empty format is remembered in the
 // matching format property and the value comes back rounded as the format shows it; an
 // empty format returns the value at full precision.
@@ -40,17 +46,22 @@ public:
     // A copy of the raw values; reading them also makes the series visible.
     std::vector<double> iniData();
     // The raw values without that side effect, for writers that must not change the series.
-    const std::vector<double>& iniValues() const { return iniData_; }
+    const std::vector<double>& iniValues() const { return *iniData_; }
+    // The same series without what is derived from its values, which is worked out again
+    // when read.
+    NormoData lean() const;
 
-    const std::vector<double>& sortData() const { return sortData_; }
+    const std::vector<double>& sortData() const { return sorted().values; }
     // log10 of each sorted value; a value of zero or below is kept as it is.
-    const std::vector<double>& logSortData() const { return logSortData_; }
-    std::int32_t dataCount() const { return static_cast<std::int32_t>(iniData_.size()); }
+    const std::vector<double>& logSortData() const { return logs().values; }
+    // The smallest and the largest value (0 and 0 without values), without sorting them.
+    std::pair<double, double> valueRange() const;
+    std::int32_t dataCount() const { return static_cast<std::int32_t>(iniData_->size()); }
 
-    double heikin() const { return heikin_; }
-    double siguma() const { return siguma_; }
-    double logHeikin() const { return logHeikin_; }
-    double logSiguma() const { return logSiguma_; }
+    double heikin() const { return sorted().moments.mean; }
+    double siguma() const { return spread(sorted().moments.sigma, sigmaStandIn_); }
+    double logHeikin() const { return logs().moments.mean; }
+    double logSiguma() const { return spread(logs().moments.sigma, logSigmaStandIn_); }
     // The same rounded as `format` shows them; a format given is remembered as the series'
     // heikinFormat() or sigumaFormat().
     double heikin(std::string_view format);
@@ -134,21 +145,30 @@ public:
     double storedCp() const { return cp_; }
     double storedLogCp() const { return logCp_; }
 
-    // Every member alike: what an edit compares to tell whether it changed anything.
-    bool operator==(const NormoData&) const = default;
+    // Every member alike, the values by content: what an edit compares to tell whether it
+    // changed anything.
+    bool operator==(const NormoData& other) const;
 
 private:
-    void computeMoments();
+    // Values in ascending order (or their logarithms) with their mean and σ (divisor n).
+    struct Ordered {
+        std::vector<double> values;
+        SeriesMoments moments;
+    };
+
+    const Ordered& sorted() const;
+    const Ordered& logs() const;
+    // σ with the chosen divisor; a zero σ reads as the stand-in once Cp has divided by it.
+    double spread(double populationSigma, bool standIn) const;
     double fractionBetween(double lower, double upper, double mean, double sigma) const;
+    auto tied() const;
 
     CapabilityLines capabilityLines_;
-    std::vector<double> iniData_;
-    std::vector<double> sortData_;
-    std::vector<double> logSortData_;
-    double heikin_ = 0;
-    double siguma_ = 0;
-    double logHeikin_ = 0;
-    double logSiguma_ = 0;
+    std::shared_ptr<const std::vector<double>> iniData_ = std::make_shared<const std::vector<double>>();
+    mutable std::shared_ptr<const Ordered> sorted_;
+    mutable std::shared_ptr<const Ordered> logs_;
+    bool sigmaStandIn_ = false;
+    bool logSigmaStandIn_ = false;
     double min_ = 0;
     double max_ = 0;
     double logMin_ = 0;

@@ -101,6 +101,18 @@ public:
         entries_[index].key = std::move(to);
     }
 
+    // A collection of copies under the same keys, in the same order; copyOf(object) makes the
+    // unique_ptr of each copy.
+    template <class CopyOf>
+    KeyedCollection copied(CopyOf copyOf) const
+    {
+        KeyedCollection copy;
+        for (const Entry& entry : entries_) {
+            copy.entries_.push_back(Entry{entry.key, copyOf(*entry.object)});
+        }
+        return copy;
+    }
+
     // Iteration in order over the objects themselves.
     template <class Owner, class Value>
     class BasicIterator {

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <memory>
 
 #include "core/graph/normo_bp.h"
 #include "platform/canvas/page_export.h"
@@ -75,7 +76,9 @@ Result<PagePicture> pagePicture(const ChartSheet& sheet, PageRegion region)
     if (!png) {
         return png.error();
     }
-    return PagePicture{std::move(png).value(), svgOf(sheet, *paper, region)};
+    std::shared_ptr<const ChartSheet> snapshot = sheet.unboundCopy();
+    return PagePicture{std::move(png).value(),
+                       [snapshot, paper = *paper, region] { return svgOf(*snapshot, paper, region); }};
 }
 
 PageRegion graphRegion(const ChartSheet& sheet, std::int32_t number)

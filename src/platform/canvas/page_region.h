@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/sheet/chart_sheet.h"
@@ -19,10 +20,12 @@ struct PageRegion {
 
 // A picture of a sheet's page, or of a part of it, for the clipboard: the bytes of a PNG file
 // and of an SVG file, both drawn as the page's picture is drawn for every export (the graphs,
-// then the label texts), at the page's resolution.
+// then the label texts), at the page's resolution. The SVG is written when asked for (few
+// programs take it, and a large graph's takes longer than the PNG), from a copy of the sheet
+// as it was when the picture was made.
 struct PagePicture {
     std::string png;
-    std::string svg;
+    std::function<std::string()> svg;
 };
 
 Result<PagePicture> pagePicture(const ChartSheet& sheet);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace probel {
@@ -18,8 +19,9 @@ public:
     // Replaces the clipboard's content by plain text (UTF-8).
     virtual void setText(const std::string& text) = 0;
     // Replaces the clipboard's content by one picture in two forms: the bytes of a PNG file
-    // and of an SVG file (office programs take the one they prefer).
-    virtual void setPicture(const std::string& png, const std::string& svg) = 0;
+    // and of an SVG file (office programs take the one they prefer). The SVG is made by `svg`
+    // when first asked for.
+    virtual void setPicture(std::string png, std::function<std::string()> svg) = 0;
 };
 
 }  // namespace probel

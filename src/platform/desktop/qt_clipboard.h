@@ -12,7 +12,7 @@ public:
     bool hasText() const override;
     std::string text() const override;
     void setText(const std::string& text) override;
-    void setPicture(const std::string& png, const std::string& svg) override;
+    void setPicture(std::string png, std::function<std::string()> svg) override;
 };
 
 }  // namespace probel

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -241,10 +242,12 @@ std::vector<Point> box(std::int32_t left, std::int32_t top, std::int32_t right, 
     return {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
 }
 
-TEST(ChartSheetTest, RefreshSheetClearsDrawsTheGraphsThenFramesTaggedLabels)
+TEST(ChartSheetTest, RefreshSheetThenTheScreenPageClearsDrawsTheGraphsThenFramesTaggedLabels)
 {
     DrawingSheet drawing;
     refreshSheet(drawing.sheet, drawing.canvas);
+    EXPECT_TRUE(drawing.canvas.calls().empty()) << "readying the sheet draws nothing";
+    drawScreenPage(drawing.sheet, drawing.canvas);
     const auto& calls = drawing.canvas.calls();
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.front().kind, RecordingCanvas::Call::Kind::Clear);
@@ -284,8 +287,51 @@ TEST(ChartSheetTest, RefreshSheetDrawsNoLabelFramesWithoutTaggedLabels)
     drawing.sheet.sLabel(102)->tag.clear();
     RecordingCanvas graphOnly(794, 1123);
     refreshSheet(drawing.sheet, drawing.canvas);
+    drawScreenPage(drawing.sheet, drawing.canvas);
     drawSheetPage(drawing.sheet, graphOnly, PageStyle{PageKind::Picture});
     EXPECT_EQ(drawing.canvas.polylines().size(), graphOnly.polylines().size());
+}
+
+// What a page drawing shows, call by call, for comparing two drawings.
+std::vector<std::tuple<int, std::vector<Point>, std::vector<PointF>, std::string, std::int32_t, std::int32_t>>
+drawnCalls(const RecordingCanvas& canvas)
+{
+    std::vector<std::tuple<int, std::vector<Point>, std::vector<PointF>, std::string, std::int32_t, std::int32_t>> out;
+    for (const auto& call : canvas.calls()) {
+        out.emplace_back(static_cast<int>(call.kind), call.points, call.topLefts, call.text, call.penStyle, call.color);
+    }
+    return out;
+}
+
+// A picture drawn later (one the clipboard hands over on request) draws the unbound copy: the
+// same page as the sheet, and still that page after the sheet is edited.
+TEST(ChartSheetTest, AnUnboundCopyDrawsThePageAsItWasWhenCopied)
+{
+    DrawingSheet drawing;
+    drawing.sheet.bindGraphs(&drawing.canvas);
+    const std::unique_ptr<ChartSheet> copy = drawing.sheet.unboundCopy();
+    EXPECT_EQ(copy->graph(1)->showObj(), nullptr);
+    EXPECT_EQ(copy->graph(1)->data().item(1).iniValues().data(),
+              drawing.sheet.graph(1)->data().item(1).iniValues().data())
+        << "the values are shared, not copied";
+
+    RecordingCanvas original(794, 1123);
+    RecordingCanvas copied(794, 1123);
+    drawSheetPage(drawing.sheet, original, PageStyle{PageKind::Picture});
+    drawSheetPage(*copy, copied, PageStyle{PageKind::Picture});
+    EXPECT_EQ(drawnCalls(copied), drawnCalls(original));
+    ASSERT_FALSE(original.stamps().empty()) << "the series' markers are drawn";
+
+    drawing.sheet.graph(1)->data().item(1).setIniData({7, 8});
+    drawing.sheet.graph(1)->setFrameLeft(20);
+    drawing.sheet.comLabel(1)->caption = "changed";
+    drawing.sheet.removeSLabel(102);
+    RecordingCanvas edited(794, 1123);
+    RecordingCanvas copiedAgain(794, 1123);
+    drawSheetPage(drawing.sheet, edited, PageStyle{PageKind::Picture});
+    drawSheetPage(*copy, copiedAgain, PageStyle{PageKind::Picture});
+    EXPECT_NE(drawnCalls(edited), drawnCalls(original));
+    EXPECT_EQ(drawnCalls(copiedAgain), drawnCalls(original));
 }
 
 TEST(ChartSheetTest, LabelTextsAreDrawnLineByLineInNormalWeightDetailLabelsFirst)

@@ -296,5 +296,66 @@ TEST(NormoDataTest, LimitsKeepTheirLogarithms)
     EXPECT_DOUBLE_EQ(series.logMax(), 1000);
 }
 
+// Copies are what undo keeps and what a picture on the clipboard draws later: they share the
+// values, and a copy keeps its own figures whatever happens to the series it came from.
+TEST(NormoDataTest, CopiesShareTheValuesAndKeepTheirFigures)
+{
+    auto series = seriesOf({3, 1, 2});
+    series.setComment("A");
+    const NormoData copy = series;
+    const NormoData lean = series.lean();
+    EXPECT_EQ(copy.iniValues().data(), series.iniValues().data());
+    EXPECT_EQ(lean.iniValues().data(), series.iniValues().data());
+    EXPECT_EQ(copy, series);
+    EXPECT_EQ(lean, series);
+
+    series.setIniData({10, 30});
+    EXPECT_EQ(copy.sortData(), (std::vector<double>{1, 2, 3}));
+    EXPECT_EQ(lean.heikin(), 2);
+    EXPECT_EQ(series.heikin(), 20);
+    EXPECT_NE(copy, series);
+}
+
+// Equal values set apart are the same series; a value or a setting that differs is not.
+TEST(NormoDataTest, SeriesCompareByTheirValuesNotWhereTheyAreKept)
+{
+    const auto one = seriesOf({1, 2, 3});
+    auto other = seriesOf({1, 2, 3});
+    EXPECT_EQ(one, other);
+    EXPECT_NE(one, seriesOf({1, 2, 4}));
+    other.setComment("B");
+    EXPECT_NE(one, other);
+}
+
+// The mean is summed in ascending order, so entering the same values in another order gives
+// the same bits (0.1 + 0.2 + 0.3 differs from 0.3 + 0.2 + 0.1 in the last place).
+TEST(NormoDataTest, FiguresDoNotDependOnTheOrderOfEntry)
+{
+    ASSERT_NE((0.1 + 0.2) + 0.3, (0.3 + 0.2) + 0.1);
+    const auto ascending = seriesOf({0.1, 0.2, 0.3});
+    const auto descending = seriesOf({0.3, 0.2, 0.1});
+    EXPECT_EQ(ascending.heikin(), descending.heikin());
+    EXPECT_EQ(ascending.heikin(), ((0.1 + 0.2) + 0.3) / 3);
+    EXPECT_EQ(ascending.siguma(), descending.siguma());
+    EXPECT_EQ(descending.valueRange(), std::make_pair(0.1, 0.3));
+    EXPECT_EQ(seriesOf({}).valueRange(), std::make_pair(0.0, 0.0));
+}
+
+// Cp's stand-in for a zero σ belongs to those values: new values, or another divisor, start
+// without it.
+TEST(NormoDataTest, TheZeroSigmaStandInGoesWithNewValues)
+{
+    auto series = seriesOf({5, 5});
+    series.setMin(4);
+    series.setMax(7);
+    series.cp(0);
+    EXPECT_EQ(series.siguma(), NormoData::kZeroSigmaStandIn);
+    series.setSigmaDivisor(SigmaDivisor::CountLessOne);
+    EXPECT_EQ(series.siguma(), 0);
+    series.cp(0);
+    series.setIniData({5, 5});
+    EXPECT_EQ(series.siguma(), 0);
+}
+
 }  // namespace
 }  // namespace probel

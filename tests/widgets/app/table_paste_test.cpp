@@ -180,6 +180,41 @@ TEST_F(TablePasteTest, GraphCopyIsThePagesPictureOfTheGraph)
     EXPECT_NE(svg.toStdString().find(viewBox), std::string::npos);
 }
 
+// The paper is drawn when it is next shown, not at each edit; what it shows follows the edits.
+TEST_F(TablePasteTest, ThePapersPictureFollowsThePasteAndItsUndo)
+{
+    PicForm& form = openSheet();
+    const QImage before = form.mainPic()->picture().copy();
+    putText("12\n13\n14\n");
+    onFrame(form, "PopMenuTablePaste");
+    const QImage pasted = form.mainPic()->picture().copy();
+    EXPECT_NE(pasted, before);
+    form.undoStack()->undo();
+    EXPECT_EQ(form.mainPic()->picture(), before);
+    form.undoStack()->redo();
+    EXPECT_EQ(form.mainPic()->picture(), pasted);
+}
+
+// The SVG is written when a program asks for it, but shows the graph as it was copied.
+TEST_F(TablePasteTest, GraphCopysSvgShowsTheGraphAsCopiedWhenAskedForLater)
+{
+    PicForm& form = openSheet();
+    putText("12\n13\n14\n");
+    onFrame(form, "PopMenuTablePaste");
+    onFrame(form, "PopMenuGraphCopy");
+    form.undoStack()->undo();
+    ASSERT_TRUE(seriesOf(form) == nullptr || seriesOf(form)->empty());
+    const QByteArray askedAfterUndo = QApplication::clipboard()->mimeData()->data(QStringLiteral("image/svg+xml"));
+
+    onFrame(form, "PopMenuGraphCopy");
+    const QByteArray withoutSeries = QApplication::clipboard()->mimeData()->data(QStringLiteral("image/svg+xml"));
+    form.undoStack()->redo();
+    onFrame(form, "PopMenuGraphCopy");
+    const QByteArray withSeries = QApplication::clipboard()->mimeData()->data(QStringLiteral("image/svg+xml"));
+    EXPECT_EQ(askedAfterUndo, withSeries);
+    EXPECT_NE(askedAfterUndo, withoutSeries);
+}
+
 // Cells a spreadsheet takes: a header row, then a series a row; figures computed here.
 TEST_F(TablePasteTest, FiguresCopyIsATableOfCells)
 {

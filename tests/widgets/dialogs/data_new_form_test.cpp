@@ -45,7 +45,7 @@ public:
     bool hasText() const override { return false; }
     std::string text() const override { return {}; }
     void setText(const std::string& /*text*/) override { ADD_FAILURE() << "the clipboard was written"; }
-    void setPicture(const std::string& /*png*/, const std::string& /*svg*/) override
+    void setPicture(std::string /*png*/, std::function<std::string()> /*svg*/) override
     {
         ADD_FAILURE() << "the clipboard was written";
     }
