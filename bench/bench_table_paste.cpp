@@ -52,7 +52,7 @@ struct Services {
     probel::QtPaperSizeChooser paperSizes;
     probel::QtFontDialog fontDialog;
     probel::QtColorDialog colorDialog;
-    probel::QtLabelTextEditor labelEditor{fontDialog, colorDialog};
+    probel::QtLabelTextEditor labelEditor{fontDialog, colorDialog, messages};
     probel::QtGraphSettingsEditor graphEditor{fontDialog, colorDialog, messages};
     probel::QtClipboard clipboard;
     probel::QtDataSettingsEditor dataEditor{fontDialog, colorDialog, messages, clipboard};

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/data_actions.h"
 
-#include <QPointF>
+#include <QSize>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -39,14 +40,9 @@ constexpr std::size_t kTagDigits = 5;
 constexpr std::int32_t kNewSeriesMarkerSize = 10;
 
 struct DetailLabelPlace {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
+    float left = 0;
+    float top = 0;
 };
-
-std::int32_t wholePixel(double value)
-{
-    return toInt32HalfEven(value).value_or(0);
-}
 
 std::vector<std::int32_t> seriesIds(const NormoBp& graph)
 {
@@ -109,8 +105,7 @@ NormoData seriesOf(const DataDialogValues& values, std::int32_t id)
 }
 
 // The detail label of a confirmed series; reading Cp for it keeps the option in the series.
-std::optional<ChartLabel> detailLabelOf(NormoData& series, const DataDialogValues& values, DetailLabelPlace place,
-                                        const NormoBp& graph)
+std::optional<ChartLabel> detailLabelOf(NormoData& series, const DataDialogValues& values, const NormoBp& graph)
 {
     if (!values.label) {
         return std::nullopt;
@@ -128,8 +123,6 @@ std::optional<ChartLabel> detailLabelOf(NormoData& series, const DataDialogValue
     choice.weibull = weibullChoiceOf(graph);
     ChartLabel label;
     label.caption = detailCaption(series, choice);
-    label.left = static_cast<float>(place.left);
-    label.top = static_cast<float>(place.top);
     label.font = values.labelFont;
     label.foreColor = values.color;
     label.visible = true;
@@ -176,10 +169,44 @@ bool weibullPaperTakes(const NormoBp& graph, const SeriesRange& series, const Ap
     return true;
 }
 
+// The bottom of the lowest detail label of graph `number` (of its series `ids`), as the sheet
+// has them with the labels of `changed` put in or taken out; nothing when it has none.
+std::optional<double> lowestDetailBottom(const PicForm& form, std::int32_t number, const std::vector<std::int32_t>& ids,
+                                         const std::map<std::int64_t, std::optional<ChartLabel>>& changed)
+{
+    std::optional<double> lowest;
+    for (const std::int32_t id : ids) {
+        const std::int64_t index = ChartSheet::detailLabelIndex(number, id);
+        const auto change = changed.find(index);
+        const ChartLabel* label =
+            change != changed.end() ? (change->second ? &*change->second : nullptr) : form.sheet().sLabel(index);
+        if (label != nullptr && label->visible) {
+            const double bottom = label->top + form.measuredLabel(*label).height;
+            lowest = std::max(lowest.value_or(bottom), bottom);
+        }
+    }
+    return lowest;
+}
+
+// A new detail label beside its graph, below the graph's other detail labels, on the paper.
+void placeBesideGraph(ChartLabel& label, const PicForm& form, std::int32_t number, const std::vector<std::int32_t>& ids,
+                      const std::map<std::int64_t, std::optional<ChartLabel>>& changed)
+{
+    const NormoBp& graph = *form.sheet().graph(number);
+    const LabelExtent extent = form.measuredLabel(label);
+    const QSize paper = form.paperPixels();
+    const LabelSpot spot = detailLabelSpot(graph.frame(), lowestDetailBottom(form, number, ids, changed), extent.width,
+                                           extent.height, paper.width(), paper.height());
+    label.left = static_cast<float>(spot.left);
+    label.top = static_cast<float>(spot.top);
+}
+
 // The graph's series after a confirmed dialog: `replaced` (a series number, or 0) taken out,
-// the new series appended, its detail label put in or removed. The defaults are stored.
+// the new series appended, its detail label put in (where `kept` says, or beside the graph) or
+// removed. The defaults are stored.
 void confirmSeries(PicForm& form, std::int32_t number, const DataDialogValues& values, std::int32_t id,
-                   std::int32_t replaced, DetailLabelPlace place, const AppServices& services, const char* editName)
+                   std::int32_t replaced, std::optional<DetailLabelPlace> kept, const AppServices& services,
+                   const char* editName)
 {
     const ChartSheet& sheet = form.sheet();
     const NormoBp& graph = *sheet.graph(number);
@@ -195,7 +222,16 @@ void confirmSeries(PicForm& form, std::int32_t number, const DataDialogValues& v
         series.setLimitsSet(old->limitsSet() || old->min() != series.min() || old->max() != series.max());
         after.series.erase(old);
     }
-    after.labels[ChartSheet::detailLabelIndex(number, id)] = detailLabelOf(series, values, place, graph);
+    std::optional<ChartLabel> label = detailLabelOf(series, values, graph);
+    if (label && kept) {
+        label->left = kept->left;
+        label->top = kept->top;
+    } else if (label) {
+        std::map<std::int64_t, std::optional<ChartLabel>> without = after.labels;
+        without[ChartSheet::detailLabelIndex(number, id)] = std::nullopt;
+        placeBesideGraph(*label, form, number, seriesIds(graph), without);
+    }
+    after.labels[ChartSheet::detailLabelIndex(number, id)] = std::move(label);
     after.series.push_back(std::move(series));
     fitDefaultAxis(graph, before, after);
     storeDataDefaults(values, services.settings);
@@ -213,16 +249,6 @@ DataDialogValues defaultValues(const AppServices& services, const ChartSheet& sh
     input.cpOption = kCpBothLimits;
     input.labelFont = sheet.sLabelTemplate().font;
     return unchangedDataValues(input, kNewSeriesMarkerSize);
-}
-
-// Height of a detail label's lines on the 10-pixel grid, so the next label goes below it.
-std::int32_t labelStep(const ChartLabel& label)
-{
-    constexpr double kLineSpacing = 1.25;
-    constexpr double kPixelsPerPoint = 96.0 / 72.0;
-    const auto lines = static_cast<double>(std::count(label.caption.begin(), label.caption.end(), '\n') + 1);
-    const double height = lines * label.font.size * kPixelsPerPoint * kLineSpacing;
-    return wholePixel(std::ceil(height / kSnapStep) * kSnapStep);
 }
 
 }  // namespace
@@ -252,9 +278,6 @@ bool DataActions::addSeriesColumns(PicForm& form, std::int32_t number, std::vect
     const std::vector<std::int32_t> added(ids.begin() + static_cast<std::ptrdiff_t>(existing), ids.end());
     SeriesState before = seriesState(sheet, number, added);
     SeriesState after = before;
-    const QPointF view = form.visibleTopLeft();
-    DetailLabelPlace place{wholePixel(visibleLabelStart(static_cast<float>(view.x()))),
-                           wholePixel(visibleLabelStart(static_cast<float>(view.y())))};
     DataDialogValues values = defaultValues(services_, sheet, *graph);
     // A table holds no limits: the series take those of the graph's last series that has any.
     // Without one the axis ends are none, so the series have none (equal limits, and marked as
@@ -279,9 +302,9 @@ bool DataActions::addSeriesColumns(PicForm& form, std::int32_t number, std::vect
         if (limited != nullptr) {
             series.setCpOption(limited->cpOption());
         }
-        std::optional<ChartLabel> label = detailLabelOf(series, values, place, *graph);
+        std::optional<ChartLabel> label = detailLabelOf(series, values, *graph);
         if (label) {
-            place.top += labelStep(*label);
+            placeBesideGraph(*label, form, number, ids, after.labels);
         }
         after.labels[ChartSheet::detailLabelIndex(number, added[i])] = std::move(label);
         after.series.push_back(std::move(series));
@@ -319,16 +342,13 @@ bool DataActions::popMenuDataNew(PicForm& form, std::int32_t number)
     // New series read Cp with both limits, as they always have.
     input.cpOption = kCpBothLimits;
     input.labelFont = sheet.sLabelTemplate().font;
-    const QPointF view = form.visibleTopLeft();
-    const DetailLabelPlace place{wholePixel(visibleLabelStart(static_cast<float>(view.x()))),
-                                 wholePixel(visibleLabelStart(static_cast<float>(view.y())))};
 
     const std::optional<DataDialogValues> confirmed = services_.dataEditor.editData(input);
     form.setFocus();
     if (!confirmed) {
         return false;
     }
-    confirmSeries(form, number, *confirmed, id, 0, place, services_, "データの追加");
+    confirmSeries(form, number, *confirmed, id, 0, std::nullopt, services_, "データの追加");
     return true;
 }
 
@@ -363,12 +383,11 @@ bool DataActions::popMenuDataRe(PicForm& form, std::int32_t number)
     input.siguma = tagDigit(tag, 2);
     input.probel = tagDigit(tag, 3);
     input.cp = tagDigit(tag, kTagDigits - 1);
-    const QPointF view = form.visibleTopLeft();
-    DetailLabelPlace place{wholePixel(view.x()), wholePixel(view.y())};
+    std::optional<DetailLabelPlace> kept;
     input.labelFont = sheet.sLabelTemplate().font;
     if (const ChartLabel* label = sheet.sLabel(ChartSheet::detailLabelIndex(number, series.id()));
         input.label && label != nullptr) {
-        place = DetailLabelPlace{wholePixel(label->left), wholePixel(label->top)};
+        kept = DetailLabelPlace{label->left, label->top};
         input.labelFont = label->font;
     }
     input.heikinFormat = series.heikinFormat();
@@ -387,7 +406,7 @@ bool DataActions::popMenuDataRe(PicForm& form, std::int32_t number)
     if (!confirmed) {
         return false;
     }
-    confirmSeries(form, number, *confirmed, series.id(), *chosen, place, services_, "データの編集");
+    confirmSeries(form, number, *confirmed, series.id(), *chosen, kept, services_, "データの編集");
     return true;
 }
 

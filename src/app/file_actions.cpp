@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/busy_scope.h"
+#include "app/dialog_start.h"
 #include "app/path_names.h"
 #include "app/pic_form.h"
 #include "app/pic_forms.h"
@@ -24,6 +25,7 @@ namespace {
 
 constexpr auto kOpenTitle = "ファイルを開く";
 constexpr auto kSaveAsTitle = "名前を付けて保存";
+constexpr auto kSheetExtension = "pbl";
 constexpr auto kReadErrorTitle = "読み込みエラー";
 constexpr auto kSaveErrorTitle = "保存エラー";
 
@@ -85,7 +87,12 @@ PicForm* FileActions::npdNew()
 std::vector<PicForm*> FileActions::npdOpen()
 {
     const SheetWindows::ActionScope running(window_);
-    std::vector<std::string> chosen = services_.fileDialogs.openFiles(kOpenTitle, kOpenFilter, {});
+    const PicForm* active = window_.activeSheet();
+    std::vector<std::string> chosen = services_.fileDialogs.openFiles(
+        kOpenTitle, kOpenFilter, dialogFolder(active != nullptr ? active->fName() : std::string(), services_.settings));
+    if (!chosen.empty()) {
+        rememberDialogFolder(chosen.front(), services_.settings);
+    }
     // The last chosen file opens first, so the first chosen one ends up in front.
     std::reverse(chosen.begin(), chosen.end());
     return openDocuments(chosen);
@@ -186,7 +193,7 @@ SaveOutcome FileActions::npdNewSave(PicForm& form)
 SaveOutcome FileActions::npdSave(PicForm& form)
 {
     const SheetWindows::ActionScope running(window_);
-    const SaveDialogStart start = saveDialogStart(form.fName());
+    const DialogStart start = dialogStart(form.fName(), services_.settings, kSheetExtension);
     // Two windows cannot show one file: the other would be overwritten behind its back. The
     // name is refused in the dialog, before the question whether to replace the file. An open
     // sheet may name a file that was deleted meanwhile, so the name is compared whether or not
@@ -201,8 +208,9 @@ SaveOutcome FileActions::npdSave(PicForm& form)
                     kSaveErrorTitle);
         return false;
     };
-    const std::string path =
-        services_.fileDialogs.saveFile(kSaveAsTitle, kSaveFilter, start.folder, start.fileName, notShownElsewhere);
+    const std::string path = services_.fileDialogs.saveFile(kSaveAsTitle, kSaveFilter, start.folder, start.fileName,
+                                                            notShownElsewhere, kSheetExtension);
+    rememberDialogFolder(path, services_.settings);
     if (path.empty()) {
         form.bringToFront();
         return SaveOutcome::Cancelled;

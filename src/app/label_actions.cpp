@@ -57,9 +57,12 @@ bool LabelActions::popMenuComNew(PicForm& form)
     }
     ChartLabel label = withSettings(sheet.comLabelTemplate(), *chosen);
     label.tag = chosen->framed ? kFramedTag : kUnframedTag;
-    const QPointF view = form.visibleTopLeft();
-    label.left = static_cast<float>(visibleLabelStart(view.x()));
-    label.top = static_cast<float>(visibleLabelStart(view.y()));
+    const LabelExtent extent = form.measuredLabel(label);
+    const QSize paper = form.paperPixels();
+    const LabelSpot spot = textLabelSpot(form.paperClickPoint().x(), form.paperClickPoint().y(), extent.width,
+                                         extent.height, paper.width(), paper.height());
+    label.left = static_cast<float>(spot.left);
+    label.top = static_cast<float>(spot.top);
     form.edit<ChangeTextLabel>(lowestFreeIndex(sheet), std::nullopt, std::move(label));
     return true;
 }

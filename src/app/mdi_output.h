@@ -62,7 +62,7 @@ public:
     // The sheet the actions act on: the MDI area's current sheet (also when the program is
     // not the active application), else the one activated last, else the newest; nullptr
     // with no sheet open.
-    PicForm* activeSheet() const;
+    PicForm* activeSheet() const override;
 
     // Makes a window for `sheet`, adds it to PicForms under its FName, shows it in front and
     // returns it; nullptr (and no window) when the name is in use.

@@ -7,6 +7,7 @@
 
 #include "app/bitmap_export.h"
 #include "app/busy_scope.h"
+#include "app/dialog_start.h"
 #include "app/pic_form.h"
 #include "app/sheet_printing.h"
 #include "app/sheet_windows.h"
@@ -55,6 +56,16 @@ bool OutputActions::run(PicForm& form, const char* errorTitle, Output output)
     return true;
 }
 
+std::string OutputActions::chooseFile(const PicForm& form, const char* title, const char* filter, const char* extension,
+                                      const FileDialogs::NameCheck& acceptable)
+{
+    const DialogStart start = dialogStart(form.fName(), services_.settings, extension);
+    std::string path =
+        services_.fileDialogs.saveFile(title, filter, start.folder, start.fileName, acceptable, extension);
+    rememberDialogFolder(path, services_.settings);
+    return path;
+}
+
 bool OutputActions::menuPrint(PicForm& form)
 {
     const SheetWindows::ActionScope running(window_);
@@ -64,7 +75,7 @@ bool OutputActions::menuPrint(PicForm& form)
 bool OutputActions::menuPdf(PicForm& form)
 {
     const SheetWindows::ActionScope running(window_);
-    const std::string path = services_.fileDialogs.saveFile(kPdfTitle, kPdfFilter, {}, {}, {});
+    const std::string path = chooseFile(form, kPdfTitle, kPdfFilter, "pdf", {});
     if (path.empty()) {
         return false;
     }
@@ -78,7 +89,7 @@ bool OutputActions::menuPdf(PicForm& form)
 bool OutputActions::menuBitmap(PicForm& form)
 {
     const SheetWindows::ActionScope running(window_);
-    const std::string path = services_.fileDialogs.saveFile(kBitmapTitle, kBitmapFilter, {}, {}, {});
+    const std::string path = chooseFile(form, kBitmapTitle, kBitmapFilter, "bmp", {});
     if (path.empty()) {
         return false;
     }
@@ -98,7 +109,7 @@ bool OutputActions::menuImage(PicForm& form)
             MessageButtons::Ok, MessageIcon::Exclamation);
         return false;
     };
-    const std::string path = services_.fileDialogs.saveFile(kImageTitle, kImageFilter, {}, {}, knownFormat);
+    const std::string path = chooseFile(form, kImageTitle, kImageFilter, "png", knownFormat);
     const std::optional<PageFormat> format = imageFormatFor(path);
     if (path.empty() || !format) {
         return false;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
+
 #include "app/app_services.h"
+#include "platform/desktop/file_dialogs.h"
 
 namespace probel {
 
@@ -28,6 +31,10 @@ public:
     bool menuImage(PicForm& form);
 
 private:
+    // The save dialog for an export of `form`: it starts beside the sheet's file with the
+    // sheet's name and `extension`, which a name typed without one gets.
+    std::string chooseFile(const PicForm& form, const char* title, const char* filter, const char* extension,
+                           const FileDialogs::NameCheck& acceptable);
     template <class Output>
     bool run(PicForm& form, const char* errorTitle, Output output);
 

@@ -78,13 +78,4 @@ std::string notAFileText(const std::string& path)
     return "ファイル " + quoted + " が見つかりません。";
 }
 
-SaveDialogStart saveDialogStart(const std::string& fName)
-{
-    if (!namesExistingFile(fName)) {
-        return {};
-    }
-    const std::filesystem::path path(fName);
-    return {path.parent_path().string(), path.filename().string()};
-}
-
 }  // namespace probel

@@ -32,12 +32,4 @@ bool namesExistingFile(const std::string& fName);
 // instead (a folder, a named pipe, a device, a socket).
 std::string notAFileText(const std::string& path);
 
-// The folder and the file name a save dialog starts with for a sheet: those of the file the
-// name names, or two empty texts when it names no existing file.
-struct SaveDialogStart {
-    std::string folder;
-    std::string fileName;
-};
-SaveDialogStart saveDialogStart(const std::string& fName);
-
 }  // namespace probel

@@ -345,6 +345,16 @@ void PicForm::placeLabels()
     place(comLabel_, sheet_->comLabels(), SheetLabelObject::Kind::Text);
 }
 
+LabelExtent PicForm::measuredLabel(const ChartLabel& label) const
+{
+    return labelExtent(label, mainPic_->canvas());
+}
+
+QSize PicForm::paperPixels() const
+{
+    return mainPic_->paperSize();
+}
+
 SheetLabelObject* PicForm::labelObject(LabelArray array, std::int64_t index) const
 {
     return array == LabelArray::Text ? comLabel(static_cast<std::int32_t>(index)) : sLabel(index);

@@ -90,6 +90,10 @@ public:
     QPointF visibleTopLeft() const;
     // Where the paper was last right-clicked (or its menu opened from the keyboard), canvas pixels.
     QPointF paperClickPoint() const { return paperClickPoint_; }
+    // The size a label's text takes on the paper, measured as the paper draws it.
+    LabelExtent measuredLabel(const ChartLabel& label) const;
+    // The paper shown, in canvas pixels.
+    QSize paperPixels() const;
 
     // The number a new graph takes: the smallest from 1 that no graph of the sheet has and no
     // cancelled add took while the window is open.

@@ -39,15 +39,36 @@ MoveGraphFrame::MoveGraphFrame(ChartSheet& sheet, std::int32_t number, const Gra
       after_(after)
 {
     setObsolete(before_ == after_);
+    const NormoBp* graph = sheet_.graph(number_);
+    if (graph == nullptr || graph->dataIfAny() == nullptr || before.width != after.width ||
+        before.height != after.height) {
+        return;
+    }
+    const auto dx = static_cast<float>(after.left - before.left);
+    const auto dy = static_cast<float>(after.top - before.top);
+    for (const NormoData& series : *graph->dataIfAny()) {
+        const std::int64_t index = ChartSheet::detailLabelIndex(number_, series.id());
+        if (const ChartLabel* label = index > 0 ? sheet_.sLabel(index) : nullptr) {
+            const LabelPlace from{label->left, label->top};
+            labels_[index] = {from, LabelPlace{from.left + dx, from.top + dy}};
+        }
+    }
 }
 
-void MoveGraphFrame::apply(const GraphFrame& frame)
+void MoveGraphFrame::apply(const GraphFrame& frame, bool moved)
 {
     if (NormoBp* graph = sheet_.graph(number_)) {
         graph->setFrameLeft(frame.left);
         graph->setFrameTop(frame.top);
         graph->setFrameWidth(frame.width);
         graph->setFrameHeight(frame.height);
+    }
+    for (const auto& [index, places] : labels_) {
+        if (ChartLabel* label = sheet_.sLabel(index)) {
+            const LabelPlace& place = moved ? places.second : places.first;
+            label->left = place.left;
+            label->top = place.top;
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/graph/graph_frame.h"
@@ -20,30 +21,33 @@ namespace probel {
 // redraws whenever its undo stack moves. A change whose two sides are the same is obsolete:
 // the stack drops it, so it neither takes an undo step nor marks the sheet as modified.
 
-// A graph frame moved or resized with the mouse.
-class MoveGraphFrame : public QUndoCommand {
-public:
-    MoveGraphFrame(ChartSheet& sheet, std::int32_t number, const GraphFrame& before, const GraphFrame& after);
-    void redo() override { apply(after_); }
-    void undo() override { apply(before_); }
-
-private:
-    void apply(const GraphFrame& frame);
-
-    ChartSheet& sheet_;
-    std::int32_t number_;
-    GraphFrame before_;
-    GraphFrame after_;
-};
-
-// Which label array a label belongs to.
-enum class LabelArray { Text, Detail };
-
 struct LabelPlace {
     float left = 0;
     float top = 0;
     bool operator==(const LabelPlace&) const = default;
 };
+
+// A graph frame moved or resized with the mouse. A move (the size unchanged) takes the
+// graph's detail labels along by the same displacement, so they stay beside it.
+class MoveGraphFrame : public QUndoCommand {
+public:
+    MoveGraphFrame(ChartSheet& sheet, std::int32_t number, const GraphFrame& before, const GraphFrame& after);
+    void redo() override { apply(after_, true); }
+    void undo() override { apply(before_, false); }
+
+private:
+    void apply(const GraphFrame& frame, bool moved);
+
+    ChartSheet& sheet_;
+    std::int32_t number_;
+    GraphFrame before_;
+    GraphFrame after_;
+    // Each detail label taken along, by index: where it was and where it goes.
+    std::map<std::int64_t, std::pair<LabelPlace, LabelPlace>> labels_;
+};
+
+// Which label array a label belongs to.
+enum class LabelArray { Text, Detail };
 
 // A text or detail label moved with the mouse.
 class MoveLabel : public QUndoCommand {

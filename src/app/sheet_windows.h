@@ -21,6 +21,8 @@ public:
     virtual ~SheetWindows() = default;
 
     virtual PicForms& picForms() = 0;
+    // The sheet in front, or nullptr.
+    virtual PicForm* activeSheet() const = 0;
     // Makes a window for `sheet`, shows it in front and returns it; nullptr (and no window)
     // when its name is in use.
     virtual PicForm* addSheet(std::unique_ptr<ChartSheet> sheet) = 0;

@@ -107,7 +107,7 @@ int runProbel(QApplication& app, const QStringList& arguments)
     QtPaperSizeChooser paperSizes;
     QtFontDialog fontDialog;
     QtColorDialog colorDialog;
-    QtLabelTextEditor labelEditor(fontDialog, colorDialog);
+    QtLabelTextEditor labelEditor(fontDialog, colorDialog, messages);
     QtGraphSettingsEditor graphEditor(fontDialog, colorDialog, messages);
     QtClipboard clipboard;
     QtDataSettingsEditor dataEditor(fontDialog, colorDialog, messages, clipboard);

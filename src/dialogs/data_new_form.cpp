@@ -30,6 +30,7 @@
 #include "dialogs/named_controls.h"
 #include "dialogs/number_box_text.h"
 #include "dialogs/percent_range.h"
+#include "dialogs/saved_characters.h"
 #include "dialogs/value_grid.h"
 #include "platform/canvas/bgr_color.h"
 #include "platform/desktop/font_dialog.h"
@@ -334,6 +335,8 @@ void DataNewForm::preset(const DataDialogInput& input)
     grid_->setValues(input.values);
     grid_->setCountText(QString::fromStdString(input.countText));
 
+    // The same dialog adds and edits; its title says which.
+    setWindowTitle(input.adding ? QStringLiteral("データの追加") : QStringLiteral("データの編集"));
     dataNum_->setText(QStringLiteral("データナンバー %1").arg(input.dataNumber));
     comment_->setPlainText(QString::fromStdString(joinedCaptionLines(input.comment, "\n")));
     mrk_->setText(QString::fromStdString(input.mrk));
@@ -461,7 +464,8 @@ DataDialogValues DataNewForm::values() const
 
 void DataNewForm::okClicked()
 {
-    if (dataError() || valueRefused()) {
+    if (dataError() || valueRefused() ||
+        refusesUnsavedCharacters(comment_->toPlainText(), "コメント", *comment_, messages_)) {
         return;
     }
     accepted_ = values();

@@ -9,13 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/sheet/chart_label.h"
 #include "dialogs/named_controls.h"
 
 namespace probel {
 namespace {
 
 constexpr auto kEntryPrefix = "データ - ";
-constexpr int kListWidth = 160;
+constexpr int kListWidth = 240;
 constexpr int kCommentWidth = 240;
 constexpr int kHeight = 200;
 
@@ -30,8 +31,12 @@ DataSelect::DataSelect(const std::string& title, const std::vector<std::string>&
 
     dataList_ = named(new QListWidget(this), QStringLiteral("DataList"), QStringLiteral("データ"));
     dataList_->setMinimumSize(kListWidth, kHeight);
+    // Each entry with its comment on one line, so the series is found by what it is.
     for (std::size_t i = 1; i <= comments_.size(); ++i) {
-        dataList_->addItem(QString::fromUtf8(kEntryPrefix) + QString::number(i));
+        const std::string comment = joinedCaptionLines(comments_[i - 1], " ");
+        const bool blank = comment.find_first_not_of(" *") == std::string::npos;
+        dataList_->addItem(QString::fromUtf8(kEntryPrefix) + QString::number(i) +
+                           (blank ? QString() : QStringLiteral("  ") + QString::fromStdString(comment).trimmed()));
     }
     comment_ = named(new QPlainTextEdit(this), QStringLiteral("Comment"), QStringLiteral("コメント"));
     comment_->setReadOnly(true);

@@ -14,6 +14,7 @@
 
 #include "core/sheet/chart_label.h"
 #include "dialogs/named_controls.h"
+#include "dialogs/saved_characters.h"
 #include "platform/canvas/bgr_color.h"
 #include "platform/canvas/qt_font.h"
 #include "platform/desktop/color_dialog.h"
@@ -40,8 +41,8 @@ std::string captionText(const QString& shown)
 
 }  // namespace
 
-LabelText::LabelText(FontDialog& fontDialog, ColorDialog& colorDialog, QWidget* parent)
-    : QDialog(parent), fontDialog_(fontDialog), colorDialog_(colorDialog)
+LabelText::LabelText(FontDialog& fontDialog, ColorDialog& colorDialog, MessageBoxes& messages, QWidget* parent)
+    : QDialog(parent), fontDialog_(fontDialog), colorDialog_(colorDialog), messages_(messages)
 {
     setObjectName(QStringLiteral("LabelText"));
     setWindowTitle(QStringLiteral("コメント入力"));
@@ -79,7 +80,7 @@ LabelText::LabelText(FontDialog& fontDialog, ColorDialog& colorDialog, QWidget* 
 
     connect(fontButton_, &QPushButton::clicked, this, &LabelText::fontButtonClicked);
     connect(colorButton_, &QPushButton::clicked, this, &LabelText::colorButtonClicked);
-    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(okButton_, &QPushButton::clicked, this, &LabelText::okClicked);
     connect(command1_, &QPushButton::clicked, this, &QDialog::reject);
 
     resize(QSize(kInitialWidth, kInitialHeight).expandedTo(minimumSizeHint()));
@@ -117,6 +118,13 @@ void LabelText::fontButtonClicked()
     fontSet();
 }
 
+void LabelText::okClicked()
+{
+    if (!refusesUnsavedCharacters(text1_->toPlainText(), "テキスト", *text1_, messages_)) {
+        accept();
+    }
+}
+
 void LabelText::colorButtonClicked()
 {
     if (const auto chosen = colorDialog_.chooseColor(color_)) {
@@ -126,9 +134,9 @@ void LabelText::colorButtonClicked()
 }
 
 std::optional<LabelSettings> LabelText::ask(const LabelSettings& initial, FontDialog& fontDialog,
-                                            ColorDialog& colorDialog, QWidget* parent)
+                                            ColorDialog& colorDialog, MessageBoxes& messages, QWidget* parent)
 {
-    LabelText form(fontDialog, colorDialog, parent);
+    LabelText form(fontDialog, colorDialog, messages, parent);
     form.preset(initial);
     if (form.exec() != QDialog::Accepted) {
         return std::nullopt;

@@ -5,8 +5,9 @@
 
 namespace probel {
 
-QtLabelTextEditor::QtLabelTextEditor(FontDialog& fontDialog, ColorDialog& colorDialog, QWidget* parent)
-    : fontDialog_(fontDialog), colorDialog_(colorDialog), parent_(parent)
+QtLabelTextEditor::QtLabelTextEditor(FontDialog& fontDialog, ColorDialog& colorDialog, MessageBoxes& messages,
+                                     QWidget* parent)
+    : fontDialog_(fontDialog), colorDialog_(colorDialog), messages_(messages), parent_(parent)
 {
 }
 
@@ -17,7 +18,7 @@ void QtLabelTextEditor::setParentWidget(QWidget* parent)
 
 std::optional<LabelSettings> QtLabelTextEditor::editLabel(const LabelSettings& initial)
 {
-    return LabelText::ask(initial, fontDialog_, colorDialog_, parent_.data());
+    return LabelText::ask(initial, fontDialog_, colorDialog_, messages_, parent_.data());
 }
 
 }  // namespace probel

@@ -10,12 +10,14 @@ namespace probel {
 
 class ColorDialog;
 class FontDialog;
+class MessageBoxes;
 
 // The label editor on a fresh LabelText each time, shown modally over the parent widget when
 // one is set; its Font and colour buttons open the given dialogs.
 class QtLabelTextEditor : public LabelTextEditor {
 public:
-    QtLabelTextEditor(FontDialog& fontDialog, ColorDialog& colorDialog, QWidget* parent = nullptr);
+    QtLabelTextEditor(FontDialog& fontDialog, ColorDialog& colorDialog, MessageBoxes& messages,
+                      QWidget* parent = nullptr);
 
     void setParentWidget(QWidget* parent);
 
@@ -24,6 +26,7 @@ public:
 private:
     FontDialog& fontDialog_;
     ColorDialog& colorDialog_;
+    MessageBoxes& messages_;
     QPointer<QWidget> parent_;
 };
 

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -25,6 +26,7 @@
 #include "dialogs/named_controls.h"
 #include "dialogs/number_box_text.h"
 #include "dialogs/percent_range.h"
+#include "dialogs/saved_characters.h"
 #include "platform/desktop/font_dialog.h"
 #include "platform/desktop/message_boxes.h"
 
@@ -398,6 +400,10 @@ void SekSetForm::okClicked()
     values.logV = logCheck_->isChecked();
     if (!readNumberBoxes(boxes, values.logV, values)) {
         showInvalidData();
+        return;
+    }
+    if (refusesUnsavedCharacters(tanni_->text(), "単位", *tanni_, messages_) ||
+        refusesUnsavedCharacters(analysis_->title()->toPlainText(), "グラフの見出し", *analysis_->title(), messages_)) {
         return;
     }
     const AnalysisGroup::Reading analysis = analysis_->read();

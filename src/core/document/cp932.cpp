@@ -211,6 +211,33 @@ Result<std::string> encodeCp932(std::string_view utf8)
     return Error{"文字列を CP932 に変換すると元に戻りません。", {}, 0};
 }
 
+std::vector<std::string> charactersNotInCp932(std::string_view utf8)
+{
+    std::vector<std::string> refused;
+    if (isAscii(utf8) || encodeCp932(utf8)) {
+        return refused;
+    }
+    const auto refuse = [&refused](std::string character) {
+        if (std::find(refused.begin(), refused.end(), character) == refused.end()) {
+            refused.push_back(std::move(character));
+        }
+    };
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const auto c = readUtf8(utf8, pos);
+        if (!c) {
+            refuse("\uFFFD");
+            ++pos;
+            continue;
+        }
+        const std::string_view character = utf8.substr(pos, c->length);
+        if (!encodeCp932(character)) {
+            refuse(std::string(character));
+        }
+        pos += c->length;
+    }
+    return refused;
+}
+
 Result<std::string> decodeCp932(std::string_view bytes)
 {
     if (isAscii(bytes))

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace probel {
 
@@ -16,6 +17,11 @@ namespace probel {
 // decodeCp932; a character that cannot (emoji, é, ...) and invalid UTF-8 are refused with a
 // message naming the character. The error carries no file or line; the caller adds them.
 Result<std::string> encodeCp932(std::string_view utf8);
+
+// The characters of UTF-8 text that encodeCp932 refuses, each once, in the order of their first
+// appearance: what a box that will be saved tells the user while they type, all at once.
+// Invalid UTF-8 counts as "\uFFFD".
+std::vector<std::string> charactersNotInCp932(std::string_view utf8);
 
 // Converts code page 932 bytes to UTF-8. Bytes that are not code page 932 (0x80, 0xA0,
 // 0xFD-0xFF, a lead byte without a valid trail byte, a lead byte at the end) are refused with

@@ -2,6 +2,7 @@
 #include "core/sheet/sheet_placement.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "core/numbers/rounding.h"
@@ -103,10 +104,30 @@ double pushOntoPaper(double start, double extent, double paperExtent)
     return start;
 }
 
-double visibleLabelStart(double scrolled)
+namespace {
+
+// A label larger than the paper keeps its first line and first characters on it.
+LabelSpot labelOnPaper(double left, double top, double width, double height, double paperWidth, double paperHeight)
 {
-    const auto nearest = toInt32HalfEven(scrolled).value_or(0);
-    return scrolled - static_cast<double>(modSigned(nearest, kSnapStep)) + kSnapStep;
+    return {std::max(0.0, pushOntoPaper(left, width, paperWidth)),
+            std::max(0.0, pushOntoPaper(top, height, paperHeight))};
+}
+
+}  // namespace
+
+LabelSpot textLabelSpot(double clickedX, double clickedY, double width, double height, double paperWidth,
+                        double paperHeight)
+{
+    return labelOnPaper(gridStart(clickedX), gridStart(clickedY), width, height, paperWidth, paperHeight);
+}
+
+LabelSpot detailLabelSpot(const GraphFrame& frame, std::optional<double> lowestBottom, double width, double height,
+                          double paperWidth, double paperHeight)
+{
+    const double left = static_cast<double>(frame.left) + frame.width + kLabelGap;
+    const double top =
+        lowestBottom ? std::ceil((*lowestBottom + kLabelGap) / kSnapStep) * kSnapStep : static_cast<double>(frame.top);
+    return labelOnPaper(left, top, width, height, paperWidth, paperHeight);
 }
 
 std::int32_t gridStart(double clicked)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "core/graph/graph_frame.h"
 
@@ -48,9 +49,27 @@ FrameStep stepFrame(const GraphFrame& frame, FrameGrip grip, std::int32_t dx, st
 // is moved back until it ends at the paper's edge, one before the near side is moved to 0.
 double pushOntoPaper(double start, double extent, double paperExtent);
 
-// Where a new text label goes: the top-left of the part of the paper in view, on the 10-pixel
-// rule (`scrolled` is the scroll offset in canvas pixels; not scrolled gives 10).
-double visibleLabelStart(double scrolled);
+// Room between a graph's frame and the detail labels beside it, and between those labels.
+inline constexpr std::int32_t kLabelGap = 10;
+
+// The top-left corner of a new label of width × height.
+struct LabelSpot {
+    double left = 0;
+    double top = 0;
+    bool operator==(const LabelSpot&) const = default;
+};
+
+// Where a new text label goes: the clicked point moved left and up to the 10-pixel grid (as a
+// new graph's frame), then pushed onto the paper of paperWidth × paperHeight (a label larger
+// than the paper starts at its left or top edge).
+LabelSpot textLabelSpot(double clickedX, double clickedY, double width, double height, double paperWidth,
+                        double paperHeight);
+
+// Where a graph's new detail label goes: 10 pixels right of the frame, its top at the frame's
+// top or, when the graph has other detail labels, 10 pixels below the lowest one's bottom
+// (`lowestBottom`) moved down to the 10-pixel grid; then pushed onto the paper.
+LabelSpot detailLabelSpot(const GraphFrame& frame, std::optional<double> lowestBottom, double width, double height,
+                          double paperWidth, double paperHeight);
 
 // A new graph's frame start: the clicked point moved left or up to the 10-pixel grid (the
 // click rounded to a whole pixel first, halves to even).

@@ -25,10 +25,18 @@ public:
     using NameCheck = std::function<bool(const std::string& path)>;
 
     // Lets the user name a file to write: a name `acceptable` refuses is not taken, and the
-    // replace question comes only for a name it took. The name is taken as typed (no extension
-    // is added). Returns the absolute path, or an empty text when the dialog was cancelled.
+    // replace question comes only for a name it took. A typed name whose file name has no "."
+    // gets `defaultExtension` ("pbl"; none when empty), so that the file shows under the
+    // dialog's filter next time; a name typed with an extension is taken as typed. The check
+    // and the replace question see the name with the extension. Returns the absolute path, or
+    // an empty text when the dialog was cancelled.
     virtual std::string saveFile(const std::string& title, const std::string& filter, const std::string& initialDir,
-                                 const std::string& initialName, const NameCheck& acceptable) = 0;
+                                 const std::string& initialName, const NameCheck& acceptable,
+                                 const std::string& defaultExtension) = 0;
 };
+
+// `path` as a save dialog takes it with `defaultExtension`: the extension added when the file
+// name has no "." (as Qt's file dialog adds its default suffix).
+std::string withDefaultExtension(const std::string& path, const std::string& defaultExtension);
 
 }  // namespace probel

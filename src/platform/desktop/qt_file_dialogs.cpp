@@ -91,13 +91,16 @@ std::vector<std::string> QtFileDialogs::openFiles(const std::string& title, cons
 }
 
 std::string QtFileDialogs::saveFile(const std::string& title, const std::string& filter, const std::string& initialDir,
-                                    const std::string& initialName, const NameCheck& acceptable)
+                                    const std::string& initialName, const NameCheck& acceptable,
+                                    const std::string& defaultExtension)
 {
     CheckedSaveDialog dialog(parent_.data(), QString::fromStdString(title), QString::fromStdString(initialDir),
                              acceptable);
     prepare(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // Qt adds it to a typed name without "." before the check and the replace question.
+    dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));
     if (!initialName.empty()) {
         dialog.selectFile(QString::fromStdString(initialName));
     }

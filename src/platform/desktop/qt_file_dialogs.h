@@ -23,7 +23,8 @@ public:
     std::vector<std::string> openFiles(const std::string& title, const std::string& filter,
                                        const std::string& initialDir) override;
     std::string saveFile(const std::string& title, const std::string& filter, const std::string& initialDir,
-                         const std::string& initialName, const NameCheck& acceptable) override;
+                         const std::string& initialName, const NameCheck& acceptable,
+                         const std::string& defaultExtension) override;
 
 private:
     QPointer<QWidget> parent_;

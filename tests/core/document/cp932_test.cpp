@@ -115,6 +115,16 @@ TEST(Cp932, CharactersOutsideTheCodePageAreRefusedByName)
     }
 }
 
+// All of them at once, each once, in the order typed; look-alikes and saved characters are
+// not among them.
+TEST(Cp932, EveryCharacterOutsideTheCodePageIsListedOnce)
+{
+    EXPECT_TRUE(charactersNotInCp932("").empty());
+    EXPECT_TRUE(charactersNotInCp932("ロット A〜B − ¥100 ①").empty());
+    EXPECT_EQ(charactersNotInCp932("é 😀 温度 é ‾"), (std::vector<std::string>{"é", "😀", "‾"}));
+    EXPECT_EQ(charactersNotInCp932("a\xff b"), (std::vector<std::string>{"\uFFFD"}));
+}
+
 TEST(Cp932, InvalidUtf8IsRefused)
 {
     const std::vector<std::string> cases = {

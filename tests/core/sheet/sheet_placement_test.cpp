@@ -70,11 +70,25 @@ TEST(SheetPlacement, ReleasedObjectsArePushedBackOntoThePaper)
     EXPECT_EQ(pushOntoPaper(0, 900, 794), -106);
 }
 
+// A text label goes where the paper was clicked, on the grid and on the paper; a detail label
+// beside its graph, below the graph's other detail labels.
+TEST(SheetPlacement, NewLabelsGoToTheClickOrBesideTheirGraphAndStayOnThePaper)
+{
+    EXPECT_EQ(textLabelSpot(137, 64.5, 50, 20, 794, 1123), (LabelSpot{130, 60}));
+    EXPECT_EQ(textLabelSpot(780, 1120, 50, 20, 794, 1123), (LabelSpot{744, 1103})) << "pushed back from the edges";
+    EXPECT_EQ(textLabelSpot(300, 10, 900, 20, 794, 1123), (LabelSpot{0, 10})) << "wider than the paper";
+
+    const GraphFrame frame{100, 80, 400, 600};
+    EXPECT_EQ(detailLabelSpot(frame, std::nullopt, 90, 70, 794, 1123), (LabelSpot{510, 80}));
+    EXPECT_EQ(detailLabelSpot(frame, 151.6, 90, 70, 794, 1123), (LabelSpot{510, 170})) << "10 below, on the grid";
+    EXPECT_EQ(detailLabelSpot(frame, 150, 90, 70, 794, 1123), (LabelSpot{510, 160}));
+    EXPECT_EQ(detailLabelSpot(frame, 1100, 90, 70, 794, 1123), (LabelSpot{510, 1053})) << "kept on the paper";
+    const GraphFrame wide{100, 80, 650, 600};
+    EXPECT_EQ(detailLabelSpot(wide, std::nullopt, 90, 70, 794, 1123), (LabelSpot{704, 80})) << "over the frame's edge";
+}
+
 TEST(SheetPlacement, NewObjectsStartOnTheTenPixelGrid)
 {
-    EXPECT_EQ(visibleLabelStart(0), 10);
-    EXPECT_EQ(visibleLabelStart(113), 120);  // 1695 twips scrolled at 15 twips per pixel
-    EXPECT_EQ(visibleLabelStart(110), 120);
     EXPECT_EQ(gridStart(137), 130);
     EXPECT_EQ(gridStart(140), 140);
     EXPECT_EQ(gridStart(64.5), 60);  // 64.5 rounds to 64

@@ -152,9 +152,62 @@ TEST_F(QtFileDialogsTest, SaveTakesTheNameAsTypedWithoutAddingAnExtension)
         pressAccept(dialog);
     });
     const std::string chosen =
-        dialogs.saveFile("名前を付けて保存", kSaveFilter, folder.path().toStdString(), "old.pbl", {});
+        dialogs.saveFile("名前を付けて保存", kSaveFilter, folder.path().toStdString(), "old.pbl", {}, "");
     EXPECT_EQ(shownName, QStringLiteral("old.pbl"));
     EXPECT_EQ(chosen, folder.filePath(QStringLiteral("report")).toStdString());
+}
+
+// A name typed without an extension gets the dialog's, so the file shows under the filter next
+// time; the check and the replace question are about that name. One typed with an extension
+// is taken as typed.
+TEST_F(QtFileDialogsTest, SaveAddsTheExtensionToANameTypedWithoutOne)
+{
+    QTemporaryDir folder;
+    touch(folder.filePath(QStringLiteral("shaft.pbl")));
+    QtFileDialogs dialogs;
+    // The replace question is answered only where one is expected: an answer left waiting
+    // would take the next test's box.
+    const auto save = [&](const QString& typed, std::vector<std::string>& checked, int& questions) {
+        test::whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            if (typed == QStringLiteral("shaft")) {
+                test::whenModal<QMessageBox>([&](QMessageBox* box) {
+                    ++questions;
+                    box->button(QMessageBox::Yes)->click();
+                });
+            }
+            typeFileNames(dialog, typed);
+            pressAccept(dialog);
+        });
+        return dialogs.saveFile(
+            "名前を付けて保存", kSaveFilter, folder.path().toStdString(), "",
+            [&](const std::string& path) {
+                checked.push_back(path);
+                return true;
+            },
+            "pbl");
+    };
+    std::vector<std::string> checked;
+    int questions = 0;
+    EXPECT_EQ(save(QStringLiteral("shaft"), checked, questions),
+              folder.filePath(QStringLiteral("shaft.pbl")).toStdString());
+    EXPECT_EQ(checked, std::vector<std::string>{folder.filePath(QStringLiteral("shaft.pbl")).toStdString()});
+    EXPECT_EQ(questions, 1) << "shaft.pbl is there: the user is asked before it is replaced";
+
+    checked.clear();
+    questions = 0;
+    EXPECT_EQ(save(QStringLiteral("lot.v2"), checked, questions),
+              folder.filePath(QStringLiteral("lot.v2")).toStdString());
+    EXPECT_EQ(questions, 0);
+}
+
+TEST(DefaultExtensionTest, IsAddedOnlyToAFileNameWithoutADot)
+{
+    EXPECT_EQ(withDefaultExtension("/home/a/shaft", "pbl"), "/home/a/shaft.pbl");
+    EXPECT_EQ(withDefaultExtension("/home/a.b/shaft", "pdf"), "/home/a.b/shaft.pdf") << "a dot in a folder's name";
+    EXPECT_EQ(withDefaultExtension("/home/a/shaft.PBL", "pbl"), "/home/a/shaft.PBL");
+    EXPECT_EQ(withDefaultExtension("/home/a/lot.v2", "pbl"), "/home/a/lot.v2");
+    EXPECT_EQ(withDefaultExtension("/home/a/shaft", ""), "/home/a/shaft");
+    EXPECT_EQ(withDefaultExtension("", "pbl"), "") << "a cancelled dialog stays cancelled";
 }
 
 TEST_F(QtFileDialogsTest, SaveAsksBeforeReplacingAnExistingFile)
@@ -178,7 +231,8 @@ TEST_F(QtFileDialogsTest, SaveAsksBeforeReplacingAnExistingFile)
         });
         pressAccept(dialog);
     });
-    const std::string chosen = dialogs.saveFile("名前を付けて保存", kSaveFilter, folder.path().toStdString(), "", {});
+    const std::string chosen =
+        dialogs.saveFile("名前を付けて保存", kSaveFilter, folder.path().toStdString(), "", {}, "");
     EXPECT_EQ(questions, 2);
     EXPECT_TRUE(stillOpenAfterNo);
     EXPECT_EQ(chosen, folder.filePath(QStringLiteral("exists.pbl")).toStdString());
@@ -188,7 +242,7 @@ TEST_F(QtFileDialogsTest, CancelledSaveGivesAnEmptyName)
 {
     QtFileDialogs dialogs;
     test::whenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-    EXPECT_EQ(dialogs.saveFile("名前を付けて保存", kSaveFilter, "", "", {}), "");
+    EXPECT_EQ(dialogs.saveFile("名前を付けて保存", kSaveFilter, "", "", {}, ""), "");
 }
 
 TEST_F(QtFileDialogsTest, ARefusedNameIsNeverOfferedForReplacing)
@@ -237,7 +291,7 @@ TEST_F(QtFileDialogsTest, ARefusedNameIsNeverOfferedForReplacing)
         pressAccept(dialog);
     });
     const std::string chosen =
-        dialogs.saveFile("名前を付けて保存", kSaveFilter, folder.path().toStdString(), "", acceptable);
+        dialogs.saveFile("名前を付けて保存", kSaveFilter, folder.path().toStdString(), "", acceptable, "");
     EXPECT_TRUE(stillOpenAfterRefusal);
     EXPECT_EQ(questions, 1) << "only the accepted name is offered for replacing";
     EXPECT_EQ(checked, (std::vector<std::string>{folder.filePath(QStringLiteral("shown.pbl")).toStdString(),

@@ -8,7 +8,7 @@ namespace probel::test {
 std::vector<std::string> ScriptedFileDialogs::openFiles(const std::string& title, const std::string& filter,
                                                         const std::string& initialDir)
 {
-    calls_.push_back(FileDialogCall{FileDialogCall::Kind::Open, title, filter, initialDir, {}, {}});
+    calls_.push_back(FileDialogCall{FileDialogCall::Kind::Open, title, filter, initialDir, {}, {}, {}});
     if (openAnswers_.empty()) {
         ADD_FAILURE() << "unexpected open dialog \"" << title << "\"";
         return {};
@@ -20,15 +20,17 @@ std::vector<std::string> ScriptedFileDialogs::openFiles(const std::string& title
 
 std::string ScriptedFileDialogs::saveFile(const std::string& title, const std::string& filter,
                                           const std::string& initialDir, const std::string& initialName,
-                                          const NameCheck& acceptable)
+                                          const NameCheck& acceptable, const std::string& defaultExtension)
 {
-    calls_.push_back(FileDialogCall{FileDialogCall::Kind::Save, title, filter, initialDir, initialName, {}});
+    calls_.push_back(
+        FileDialogCall{FileDialogCall::Kind::Save, title, filter, initialDir, initialName, defaultExtension, {}});
     if (saveAnswers_.empty()) {
         ADD_FAILURE() << "unexpected save dialog \"" << title << "\"";
         return {};
     }
     while (!saveAnswers_.empty()) {
-        std::string path = std::move(saveAnswers_.front());
+        // The answer is what the user typed; the dialog adds the extension.
+        std::string path = withDefaultExtension(saveAnswers_.front(), defaultExtension);
         saveAnswers_.pop_front();
         if (path.empty() || !acceptable || acceptable(path)) {
             return path;

@@ -17,6 +17,7 @@ struct FileDialogCall {
     std::string filter;
     std::string initialDir;
     std::string initialName;           // save dialogs only
+    std::string defaultExtension;      // save dialogs only
     std::vector<std::string> refused;  // names the save dialog's check refused, in turn
 };
 
@@ -32,7 +33,8 @@ public:
     std::vector<std::string> openFiles(const std::string& title, const std::string& filter,
                                        const std::string& initialDir) override;
     std::string saveFile(const std::string& title, const std::string& filter, const std::string& initialDir,
-                         const std::string& initialName, const NameCheck& acceptable) override;
+                         const std::string& initialName, const NameCheck& acceptable,
+                         const std::string& defaultExtension) override;
 
     const std::vector<FileDialogCall>& calls() const { return calls_; }
     std::size_t unusedAnswers() const { return openAnswers_.size() + saveAnswers_.size(); }

@@ -65,13 +65,17 @@ TEST_F(DataActionsTest, AddingTakesTheSmallestFreeIdAndBuildsTheDetailLabel)
     settings_.saveSetting("DataNewForm", "Mrk", "△");
     settings_.saveSetting("DataNewForm", "LabelCk", "1");
     arrangeSheet(form, [](ChartSheet& sheet) {
+        NormoBp& graph = *sheet.graph(2);
+        graph.setFrameLeft(100);
+        graph.setFrameTop(300);
+        graph.setFrameWidth(400);
+        graph.setFrameHeight(500);
         for (const std::int32_t id : {1, 2, 4}) {
             NormoData& one = sheet.graph(2)->data().add();
             one.setIniData({1, 2});
             one.setId(id);
         }
     });
-    form.tateS()->setValue(1851);  // the view's top at 123.4 pixels: the label goes to 130
     confirm([](DataDialogValues& values) {
         values.heikin = true;
         values.cp = true;
@@ -96,7 +100,7 @@ TEST_F(DataActionsTest, AddingTakesTheSmallestFreeIdAndBuildsTheDetailLabel)
     EXPECT_EQ(added.dataCount(), 4);
     const ChartLabel* label = form.sheet().sLabel(203);
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->top, 130);
+    EXPECT_EQ(std::make_pair(label->left, label->top), std::make_pair(510.0F, 300.0F)) << "beside the frame";
     EXPECT_EQ(label->caption, "△:\r\nデータ - 3\r\n平均 : 2.5\r\n最小値:1\r\n最大値:4\r\nCp   : 0.75\r\n");
     EXPECT_NE(form.sLabel(203), nullptr);
     EXPECT_EQ(form.sLabel(203)->accessibleName().toStdString(), "詳細 203");

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "app/file_actions.h"
+#include "app/output_actions.h"
 #include "app/pic_form.h"
 #include "app/sheet_objects.h"
 #include "app/sheet_paper.h"
@@ -214,35 +216,75 @@ TEST_F(FileActionsTest, CancellingTheOpenDialogOpensNothing)
     EXPECT_TRUE(window_->picForms().empty());
 }
 
-TEST_F(FileActionsTest, SaveAsNamesAndRekeysTheSheetByThePathAsTyped)
+// A name typed without an extension is saved with .pbl, so that 開く's filter shows it; the
+// sheet is renamed and rekeyed by that path.
+TEST_F(FileActionsTest, SaveAsAddsTheExtensionToANameTypedWithoutOneAndRekeysTheSheet)
 {
     paperSizes_.answer(148210);
     PicForm* form = window_->fileActions().npdNew();
     ASSERT_NE(form, nullptr);
     changeContent(*form);
-    const std::string typed = pathIn("without-extension");
-    fileDialogs_.answerSave(typed);
+    fileDialogs_.answerSave(pathIn("shaft"));
 
     EXPECT_EQ(window_->fileActions().npdSave(*form), SaveOutcome::Saved);
     ASSERT_EQ(fileDialogs_.calls().size(), 1U);
     EXPECT_EQ(fileDialogs_.calls()[0].filter, "Probelﾌｧｲﾙ(*.pbl)|*.pbl");
-    EXPECT_EQ(fileDialogs_.calls()[0].initialDir, "");
-    EXPECT_EQ(fileDialogs_.calls()[0].initialName, "");
-    EXPECT_TRUE(std::filesystem::is_regular_file(typed));
-    EXPECT_EQ(form->fName(), typed);
-    EXPECT_EQ(form->windowTitle().toStdString(), typed + "[*]");
-    EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{typed}));
+    EXPECT_EQ(fileDialogs_.calls()[0].defaultExtension, "pbl");
+    EXPECT_EQ(fileDialogs_.calls()[0].initialDir, QDir::homePath().toStdString()) << "nothing chosen before";
+    EXPECT_EQ(fileDialogs_.calls()[0].initialName, "新規作成1.pbl");
+    const std::string saved = pathIn("shaft.pbl");
+    EXPECT_TRUE(std::filesystem::is_regular_file(saved));
+    EXPECT_FALSE(std::filesystem::exists(pathIn("shaft")));
+    EXPECT_EQ(form->fName(), saved);
+    EXPECT_EQ(form->windowTitle().toStdString(), saved + "[*]");
+    EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{saved}));
     EXPECT_FALSE(form->moveFlag());
     EXPECT_TRUE(fileEntry("NPDNewSave")->isEnabled());
 
-    // Saving again starts in the file's folder with its name.
-    const std::string other = pathIn("other.pbl");
+    // Saving again starts in the file's folder with its name; one typed with an extension is
+    // taken as typed.
+    const std::string other = pathIn("lot.v2");
     fileDialogs_.answerSave(other);
     EXPECT_EQ(window_->fileActions().npdSave(*form), SaveOutcome::Saved);
     EXPECT_EQ(fileDialogs_.calls()[1].initialDir, folder_.path().toStdString());
-    EXPECT_EQ(fileDialogs_.calls()[1].initialName, "without-extension");
+    EXPECT_EQ(fileDialogs_.calls()[1].initialName, "shaft.pbl");
     EXPECT_EQ(window_->picForms().keys(), (std::vector<std::string>{other}));
     EXPECT_EQ(window_->picForms().count(), 1);
+}
+
+// Every file dialog starts in the active sheet's folder, else in the folder chosen last; the
+// exports suggest the sheet's name with their own extension.
+TEST_F(FileActionsTest, FileDialogsStartBesideTheSheetOrWhereTheLastOneEnded)
+{
+    const std::string lot = writeDocument("lot.pbl", {.graphs = 1, .labelCaption = ""});
+    fileDialogs_.answerOpen({lot});
+    window_->fileActions().npdOpen();
+    EXPECT_EQ(fileDialogs_.calls()[0].initialDir, QDir::homePath().toStdString());
+    PicForm& form = *window_->activeSheet();
+
+    fileDialogs_.answerOpen({});
+    window_->fileActions().npdOpen();
+    EXPECT_EQ(fileDialogs_.calls()[1].initialDir, folder_.path().toStdString()) << "beside the active sheet";
+
+    fileDialogs_.answerSave(pathIn("lot-page"));
+    window_->outputActions().menuPdf(form);
+    EXPECT_EQ(fileDialogs_.calls()[2].initialDir, folder_.path().toStdString());
+    EXPECT_EQ(fileDialogs_.calls()[2].initialName, "lot.pdf");
+    EXPECT_TRUE(std::filesystem::is_regular_file(pathIn("lot-page.pdf")));
+    fileDialogs_.answerSave({});
+    window_->outputActions().menuBitmap(form);
+    EXPECT_EQ(fileDialogs_.calls()[3].initialName, "lot.bmp");
+    fileDialogs_.answerSave({});
+    window_->outputActions().menuImage(form);
+    EXPECT_EQ(fileDialogs_.calls()[4].initialName, "lot.png");
+
+    // A sheet never saved starts where the last dialog ended.
+    paperSizes_.answer(148210);
+    PicForm* fresh = window_->fileActions().npdNew();
+    ASSERT_NE(fresh, nullptr);
+    fileDialogs_.answerSave({});
+    window_->fileActions().npdSave(*fresh);
+    EXPECT_EQ(fileDialogs_.calls()[5].initialDir, folder_.path().toStdString());
 }
 
 TEST_F(FileActionsTest, SaveWritesTheSheetOverItsFileAndClearsTheFlag)

@@ -31,11 +31,11 @@ protected:
     }
 
     // Right-clicks the empty paper and chooses "テキストの追加".
-    void addText(PicForm& form, const std::optional<LabelSettings>& answer)
+    void addText(PicForm& form, const std::optional<LabelSettings>& answer, QPoint clicked = QPoint(700, 1000))
     {
         labelEditor_.answer(answer);
         nextMenuChoice_ = "PopMenuComNew";
-        rightPress(form.mainPic(), QPoint(700, 1000));
+        rightPress(form.mainPic(), clicked);
     }
 
     static LabelSettings settings(const std::string& caption, bool framed = false)
@@ -61,18 +61,18 @@ TEST_F(LabelActionsTest, MenusOfferTheEntriesOfTheirObject)
     EXPECT_FALSE(form.moveFlag()) << "a menu closed without a choice changes nothing";
 }
 
-TEST_F(LabelActionsTest, AddingPutsTheLabelAtTheViewsTopLeftUnderTheLowestFreeNumber)
+TEST_F(LabelActionsTest, AddingPutsTheLabelWhereThePaperWasClickedUnderTheLowestFreeNumber)
 {
     PicForm& form = openSheet({.labelCaption = ""});
     arrangeSheet(form, [](ChartSheet& sheet) { sheet.comLabelTemplate().font.name = "テンプレート"; });
-    addText(form, settings("一行目\r\n二行目", true));
+    addText(form, settings("一行目\r\n二行目", true), QPoint(137, 64));
     ASSERT_EQ(labelEditor_.presets().size(), 1U);
     EXPECT_EQ(labelEditor_.presets()[0].font.name, "テンプレート");
     const ChartLabel* added = form.sheet().comLabel(1);
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(added->caption, "一行目\r\n二行目");
-    EXPECT_EQ(added->left, 10);
-    EXPECT_EQ(added->top, 10);
+    EXPECT_EQ(added->left, 130) << "on the 10-pixel grid";
+    EXPECT_EQ(added->top, 60);
     EXPECT_EQ(added->tag, "1");
     EXPECT_EQ(added->font.name, "ＭＳ 明朝");
     EXPECT_EQ(added->foreColor, 0x00FF00);
@@ -80,11 +80,14 @@ TEST_F(LabelActionsTest, AddingPutsTheLabelAtTheViewsTopLeftUnderTheLowestFreeNu
     EXPECT_TRUE(form.moveFlag());
     EXPECT_EQ(form.comLabel(1)->accessibleName().toStdString(), "一行目 二行目");
 
-    // Scrolled so that the paper's top edge is 1695 twips above the window: v = 113.
-    form.tateS()->setValue(1695);
-    addText(form, settings("二つ目"));
-    EXPECT_EQ(form.sheet().comLabel(2)->top, 120);
-    EXPECT_EQ(form.sheet().comLabel(2)->tag, "0");
+    // Clicked near the paper's corner: the label is moved back onto the paper, whole.
+    addText(form, settings("二つ目の少し長いテキスト"), QPoint(780, 1115));
+    const ChartLabel& second = *form.sheet().comLabel(2);
+    const LabelExtent extent = form.measuredLabel(second);
+    EXPECT_FLOAT_EQ(second.left + static_cast<float>(extent.width), 794);
+    EXPECT_FLOAT_EQ(second.top + static_cast<float>(extent.height), 1123);
+    EXPECT_LT(second.left, 700);
+    EXPECT_EQ(second.tag, "0");
 
     // A deleted number is given out again.
     messages_.answer(MessageAnswer::Ok);

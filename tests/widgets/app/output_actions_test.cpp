@@ -52,7 +52,7 @@ TEST_F(OutputActionsTest, BitmapExportWritesTheWholePaperAndRedrawsTheScreen)
     EXPECT_TRUE(window_->outputActions().menuBitmap(*form));
     ASSERT_EQ(fileDialogs_.calls().size(), 1U);
     EXPECT_EQ(fileDialogs_.calls()[0].filter, "ビットマップ(*.bmp)|*.bmp");
-    EXPECT_EQ(fileDialogs_.calls()[0].initialName, "");
+    EXPECT_EQ(fileDialogs_.calls()[0].initialName, "lot.bmp");
     const QImage saved(QString::fromStdString(path));
     EXPECT_EQ(saved.size(), QSize(794, 1123));
     EXPECT_EQ(inkOf(*form), before) << "the screen shows the same drawing afterwards";

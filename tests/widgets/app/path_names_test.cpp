@@ -43,11 +43,6 @@ TEST(PathNamesTest, LongPathNameIsAbsoluteCanonicalAndKeepsLetterCase)
 
     EXPECT_TRUE(namesExistingFile((root / "Sub" / "Lot.pbl").string()));
     EXPECT_FALSE(namesExistingFile((root / "Sub").string())) << "a folder is no document";
-    const SaveDialogStart start = saveDialogStart((root / "Sub" / "Lot.pbl").string());
-    EXPECT_EQ(start.folder, (root / "Sub").string());
-    EXPECT_EQ(start.fileName, "Lot.pbl");
-    EXPECT_EQ(saveDialogStart("新規作成1").folder, "");
-    EXPECT_EQ(saveDialogStart((root / "gone.pbl").string()).fileName, "");
 }
 
 }  // namespace

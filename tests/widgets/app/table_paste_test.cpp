@@ -25,6 +25,7 @@
 #include "core/document/sheet_writer.h"
 #include "core/graph/normo_bp.h"
 #include "core/sheet/chart_sheet.h"
+#include "core/sheet/sheet_placement.h"
 #include "core/stats/data.h"
 
 namespace probel::test {
@@ -75,6 +76,51 @@ TEST_F(TablePasteTest, EveryNumericColumnBecomesASeriesInOneUndoableStep)
     EXPECT_EQ(form.undoStack()->undoText().toStdString(), "データの追加");
     form.undoStack()->undo();
     EXPECT_TRUE(seriesOf(form) == nullptr || seriesOf(form)->empty());
+}
+
+// The detail labels of pasted series go beside the graph, one below another, 10 pixels apart
+// on the grid; moving the frame takes them along in the same step.
+TEST_F(TablePasteTest, DetailLabelsGoBesideTheGraphBelowOneAnotherAndMoveWithTheFrame)
+{
+    settings_.saveSetting("DataNewForm", "LabelCk", "1");
+    settings_.saveSetting("DataNewForm", "HeikinCk", "1");
+    PicForm& form = openSheet();
+    arrangeSheet(form, [](ChartSheet& sheet) {
+        NormoBp& graph = *sheet.graph(1);
+        graph.setFrameLeft(60);
+        graph.setFrameTop(100);
+        graph.setFrameWidth(400);
+        graph.setFrameHeight(600);
+    });
+    putText("A\tB\tC\n1\t2\t3\n2\t3\t4\n");
+    onFrame(form, "PopMenuTablePaste");
+    const ChartSheet& sheet = form.sheet();
+    std::vector<const ChartLabel*> labels;
+    for (const std::int32_t id : {1, 2, 3}) {
+        labels.push_back(sheet.sLabel(ChartSheet::detailLabelIndex(1, id)));
+        ASSERT_NE(labels.back(), nullptr) << id;
+        EXPECT_EQ(labels.back()->left, 470) << id;
+    }
+    EXPECT_EQ(labels[0]->top, 100) << "level with the frame's top";
+    for (std::size_t i = 1; i < labels.size(); ++i) {
+        const double bottom = labels[i - 1]->top + form.measuredLabel(*labels[i - 1]).height;
+        EXPECT_GE(labels[i]->top, bottom + kLabelGap) << i;
+        EXPECT_LT(labels[i]->top, bottom + kLabelGap + kSnapStep) << i;
+        EXPECT_EQ(std::fmod(labels[i]->top, 10.0F), 0) << i;
+    }
+
+    const float secondTop = labels[1]->top;
+    form.edit<MoveGraphFrame>(1, GraphFrame{60, 100, 400, 600}, GraphFrame{80, 70, 400, 600});
+    EXPECT_EQ(sheet.sLabel(ChartSheet::detailLabelIndex(1, 2))->left, 490);
+    EXPECT_EQ(sheet.sLabel(ChartSheet::detailLabelIndex(1, 2))->top, secondTop - 30);
+    EXPECT_EQ(form.undoStack()->count(), 2) << "one step for the frame and its labels";
+    form.undoStack()->undo();
+    EXPECT_EQ(sheet.sLabel(ChartSheet::detailLabelIndex(1, 2))->left, 470);
+    EXPECT_EQ(sheet.sLabel(ChartSheet::detailLabelIndex(1, 2))->top, secondTop);
+
+    // A resize leaves them where they are.
+    form.edit<MoveGraphFrame>(1, GraphFrame{60, 100, 400, 600}, GraphFrame{40, 100, 420, 600});
+    EXPECT_EQ(sheet.sLabel(ChartSheet::detailLabelIndex(1, 2))->left, 470);
 }
 
 TEST_F(TablePasteTest, UnnamedColumnsAreNumberedAndTakeThePreviousSeriesLimits)

@@ -322,6 +322,7 @@ TEST_F(DataNewFormTest, PresetCheckBoxesSetTheSameStatesInEveryCombination)
 TEST_F(DataNewFormTest, PresetFillsEveryControlAndOkGivesItBackUntouched)
 {
     const auto values = ask(editedSeries(), [](DataNewForm* form) {
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("データの編集"));
         EXPECT_EQ(form->dataNum()->text(), QStringLiteral("データナンバー 2"));
         EXPECT_EQ(form->comment()->toPlainText(), QStringLiteral("ロットA\n2 行目"));
         EXPECT_EQ(form->comment()->palette().color(QPalette::Text), colorFromBgr(kGreen));
@@ -383,6 +384,25 @@ TEST_F(DataNewFormTest, OkRefusesAValueThatIsNoNumberAndSelectsItsRow)
               "にし、桁区切りは付けないでください。");
     ASSERT_TRUE(values);
     EXPECT_EQ(values->values, (std::vector<double>{3.5, -1, 9.987, 0.25}));
+}
+
+// A comment the document cannot keep is refused at OK, naming its characters, with the
+// comment box focused; nothing is taken.
+TEST_F(DataNewFormTest, OkRefusesACommentWithCharactersTheDocumentCannotKeep)
+{
+    messages.answer(MessageAnswer::Ok);
+    const auto values = ask(editedSeries(), [](DataNewForm* form) {
+        form->comment()->setPlainText(QStringLiteral("ロット Ⅳ 🙂"));
+        form->okButton()->click();
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(form->focusWidget(), form->comment());
+        form->cancelButton()->click();
+    });
+    EXPECT_FALSE(values);
+    ASSERT_EQ(messages.asked().size(), 1U);
+    EXPECT_EQ(
+        messages.asked()[0].text,
+        "コメントの 「🙂」 は文書に保存できない文字です。別の文字にしてください。");
 }
 
 TEST_F(DataNewFormTest, CommentMustHoldMoreThanSpaces)

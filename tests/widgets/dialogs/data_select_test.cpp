@@ -12,11 +12,12 @@ namespace {
 
 TEST(DataSelect, ListsTheSeriesShowsTheClickedCommentAndGivesItsNumber)
 {
-    DataSelect dialog("データの選択", {"ロットA", "ロットB\r\n二行目", "ロットC"});
+    DataSelect dialog("データの選択", {"ロットA", "ロットB\r\n二行目", "*\r\n"});
     EXPECT_EQ(dialog.windowTitle().toStdString(), "データの選択");
     ASSERT_EQ(dialog.dataList()->count(), 3);
-    EXPECT_EQ(dialog.dataList()->item(0)->text().toStdString(), "データ - 1");
-    EXPECT_EQ(dialog.dataList()->item(2)->text().toStdString(), "データ - 3");
+    EXPECT_EQ(dialog.dataList()->item(0)->text().toStdString(), "データ - 1  ロットA");
+    EXPECT_EQ(dialog.dataList()->item(1)->text().toStdString(), "データ - 2  ロットB 二行目");
+    EXPECT_EQ(dialog.dataList()->item(2)->text().toStdString(), "データ - 3") << "the blank comment of a new series";
     EXPECT_EQ(dialog.dataList()->accessibleName().toStdString(), "データ");
     EXPECT_EQ(dialog.comment()->accessibleName().toStdString(), "コメント");
 

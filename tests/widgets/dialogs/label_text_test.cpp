@@ -17,6 +17,7 @@
 #include "support/desktop/modal_driver.h"
 #include "support/desktop/scripted_color_dialog.h"
 #include "support/desktop/scripted_font_dialog.h"
+#include "support/desktop/scripted_message_boxes.h"
 
 namespace probel {
 namespace {
@@ -56,16 +57,17 @@ protected:
     std::optional<LabelSettings> ask(const LabelSettings& initial, std::function<void(LabelText*)> act)
     {
         whenModal<LabelText>(std::move(act));
-        return LabelText::ask(initial, fonts, colors, nullptr);
+        return LabelText::ask(initial, fonts, colors, messages, nullptr);
     }
 
     test::ScriptedFontDialog fonts;
     test::ScriptedColorDialog colors;
+    test::ScriptedMessageBoxes messages;
 };
 
 TEST_F(LabelTextTest, ControlsCarryTheirNamesCaptionsAndAccessibleNames)
 {
-    LabelText form(fonts, colors);
+    LabelText form(fonts, colors, messages);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("コメント入力"));
 
     struct Control {
@@ -150,7 +152,7 @@ TEST_F(LabelTextTest, CaptionLineBreaksAreShownAsLinesAndComeBackAsCrLf)
     };
     for (const auto& item : cases) {
         SCOPED_TRACE(item.caption);
-        LabelText form(fonts, colors);
+        LabelText form(fonts, colors, messages);
         LabelSettings initial;
         initial.caption = item.caption;
         form.preset(initial);
@@ -186,7 +188,7 @@ TEST_F(LabelTextTest, CancelledFontOrColourDialogKeepsWhatWasHeld)
     fonts.answer(std::nullopt);
     colors.answer(0x00ABCDEF);
     colors.answer(std::nullopt);
-    LabelText form(fonts, colors);
+    LabelText form(fonts, colors, messages);
     form.preset(noteLabel());
     form.fontButton()->click();
     form.fontButton()->click();
@@ -213,7 +215,7 @@ TEST_F(LabelTextTest, TextBoxShowsTheTextInTheLabelsFontAndColour)
     fonts.answer(styled);
     colors.answer(0x0000FF00);
 
-    LabelText form(fonts, colors);
+    LabelText form(fonts, colors, messages);
     LabelSettings initial = noteLabel();
     initial.font = mincho();
     form.preset(initial);
@@ -244,7 +246,7 @@ TEST_F(LabelTextTest, TextBoxShowsTheTextInTheLabelsFontAndColour)
 
 TEST_F(LabelTextTest, TextBoxGrowsWithTheDialogAndButtonsStayBelowIt)
 {
-    LabelText form(fonts, colors);
+    LabelText form(fonts, colors, messages);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const auto checkLayout = [&form] {
@@ -270,13 +272,34 @@ TEST_F(LabelTextTest, TextBoxGrowsWithTheDialogAndButtonsStayBelowIt)
     EXPECT_EQ(form.text1()->size(), before + QSize(200, 150));
 }
 
+// Characters a document cannot keep are named, all of them, when OK is pressed; the dialog
+// stays open with the text for mending, and the mended text is taken.
+TEST_F(LabelTextTest, OkRefusesCharactersADocumentCannotKeepNamingThemAll)
+{
+    messages.answer(MessageAnswer::Ok);
+    bool stayedOpen = false;
+    const auto answer = ask(noteLabel(), [&](LabelText* form) {
+        form->text1()->setPlainText(QStringLiteral("温度 😀 café 😀 〜"));
+        form->okButton()->click();
+        stayedOpen = form->isVisible() && form->focusWidget() == form->text1();
+        form->text1()->setPlainText(QStringLiteral("温度 cafe 〜"));
+        form->okButton()->click();
+    });
+    ASSERT_EQ(messages.asked().size(), 1U);
+    EXPECT_EQ(messages.asked()[0].text, "テキストの 「😀」「é」 は文書に保存できない文字です。別の文字にしてください。");
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_EQ(answer->caption, "温度 cafe 〜") << "the wave dash is saved as its look-alike";
+}
+
 TEST(QtLabelTextEditor, ShowsAFreshDialogOverItsParentEachTime)
 {
     test::ScriptedFontDialog fonts;
     test::ScriptedColorDialog colors;
     fonts.answer(mincho());
     QWidget parent;
-    QtLabelTextEditor editor(fonts, colors, &parent);
+    test::ScriptedMessageBoxes messages;
+    QtLabelTextEditor editor(fonts, colors, messages, &parent);
 
     whenModal<LabelText>([&parent](LabelText* form) {
         EXPECT_EQ(form->parentWidget(), &parent);

@@ -437,7 +437,7 @@ TEST_F(SekSetFormTest, OkGivesEveryEditedValue)
         form->bLineCb()->setCurrentIndex(kPenSolid);
         form->minText()->setText(QStringLiteral("1.25"));
         form->maxText()->setText(QStringLiteral("-7"));  // a reversed axis is allowed
-        form->tanni()->setText(QStringLiteral("kgf/cm²"));
+        form->tanni()->setText(QStringLiteral("N/㎡"));
         form->stepText()->setText(QStringLiteral("2.5"));
         form->bunkatuText()->setText(QStringLiteral("3.5"));
         form->memori()->click();
@@ -453,7 +453,7 @@ TEST_F(SekSetFormTest, OkGivesEveryEditedValue)
     expected.lineDrawStyle = kPenSolid;
     expected.min = 1.25;
     expected.max = -7;
-    expected.tanni = "kgf/cm²";
+    expected.tanni = "N/㎡";
     expected.xJikuStep = 2;
     expected.bunnkatu = 4;
     expected.memoriCheck = false;
