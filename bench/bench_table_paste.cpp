@@ -34,6 +34,7 @@
 #include "platform/desktop/qt_file_dialogs.h"
 #include "platform/desktop/qt_font_dialog.h"
 #include "platform/desktop/qt_message_boxes.h"
+#include "platform/desktop/qt_print_dialogs.h"
 #include "platform/desktop/qt_settings_store.h"
 #include "widget_benchmark_main.h"
 
@@ -57,11 +58,12 @@ struct Services {
     probel::QtClipboard clipboard;
     probel::QtDataSettingsEditor dataEditor{fontDialog, colorDialog, messages, clipboard};
     probel::QtSeriesChooser seriesChooser;
+    probel::QtPrintDialogs printDialogs;
 
     probel::AppServices app()
     {
-        return probel::AppServices{messages,    fileDialogs, paperSizes,    settings, labelEditor,
-                                   graphEditor, dataEditor,  seriesChooser, clipboard};
+        return probel::AppServices{messages,    fileDialogs, paperSizes,    settings,  labelEditor,
+                                   graphEditor, dataEditor,  seriesChooser, clipboard, printDialogs};
     }
 };
 

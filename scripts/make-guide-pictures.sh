@@ -459,8 +459,9 @@ file_menu() {
     wait_for_menu "$before"
 }
 # The entries of ﾌｧｲﾙ(F), measured from the main window's inner corner: 新規作成, 開く, 閉じる,
-# 上書き保存, 名前を付けて保存, 印刷, PDF保存, ビットマップ保存, 画像として保存…, 最近使ったファイル.
-file_entry_y=(27 50 72 94 117 139 161 182 204 226)
+# 上書き保存, 名前を付けて保存, 印刷…, 印刷プレビュー…, PDF保存, ビットマップ保存, 画像として保存…,
+# 最近使ったファイル.
+file_entry_y=(27 50 72 94 117 139 160 180 203 224 246)
 file_entry() {
     file_menu
     xdotool mousemove $((MX + 60)) $((MY + file_entry_y[$1 - 1])) click 1
@@ -477,15 +478,15 @@ save_as() {
 cp "$examples/sample-sheet.pbl" "$examples/shaft-diameter.pbl" "$documents/"
 touch -d '2024-06-03 09:00' "$documents"/*.pbl
 save_as 5 "名前を付けて保存" "shaft-check.pbl" save-dialog.png
-save_as 7 "PDF保存" "shaft-check.pdf"
-save_as 8 "ビットマップ保存" "shaft-check.bmp"
-save_as 9 "画像として保存" "shaft-check.png"
+save_as 8 "PDF保存" "shaft-check.pdf"
+save_as 9 "ビットマップ保存" "shaft-check.bmp"
+save_as 10 "画像として保存" "shaft-check.png"
 pdftoppm -r 60 -png -singlefile "$documents/shaft-check.pdf" "$session/pdf-page"
 convert "$session/pdf-page.png" -bordercolor '#888888' -border 1 "$pictures/pdf-page.png"
 echo "  pdf-page.png"
 
 file_menu
-xdotool mousemove $((MX + 60)) $((MY + file_entry_y[9]))
+xdotool mousemove $((MX + 60)) $((MY + file_entry_y[10]))
 pause 0.8
 frame_of "$main"
 snap file-menu.png "$X" "$Y" "$W" 355

@@ -10,6 +10,7 @@ class GraphSettingsEditor;
 class LabelTextEditor;
 class MessageBoxes;
 class PaperSizeChooser;
+class PrintDialogs;
 class SeriesChooser;
 class SettingsStore;
 
@@ -26,6 +27,7 @@ struct AppServices {
     DataSettingsEditor& dataEditor;
     SeriesChooser& seriesChooser;
     Clipboard& clipboard;
+    PrintDialogs& printDialogs;
 };
 
 }  // namespace probel

@@ -162,7 +162,8 @@ void MDIOutput::createMenus()
     npdNewSave_ = addEntry(menuFile_, "NPDNewSave", "上書き保存", QKeySequence::Save);
     npdSave_ = addEntry(menuFile_, "NPDSave", "名前を付けて保存", {});
     menuFile_->addSeparator();
-    menuPrint_ = addEntry(menuFile_, "MenuPrint", "印刷", QKeySequence::Print);
+    menuPrint_ = addEntry(menuFile_, "MenuPrint", "印刷(&P)…", QKeySequence::Print);
+    menuPrintPreview_ = addEntry(menuFile_, "MenuPrintPreview", "印刷プレビュー(&V)…", {});
     menuPdf_ = addEntry(menuFile_, "MenuPdf", "PDF保存", {});
     menuFile_->addSeparator();
     menuBitmap_ = addEntry(menuFile_, "MenuBitmap", "ビットマップ保存", {});
@@ -204,6 +205,8 @@ void MDIOutput::createMenus()
     connect(npdSave_, &QAction::triggered, this, onActive([this](PicForm& form) { fileActions_->npdSave(form); }));
     connect(menuPrint_, &QAction::triggered, this,
             onActive([this](PicForm& form) { outputActions_->menuPrint(form); }));
+    connect(menuPrintPreview_, &QAction::triggered, this,
+            onActive([this](PicForm& form) { outputActions_->menuPrintPreview(form); }));
     connect(menuPdf_, &QAction::triggered, this, onActive([this](PicForm& form) { outputActions_->menuPdf(form); }));
     connect(menuBitmap_, &QAction::triggered, this,
             onActive([this](PicForm& form) { outputActions_->menuBitmap(form); }));
@@ -346,6 +349,7 @@ void MDIOutput::updateFileMenu()
     npdNewSave_->setEnabled(any);
     npdSave_->setEnabled(any);
     menuPrint_->setEnabled(any);
+    menuPrintPreview_->setEnabled(any);
     menuPdf_->setEnabled(any);
     menuBitmap_->setEnabled(any);
     menuImage_->setEnabled(any);

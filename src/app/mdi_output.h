@@ -31,9 +31,9 @@ class SheetMenus;
 class Splash;
 
 // The main window "NormoProbel": an MDI area holding every open sheet (PicForms, keyed by
-// FName), the File menu (new, open, close, save, save as, print, PDF, bitmap, quit), the Edit menu
-// (undo and redo of the active sheet) and the Window menu (cascade, one above the other, side
-// by side, and the list of open sheets). It owns the context menus of the sheets' content.
+// FName), the File menu (new, open, close, save, save as, print, print preview, PDF, bitmap,
+// quit), the Edit menu (undo and redo of the active sheet) and the Window menu (cascade, one
+// above the other, side by side, and the list of open sheets). It owns the context menus of the sheets' content.
 //
 // The actions act on the MDI area's current sheet. Closing the window asks every modified sheet
 // first; キャンセル on any of them keeps every window open. The placement is saved when the
@@ -126,6 +126,7 @@ private:
     QAction* npdNewSave_ = nullptr;
     QAction* npdSave_ = nullptr;
     QAction* menuPrint_ = nullptr;
+    QAction* menuPrintPreview_ = nullptr;
     QAction* menuPdf_ = nullptr;
     QAction* menuBitmap_ = nullptr;
     QAction* menuQuit_ = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/output_actions.h"
 
+#include <QPrinter>
+
 #include <optional>
 #include <string>
 #include <utility>
@@ -15,11 +17,13 @@
 #include "platform/canvas/page_export.h"
 #include "platform/desktop/file_dialogs.h"
 #include "platform/desktop/message_boxes.h"
+#include "platform/desktop/print_dialogs.h"
 
 namespace probel {
 namespace {
 
 constexpr auto kPrintErrorTitle = "印刷エラー";
+constexpr auto kNoPrinter = "プリンターが見つかりません。";
 constexpr auto kExportErrorTitle = "保存エラー";
 constexpr auto kPdfTitle = "PDF保存";
 constexpr auto kBitmapTitle = "ビットマップ保存";
@@ -69,7 +73,37 @@ std::string OutputActions::chooseFile(const PicForm& form, const char* title, co
 bool OutputActions::menuPrint(PicForm& form)
 {
     const SheetWindows::ActionScope running(window_);
-    return run(form, kPrintErrorTitle, [](const ChartSheet& sheet) { return printSheetToDefaultPrinter(sheet); });
+    QPrinter printer(QPrinter::HighResolution);
+    if (!services_.printDialogs.selectDesktopPrinter(printer)) {
+        services_.messages.show(kNoPrinter, kPrintErrorTitle, MessageButtons::Ok, MessageIcon::Exclamation);
+        return false;
+    }
+    presetPrinter(std::as_const(form).sheet(), printer);
+    if (!services_.printDialogs.choosePrinter(printer)) {
+        return false;
+    }
+    return run(form, kPrintErrorTitle, [&printer](const ChartSheet& sheet) { return printSheet(sheet, printer); });
+}
+
+bool OutputActions::menuPrintPreview(PicForm& form)
+{
+    const SheetWindows::ActionScope running(window_);
+    const ChartSheet& sheet = std::as_const(form).sheet();
+    QPrinter printer(QPrinter::HighResolution);
+    // Without a printer Qt's printer writes PDF files, and the preview shows the page all the same.
+    services_.printDialogs.selectDesktopPrinter(printer);
+    presetPrinter(sheet, printer);
+    bool drawn = true;
+    services_.printDialogs.preview(printer, [this, &sheet, &drawn](QPrinter& target) {
+        const Status printed = printSheet(sheet, target);
+        if (!printed) {
+            drawn = false;
+            services_.messages.show(errorText(printed.error()), kPrintErrorTitle, MessageButtons::Ok,
+                                    MessageIcon::Exclamation);
+        }
+    });
+    form.bringToFront();
+    return drawn;
 }
 
 bool OutputActions::menuPdf(PicForm& form)

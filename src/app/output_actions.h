@@ -11,10 +11,10 @@ namespace probel {
 class SheetWindows;
 class PicForm;
 
-// Printing ("印刷"), PDF export ("PDF保存") and bitmap export ("ビットマップ保存") of a sheet.
-// Each runs under the busy window, only reading the sheet (the screen keeps its picture), and
-// reports a failure in a message box. Returns true when the
-// output was made; false when it failed or its dialog was cancelled.
+// Printing ("印刷…", "印刷プレビュー…"), PDF export ("PDF保存") and bitmap export ("ビットマップ保存")
+// of a sheet. They only read the sheet (the screen keeps its picture), print and export under
+// the busy window, and report a failure in a message box. Returns true when the output was
+// made; false when it failed or its dialog was cancelled.
 class OutputActions {
 public:
     static constexpr auto kPdfFilter = "PDFﾌｧｲﾙ(*.pdf)|*.pdf";
@@ -23,7 +23,12 @@ public:
 
     OutputActions(SheetWindows& window, const AppServices& services);
 
+    // The print dialog, preset with the sheet's paper, then the page on the printer chosen.
+    // Without a printer it says so and opens no dialog.
     bool menuPrint(PicForm& form);
+    // The page as it will print, drawn by printSheet as 印刷… draws it; works without a printer.
+    // Returns false when drawing the page failed.
+    bool menuPrintPreview(PicForm& form);
     bool menuPdf(PicForm& form);
     bool menuBitmap(PicForm& form);
     // "画像として保存…": the page as PNG or SVG, as the name's extension says; the same drawing

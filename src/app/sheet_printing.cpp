@@ -5,7 +5,6 @@
 #include <QMarginsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include <exception>
 #include <optional>
@@ -91,16 +90,11 @@ Status printSheet(const ChartSheet& sheet, QPagedPaintDevice& device)
     return {};
 }
 
-Status printSheetToDefaultPrinter(const ChartSheet& sheet)
+void presetPrinter(const ChartSheet& sheet, QPrinter& printer)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        return Error{"プリンターが見つかりません。", {}, 0, 0};
-    }
-    QPrinter printer(info, QPrinter::HighResolution);
     printer.setCreator(QString::fromLatin1(kPageCreator));
     printer.setDocName(QFileInfo(QString::fromStdString(sheet.fName)).fileName());
-    return printSheet(sheet, printer);
+    applyPaper(sheet, printer);
 }
 
 }  // namespace probel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPagedPaintDevice>
+#include <QPrinter>
 
 #include <string>
 
@@ -20,8 +21,10 @@ namespace probel {
 // cannot begin on the device, or the job fails.
 Status printSheet(const ChartSheet& sheet, QPagedPaintDevice& device);
 
-// printSheet on the system's default printer at its full resolution. Fails with
-// "プリンターが見つかりません。" and changes nothing when there is no printer.
-Status printSheetToDefaultPrinter(const ChartSheet& sheet);
+// Readies `printer` for the sheet before the print dialog or the preview shows it: the job is
+// named after the sheet's file, and the sheet's paper is the one the dialog offers. printSheet
+// prints on the sheet's paper whatever paper is chosen there: the sheet is laid out at full
+// scale for it.
+void presetPrinter(const ChartSheet& sheet, QPrinter& printer);
 
 }  // namespace probel

@@ -28,6 +28,7 @@
 #include "platform/desktop/qt_file_dialogs.h"
 #include "platform/desktop/qt_font_dialog.h"
 #include "platform/desktop/qt_message_boxes.h"
+#include "platform/desktop/qt_print_dialogs.h"
 #include "platform/desktop/qt_settings_store.h"
 #include "platform/desktop/qt_translations.h"
 
@@ -112,8 +113,9 @@ int runProbel(QApplication& app, const QStringList& arguments)
     QtClipboard clipboard;
     QtDataSettingsEditor dataEditor(fontDialog, colorDialog, messages, clipboard);
     QtSeriesChooser seriesChooser;
+    QtPrintDialogs printDialogs;
     MDIOutput window(AppServices{messages, fileDialogs, paperSizes, settings, labelEditor, graphEditor, dataEditor,
-                                 seriesChooser, clipboard});
+                                 seriesChooser, clipboard, printDialogs});
     messages.setParentWidget(&window);
     fileDialogs.setParentWidget(&window);
     paperSizes.setParentWidget(&window);
@@ -123,6 +125,7 @@ int runProbel(QApplication& app, const QStringList& arguments)
     graphEditor.setParentWidget(&window);
     dataEditor.setParentWidget(&window);
     seriesChooser.setParentWidget(&window);
+    printDialogs.setParentWidget(&window);
     installEnvironmentHooks(window);
 
     if (firstInstance) {

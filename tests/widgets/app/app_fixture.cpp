@@ -144,8 +144,9 @@ std::optional<std::int32_t> ScriptedSeriesChooser::chooseSeries(const std::strin
 void AppTest::SetUp()
 {
     ASSERT_TRUE(folder_.isValid());
-    window_ = std::make_unique<MDIOutput>(AppServices{messages_, fileDialogs_, paperSizes_, settings_, labelEditor_,
-                                                      graphEditor_, dataEditor_, seriesChooser_, clipboard_});
+    window_ =
+        std::make_unique<MDIOutput>(AppServices{messages_, fileDialogs_, paperSizes_, settings_, labelEditor_,
+                                                graphEditor_, dataEditor_, seriesChooser_, clipboard_, printDialogs_});
     window_->show();
     window_->sheetMenus().setPopUp([this](QMenu& menu, QPoint) -> QAction* {
         std::vector<std::string> shown{menu.objectName().toStdString()};
@@ -178,6 +179,7 @@ void AppTest::TearDown()
     EXPECT_EQ(graphEditor_.unusedAnswers(), 0U);
     EXPECT_EQ(dataEditor_.unusedAnswers(), 0U);
     EXPECT_EQ(seriesChooser_.unusedAnswers(), 0U);
+    EXPECT_EQ(printDialogs_.unusedAnswers(), 0U);
 }
 
 std::string AppTest::pathIn(const std::string& name) const

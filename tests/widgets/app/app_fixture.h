@@ -26,6 +26,7 @@
 #include "support/desktop/in_memory_settings_store.h"
 #include "support/desktop/scripted_file_dialogs.h"
 #include "support/desktop/scripted_message_boxes.h"
+#include "support/desktop/scripted_print_dialogs.h"
 
 class QAction;
 class QWidget;
@@ -154,6 +155,8 @@ protected:
     ScriptedSeriesChooser seriesChooser_;
     // The program's own clipboard: offscreen, Qt keeps it within the process.
     QtClipboard clipboard_;
+    // No printer unless a test installs one.
+    ScriptedPrintDialogs printDialogs_;
     // The context menus shown (object name, then each entry's text, "-" for a separator) and
     // the entry to choose in the next one by its object name (empty: close it unchosen).
     std::vector<std::vector<std::string>> shownMenus_;

@@ -65,8 +65,9 @@ TEST_F(RecentFilesMenuTest, OpenedAndSavedDocumentsAreListedAcrossARestart)
 
     // The next start reads the same settings.
     ASSERT_TRUE(window_->close());
-    window_ = std::make_unique<MDIOutput>(AppServices{messages_, fileDialogs_, paperSizes_, settings_, labelEditor_,
-                                                      graphEditor_, dataEditor_, seriesChooser_, clipboard_});
+    window_ =
+        std::make_unique<MDIOutput>(AppServices{messages_, fileDialogs_, paperSizes_, settings_, labelEditor_,
+                                                graphEditor_, dataEditor_, seriesChooser_, clipboard_, printDialogs_});
     window_->show();
     const std::vector<std::string> listed = recentEntries(*window_);
     ASSERT_EQ(listed.size(), 2U);

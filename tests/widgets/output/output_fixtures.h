@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QImage>
 #include <QRect>
-#include <QSizeF>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -13,7 +12,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "core/sheet/chart_sheet.h"
 #include "support/desktop/pdf_pages.h"
@@ -30,13 +28,6 @@ std::int32_t addFramedGraph(ChartSheet& sheet, std::int32_t left, std::int32_t t
 // Adds a visible free text label and returns it.
 ChartLabel& addTextLabel(ChartSheet& sheet, const std::string& caption, float left, float top, double points = 20,
                          std::int32_t bgr = 0, bool bold = false);
-
-// The pages of a PDF: the number of page objects and each page's media box size in points.
-struct PdfPages {
-    int count = 0;
-    std::vector<QSizeF> mediaBoxes;
-};
-PdfPages pdfPages(const QByteArray& pdf);
 
 // The bounding box of the pixels that pass `ink` within `area` (the whole image when empty);
 // an empty rectangle when none does.

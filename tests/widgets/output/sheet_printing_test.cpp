@@ -4,13 +4,13 @@
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include "app/sheet_printing.h"
 #include "core/util/error_text.h"
 #include "output_fixtures.h"
 #include "platform/canvas/page_export.h"
 #include "platform/canvas/sheet_page_layout.h"
+#include "platform/canvas/svg_page.h"
 #include "support/recording_canvas.h"
 
 namespace probel {
@@ -249,18 +249,41 @@ TEST(PrintSheet, PrinterThatCannotStartIsReportedAndChangesNothing)
     EXPECT_TRUE(screen.calls().empty());
 }
 
-TEST(PrintSheet, NoDefaultPrinterGivesAClearMessage)
+TEST(PresetPrinter, OffersTheSheetsPaperAndNamesTheJobAfterTheFile)
 {
-    if (!QPrinterInfo::defaultPrinter().isNull()) {
-        GTEST_SKIP() << "a printer is installed; the test does not print on it";
-    }
-    auto sheet = emptySheet();
-    addFramedGraph(*sheet, 100, 200, 400, 300);
-    const Status printed = printSheetToDefaultPrinter(*sheet);
-    ASSERT_FALSE(printed.ok());
-    EXPECT_EQ(printed.error().message, "プリンターが見つかりません。");
-    EXPECT_EQ(sheet->graph(1)->frameLeft(), 100);
-    EXPECT_EQ(sheet->graph(1)->showObj(), nullptr);
+    auto sheet = emptySheet(257182);
+    sheet->fName = "/home/作業/ロット 3.pbl";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
+    presetPrinter(*sheet, printer);
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::JisB5);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(printer.pageLayout().margins(), QMarginsF(0, 0, 0, 0));
+    EXPECT_TRUE(printer.fullPage());
+    EXPECT_EQ(printer.docName(), QStringLiteral("ロット 3.pbl"));
+    EXPECT_EQ(printer.creator(), QString::fromLatin1(kPageCreator));
+}
+
+TEST(PrintSheet, PrintsOnTheSheetsPaperWhateverPaperThePrinterHad)
+{
+    test::ScratchFolder folder;
+    ASSERT_TRUE(folder.valid());
+    auto sheet = emptySheet(297210);
+    addFramedGraph(*sheet, 10, 10, 100, 100);
+    const std::string path = folder.path("job.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path));
+    presetPrinter(*sheet, printer);
+    // The paper the user picked in the print dialog.
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
+    ASSERT_TRUE(printSheet(*sheet, printer).ok());
+    const test::PdfPages pages = test::pdfPages(test::fileBytes(path));
+    EXPECT_EQ(pages.count, 1);
+    ASSERT_EQ(pages.mediaBoxes.size(), 1u);
+    EXPECT_NEAR(pages.mediaBoxes[0].width(), 297 * kPointsPerMillimetre, 1.0);
+    EXPECT_NEAR(pages.mediaBoxes[0].height(), 210 * kPointsPerMillimetre, 1.0);
 }
 
 TEST(SheetPdf, WritesThePageAndNamesThePathWhenItCannot)
