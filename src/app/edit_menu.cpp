@@ -20,10 +20,11 @@ QString text(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
-// "元に戻す" alone, or followed by what it takes back.
+// "元に戻す(&U)" alone, or followed by what it takes back ("&" there is a letter).
 QString entryText(const char* verb, const QString& change)
 {
-    return change.isEmpty() ? text(verb) : text(verb) + QStringLiteral(": ") + change;
+    return change.isEmpty() ? text(verb)
+                            : text(verb) + QStringLiteral(": ") + QString(change).replace(u'&', QStringLiteral("&&"));
 }
 
 }  // namespace
@@ -35,8 +36,8 @@ EditMenu::EditMenu(QMenuBar& bar, QAction* before, QObject* parent) : QObject(pa
     menu_->setObjectName(QStringLiteral("MenuEdit"));
     bar.insertMenu(before, menu_);
 
-    constexpr auto kUndo = "元に戻す";
-    constexpr auto kRedo = "やり直し";
+    constexpr auto kUndo = "元に戻す(&U)";
+    constexpr auto kRedo = "やり直し(&R)";
     undo_ = menu_->addAction(text(kUndo));
     undo_->setObjectName(QStringLiteral("EditUndo"));
     undo_->setShortcut(QKeySequence::Undo);

@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -26,8 +25,10 @@
 #include "app/drop_actions.h"
 #include "app/edit_menu.h"
 #include "app/file_actions.h"
+#include "app/menu_mnemonics.h"
 #include "app/output_actions.h"
 #include "app/pic_form.h"
+#include "app/read_off_label.h"
 #include "app/recent_files.h"
 #include "app/sheet_menus.h"
 #include "app/sheet_objects.h"
@@ -36,7 +37,6 @@
 #include "app/window_actions.h"
 #include "app/window_placement.h"
 #include "core/sheet/chart_sheet.h"
-#include "dialogs/named_controls.h"
 
 namespace probel {
 namespace {
@@ -101,9 +101,8 @@ MDIOutput::MDIOutput(const AppServices& services, QWidget* parent)
         }
         updateFileMenu();
     });
-    // The read-off of the graph under the pointer; a label, so screen readers read it.
-    readOff_ = named(new QLabel(this), QStringLiteral("ReadOff"), text("読み取り"));
-    readOff_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The read-off of the graph under the pointer.
+    readOff_ = new ReadOffLabel(this);
     statusBar()->addWidget(readOff_, 1);
     splash_ = new Splash(this);
     splash_->hide();
@@ -159,17 +158,17 @@ void MDIOutput::createMenus()
     menuClose_ = addEntry(menuFile_, "MenuClose", "閉じる(&C)", {});
     menuClose_->setShortcuts(closeKeys());
     menuFile_->addSeparator();
-    npdNewSave_ = addEntry(menuFile_, "NPDNewSave", "上書き保存", QKeySequence::Save);
-    npdSave_ = addEntry(menuFile_, "NPDSave", "名前を付けて保存", {});
+    npdNewSave_ = addEntry(menuFile_, "NPDNewSave", "上書き保存(&S)", QKeySequence::Save);
+    npdSave_ = addEntry(menuFile_, "NPDSave", "名前を付けて保存(&A)", {});
     menuFile_->addSeparator();
     menuPrint_ = addEntry(menuFile_, "MenuPrint", "印刷(&P)…", QKeySequence::Print);
     menuPrintPreview_ = addEntry(menuFile_, "MenuPrintPreview", "印刷プレビュー(&V)…", {});
-    menuPdf_ = addEntry(menuFile_, "MenuPdf", "PDF保存", {});
+    menuPdf_ = addEntry(menuFile_, "MenuPdf", "PDF保存(&D)", {});
     menuFile_->addSeparator();
-    menuBitmap_ = addEntry(menuFile_, "MenuBitmap", "ビットマップ保存", {});
-    menuImage_ = addEntry(menuFile_, "MenuImage", "画像として保存…", {});
+    menuBitmap_ = addEntry(menuFile_, "MenuBitmap", "ビットマップ保存(&B)", {});
+    menuImage_ = addEntry(menuFile_, "MenuImage", "画像として保存(&I)…", {});
     menuFile_->addSeparator();
-    menuRecent_ = menuFile_->addMenu(text("最近使ったファイル"));
+    menuRecent_ = menuFile_->addMenu(text("最近使ったファイル(&R)"));
     menuRecent_->setObjectName(QStringLiteral("MenuRecent"));
     menuFile_->addSeparator();
     menuQuit_ = addEntry(menuFile_, "MenuQuit", "終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -243,12 +242,14 @@ void MDIOutput::fillWindowMenu()
     }
     menuWindow_->addSeparator();
     const PicForm* active = activeSheet();
+    // Each sheet keeps an Alt letter of its own, also past the ninth.
+    QString taken;
+    for (const QAction* arrangement : windowTile_) {
+        taken += mnemonicOf(arrangement->text());
+    }
     int number = 1;
     for (PicForm* form : forms) {
-        // "&" in a file name is a letter there, not a shortcut mark.
-        QString title = QString::fromStdString(form->fName());
-        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* action = menuWindow_->addAction(QStringLiteral("&%1 %2").arg(number++).arg(title));
+        QAction* action = menuWindow_->addAction(numberedEntry(number++, QString::fromStdString(form->fName()), taken));
         action->setCheckable(true);
         action->setChecked(form == active);
         connect(action, &QAction::triggered, form, [form] { form->bringToFront(); });
@@ -286,7 +287,7 @@ PicForm* MDIOutput::addSheet(std::unique_ptr<ChartSheet> sheet)
     auto* form = new PicForm(std::move(sheet));
     form->setCloseGuard([this](PicForm& closing) { return fileActions_->confirmClose(closing); });
     connect(form, &PicForm::closed, this, &MDIOutput::forgetSheet);
-    connect(form, &PicForm::readOffChanged, readOff_, &QLabel::setText);
+    connect(form, &PicForm::readOffChanged, readOff_, &ReadOffLabel::setReading);
     connect(form, &PicForm::filesDroppedOnGraph, this,
             [this](PicForm* sheet, std::int32_t number, const QStringList& paths) {
                 const ActionScope running(*this);

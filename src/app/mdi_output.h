@@ -14,7 +14,6 @@
 #include "app/sheet_windows.h"
 
 class QAction;
-class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -27,6 +26,7 @@ class FileActions;
 class OutputActions;
 class PicForm;
 class DropActions;
+class ReadOffLabel;
 class SheetMenus;
 class Splash;
 
@@ -51,7 +51,7 @@ public:
     const PicForms& picForms() const { return picForms_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
     // The status bar's read-off of the graph under the pointer.
-    QLabel* readOff() const { return readOff_; }
+    ReadOffLabel* readOff() const { return readOff_; }
     Splash* splash() const { return splash_; }
     FileActions& fileActions() { return *fileActions_; }
     OutputActions& outputActions() { return *outputActions_; }
@@ -105,7 +105,7 @@ private:
     AppServices services_;
     QMdiArea* mdiArea_ = nullptr;
     Splash* splash_ = nullptr;
-    QLabel* readOff_ = nullptr;
+    ReadOffLabel* readOff_ = nullptr;
     QAction* menuImage_ = nullptr;
     QMenu* menuRecent_ = nullptr;
     PicForms picForms_;

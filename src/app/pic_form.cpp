@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "app/graph_figures.h"
+#include "app/on_demand_description.h"
 #include "app/sheet_drag.h"
 #include "app/sheet_objects.h"
 #include "app/sheet_paper.h"
@@ -98,6 +99,8 @@ PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(p
     connect(mainPic_, &SheetPaper::leftPressed, this, [this](QPointF position) {
         selectedGraph_.reset();
         bringToFront();
+        // The keys (the menu key, Shift+F10, the arrows) act on the sheet clicked.
+        setFocus(Qt::MouseFocusReason);
         drag_->pressPaper(position);
     });
     connect(mainPic_, &SheetPaper::leftDragged, this, [this](QPointF position) { drag_->dragPaper(position); });
@@ -237,11 +240,14 @@ void PicForm::placeFrames()
             connect(frame, &GraphFrameObject::filesDropped, this,
                     [this](std::int32_t at, const QStringList& paths) { emit filesDroppedOnGraph(this, at, paths); });
             frame->installEventFilter(this);
+            // Screen readers get the figures the tooltip shows.
+            describeOnDemand(*frame, [this, n] { return seriesFigures(*sheet_, n); });
             // A new frame lies above the other frames and below every label.
             stackFrameUnderLabels(*frame);
         }
         frame->setGeometry(graph.frameLeft(), graph.frameTop(), graph.frameWidth(), graph.frameHeight());
         frame->show();
+        announceDescriptionChange(*frame);
         shown.insert(*number);
     }
     for (auto it = sekFrame_.begin(); it != sekFrame_.end();) {
@@ -329,6 +335,10 @@ void PicForm::placeLabels()
                         [this, array](std::int64_t at) { drag_->releaseLabel(array, at); });
                 if (kind == SheetLabelObject::Kind::Detail) {
                     object->installEventFilter(this);
+                    describeOnDemand(*object, [this, at = index] {
+                        const auto number = graphOfDetailLabel(*sheet_, at);
+                        return number ? seriesFigures(*sheet_, *number) : QString();
+                    });
                 }
                 if (kind == SheetLabelObject::Kind::Text) {
                     const auto number = static_cast<std::int32_t>(index);
@@ -339,6 +349,9 @@ void PicForm::placeLabels()
                 object->raise();
             }
             object->place(label, wholePixels(labelExtent(label, mainPic_->canvas())));
+            if (kind == SheetLabelObject::Kind::Detail) {
+                announceDescriptionChange(*object);
+            }
         }
     };
     place(sLabel_, sheet_->sLabels(), SheetLabelObject::Kind::Detail);
@@ -401,6 +414,12 @@ void PicForm::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    // Shift+F10 is the menu key of keyboards without one.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        openMenuUnderPointer();
+        event->accept();
+        return;
+    }
     const auto act = [](QScrollBar* bar, QAbstractSlider::SliderAction action) { bar->triggerAction(action); };
     switch (event->key()) {
     case Qt::Key_PageUp:
@@ -437,15 +456,20 @@ void PicForm::keyPressEvent(QKeyEvent* event)
 
 void PicForm::contextMenuEvent(QContextMenuEvent* event)
 {
-    // The keyboard's menu key opens the menu of whatever lies under the pointer.
     if (event->reason() != QContextMenuEvent::Keyboard) {
         QWidget::contextMenuEvent(event);
         return;
     }
+    openMenuUnderPointer();
+    event->accept();
+}
+
+void PicForm::openMenuUnderPointer()
+{
+    // The keyboard's menu opens the menu of whatever lies under the pointer.
     const QPoint global = QCursor::pos();
     const QPoint onPaper = mainPic_->mapFromGlobal(global);
     if (!mainPic_->rect().contains(onPaper)) {
-        event->accept();
         return;
     }
     QWidget* under = mainPic_->childAt(onPaper);
@@ -458,7 +482,6 @@ void PicForm::contextMenuEvent(QContextMenuEvent* event)
     } else {
         paperRightPressed(onPaper, global);
     }
-    event->accept();
 }
 
 void PicForm::resizeEvent(QResizeEvent* event)

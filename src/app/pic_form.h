@@ -34,7 +34,7 @@ class SheetPaper;
 //
 // The caption is FName. Closing asks the close guard first (the main window's save question);
 // a guard that answers false keeps the window open. Right presses on the paper, a frame or a
-// text label (and the keyboard's menu key over them) are reported as signals: the main window
+// text label (and the keyboard's menu key or Shift+F10 over them) are reported as signals: the main window
 // pops up its context menus for them.
 //
 // Editing. Graph frames and labels are moved (frames also resized) with the left button
@@ -149,6 +149,8 @@ private:
     void placeLabels();
     void rebuildPicture();
     void paperRightPressed(QPointF position, QPoint globalPosition);
+    // The menu key and Shift+F10: the menu of the object under the pointer, if on the paper.
+    void openMenuUnderPointer();
     void push(std::unique_ptr<QUndoCommand> change);
     SheetLabelObject* labelObject(LabelArray array, std::int64_t index) const;
     void stackFrameUnderLabels(GraphFrameObject& frame);

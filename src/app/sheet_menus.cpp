@@ -19,7 +19,7 @@
 namespace probel {
 namespace {
 
-constexpr auto kCancel = "ｷｬﾝｾﾙ";
+constexpr auto kCancel = "ｷｬﾝｾﾙ(&C)";
 
 void addCancel(QMenu& menu)
 {
@@ -87,41 +87,45 @@ void SheetMenus::attach(PicForm& form)
 void SheetMenus::showPaperMenu(PicForm& form, QPoint globalPosition)
 {
     BoundMenu bound(&window_.actionWindow(), "CMenu");
-    bound.add("PopMenuComNew", "テキストの追加", [this, &form] { labelActions_->popMenuComNew(form); });
+    bound.add("PopMenuComNew", "テキストの追加(&T)", [this, &form] { labelActions_->popMenuComNew(form); });
     bound.separate();
-    bound.add("PopMenuNormoNew", "グラフの追加", [this, &form] { graphActions_->popMenuNormoNew(form); });
+    bound.add("PopMenuNormoNew", "グラフの追加(&G)", [this, &form] { graphActions_->popMenuNormoNew(form); });
     bound.separate();
-    bound.add("PopMenuPageCopy", "用紙をコピー", [this, &form] { copies_->copyPage(form); });
+    bound.add("PopMenuPageCopy", "用紙をコピー(&P)", [this, &form] { copies_->copyPage(form); });
     run(bound, globalPosition);
 }
 
 void SheetMenus::showFrameMenu(PicForm& form, std::int32_t number, QPoint globalPosition)
 {
     BoundMenu bound(&window_.actionWindow(), "SekMenu");
-    bound.add("PopMenuDataNew", "データの追加", [this, &form, number] { dataActions_->popMenuDataNew(form, number); });
+    bound.add("PopMenuDataNew", "データの追加(&A)",
+              [this, &form, number] { dataActions_->popMenuDataNew(form, number); });
     if (const NormoBp* graph = form.sheet().graph(number);
         graph != nullptr && graph->dataIfAny() != nullptr && !graph->dataIfAny()->empty()) {
-        bound.add("PopMenuDataRe", "データの編集",
+        bound.add("PopMenuDataRe", "データの編集(&E)",
                   [this, &form, number] { dataActions_->popMenuDataRe(form, number); });
-        bound.add("PopMenuDataDel", "データの削除",
+        bound.add("PopMenuDataDel", "データの削除(&D)",
                   [this, &form, number] { dataActions_->popMenuDataDel(form, number); });
     }
-    bound.add("PopMenuTablePaste", "表から貼り付け", [this, &form, number] { tables_->pasteTable(form, number); });
+    bound.add("PopMenuTablePaste", "表から貼り付け(&T)", [this, &form, number] { tables_->pasteTable(form, number); });
     bound.separate();
-    bound.add("PopMenuNormoRe", "グラフの編集", [this, &form, number] { graphActions_->popMenuNormoRe(form, number); });
-    bound.add("PopMenuNormoDel", "グラフの削除",
+    bound.add("PopMenuNormoRe", "グラフの編集(&G)",
+              [this, &form, number] { graphActions_->popMenuNormoRe(form, number); });
+    bound.add("PopMenuNormoDel", "グラフの削除(&R)",
               [this, &form, number] { graphActions_->popMenuNormoDel(form, number); });
     bound.separate();
-    bound.add("PopMenuGraphCopy", "グラフをコピー", [this, &form, number] { copies_->copyGraph(form, number); });
-    bound.add("PopMenuFiguresCopy", "統計量をコピー", [this, &form, number] { copies_->copyFigures(form, number); });
+    bound.add("PopMenuGraphCopy", "グラフをコピー(&P)", [this, &form, number] { copies_->copyGraph(form, number); });
+    bound.add("PopMenuFiguresCopy", "統計量をコピー(&S)",
+              [this, &form, number] { copies_->copyFigures(form, number); });
     run(bound, globalPosition);
 }
 
 void SheetMenus::showLabelMenu(PicForm& form, std::int32_t index, QPoint globalPosition)
 {
     BoundMenu bound(&window_.actionWindow(), "ComMenu");
-    bound.add("PopMenuComRe", "テキストの編集", [this, &form, index] { labelActions_->popMenuComRe(form, index); });
-    bound.add("PopMenuComDel", "テキストの削除", [this, &form, index] { labelActions_->popMenuComDel(form, index); });
+    bound.add("PopMenuComRe", "テキストの編集(&E)", [this, &form, index] { labelActions_->popMenuComRe(form, index); });
+    bound.add("PopMenuComDel", "テキストの削除(&D)",
+              [this, &form, index] { labelActions_->popMenuComDel(form, index); });
     run(bound, globalPosition);
 }
 

@@ -157,6 +157,12 @@ void AnalysisGroup::preset(const GraphAnalysis& analysis)
     title_->setPlainText(shownTitle_);
 }
 
+std::vector<QWidget*> AnalysisGroup::controlsAsRead() const
+{
+    return {specLines_, beyondAxisMarks_, band_,  bandLevel_,  percentiles_,
+            legend_,    positions_,       paper_, weibullFit_, title_};
+}
+
 bool AnalysisGroup::showsWeibullPaper() const
 {
     return selected(paper_, shown_.paperKind) == PaperKind::Weibull;

@@ -44,6 +44,8 @@ public:
     QComboBox* positions() const { return positions_; }
     QComboBox* paper() const { return paper_; }
     QComboBox* weibullFit() const { return weibullFit_; }
+    // The controls as read: row by row of the grid, the title last.
+    std::vector<QWidget*> controlsAsRead() const;
     // Whether the paper list shows Weibull paper, which needs a logarithmic axis.
     bool showsWeibullPaper() const;
 

@@ -31,6 +31,7 @@
 #include "dialogs/number_box_text.h"
 #include "dialogs/percent_range.h"
 #include "dialogs/saved_characters.h"
+#include "dialogs/tab_chain.h"
 #include "dialogs/value_grid.h"
 #include "platform/canvas/bgr_color.h"
 #include "platform/desktop/font_dialog.h"
@@ -142,6 +143,19 @@ DataNewForm::DataNewForm(FontDialog& fontDialog, ColorDialog& colorDialog, Messa
     layout->addSpacing(style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing) * 2);
     layout->addLayout(right);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The buttons are made first: Tab goes as the dialog reads, the left column, then the right.
+    std::vector<QWidget*> tabs = {comment_,  mrk_,     markarPic_, sizeT_,   lineCk_,   lineCb_,  labelCk_, labelFont_,
+                                  heikinCk_, formatH_, sigumaCk_,  formatS_, probelCk_, formatP_, cpCk_,    formatC_};
+    tabs.insert(tabs.end(), capabilityBoxes_->boxes().begin(), capabilityBoxes_->boxes().end());
+    for (QWidget* control : grid_->controlsAsRead()) {
+        tabs.push_back(control);
+    }
+    for (QAbstractButton* option : cpOptions_->buttons()) {
+        tabs.push_back(option);
+    }
+    tabs.insert(tabs.end(), {sigmaDivisor_, maxText_, minText_, parsent_, okButton_, cancelButton_});
+    chainTabOrder(tabs);
 
     // Enter belongs to the grid: no button may take it over as the dialog's default.
     for (QPushButton* button : findChildren<QPushButton*>()) {

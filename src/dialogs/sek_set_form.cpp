@@ -27,6 +27,7 @@
 #include "dialogs/number_box_text.h"
 #include "dialogs/percent_range.h"
 #include "dialogs/saved_characters.h"
+#include "dialogs/tab_chain.h"
 #include "platform/desktop/font_dialog.h"
 #include "platform/desktop/message_boxes.h"
 
@@ -181,6 +182,18 @@ SekSetForm::SekSetForm(FontDialog& fontDialog, ColorDialog& colorDialog, Message
     layout->addWidget(analysis_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The buttons are made first and the groups right to left: Tab goes as the dialog reads.
+    std::vector<QWidget*> tabs = {fLeft_,    fTop_,     fWidth_,      fHeight_,  fLinePic_, fLineCb_, minText_,
+                                  maxText_,  parsent_,  autoRange_,   tanni_,    xJikuCk_,  memori_,  fontButton_,
+                                  stepText_, logCheck_, bunkatuText_, bLinePic_, bLineCb_};
+    for (QWidget* control : analysis_->controlsAsRead()) {
+        tabs.push_back(control);
+    }
+    tabs.insert(tabs.end(), {okButton_, cancelButton_});
+    chainTabOrder(tabs);
+    // The cycle starts where the dialog is read from, not at OK.
+    fLeft_->setFocus();
 
     connect(fLineCb_, &LineStyleBox::penStyleChanged, fLinePic_, &LinePreview::setPenStyle);
     connect(bLineCb_, &LineStyleBox::penStyleChanged, bLinePic_, &LinePreview::setPenStyle);

@@ -174,6 +174,13 @@ ValueGrid::ValueGrid(Clipboard& clipboard, MessageBoxes& messages, QWidget* pare
     countChange();
 }
 
+std::vector<QWidget*> ValueGrid::controlsAsRead() const
+{
+    std::vector<QWidget*> controls(dataText_.begin(), dataText_.end());
+    controls.insert(controls.end(), {countBox_, clipButton_, clipCopyButton_});
+    return controls;
+}
+
 void ValueGrid::setValues(const std::vector<double>& values)
 {
     const auto count = std::min(values.size(), store_.size());

@@ -76,6 +76,8 @@ public:
     QLabel* countCaption() const { return countCaption_; }
     QPushButton* clipButton() const { return clipButton_; }
     QPushButton* clipCopyButton() const { return clipCopyButton_; }
+    // The controls as read: the rows down, then the count and the buttons beside them.
+    std::vector<QWidget*> controlsAsRead() const;
 
 signals:
     // After each run of the count change.

@@ -378,11 +378,12 @@ TEST_F(DataActionsTest, TheGraphMenuOffersEditAndDeleteOnlyWithSeries)
     onFrame(form, 2, "");
     onFrame(form, 1, "");
     using Entries = std::vector<std::string>;
-    EXPECT_EQ(shownMenus_.at(1), (Entries{"SekMenu", "データの追加", "表から貼り付け", "-", "グラフの編集",
-                                          "グラフの削除", "-", "グラフをコピー", "統計量をコピー", "-", "ｷｬﾝｾﾙ"}));
-    EXPECT_EQ(shownMenus_.at(2),
-              (Entries{"SekMenu", "データの追加", "データの編集", "データの削除", "表から貼り付け", "-", "グラフの編集",
-                       "グラフの削除", "-", "グラフをコピー", "統計量をコピー", "-", "ｷｬﾝｾﾙ"}));
+    EXPECT_EQ(shownMenus_.at(1),
+              (Entries{"SekMenu", "データの追加(&A)", "表から貼り付け(&T)", "-", "グラフの編集(&G)", "グラフの削除(&R)",
+                       "-", "グラフをコピー(&P)", "統計量をコピー(&S)", "-", "ｷｬﾝｾﾙ(&C)"}));
+    EXPECT_EQ(shownMenus_.at(2), (Entries{"SekMenu", "データの追加(&A)", "データの編集(&E)", "データの削除(&D)",
+                                          "表から貼り付け(&T)", "-", "グラフの編集(&G)", "グラフの削除(&R)", "-",
+                                          "グラフをコピー(&P)", "統計量をコピー(&S)", "-", "ｷｬﾝｾﾙ(&C)"}));
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TEST_F(GraphActionsTest, ANewGraphStartsAtTheClickOnTheGridWithTheStoredDefaults
     EXPECT_NE(form.sekFrame(1), nullptr);
     EXPECT_EQ(form.sekFrame(1)->accessibleName().toStdString(), "グラフ 1");
     EXPECT_TRUE(form.moveFlag());
-    EXPECT_EQ(window_->editMenu().undoAction()->text().toStdString(), "元に戻す: グラフの追加");
+    EXPECT_EQ(window_->editMenu().undoAction()->text().toStdString(), "元に戻す(&U): グラフの追加");
 }
 
 TEST_F(GraphActionsTest, OkStoresTheDefaultsForTheNextGraphOnAnySheet)

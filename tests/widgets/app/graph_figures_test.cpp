@@ -14,6 +14,7 @@
 #include "app/file_actions.h"
 #include "app/mdi_output.h"
 #include "app/pic_form.h"
+#include "app/read_off_label.h"
 #include "app/sheet_objects.h"
 #include "app_fixture.h"
 #include "core/graph/probability_scale.h"

@@ -51,10 +51,10 @@ TEST_F(LabelActionsTest, MenusOfferTheEntriesOfTheirObject)
     rightPress(form.comLabel(1));
     rightPress(form.sekFrame(1));
     const std::vector<Entries> expected = {
-        {"CMenu", "テキストの追加", "-", "グラフの追加", "-", "用紙をコピー", "-", "ｷｬﾝｾﾙ"},
-        {"ComMenu", "テキストの編集", "テキストの削除", "-", "ｷｬﾝｾﾙ"},
-        {"SekMenu", "データの追加", "表から貼り付け", "-", "グラフの編集", "グラフの削除", "-", "グラフをコピー",
-         "統計量をコピー", "-", "ｷｬﾝｾﾙ"},
+        {"CMenu", "テキストの追加(&T)", "-", "グラフの追加(&G)", "-", "用紙をコピー(&P)", "-", "ｷｬﾝｾﾙ(&C)"},
+        {"ComMenu", "テキストの編集(&E)", "テキストの削除(&D)", "-", "ｷｬﾝｾﾙ(&C)"},
+        {"SekMenu", "データの追加(&A)", "表から貼り付け(&T)", "-", "グラフの編集(&G)", "グラフの削除(&R)", "-",
+         "グラフをコピー(&P)", "統計量をコピー(&S)", "-", "ｷｬﾝｾﾙ(&C)"},
     };
     EXPECT_EQ(shownMenus_, expected);
     EXPECT_EQ(form.paperClickPoint(), QPointF(123, 47));
@@ -152,7 +152,7 @@ TEST_F(LabelActionsTest, DeletingAsksMarksTheSheetAndUndoBringsTheLabelBack)
     EditMenu& edit = window_->editMenu();
     window_->updateFileMenu();
     EXPECT_TRUE(edit.undoAction()->isEnabled());
-    EXPECT_EQ(edit.undoAction()->text().toStdString(), "元に戻す: テキストの削除");
+    EXPECT_EQ(edit.undoAction()->text().toStdString(), "元に戻す(&U): テキストの削除");
     edit.undoAction()->trigger();
     const ChartLabel* back = form.sheet().comLabel(1);
     ASSERT_NE(back, nullptr);
@@ -160,9 +160,9 @@ TEST_F(LabelActionsTest, DeletingAsksMarksTheSheetAndUndoBringsTheLabelBack)
     EXPECT_EQ(back->left, before.left);
     EXPECT_EQ(back->font, before.font);
     EXPECT_NE(form.comLabel(1), nullptr);
-    EXPECT_EQ(edit.undoAction()->text().toStdString(), "元に戻す");
+    EXPECT_EQ(edit.undoAction()->text().toStdString(), "元に戻す(&U)");
     EXPECT_FALSE(edit.undoAction()->isEnabled());
-    EXPECT_EQ(edit.redoAction()->text().toStdString(), "やり直し: テキストの削除");
+    EXPECT_EQ(edit.redoAction()->text().toStdString(), "やり直し(&R): テキストの削除");
 }
 
 TEST_F(LabelActionsTest, TheEditMenuFollowsTheActiveSheet)

@@ -110,7 +110,7 @@ TEST_F(SheetLifetimeTest, ClosingASheetAfterSaveAsLeavesTheOtherSheetsAsTheyWere
     EXPECT_EQ(window_->picForms().forms(), std::vector<PicForm*>{&other});
     EXPECT_EQ(labelLeft(other), 130);
     EXPECT_TRUE(other.moveFlag());
-    EXPECT_EQ(window_->editMenu().undoAction()->text().toStdString(), "元に戻す: テキストの移動");
+    EXPECT_EQ(window_->editMenu().undoAction()->text().toStdString(), "元に戻す(&U): テキストの移動");
 }
 
 TEST_F(SheetLifetimeTest, QuittingAfterSaveAsAsksOnlyForTheModifiedSheetWhoseContentWaitsIntact)
