@@ -136,7 +136,7 @@ TEST_F(TabOrderTest, PercentageDialog)
 
 TEST_F(TabOrderTest, TextLabelDialog)
 {
-    LabelText form(fonts_, colors_);
+    LabelText form(fonts_, colors_, messages_);
     test::expectFocusOpensOnFirstControl(form);
     expectTabInReadingOrder(form, {form.okButton(), form.command1()});
 }
