@@ -2,18 +2,21 @@
 # missing on a Debian 12 machine first, so they work on a fresh clone.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+PACKAGE_BUILD ?= build-package
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-main test-asan check-includes format-check bench guide clean
+.PHONY: all deps configure build run test test-main test-asan check-includes format-check bench guide package clean
 
 all: build
 
 deps:
 	@./scripts/install-deps.sh
 
+# Configured for /usr, where the Debian package installs: make test packs these very programs,
+# and probel-cli has the path of its installed helper compiled in.
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS) >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_ARGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS) -- --no-print-directory
@@ -55,5 +58,15 @@ bench: build
 guide: build
 	@./scripts/make-guide-pictures.sh $(BUILD)
 
+# The Debian package, from a Release build of the programs alone (no tests, no benchmarks).
+# Install it with `sudo apt install ./build-package/probel_<version>_<arch>.deb`.
+package: deps
+	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+		-DPROBEL_WITH_TESTS=OFF -DPROBEL_WITH_BENCH=OFF >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j$(JOBS) -- --no-print-directory
+	@rm -f $(PACKAGE_BUILD)/probel_*.deb
+	@cd $(PACKAGE_BUILD) && cpack -G DEB >/dev/null
+	@ls $(CURDIR)/$(PACKAGE_BUILD)/probel_*.deb
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD)

@@ -26,6 +26,9 @@ locales
 poppler-utils
 python3
 clang-format
+dpkg-dev
+file
+lintian
 $*
 "
 
