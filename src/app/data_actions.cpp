@@ -220,6 +220,7 @@ void confirmSeries(PicForm& form, std::int32_t number, const DataDialogValues& v
         const auto old = after.series.begin() + (replaced - 1);
         // Limits nobody entered stay none while the dialog leaves them as they were.
         series.setLimitsSet(old->limitsSet() || old->min() != series.min() || old->max() != series.max());
+        series.shareValuesIfEqual(*old);
         after.series.erase(old);
     }
     std::optional<ChartLabel> label = detailLabelOf(series, values, graph);

@@ -109,6 +109,15 @@ PicForm::PicForm(std::unique_ptr<ChartSheet> sheet, QWidget* parent) : QWidget(p
     connect(mainPic_, &SheetPaper::pictureOutdated, this, &PicForm::rebuildPicture);
 
     undoStack_ = new QUndoStack(this);
+    boundedUndo_ = std::make_unique<BoundedUndo>(*undoStack_, [this](KeptValues& kept) {
+        for (const NormoBp& graph : sheet_->myNormo()) {
+            if (graph.dataIfAny() != nullptr) {
+                for (const NormoData& series : *graph.dataIfAny()) {
+                    keepValuesOf(series, kept);
+                }
+            }
+        }
+    });
     connect(undoStack_, &QUndoStack::indexChanged, this, &PicForm::objRefresh);
     connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     setFocusPolicy(Qt::StrongFocus);
@@ -185,9 +194,9 @@ void PicForm::objRefresh()
     mainPic_->outdate();
 }
 
-void PicForm::push(std::unique_ptr<QUndoCommand> change)
+void PicForm::push(std::unique_ptr<SheetChange> change)
 {
-    undoStack_->push(change.release());
+    boundedUndo_->push(std::move(change));
 }
 
 QPointF PicForm::visibleTopLeft() const

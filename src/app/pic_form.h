@@ -14,6 +14,7 @@
 #include <string>
 #include <utility>
 
+#include "app/bounded_undo.h"
 #include "app/sheet_commands.h"
 #include "core/sheet/chart_sheet.h"
 
@@ -79,7 +80,9 @@ public:
     void objRefresh();
 
     // The sheet's undo stack; edit() pushes a change of the content onto it (and so applies it).
+    // It keeps at most BoundedUndo's steps and memory, dropping the oldest steps first.
     QUndoStack* undoStack() const { return undoStack_; }
+    const BoundedUndo& boundedUndo() const { return *boundedUndo_; }
     // Makes the command Command(sheet, arguments...) on this window's sheet and pushes it.
     template <class Command, class... Arguments>
     void edit(Arguments&&... arguments)
@@ -151,7 +154,7 @@ private:
     void paperRightPressed(QPointF position, QPoint globalPosition);
     // The menu key and Shift+F10: the menu of the object under the pointer, if on the paper.
     void openMenuUnderPointer();
-    void push(std::unique_ptr<QUndoCommand> change);
+    void push(std::unique_ptr<SheetChange> change);
     SheetLabelObject* labelObject(LabelArray array, std::int64_t index) const;
     void stackFrameUnderLabels(GraphFrameObject& frame);
 
@@ -168,6 +171,7 @@ private:
     std::optional<std::int32_t> selectedGraph_;
     std::set<std::int32_t> cancelledGraphNumbers_;
     QUndoStack* undoStack_ = nullptr;
+    std::unique_ptr<BoundedUndo> boundedUndo_;
     // The paper, frame and label held with the left button, from press to release.
     std::unique_ptr<SheetDrag> drag_;
     CloseGuard closeGuard_;

@@ -32,7 +32,7 @@ const char* textLabelEditName(bool before, bool after)
 
 MoveGraphFrame::MoveGraphFrame(ChartSheet& sheet, std::int32_t number, const GraphFrame& before,
                                const GraphFrame& after)
-    : QUndoCommand(editName(frameEditName(before, after))),
+    : SheetChange(editName(frameEditName(before, after))),
       sheet_(sheet),
       number_(number),
       before_(before),
@@ -73,7 +73,7 @@ void MoveGraphFrame::apply(const GraphFrame& frame, bool moved)
 }
 
 MoveLabel::MoveLabel(ChartSheet& sheet, LabelArray array, std::int64_t index, LabelPlace before, LabelPlace after)
-    : QUndoCommand(editName(array == LabelArray::Text ? "テキストの移動" : "詳細ラベルの移動")),
+    : SheetChange(editName(array == LabelArray::Text ? "テキストの移動" : "詳細ラベルの移動")),
       sheet_(sheet),
       array_(array),
       index_(index),
@@ -95,7 +95,7 @@ void MoveLabel::apply(LabelPlace place)
 
 ChangeTextLabel::ChangeTextLabel(ChartSheet& sheet, std::int32_t index, std::optional<ChartLabel> before,
                                  std::optional<ChartLabel> after)
-    : QUndoCommand(editName(textLabelEditName(before.has_value(), after.has_value()))),
+    : SheetChange(editName(textLabelEditName(before.has_value(), after.has_value()))),
       sheet_(sheet),
       index_(index),
       before_(std::move(before)),
@@ -115,7 +115,7 @@ void ChangeTextLabel::apply(const std::optional<ChartLabel>& label)
 
 ChangeGraphSettings::ChangeGraphSettings(ChartSheet& sheet, std::int32_t number, GraphSettings before,
                                          GraphSettings after)
-    : QUndoCommand(editName("グラフの編集")),
+    : SheetChange(editName("グラフの編集")),
       sheet_(sheet),
       number_(number),
       before_(std::move(before)),
@@ -132,7 +132,7 @@ void ChangeGraphSettings::apply(const GraphSettings& settings)
 }
 
 AddOrDeleteGraph::AddOrDeleteGraph(ChartSheet& sheet, std::int32_t number, const GraphSettings& settings)
-    : QUndoCommand(editName("グラフの追加")), sheet_(sheet), number_(number), adding_(true)
+    : SheetChange(editName("グラフの追加")), sheet_(sheet), number_(number), adding_(true)
 {
     ChartSheet::TakenGraph made;
     made.number = number;
@@ -144,7 +144,7 @@ AddOrDeleteGraph::AddOrDeleteGraph(ChartSheet& sheet, std::int32_t number, const
 }
 
 AddOrDeleteGraph::AddOrDeleteGraph(ChartSheet& sheet, std::int32_t number)
-    : QUndoCommand(editName("グラフの削除")), sheet_(sheet), number_(number), adding_(false)
+    : SheetChange(editName("グラフの削除")), sheet_(sheet), number_(number), adding_(false)
 {
 }
 
@@ -159,6 +159,21 @@ void AddOrDeleteGraph::put()
 void AddOrDeleteGraph::take()
 {
     taken_ = sheet_.takeGraph(number_);
+    // Kept for undo only: what the series derive from their values is worked out again.
+    if (taken_ && taken_->graph && taken_->graph->dataIfAny() != nullptr) {
+        for (NormoData& series : taken_->graph->data()) {
+            series = series.lean();
+        }
+    }
+}
+
+void AddOrDeleteGraph::keptValues(KeptValues& kept) const
+{
+    if (taken_ && taken_->graph && taken_->graph->dataIfAny() != nullptr) {
+        for (const NormoData& series : *taken_->graph->dataIfAny()) {
+            keepValuesOf(series, kept);
+        }
+    }
 }
 
 SeriesState seriesState(const ChartSheet& sheet, std::int32_t number, const std::vector<std::int32_t>& ids)
@@ -179,9 +194,18 @@ SeriesState seriesState(const ChartSheet& sheet, std::int32_t number, const std:
 
 ChangeSeries::ChangeSeries(ChartSheet& sheet, std::int32_t number, SeriesState before, SeriesState after,
                            const char* name)
-    : QUndoCommand(editName(name)), sheet_(sheet), number_(number), before_(std::move(before)), after_(std::move(after))
+    : SheetChange(editName(name)), sheet_(sheet), number_(number), before_(std::move(before)), after_(std::move(after))
 {
     setObsolete(before_ == after_);
+}
+
+void ChangeSeries::keptValues(KeptValues& kept) const
+{
+    for (const SeriesState* state : {&before_, &after_}) {
+        for (const NormoData& series : state->series) {
+            keepValuesOf(series, kept);
+        }
+    }
 }
 
 void ChangeSeries::apply(SeriesState& state)

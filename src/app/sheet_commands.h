@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QUndoCommand>
-
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <utility>
 #include <vector>
 
+#include "app/sheet_change.h"
 #include "core/graph/graph_frame.h"
 #include "core/graph/graph_settings.h"
 #include "core/sheet/chart_sheet.h"
@@ -29,7 +28,7 @@ struct LabelPlace {
 
 // A graph frame moved or resized with the mouse. A move (the size unchanged) takes the
 // graph's detail labels along by the same displacement, so they stay beside it.
-class MoveGraphFrame : public QUndoCommand {
+class MoveGraphFrame : public SheetChange {
 public:
     MoveGraphFrame(ChartSheet& sheet, std::int32_t number, const GraphFrame& before, const GraphFrame& after);
     void redo() override { apply(after_, true); }
@@ -50,7 +49,7 @@ private:
 enum class LabelArray { Text, Detail };
 
 // A text or detail label moved with the mouse.
-class MoveLabel : public QUndoCommand {
+class MoveLabel : public SheetChange {
 public:
     MoveLabel(ChartSheet& sheet, LabelArray array, std::int64_t index, LabelPlace before, LabelPlace after);
     void redo() override { apply(after_); }
@@ -68,7 +67,7 @@ private:
 
 // A text label added, edited or deleted: element `index` goes from `before` to `after`, where
 // an empty side means no label of that number.
-class ChangeTextLabel : public QUndoCommand {
+class ChangeTextLabel : public SheetChange {
 public:
     ChangeTextLabel(ChartSheet& sheet, std::int32_t index, std::optional<ChartLabel> before,
                     std::optional<ChartLabel> after);
@@ -86,7 +85,7 @@ private:
 
 // A graph's settings changed by its dialog (and the font button, and the clamps of the
 // frame when the dialog opens).
-class ChangeGraphSettings : public QUndoCommand {
+class ChangeGraphSettings : public SheetChange {
 public:
     ChangeGraphSettings(ChartSheet& sheet, std::int32_t number, GraphSettings before, GraphSettings after);
     void redo() override { apply(after_); }
@@ -103,7 +102,7 @@ private:
 
 // A graph added to the sheet or deleted from it, with its series and their detail labels; it
 // comes back under its number and at its place among the graphs.
-class AddOrDeleteGraph : public QUndoCommand {
+class AddOrDeleteGraph : public SheetChange {
 public:
     // Adding makes graph `number` from `settings`, after the sheet's other graphs and without
     // series.
@@ -112,6 +111,7 @@ public:
     AddOrDeleteGraph(ChartSheet& sheet, std::int32_t number);
     void redo() override { adding_ ? put() : take(); }
     void undo() override { adding_ ? take() : put(); }
+    void keptValues(KeptValues& kept) const override;
 
 private:
     void put();
@@ -139,11 +139,12 @@ struct SeriesState {
 SeriesState seriesState(const ChartSheet& sheet, std::int32_t number, const std::vector<std::int32_t>& ids);
 
 // A series added, edited or deleted on a graph.
-class ChangeSeries : public QUndoCommand {
+class ChangeSeries : public SheetChange {
 public:
     ChangeSeries(ChartSheet& sheet, std::int32_t number, SeriesState before, SeriesState after, const char* name);
     void redo() override { apply(after_); }
     void undo() override { apply(before_); }
+    void keptValues(KeptValues& kept) const override;
 
 private:
     // Puts `state` into the sheet, whose series share its values; what the sheet derives from

@@ -81,6 +81,15 @@ NormoData NormoData::lean() const
     return copy;
 }
 
+void NormoData::shareValuesIfEqual(const NormoData& other)
+{
+    if (iniData_ != other.iniData_ && *iniData_ == *other.iniData_) {
+        iniData_ = other.iniData_;
+        sorted_ = other.sorted_;
+        logs_ = other.logs_;
+    }
+}
+
 // The moments are summed over the sorted values, so the figures do not depend on the order
 // the values were entered in.
 const NormoData::Ordered& NormoData::sorted() const

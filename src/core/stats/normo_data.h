@@ -50,6 +50,10 @@ public:
     // The same series without what is derived from its values, which is worked out again
     // when read.
     NormoData lean() const;
+    // Takes over the values of `other` (and what it derived from them) when they are the same
+    // as this series' own, so that an edit that leaves the values as they were keeps no
+    // second copy of them.
+    void shareValuesIfEqual(const NormoData& other);
 
     const std::vector<double>& sortData() const { return sorted().values; }
     // log10 of each sorted value; a value of zero or below is kept as it is.

@@ -109,6 +109,39 @@ TEST_F(DataActionsTest, AddingTakesTheSmallestFreeIdAndBuildsTheDetailLabel)
     EXPECT_EQ(form.undoStack()->undoText().toStdString(), "データの追加");
 }
 
+// Undo keeps what an edit changed and nothing else: editing a comment keeps no copy of the
+// values, editing the values keeps the old ones once (what the series derive from them is
+// worked out again, not kept).
+TEST_F(DataActionsTest, EditsKeepOnlyTheValuesTheyChange)
+{
+    constexpr std::size_t kValues = 30000;
+    PicForm& form = openSheet();
+    arrangeSheet(form, [](ChartSheet& sheet) {
+        for (std::int32_t id = 1; id <= 5; ++id) {
+            NormoData& one = sheet.graph(2)->data().add();
+            one.setIniData(std::vector<double>(kValues, id));
+            one.setId(id);
+        }
+    });
+    for (int edit = 0; edit < 20; ++edit) {
+        seriesChooser_.answer(5);
+        confirm([edit](DataDialogValues& values) { values.comment = "ロット " + std::to_string(edit); });
+        onFrame(form, 2, "PopMenuDataRe");
+    }
+    ASSERT_EQ(form.undoStack()->count(), 20);
+    EXPECT_EQ(form.boundedUndo().heldBytes(), 0U);
+
+    for (int edit = 0; edit < 20; ++edit) {
+        seriesChooser_.answer(5);
+        confirm([edit](DataDialogValues& values) { values.values = std::vector<double>(kValues, 100.0 + edit); });
+        onFrame(form, 2, "PopMenuDataRe");
+    }
+    EXPECT_EQ(form.boundedUndo().heldBytes(), 20 * kValues * sizeof(double)) << "the values each edit replaced";
+    form.undoStack()->setIndex(0);
+    EXPECT_EQ(series(form, 2).item(5).comment(), "");
+    EXPECT_EQ(series(form, 2).item(5).iniValues(), std::vector<double>(kValues, 5.0));
+}
+
 TEST_F(DataActionsTest, CancelChangesNothing)
 {
     PicForm& form = openSheet();
