@@ -21,7 +21,7 @@ namespace probel::test {
 namespace {
 
 // A test's arrangement of a sheet, run once as the one way into its content.
-class Arrangement : public QUndoCommand {
+class Arrangement : public SheetChange {
 public:
     Arrangement(ChartSheet& sheet, const std::function<void(ChartSheet&)>& arrange) : sheet_(sheet), arrange_(arrange)
     {
