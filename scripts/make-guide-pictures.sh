@@ -185,6 +185,9 @@ publish() {
 
 echo "Pictures of the program:"
 cd "$documents"
+# The user last chose this folder in a file dialog, so the dialogs of a new sheet open there.
+mkdir -p "$XDG_CONFIG_HOME/Probel"
+printf '[FileDialogs]\nLastFolder=%s\n' "$documents" >"$XDG_CONFIG_HOME/Probel/Probel.ini"
 PROBEL_REPORT_OPENED=1 "$program" >"$session/probel.out" 2>"$session/probel.err" &
 started+=("$!")
 for _ in $(seq 100); do
@@ -332,7 +335,7 @@ wait_for_window NormoProbel
 pause 1
 snap_main sheet-first-series.png
 
-# The new detail label lies at the top-left of the view; it goes right of the graph.
+# The new detail label lies right of the graph's frame (40, 70, 460 × 600); it is moved a little.
 drag_on_paper() {
     local x=$1 y=$2 to_x=$3 to_y=$4 picture=${5:-} i
     paper_move "$x" "$y"
@@ -347,7 +350,7 @@ drag_on_paper() {
     xdotool mouseup 1
     pause 1
 }
-drag_on_paper 20 100 540 120 move-label.png
+drag_on_paper 520 80 560 110 move-label.png
 
 paper_menu 300 400
 menu_entry 1
