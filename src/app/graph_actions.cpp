@@ -109,6 +109,8 @@ bool GraphActions::popMenuNormoNew(PicForm& form)
         return false;
     }
     form.edit<AddOrDeleteGraph>(number, decision.settings);
+    // The new graph is the one the keyboard goes on with.
+    form.selectGraph(number);
     return true;
 }
 

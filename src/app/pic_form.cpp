@@ -456,6 +456,9 @@ void PicForm::keyPressEvent(QKeyEvent* event)
     case Qt::Key_End:
         act(tateS_, QAbstractSlider::SliderToMaximum);
         break;
+    case Qt::Key_Escape:
+        selectedGraph_.reset();
+        break;
     default:
         QWidget::keyPressEvent(event);
         return;
@@ -475,10 +478,20 @@ void PicForm::contextMenuEvent(QContextMenuEvent* event)
 
 void PicForm::openMenuUnderPointer()
 {
-    // The keyboard's menu opens the menu of whatever lies under the pointer.
+    // The keyboard's menu opens the menu of whatever lies under the pointer. With the pointer
+    // elsewhere (a user of the keyboard alone) it opens the selected graph's menu, or else the
+    // paper's menu near the top-left of the paper in view.
     const QPoint global = QCursor::pos();
     const QPoint onPaper = mainPic_->mapFromGlobal(global);
     if (!mainPic_->rect().contains(onPaper)) {
+        constexpr int kInset = 20;
+        if (const NormoBp* graph = selectedGraph_ ? sheet_->graph(*selectedGraph_) : nullptr) {
+            const QPoint corner(graph->frameLeft() + kInset, graph->frameTop() + kInset);
+            emit frameMenuRequested(this, *selectedGraph_, mainPic_->mapToGlobal(corner));
+            return;
+        }
+        const QPoint corner = visibleTopLeft().toPoint() + QPoint(kInset, kInset);
+        paperRightPressed(corner, mainPic_->mapToGlobal(corner));
         return;
     }
     QWidget* under = mainPic_->childAt(onPaper);

@@ -92,6 +92,9 @@ public:
     // The top-left of the part of the paper in view, in canvas pixels.
     QPointF visibleTopLeft() const;
     // Where the paper was last right-clicked (or its menu opened from the keyboard), canvas pixels.
+    // The graph the copy and paste keys and the keyboard's menu act on; a click on the paper
+    // or Esc clears it.
+    void selectGraph(std::int32_t number) { selectedGraph_ = number; }
     QPointF paperClickPoint() const { return paperClickPoint_; }
     // The size a label's text takes on the paper, measured as the paper draws it.
     LabelExtent measuredLabel(const ChartLabel& label) const;

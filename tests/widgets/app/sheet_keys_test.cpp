@@ -141,5 +141,25 @@ TEST_F(SheetKeysTest, ShiftF10OverAGraphOrALabelOpensItsMenuAndOtherF10sDoNot)
     EXPECT_EQ(shownMenus_[1].front(), "ComMenu");
 }
 
+// With the pointer off the paper (the keyboard alone), the menu key opens the menu of the
+// graph last selected (a new graph is selected), or after Esc the paper's menu near the
+// top-left of the paper in view.
+TEST_F(SheetKeysTest, OffThePaperTheMenuKeyOpensTheSelectedGraphsMenuOrThePapers)
+{
+    PicForm& form = open("objects.pbl");
+    clickPaper(form, QPoint(400, 150));
+    ASSERT_EQ(QApplication::focusWidget(), &form) << focusName();
+    QCursor::setPos(window_->mapToGlobal(QPoint(-50, -50)));
+    form.selectGraph(1);
+    pressShiftF10();
+    QTest::keyClick(window_->windowHandle(), Qt::Key_Escape);
+    settle();
+    pressShiftF10();
+    ASSERT_EQ(shownMenus_.size(), 2U);
+    EXPECT_EQ(shownMenus_[0].front(), "SekMenu");
+    EXPECT_EQ(shownMenus_[1].front(), "CMenu");
+    EXPECT_EQ(form.paperClickPoint(), form.visibleTopLeft() + QPointF(20, 20));
+}
+
 }  // namespace
 }  // namespace probel::test
