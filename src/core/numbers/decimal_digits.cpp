@@ -18,31 +18,73 @@ constexpr std::int64_t kPlaceLimit = 100000;
 
 }  // namespace
 
-DecimalDigits DecimalDigits::fromDouble(double value, int significantDigits)
-{
-    const int precision = std::clamp(significantDigits, 1, kMaxSignificantDigits) - 1;
-    // "d.ddde-XXX" with at most 17 digits fits easily.
-    std::array<char, 64> text{};
-    const auto written = std::to_chars(text.data(), text.data() + text.size(), std::fabs(value),
-                                       std::chars_format::scientific, precision);
+namespace {
 
-    DecimalDigits number;
-    const char* cursor = text.data();
-    for (; cursor != written.ptr && *cursor != 'e'; ++cursor) {
-        if (*cursor >= '0' && *cursor <= '9') {
-            number.digits_.push_back(*cursor);
+// Copies the mantissa digits of to_chars' scientific form ("d.ddde+XX") and reads its exponent.
+RoundedDigits digitsOfScientific(const char* text, const char* end)
+{
+    RoundedDigits number;
+    const char* cursor = text;
+    for (; cursor != end && *cursor != 'e'; ++cursor) {
+        if (*cursor >= '0' && *cursor <= '9' && number.count < kMaxSignificantDigits) {
+            number.digits[static_cast<std::size_t>(number.count++)] = *cursor;
         }
     }
-    if (cursor != written.ptr) {
+    if (cursor != end) {
         ++cursor;  // 'e'
-        if (cursor != written.ptr && *cursor == '+') {
+        if (cursor != end && *cursor == '+') {
             ++cursor;
         }
-        int exponent = 0;
-        std::from_chars(cursor, written.ptr, exponent);
-        number.exponent_ = exponent;
+        std::from_chars(cursor, end, number.exponent);
     }
-    number.negative_ = std::signbit(value);
+    return number;
+}
+
+// Up to this many digits, a normal double's shortest round-trip digits are also its digits
+// rounded to that many places: the decimals of that length lie further apart than the double's
+// spacing, so the one within half a spacing of the value is the nearest of them. Past 15 they
+// may lie closer, and subnormal doubles are spaced wider; those take the rounding conversion.
+constexpr int kShortestAgreesUpTo = 15;
+
+}  // namespace
+
+RoundedDigits roundedDigits(double value, int significantDigits)
+{
+    const int precision = std::clamp(significantDigits, 1, kMaxSignificantDigits);
+    const double magnitude = std::fabs(value);
+    // "d.ddde-XXX" with at most 17 digits fits easily.
+    std::array<char, 64> text{};
+    RoundedDigits number;
+    bool rounded = false;
+    if (precision <= kShortestAgreesUpTo && magnitude >= std::numeric_limits<double>::min()) {
+        // The shortest form is several times quicker to find than a rounded one.
+        const auto shortest =
+            std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::scientific);
+        number = digitsOfScientific(text.data(), shortest.ptr);
+        rounded = number.count <= precision;
+    }
+    if (!rounded) {
+        const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                           std::chars_format::scientific, precision - 1);
+        number = digitsOfScientific(text.data(), written.ptr);
+    }
+    while (number.count > 0 && number.digits[static_cast<std::size_t>(number.count - 1)] == '0') {
+        --number.count;
+    }
+    if (number.count == 0) {
+        return {};
+    }
+    number.negative = std::signbit(value);
+    return number;
+}
+
+DecimalDigits DecimalDigits::fromDouble(double value, int significantDigits)
+{
+    const RoundedDigits rounded = roundedDigits(value, significantDigits);
+    DecimalDigits number;
+    number.digits_.assign(rounded.digits.data(), static_cast<std::size_t>(rounded.count));
+    number.exponent_ = rounded.exponent;
+    number.negative_ = rounded.negative;
     number.trimTrailingZeros();
     return number;
 }
