@@ -45,6 +45,39 @@ RoundedDigits digitsOfScientific(const char* text, const char* end)
 // spacing, so the one within half a spacing of the value is the nearest of them. Past 15 they
 // may lie closer, and subnormal doubles are spaced wider; those take the rounding conversion.
 constexpr int kShortestAgreesUpTo = 15;
+// The shortest digits lie within half a spacing of the double, which is below 1.12 units of the
+// 16th significant digit. So where the two digits after the `precision` kept ones are 00 … 37 or
+// 62 … 99 (with 15 kept: the exact tail is below 3.8 or at least 6.2 units), the exact value
+// lies on the same side of the halfway point, and rounding the shortest digits rounds it.
+constexpr int kSurelyDown = 37;
+constexpr int kSurelyUp = 62;
+
+// The shortest digits of a normal double rounded to `precision` (below their count) when the
+// digits after those kept tell which way the exact value rounds; false when they leave it open.
+bool roundShortest(RoundedDigits& number, int precision)
+{
+    const auto digitAt = [&number](int index) { return index < number.count ? number.digits[index] - '0' : 0; };
+    const int tail = 10 * digitAt(precision) + digitAt(precision + 1);
+    if (tail > kSurelyDown && tail < kSurelyUp) {
+        return false;
+    }
+    number.count = precision;
+    if (tail >= kSurelyUp) {
+        int at = precision - 1;
+        while (at >= 0 && number.digits[static_cast<std::size_t>(at)] == '9') {
+            number.digits[static_cast<std::size_t>(at--)] = '0';
+        }
+        if (at >= 0) {
+            ++number.digits[static_cast<std::size_t>(at)];
+        } else {
+            // 99…9 rounds up to 10…0: one digit, a place higher.
+            number.digits[0] = '1';
+            number.count = 1;
+            ++number.exponent;
+        }
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -61,7 +94,7 @@ RoundedDigits roundedDigits(double value, int significantDigits)
         const auto shortest =
             std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::scientific);
         number = digitsOfScientific(text.data(), shortest.ptr);
-        rounded = number.count <= precision;
+        rounded = number.count <= precision || roundShortest(number, precision);
     }
     if (!rounded) {
         const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,

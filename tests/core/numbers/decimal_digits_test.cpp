@@ -58,13 +58,14 @@ void expectAsConversion(double value)
     }
 }
 
-// The digits come from the shortest form where that agrees with rounding; they must be the
-// rounded ones for every kind of double: any bit pattern, typed measurements, values next to a
-// power of ten, and the subnormals, whose spacing is wider than their digits'.
+// The digits come from the shortest form where that agrees with rounding, or where its digits
+// after the kept ones tell which way to round; they must be the rounded ones for every kind of
+// double: any bit pattern, typed measurements, values next to a power of ten, and the
+// subnormals, whose spacing is wider than their digits'.
 TEST(RoundedDigits, AreTheDigitsOfTheRoundingConversion)
 {
     std::mt19937_64 random(20261208);
-    for (int i = 0; i < 100000; ++i) {
+    for (int i = 0; i < 25000; ++i) {
         const double any = std::bit_cast<double>(random());
         if (std::isfinite(any)) {
             expectAsConversion(any);
@@ -77,6 +78,11 @@ TEST(RoundedDigits, AreTheDigitsOfTheRoundingConversion)
         const double power = std::pow(10.0, exponent);
         for (double value : {power, std::nextafter(power, 0.0), std::nextafter(power, 1e308)}) {
             expectAsConversion(value);
+        }
+        // Just below the next power: 99…9 followed by digits that round up into it, or not.
+        for (int k = 1; k < 40 && exponent < 308; ++k) {
+            expectAsConversion(power * (10 - k * 1e-15));
+            expectAsConversion(power * (1 + k * 1e-16));
         }
     }
     for (const double value : {0.0, -0.0, std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::min(),
