@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cli/input_bytes.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <istream>
@@ -13,9 +15,12 @@ namespace {
 
 constexpr std::size_t kChunkBytes = std::size_t{64} * 1024;
 
-Result<std::string> readBounded(std::istream& in, const std::string& name, std::size_t limit)
+// `expected`: how many bytes the input holds, as far as known (0 when not), reserved at once so
+// that a large file is not copied as the text grows.
+Result<std::string> readBounded(std::istream& in, const std::string& name, std::size_t limit, std::size_t expected = 0)
 {
     std::string bytes;
+    bytes.reserve(std::min(expected, limit));
     std::array<char, kChunkBytes> chunk{};
     while (in) {
         // A stream buffer that throws (a folder opened as a file does) leaves the stream bad.
@@ -57,7 +62,9 @@ Result<std::string> readInputBytes(const std::string& input, std::istream& stand
     if (!file) {
         return Error{"ファイルを開けません。", input, 0};
     }
-    return readBounded(file, input, limit);
+    const std::uintmax_t size = std::filesystem::file_size(input, ignored);
+    return readBounded(file, input, limit,
+                       size == static_cast<std::uintmax_t>(-1) ? 0 : static_cast<std::size_t>(size));
 }
 
 }  // namespace probel::cli

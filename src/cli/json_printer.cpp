@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/json_printer.h"
 
+#include <algorithm>
 #include <string>
 
 #include "cli/json_writer.h"
@@ -8,7 +9,10 @@
 namespace probel::cli {
 namespace {
 constexpr int kIndent = 2;
-}
+// Arrays of numbers go to the stream a block at a time: an insertion per number costs more
+// than formatting it, and a dump holds millions of them.
+constexpr std::size_t kNumberBlockBytes = std::size_t{64} * 1024;
+}  // namespace
 
 void JsonPrinter::newLine()
 {
@@ -85,11 +89,21 @@ void JsonPrinter::integer(std::int64_t value)
 void JsonPrinter::numbers(std::span<const double> values)
 {
     beforeValue();
-    out_ << '[';
+    std::string block;
+    block.reserve(std::min(kNumberBlockBytes, values.size() * 24) + 64);
+    block.push_back('[');
     for (std::size_t i = 0; i < values.size(); ++i) {
-        out_ << (i == 0 ? "" : ", ") << jsonNumber(values[i]);
+        if (i > 0) {
+            block += ", ";
+        }
+        appendJsonNumber(block, values[i]);
+        if (block.size() >= kNumberBlockBytes) {
+            out_.write(block.data(), static_cast<std::streamsize>(block.size()));
+            block.clear();
+        }
     }
-    out_ << ']';
+    block.push_back(']');
+    out_.write(block.data(), static_cast<std::streamsize>(block.size()));
 }
 
 void JsonPrinter::finish()

@@ -9,12 +9,20 @@ namespace probel::cli {
 
 std::string jsonNumber(double value)
 {
+    std::string text;
+    appendJsonNumber(text, value);
+    return text;
+}
+
+void appendJsonNumber(std::string& out, double value)
+{
     if (!std::isfinite(value)) {
-        return "null";
+        out += "null";
+        return;
     }
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    out.append(buffer, result.ptr);
 }
 
 std::string jsonString(std::string_view text)

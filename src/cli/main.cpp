@@ -12,6 +12,10 @@
 int main(int argc, char** argv)
 {
     probel::failWritesPastTheFileSizeLimit();
+    // The commands here write through the C++ streams alone (the hand-over's one message goes to
+    // stderr, unbuffered like std::cerr), so the streams need not keep in step with C's stdio;
+    // unsynchronised, std::cout buffers what it is given, and a dump gives it megabytes.
+    std::ios::sync_with_stdio(false);
     const probel::cli::Arguments arguments(argv + 1, argv + argc);
     if (probel::cli::drawsPage(arguments)) {
         return probel::cli::handOverToQt(argv);

@@ -149,7 +149,7 @@ Status checkLogValues(const ValueLines& read, const std::string& sourceName)
     for (std::size_t i = 0; i < read.values.size(); ++i) {
         if (read.values[i] <= 0) {
             return Error{"対数軸では 0 以下の値を扱えません: " + generalNumberText(read.values[i]), sourceName,
-                         read.lines[i]};
+                         read.lineOf(i)};
         }
     }
     return {};
@@ -213,6 +213,21 @@ void printText(NormoData& series, const StatsOptions& options, std::ostream& out
     }
 }
 
+// The values of the input; its bytes are let go once read, before the statistics need room
+// for the sorted copy.
+Result<ValueLines> readValues(const std::string& input, std::istream& standardInput)
+{
+    const Result<std::string> bytes = readInputBytes(input, standardInput);
+    if (!bytes) {
+        return bytes.error();
+    }
+    Result<ValueLines> read = readValueLines(bytes.value(), inputName(input));
+    if (read && read->values.empty()) {
+        return Error{"数値が一つもありません。", inputName(input), 0};
+    }
+    return read;
+}
+
 }  // namespace
 
 std::string statsUsage()
@@ -236,18 +251,9 @@ int runStats(const Arguments& arguments, CliIo io)
         return usageError(io, error);
     }
 
-    const Result<std::string> bytes = readInputBytes(options.input, io.in);
-    if (!bytes) {
-        reportError(io.err, bytes.error());
-        return kExitBadInput;
-    }
-    Result<ValueLines> read = readValueLines(bytes.value(), inputName(options.input));
+    Result<ValueLines> read = readValues(options.input, io.in);
     if (!read) {
         reportError(io.err, read.error());
-        return kExitBadInput;
-    }
-    if (read->values.empty()) {
-        reportError(io.err, Error{"数値が一つもありません。", inputName(options.input), 0});
         return kExitBadInput;
     }
     if (options.weibull) {

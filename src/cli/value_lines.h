@@ -1,18 +1,26 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/util/result.h"
 
 namespace probel::cli {
 
-// The numbers of a list, each with the 1-based line it stood on.
+// The numbers of a list and the 1-based lines they stood on. Lines are kept only where blank
+// lines were skipped, not one for each value: a list of a million values needs its values alone.
 struct ValueLines {
     std::vector<double> values;
-    std::vector<int> lines;
+    // Each skip of blank lines: the index of the first value after it and how many lines below
+    // its place in the list that value and those after it stand, in ascending order.
+    std::vector<std::pair<std::size_t, int>> shifts;
+
+    // The line of values[index].
+    int lineOf(std::size_t index) const;
 };
 
 // Reads one number per line (lines end as lineAt says: LF, CR LF or CR) from `text`; a byte

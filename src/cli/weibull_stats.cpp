@@ -28,7 +28,7 @@ int refusedValueLine(const ValueLines& read)
     }
     const auto refused =
         std::find_if(read.values.begin(), read.values.end(), [](double x) { return !(std::isfinite(x) && x > 0); });
-    return refused == read.values.end() ? 0 : read.lines[static_cast<std::size_t>(refused - read.values.begin())];
+    return refused == read.values.end() ? 0 : read.lineOf(static_cast<std::size_t>(refused - read.values.begin()));
 }
 
 std::string jsonFigure(const std::optional<double>& value)

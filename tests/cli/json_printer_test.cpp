@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <sstream>
+#include <string>
 #include <vector>
 
 #include "cli/json_printer.h"
+#include "cli/json_writer.h"
 
 namespace probel::cli {
 namespace {
@@ -48,6 +52,32 @@ TEST(JsonPrinterTest, NestsWithCommasAndIndentation)
               "  \"none\": [],\n"
               "  \"empty\": {}\n"
               "}\n");
+}
+
+// Long arrays reach the stream in blocks; what arrives is the same one line, every number as
+// jsonNumber writes it, across the blocks' edges too.
+TEST(JsonPrinterTest, LongArraysOfNumbersAreOneLineOfEveryNumber)
+{
+    std::vector<double> values;
+    std::string expected = "{\n  \"values\": [";
+    for (int i = 0; i < 40000; ++i) {
+        const double value = i % 1000 == 999 ? std::numeric_limits<double>::quiet_NaN() : std::sqrt(i) - 100;
+        values.push_back(value);
+        expected += (i == 0 ? "" : ", ") + jsonNumber(value);
+    }
+    expected += "],\n  \"empty\": []\n}\n";
+    std::ostringstream out;
+    JsonPrinter json(out);
+    json.beginObject();
+    json.key("values");
+    json.numbers(values);
+    json.key("empty");
+    json.numbers({});
+    json.endObject();
+    json.finish();
+    EXPECT_GT(out.str().size(), std::size_t{64} * 1024 * 3);
+    EXPECT_EQ(out.str(), expected);
+    EXPECT_NE(out.str().find(", null, "), std::string::npos);
 }
 
 }  // namespace

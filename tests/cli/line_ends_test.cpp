@@ -17,6 +17,15 @@ namespace {
 
 using test::runCliInProcess;
 
+std::vector<int> lineNumbers(const cli::ValueLines& read)
+{
+    std::vector<int> lines;
+    for (std::size_t i = 0; i < read.values.size(); ++i) {
+        lines.push_back(read.lineOf(i));
+    }
+    return lines;
+}
+
 TEST(LineEndsTest, ValuesAndTablesSplitLinesAsThePasteDoes)
 {
     const std::string texts[] = {"1\r2\r3\r", "1\r\n2\n3", "1\n2\r3\r\n", "1\r2\r\n3"};
@@ -30,7 +39,7 @@ TEST(LineEndsTest, ValuesAndTablesSplitLinesAsThePasteDoes)
         const auto values = cli::readValueLines(text, "data.txt");
         ASSERT_TRUE(values) << values.error().message;
         EXPECT_EQ(values->values, store);
-        EXPECT_EQ(values->lines, (std::vector<int>{1, 2, 3}));
+        EXPECT_EQ(lineNumbers(values.value()), (std::vector<int>{1, 2, 3}));
 
         std::istringstream in(text);
         const auto columns = readCsvColumns(in, "data.csv");
@@ -39,6 +48,33 @@ TEST(LineEndsTest, ValuesAndTablesSplitLinesAsThePasteDoes)
         EXPECT_EQ(columns->front().values, store);
         EXPECT_EQ(columns->front().lines, (std::vector<int>{1, 2, 3}));
     }
+}
+
+// Lines are kept only where blank lines break the count: at the start, runs of several, blanks
+// of spaces and tabs, and none at the end.
+TEST(LineEndsTest, ValuesKnowTheirLinesPastBlankLines)
+{
+    const auto read = cli::readValueLines("\n \n1\n2\n\n\t\n\n3\r\n\r\n4\n5\n\n", "data.txt");
+    ASSERT_TRUE(read) << read.error().message;
+    EXPECT_EQ(read->values, (std::vector<double>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(lineNumbers(read.value()), (std::vector<int>{3, 4, 8, 10, 11}));
+    EXPECT_EQ(read->shifts.size(), 3u);
+
+    const auto plain = cli::readValueLines("1\n2\n3", "data.txt");
+    ASSERT_TRUE(plain) << plain.error().message;
+    EXPECT_EQ(lineNumbers(plain.value()), (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(plain->shifts.empty());
+}
+
+TEST(LineEndsTest, RefusedValuesAreNamedByTheirLinePastBlankLines)
+{
+    const auto log = runCliInProcess({"stats", "--log"}, "1\n\n2\n\n\n-3\n4\n");
+    EXPECT_EQ(log.exitCode, 1);
+    EXPECT_NE(log.err.find("標準入力:6:"), std::string::npos) << log.err;
+
+    const auto weibull = runCliInProcess({"stats", "--weibull"}, "\n1\n2\n\n0\n4\n");
+    EXPECT_EQ(weibull.exitCode, 1);
+    EXPECT_NE(weibull.err.find("標準入力:5:"), std::string::npos) << weibull.err;
 }
 
 TEST(LineEndsTest, StatsCountsAndNamesTheLinesOfAnOldMacFile)

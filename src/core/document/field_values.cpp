@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <system_error>
 
@@ -15,12 +16,37 @@ namespace probel {
 namespace {
 
 constexpr std::size_t kMostInt32Digits = 10;
+// Up to this many digits a decimal's digits as a whole number and the power of ten below its
+// point are both exact doubles, so one division rounds it correctly, as from_chars does.
+constexpr int kExactDigits = 15;
 constexpr char kFirstPrintable = 0x20;
 constexpr char kLastPrintable = 0x7E;
 
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// The unsigned decimal "ddd.ddd" (".5" and "5." too) that is the whole of [at, end), of at most
+// kExactDigits digits and without an exponent: what measurements look like. Empty for any
+// other text, which from_chars then reads.
+std::optional<double> shortPlainDecimal(const char* at, const char* end)
+{
+    std::uint64_t whole = 0;
+    int digits = 0;
+    int decimals = 0;
+    for (; at != end && isDigit(*at); ++at, ++digits) {
+        whole = whole * 10 + static_cast<std::uint64_t>(*at - '0');
+    }
+    if (at != end && *at == '.') {
+        for (++at; at != end && isDigit(*at); ++at, ++digits, ++decimals) {
+            whole = whole * 10 + static_cast<std::uint64_t>(*at - '0');
+        }
+    }
+    if (at != end || digits == 0 || digits > kExactDigits) {
+        return std::nullopt;
+    }
+    return static_cast<double>(whole) / detail::kExactPowersOfTen[decimals];
 }
 
 }  // namespace
@@ -37,6 +63,9 @@ std::optional<double> realField(std::string_view text)
     // from_chars would also take "inf", "nan" and a sign of its own.
     if (at == end || !(isDigit(*at) || *at == '.')) {
         return std::nullopt;
+    }
+    if (const std::optional<double> plain = shortPlainDecimal(at, end)) {
+        return negative ? -*plain : *plain;
     }
     double value = 0;
     const auto read = std::from_chars(at, end, value);

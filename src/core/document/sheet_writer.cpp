@@ -48,7 +48,7 @@ public:
             fail(place.describe(field) + " (" + realText(value) + ") は数値でないため保存できません。");
             return;
         }
-        out_.append(realText(value, significantDigits));
+        appendRealText(out_, value, significantDigits);
         out_.append(format::kLineEnd);
     }
 

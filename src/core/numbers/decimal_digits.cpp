@@ -18,31 +18,106 @@ constexpr std::int64_t kPlaceLimit = 100000;
 
 }  // namespace
 
-DecimalDigits DecimalDigits::fromDouble(double value, int significantDigits)
-{
-    const int precision = std::clamp(significantDigits, 1, kMaxSignificantDigits) - 1;
-    // "d.ddde-XXX" with at most 17 digits fits easily.
-    std::array<char, 64> text{};
-    const auto written = std::to_chars(text.data(), text.data() + text.size(), std::fabs(value),
-                                       std::chars_format::scientific, precision);
+namespace {
 
-    DecimalDigits number;
-    const char* cursor = text.data();
-    for (; cursor != written.ptr && *cursor != 'e'; ++cursor) {
-        if (*cursor >= '0' && *cursor <= '9') {
-            number.digits_.push_back(*cursor);
+// Copies the mantissa digits of to_chars' scientific form ("d.ddde+XX") and reads its exponent.
+RoundedDigits digitsOfScientific(const char* text, const char* end)
+{
+    RoundedDigits number;
+    const char* cursor = text;
+    for (; cursor != end && *cursor != 'e'; ++cursor) {
+        if (*cursor >= '0' && *cursor <= '9' && number.count < kMaxSignificantDigits) {
+            number.digits[static_cast<std::size_t>(number.count++)] = *cursor;
         }
     }
-    if (cursor != written.ptr) {
+    if (cursor != end) {
         ++cursor;  // 'e'
-        if (cursor != written.ptr && *cursor == '+') {
+        if (cursor != end && *cursor == '+') {
             ++cursor;
         }
-        int exponent = 0;
-        std::from_chars(cursor, written.ptr, exponent);
-        number.exponent_ = exponent;
+        std::from_chars(cursor, end, number.exponent);
     }
-    number.negative_ = std::signbit(value);
+    return number;
+}
+
+// Up to this many digits, a normal double's shortest round-trip digits are also its digits
+// rounded to that many places: the decimals of that length lie further apart than the double's
+// spacing, so the one within half a spacing of the value is the nearest of them. Past 15 they
+// may lie closer, and subnormal doubles are spaced wider; those take the rounding conversion.
+constexpr int kShortestAgreesUpTo = 15;
+// The shortest digits lie within half a spacing of the double, which is below 1.12 units of the
+// 16th significant digit. So where the two digits after the `precision` kept ones are 00 … 37 or
+// 62 … 99 (with 15 kept: the exact tail is below 3.8 or at least 6.2 units), the exact value
+// lies on the same side of the halfway point, and rounding the shortest digits rounds it.
+constexpr int kSurelyDown = 37;
+constexpr int kSurelyUp = 62;
+
+// The shortest digits of a normal double rounded to `precision` (below their count) when the
+// digits after those kept tell which way the exact value rounds; false when they leave it open.
+bool roundShortest(RoundedDigits& number, int precision)
+{
+    const auto digitAt = [&number](int index) { return index < number.count ? number.digits[index] - '0' : 0; };
+    const int tail = 10 * digitAt(precision) + digitAt(precision + 1);
+    if (tail > kSurelyDown && tail < kSurelyUp) {
+        return false;
+    }
+    number.count = precision;
+    if (tail >= kSurelyUp) {
+        int at = precision - 1;
+        while (at >= 0 && number.digits[static_cast<std::size_t>(at)] == '9') {
+            number.digits[static_cast<std::size_t>(at--)] = '0';
+        }
+        if (at >= 0) {
+            ++number.digits[static_cast<std::size_t>(at)];
+        } else {
+            // 99…9 rounds up to 10…0: one digit, a place higher.
+            number.digits[0] = '1';
+            number.count = 1;
+            ++number.exponent;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+RoundedDigits roundedDigits(double value, int significantDigits)
+{
+    const int precision = std::clamp(significantDigits, 1, kMaxSignificantDigits);
+    const double magnitude = std::fabs(value);
+    // "d.ddde-XXX" with at most 17 digits fits easily.
+    std::array<char, 64> text{};
+    RoundedDigits number;
+    bool rounded = false;
+    if (precision <= kShortestAgreesUpTo && magnitude >= std::numeric_limits<double>::min()) {
+        // The shortest form is several times quicker to find than a rounded one.
+        const auto shortest =
+            std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::scientific);
+        number = digitsOfScientific(text.data(), shortest.ptr);
+        rounded = number.count <= precision || roundShortest(number, precision);
+    }
+    if (!rounded) {
+        const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                           std::chars_format::scientific, precision - 1);
+        number = digitsOfScientific(text.data(), written.ptr);
+    }
+    while (number.count > 0 && number.digits[static_cast<std::size_t>(number.count - 1)] == '0') {
+        --number.count;
+    }
+    if (number.count == 0) {
+        return {};
+    }
+    number.negative = std::signbit(value);
+    return number;
+}
+
+DecimalDigits DecimalDigits::fromDouble(double value, int significantDigits)
+{
+    const RoundedDigits rounded = roundedDigits(value, significantDigits);
+    DecimalDigits number;
+    number.digits_.assign(rounded.digits.data(), static_cast<std::size_t>(rounded.count));
+    number.exponent_ = rounded.exponent;
+    number.negative_ = rounded.negative;
     number.trimTrailingZeros();
     return number;
 }

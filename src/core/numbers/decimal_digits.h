@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -10,6 +11,21 @@ namespace probel {
 // conversion all work on the same digits a user sees rather than on the binary value.
 // The value is (-1 if negative) × 0.d1d2d3… × 10^(exponent + 1): the first digit stands
 // at the place 10^exponent. Zero has no digits and is never negative.
+// The significant digits of a finite double rounded to at most 17 of them, to nearest, in a
+// fixed buffer: what DecimalDigits holds, for writers that format millions of values and
+// should not allocate for each. Zero has no digits and is never negative.
+struct RoundedDigits {
+    std::array<char, 17> digits{};
+    int count = 0;
+    // Place of the first digit; 0 for zero.
+    int exponent = 0;
+    bool negative = false;
+};
+
+// `value` (finite) rounded to `significantDigits` (clamped to 1 … 17) digits, trailing zeros
+// dropped: the digits DecimalDigits::fromDouble holds.
+RoundedDigits roundedDigits(double value, int significantDigits);
+
 class DecimalDigits {
 public:
     // The value rounded to `significantDigits` (clamped to 1 … 17) digits, to nearest;

@@ -34,56 +34,74 @@ std::string nonFiniteText(double value)
     return value < 0 ? "-Inf" : "Inf";
 }
 
-// %.{N}G without trailing zeros, written by hand so that the point is "." in every locale.
-std::string decimalText(double value, int significantDigits, bool zeroBeforePoint)
+// Room for any text decimalTextTo writes: a sign, 17 digits, a point, up to four zeros after
+// it, or an exponent of "E-" and three digits.
+constexpr std::size_t kDecimalTextBytes = 32;
+
+char* appendChars(char* out, std::string_view text)
+{
+    return std::copy(text.begin(), text.end(), out);
+}
+
+// %.{N}G without trailing zeros, written by hand so that the point is "." in every locale,
+// into `out` (kDecimalTextBytes at least); returns the end.
+char* decimalTextTo(char* out, double value, int significantDigits, bool zeroBeforePoint)
 {
     if (!std::isfinite(value)) {
-        return nonFiniteText(value);
+        return appendChars(out, nonFiniteText(value));
     }
-    const DecimalDigits number = DecimalDigits::fromDouble(value, significantDigits);
-    if (number.isZero()) {
-        return "0";
+    const RoundedDigits number = roundedDigits(value, significantDigits);
+    if (number.count == 0) {
+        *out++ = '0';
+        return out;
     }
-    const std::string& digits = number.digits();
-    const std::int64_t exponent = number.exponent();
+    const char* const digits = number.digits.data();
+    const auto count = static_cast<std::size_t>(number.count);
+    const std::int64_t exponent = number.exponent;
     const std::int64_t precision = std::clamp(significantDigits, 1, 17);
 
-    std::string text;
-    if (number.negative()) {
-        text.push_back('-');
+    if (number.negative) {
+        *out++ = '-';
     }
     if (exponent < kSmallestPlainExponent || exponent >= precision) {
-        text.push_back(digits.front());
-        if (digits.size() > 1) {
-            text.push_back('.');
-            text.append(digits, 1);
+        *out++ = digits[0];
+        if (count > 1) {
+            *out++ = '.';
+            out = std::copy(digits + 1, digits + count, out);
         }
-        text.push_back('E');
-        text.push_back(exponent < 0 ? '-' : '+');
+        *out++ = 'E';
+        *out++ = exponent < 0 ? '-' : '+';
         std::array<char, 24> exponentText{};
         const auto end = std::to_chars(exponentText.data(), exponentText.data() + exponentText.size(),
                                        exponent < 0 ? -exponent : exponent);
         const auto length = static_cast<std::size_t>(end.ptr - exponentText.data());
-        text.append(kMinimumExponentDigits > length ? kMinimumExponentDigits - length : 0, '0');
-        text.append(exponentText.data(), end.ptr);
+        out = std::fill_n(out, kMinimumExponentDigits > length ? kMinimumExponentDigits - length : 0, '0');
+        out = std::copy(exponentText.data(), end.ptr, out);
     } else if (exponent >= 0) {
         const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-        text.append(digits, 0, integerDigits);
-        if (digits.size() < integerDigits) {
-            text.append(integerDigits - digits.size(), '0');
-        } else if (digits.size() > integerDigits) {
-            text.push_back('.');
-            text.append(digits, integerDigits);
+        out = std::copy(digits, digits + std::min(count, integerDigits), out);
+        if (count < integerDigits) {
+            out = std::fill_n(out, integerDigits - count, '0');
+        } else if (count > integerDigits) {
+            *out++ = '.';
+            out = std::copy(digits + integerDigits, digits + count, out);
         }
     } else {
         if (zeroBeforePoint) {
-            text.push_back('0');
+            *out++ = '0';
         }
-        text.push_back('.');
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text.append(digits);
+        *out++ = '.';
+        out = std::fill_n(out, static_cast<std::size_t>(-exponent - 1), '0');
+        out = std::copy(digits, digits + count, out);
     }
-    return text;
+    return out;
+}
+
+std::string decimalText(double value, int significantDigits, bool zeroBeforePoint)
+{
+    std::array<char, kDecimalTextBytes> text{};
+    char* const end = decimalTextTo(text.data(), value, significantDigits, zeroBeforePoint);
+    return std::string(text.data(), end);
 }
 
 bool isBlank(char c)
@@ -217,6 +235,12 @@ std::string generalNumberText(double value)
 std::string realText(double value, int significantDigits)
 {
     return decimalText(value, significantDigits, false);
+}
+
+void appendRealText(std::string& out, double value, int significantDigits)
+{
+    std::array<char, kDecimalTextBytes> text{};
+    out.append(text.data(), decimalTextTo(text.data(), value, significantDigits, false));
 }
 
 bool readsAsLargestDouble(std::string_view number)

@@ -27,6 +27,8 @@ std::string generalNumberText(double value);
 // to 1 … 17. Infinity and NaN give "Inf", "-Inf", "NaN", which the document cannot hold:
 // a writer checks std::isfinite first.
 std::string realText(double value, int significantDigits = 15);
+// realText appended to `out`, without a string of its own: what writers of many values use.
+void appendRealText(std::string& out, double value, int significantDigits = 15);
 
 // Reads the number at the start of a text: blanks, tabs, CR and LF anywhere are ignored
 // ("1 000" -> 1000); an optional sign, digits with "." as the point, an optional exponent

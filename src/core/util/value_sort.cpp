@@ -5,6 +5,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace probel {
@@ -30,6 +31,19 @@ double valueOf(std::uint64_t key)
     return std::bit_cast<double>((key & kSignBit) != 0 ? key & ~kSignBit : ~key);
 }
 
+// The bits of a slot of the values' storage, copied as bytes.
+std::uint64_t loadBits(const double* slot)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, slot, sizeof bits);
+    return bits;
+}
+
+void storeBits(double* slot, std::uint64_t bits)
+{
+    std::memcpy(slot, &bits, sizeof bits);
+}
+
 }  // namespace
 
 void sortValues(std::vector<double>& values)
@@ -39,8 +53,11 @@ void sortValues(std::vector<double>& values)
         std::sort(values.begin(), values.end());
         return;
     }
+    // The passes move the keys back and forth between `keys` and the values' own storage,
+    // which holds them as raw bits (never as doubles, whose copies might change a NaN's bits):
+    // one buffer besides the values rather than two.
+    double* const held = values.data();
     std::vector<std::uint64_t> keys(n);
-    std::vector<std::uint64_t> spare(n);
     std::array<std::array<std::size_t, kDigitMask + 1>, kDigits> counts{};
     for (std::size_t i = 0; i < n; ++i) {
         keys[i] = keyOf(values[i]);
@@ -48,6 +65,7 @@ void sortValues(std::vector<double>& values)
             ++counts[digit][(keys[i] >> (digit * kDigitBits)) & kDigitMask];
         }
     }
+    bool inKeys = true;
     for (int digit = 0; digit < kDigits; ++digit) {
         auto& count = counts[digit];
         // A digit all keys share (the sign and exponent of most series) leaves the order as it is.
@@ -58,12 +76,26 @@ void sortValues(std::vector<double>& values)
         for (std::size_t& bin : count) {
             start += std::exchange(bin, start);
         }
-        for (const std::uint64_t key : keys) {
-            spare[count[(key >> (digit * kDigitBits)) & kDigitMask]++] = key;
+        const int shift = digit * kDigitBits;
+        if (inKeys) {
+            for (const std::uint64_t key : keys) {
+                storeBits(held + count[(key >> shift) & kDigitMask]++, key);
+            }
+        } else {
+            for (std::size_t i = 0; i < n; ++i) {
+                const std::uint64_t key = loadBits(held + i);
+                keys[count[(key >> shift) & kDigitMask]++] = key;
+            }
         }
-        keys.swap(spare);
+        inKeys = !inKeys;
     }
-    std::transform(keys.begin(), keys.end(), values.begin(), valueOf);
+    if (inKeys) {
+        std::transform(keys.begin(), keys.end(), values.begin(), valueOf);
+    } else {
+        for (std::size_t i = 0; i < n; ++i) {
+            values[i] = valueOf(loadBits(held + i));
+        }
+    }
 }
 
 }  // namespace probel

@@ -73,6 +73,39 @@ TEST(ValueSortTest, HandlesTheEndsOfTheRangeRepeatsAndRunsAlreadyInOrder)
     expectSortedAsStdSort(same);
 }
 
+// The passes take turns between a buffer and the values' own storage, and digits all values
+// share are skipped: the sorted values end up in either place, after an odd or an even number
+// of passes, and each must be copied back as it is, bits of NaNs included.
+TEST(ValueSortTest, EndsInTheValuesWhateverTheNumberOfPasses)
+{
+    std::mt19937_64 random(11);
+    for (int varying = 1; varying <= 6; ++varying) {
+        // Values of one sign and exponent whose lowest `varying` digits of 11 bits differ.
+        const std::uint64_t mask = varying == 6 ? ~std::uint64_t{0} >> 12 : (std::uint64_t{1} << (11 * varying)) - 1;
+        std::vector<double> values(3000);
+        for (double& value : values) {
+            value = std::bit_cast<double>(std::bit_cast<std::uint64_t>(1.0) | (random() & mask));
+        }
+        SCOPED_TRACE(varying);
+        expectSortedAsStdSort(values);
+    }
+    std::vector<double> any(5000);
+    for (double& value : any) {
+        do {
+            value = std::bit_cast<double>(random());
+        } while (std::isnan(value));
+    }
+    expectSortedAsStdSort(any);
+
+    // A NaN has no place in the comparison sort's order; its bits must come back unchanged,
+    // a signalling one's too, after the finite values of its sign.
+    const double signalling = std::numeric_limits<double>::signaling_NaN();
+    std::vector<double> withNaN(1000, 2.0);
+    withNaN[500] = signalling;
+    sortValues(withNaN);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(withNaN.back()), std::bit_cast<std::uint64_t>(signalling));
+}
+
 TEST(ValueSortTest, PutsNegativeZeroBeforePositiveZero)
 {
     std::vector<double> values(600, 1.0);
