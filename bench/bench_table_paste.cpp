@@ -16,7 +16,6 @@
 #include <memory>
 #include <string>
 
-#include "app/app_services.h"
 #include "app/copy_actions.h"
 #include "app/pic_form.h"
 #include "app/table_input.h"
@@ -24,18 +23,10 @@
 #include "core/numbers/number_text.h"
 #include "dialogs/data_select.h"
 #include "dialogs/qt_data_settings_editor.h"
-#include "dialogs/qt_graph_settings_editor.h"
-#include "dialogs/qt_label_text_editor.h"
-#include "dialogs/qt_paper_size_chooser.h"
 #include "normal_values.h"
 #include "platform/canvas/page_export.h"
 #include "platform/desktop/qt_clipboard.h"
-#include "platform/desktop/qt_color_dialog.h"
-#include "platform/desktop/qt_file_dialogs.h"
-#include "platform/desktop/qt_font_dialog.h"
-#include "platform/desktop/qt_message_boxes.h"
-#include "platform/desktop/qt_print_dialogs.h"
-#include "platform/desktop/qt_settings_store.h"
+#include "program_services.h"
 #include "widget_benchmark_main.h"
 
 namespace {
@@ -44,27 +35,12 @@ constexpr int kPastedColumns = 10;
 constexpr int kCopiedSeries = 5;
 constexpr int kValuesPerSeries = 30'000;
 
-// The program's own services; the dialogs among them are never opened here.
-struct Services {
-    QTemporaryDir folder;
-    probel::QtSettingsStore settings{folder.filePath(QStringLiteral("Probel.ini"))};
-    probel::QtMessageBoxes messages;
-    probel::QtFileDialogs fileDialogs;
-    probel::QtPaperSizeChooser paperSizes;
-    probel::QtFontDialog fontDialog;
-    probel::QtColorDialog colorDialog;
-    probel::QtLabelTextEditor labelEditor{fontDialog, colorDialog, messages};
-    probel::QtGraphSettingsEditor graphEditor{fontDialog, colorDialog, messages};
-    probel::QtClipboard clipboard;
+// The program's own services with the Qt data dialog and series chooser, never opened here.
+struct Services : probel::bench::ProgramServices {
     probel::QtDataSettingsEditor dataEditor{fontDialog, colorDialog, messages, clipboard};
     probel::QtSeriesChooser seriesChooser;
-    probel::QtPrintDialogs printDialogs;
 
-    probel::AppServices app()
-    {
-        return probel::AppServices{messages,    fileDialogs, paperSizes,    settings,  labelEditor,
-                                   graphEditor, dataEditor,  seriesChooser, clipboard, printDialogs};
-    }
+    probel::AppServices app() { return ProgramServices::app(dataEditor, seriesChooser); }
 };
 
 std::string table(int columns)

@@ -7,7 +7,6 @@
 // Each edit goes through データの編集 as the menu runs it, with the dialog's answer scripted.
 #include <benchmark/benchmark.h>
 
-#include <QTemporaryDir>
 #include <QUndoStack>
 
 #include <malloc.h>
@@ -15,23 +14,13 @@
 #include <memory>
 #include <string>
 
-#include "app/app_services.h"
 #include "app/data_actions.h"
 #include "app/pic_form.h"
 #include "core/stats/data.h"
 #include "dialogs/data_settings_editor.h"
-#include "dialogs/qt_graph_settings_editor.h"
-#include "dialogs/qt_label_text_editor.h"
-#include "dialogs/qt_paper_size_chooser.h"
 #include "dialogs/series_chooser.h"
 #include "normal_values.h"
-#include "platform/desktop/qt_clipboard.h"
-#include "platform/desktop/qt_color_dialog.h"
-#include "platform/desktop/qt_file_dialogs.h"
-#include "platform/desktop/qt_font_dialog.h"
-#include "platform/desktop/qt_message_boxes.h"
-#include "platform/desktop/qt_print_dialogs.h"
-#include "platform/desktop/qt_settings_store.h"
+#include "program_services.h"
 #include "widget_benchmark_main.h"
 
 namespace {
@@ -59,25 +48,10 @@ public:
     std::function<void(probel::DataDialogValues&)> change;
 };
 
-struct Services {
-    QTemporaryDir folder;
-    probel::QtSettingsStore settings{folder.filePath(QStringLiteral("Probel.ini"))};
-    probel::QtMessageBoxes messages;
-    probel::QtFileDialogs fileDialogs;
-    probel::QtPaperSizeChooser paperSizes;
-    probel::QtFontDialog fontDialog;
-    probel::QtColorDialog colorDialog;
-    probel::QtLabelTextEditor labelEditor{fontDialog, colorDialog, messages};
-    probel::QtGraphSettingsEditor graphEditor{fontDialog, colorDialog, messages};
-    probel::QtClipboard clipboard;
-    probel::QtPrintDialogs printDialogs;
+struct Services : probel::bench::ProgramServices {
     ScriptedEdit edit;
 
-    probel::AppServices app()
-    {
-        return probel::AppServices{messages,    fileDialogs, paperSizes, settings,  labelEditor,
-                                   graphEditor, edit,        edit,       clipboard, printDialogs};
-    }
+    probel::AppServices app() { return ProgramServices::app(edit, edit); }
 };
 
 std::unique_ptr<probel::PicForm> sheetWithSeries(int series)
