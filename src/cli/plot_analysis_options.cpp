@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/number_option.h"
+#include "cli/word_option.h"
 #include "core/document/extension_values.h"
 #include "core/numbers/number_refusal.h"
 #include "core/numbers/number_text.h"
@@ -123,27 +124,14 @@ bool parsePercentiles(const std::string& list, std::vector<double>& percentiles,
 
 bool parsePaper(const OptionParser& parser, GraphAnalysis& analysis, std::string& error)
 {
-    if (const auto word = parser.value("--paper-kind")) {
-        const auto paper = paperFromWord(*word);
-        if (!paper) {
-            error = "--paper-kind は " + paperWordsShown() + "にしてください: " + textExcerpt(*word);
-            return false;
-        }
-        analysis.paperKind = *paper;
+    if (!wordOption(parser, "--paper-kind", paperFromWord, paperWordsShown(), analysis.paperKind, error)) {
+        return false;
     }
-    if (const auto word = parser.value("--fit")) {
-        if (analysis.paperKind != PaperKind::Weibull) {
-            error = "--fit は --paper-kind weibull と一緒に指定してください。";
-            return false;
-        }
-        const auto method = weibullFitFromWord(*word);
-        if (!method) {
-            error = "--fit は " + weibullFitWordsShown() + "にしてください: " + textExcerpt(*word);
-            return false;
-        }
-        analysis.weibullFit = *method;
+    if (parser.has("--fit") && analysis.paperKind != PaperKind::Weibull) {
+        error = "--fit は --paper-kind weibull と一緒に指定してください。";
+        return false;
     }
-    return true;
+    return wordOption(parser, "--fit", weibullFitFromWord, weibullFitWordsShown(), analysis.weibullFit, error);
 }
 
 }  // namespace
@@ -183,15 +171,9 @@ bool parseAnalysisOptions(const OptionParser& parser, bool logAxis, GraphAnalysi
     // Line breaks as the document keeps them, so a rendered document draws the same title.
     analysis.title = joinedCaptionLines(parser.value("--graph-title").value_or(""), "\r\n");
     analysis.beyondAxisMarks = parser.has("--beyond-axis");
-    if (const auto word = parser.value("--positions")) {
-        const auto positions = plottingPositionsFromWord(*word);
-        if (!positions) {
-            error = "--positions は " + plottingPositionsWordsShown() + "にしてください: " + textExcerpt(*word);
-            return false;
-        }
-        analysis.positions = *positions;
-    }
-    return parsePaper(parser, analysis, error);
+    return wordOption(parser, "--positions", plottingPositionsFromWord, plottingPositionsWordsShown(),
+                      analysis.positions, error) &&
+           parsePaper(parser, analysis, error);
 }
 
 }  // namespace probel::cli

@@ -23,6 +23,7 @@
 #include "cli/plot_analysis_options.h"
 #include "cli/plot_output.h"
 #include "cli/plot_sheet.h"
+#include "cli/word_option.h"
 #include "core/document/csv_columns.h"
 #include "core/graph/axis_range.h"
 #include "core/graph/graph_analysis.h"
@@ -143,13 +144,9 @@ bool parseOptions(const Arguments& arguments, PlotOptions& options, std::string&
         }
         options.extras.format = *format;
     }
-    if (const auto word = parser.value("--sigma")) {
-        const auto divisor = sigmaDivisorFromWord(*word);
-        if (!divisor) {
-            error = "--sigma は " + sigmaDivisorWordsShown() + "にしてください: " + textExcerpt(*word);
-            return false;
-        }
-        options.extras.sigmaDivisor = *divisor;
+    if (!wordOption(parser, "--sigma", sigmaDivisorFromWord, sigmaDivisorWordsShown(), options.extras.sigmaDivisor,
+                    error)) {
+        return false;
     }
     if (!numberRangeOptions(parser, "--min", "--max", options.log, options.min, options.max, error)) {
         return false;

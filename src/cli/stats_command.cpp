@@ -11,6 +11,7 @@
 #include "cli/option_parser.h"
 #include "cli/value_lines.h"
 #include "cli/weibull_stats.h"
+#include "cli/word_option.h"
 #include "core/numbers/number_refusal.h"
 #include "core/numbers/number_text.h"
 #include "core/numbers/rounding.h"
@@ -63,21 +64,10 @@ bool parseWeibullOptions(const OptionParser& parser, StatsOptions& options, std:
         }
     }
     WeibullChoice choice;
-    if (const auto word = parser.value("--fit")) {
-        const auto method = weibullFitFromWord(*word);
-        if (!method) {
-            error = "--fit は mle か regression にしてください: " + textExcerpt(*word);
-            return false;
-        }
-        choice.byRegression = *method == WeibullFitMethod::Regression;
-    }
-    if (const auto word = parser.value("--positions")) {
-        const auto positions = plottingPositionsFromWord(*word);
-        if (!positions) {
-            error = "--positions は " + plottingPositionsWordsShown() + "にしてください: " + textExcerpt(*word);
-            return false;
-        }
-        choice.positions = *positions;
+    if (!wordOption(parser, "--fit", weibullFitFromWord, "mle か regression ", choice.method, error) ||
+        !wordOption(parser, "--positions", plottingPositionsFromWord, plottingPositionsWordsShown(), choice.positions,
+                    error)) {
+        return false;
     }
     options.weibull = choice;
     return true;

@@ -41,9 +41,7 @@ std::string jsonFigure(const std::optional<double>& value)
 Status printWeibullStats(const ValueLines& read, const std::string& sourceName, const WeibullChoice& choice, bool json,
                          const std::string& format, std::ostream& out)
 {
-    const Result<WeibullFit> fit =
-        fitWeibull(read.values, choice.byRegression ? WeibullFitMethod::Regression : WeibullFitMethod::Likelihood,
-                   choice.positions);
+    const Result<WeibullFit> fit = fitWeibull(read.values, choice.method, choice.positions);
     if (!fit) {
         return Error{fit.error().message, sourceName, refusedValueLine(read)};
     }
@@ -60,7 +58,8 @@ Status printWeibullStats(const ValueLines& read, const std::string& sourceName, 
         out << ", \"ad\": " << jsonFigure(test ? std::optional(test->a2) : std::nullopt);
         out << ", \"ad_star\": " << jsonFigure(test ? std::optional(test->a2Star) : std::nullopt);
         out << ", \"ad_p_bracket\": "
-            << (test && !choice.byRegression ? jsonString(test->significance) : std::string("null"));
+            << (test && choice.method == WeibullFitMethod::Likelihood ? jsonString(test->significance)
+                                                                      : std::string("null"));
         out << "}\n";
         return {};
     }
@@ -71,7 +70,7 @@ Status printWeibullStats(const ValueLines& read, const std::string& sourceName, 
     out << "A*   : ";
     if (!test) {
         out << kUndefined << "\n";
-    } else if (choice.byRegression) {
+    } else if (choice.method == WeibullFitMethod::Regression) {
         out << formatNumber(test->a2Star, format) << " " << kBracketLikelihoodOnly << "\n";
     } else {
         out << formatNumber(test->a2Star, format) << " (" << test->significance << ")\n";

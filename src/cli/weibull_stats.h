@@ -7,17 +7,10 @@
 #include <string_view>
 
 #include "cli/value_lines.h"
-#include "core/stats/plotting_positions.h"
+#include "core/stats/weibull_text.h"
 #include "core/util/result.h"
 
 namespace probel::cli {
-
-// How stats --weibull fits: by maximum likelihood, or by least squares on the paper with
-// `positions` (--fit regression).
-struct WeibullChoice {
-    bool byRegression = false;
-    PlottingPositions positions = PlottingPositions::Weibull;
-};
 
 // Prints the fit of `read` as text lines, numbers formatted with `format`, or as one JSON
 // object. Nothing is printed when the values cannot be fitted: the error names `sourceName`
